@@ -1,0 +1,10 @@
+if(ZCAD_SANITIZE)
+  set(_zcad_san -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
+  add_compile_options(${_zcad_san})
+  add_link_options(${_zcad_san})
+endif()
+if(ZCAD_FUZZ)
+  # Everything is instrumented for coverage; only the fuzz targets link the fuzzer's main.
+  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=address,undefined)
+endif()

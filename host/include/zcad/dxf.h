@@ -1,0 +1,28 @@
+// Drawings on disk as ASCII DXF, R12 to R2018.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "database.h"
+
+namespace zcad {
+
+enum class DxfVersion { R12, R2000, R2004, R2007, R2010, R2013, R2018 };
+
+// "R12", "R2000", ... or "AC1009", "AC1015", ...; false when unknown.
+bool parseDxfVersion(const std::string& text, DxfVersion& version);
+const char* dxfVersionName(DxfVersion version);  // "R12", ...
+
+// Reads a DXF file into a new database. On failure returns null and sets
+// `error` to one message that names the line.
+std::unique_ptr<Database> readDxf(const std::string& path, std::string& error);
+std::unique_ptr<Database> readDxfText(std::string_view text, std::string& error);
+
+// Writes the database: a loaded drawing in its own release unless `version`
+// is given; a new drawing as R12 unless `version` is given. Atomic: written
+// beside the target, then renamed over it.
+bool writeDxf(const std::string& path, const Database& db, const DxfVersion* version, std::string& error);
+std::string writeDxfText(const Database& db, const DxfVersion* version);
+
+}  // namespace zcad

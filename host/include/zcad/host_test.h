@@ -1,0 +1,35 @@
+// Seams for tests: fault injection, user breaks, and whole sessions run
+// from C++ with an input queue and captured output.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace zcad::test {
+
+// Makes the n-th (1-based) acdbEntMake call from now that carries a list
+// return RTERROR; 0 disarms. Calls with no list are not counted.
+void failEntityMakeAt(int n);
+int entityMakeCalls();  // calls with a list since the last arm
+
+// Is a POLYLINE (or INSERT with attributes) sequence open in acdbEntMake?
+bool sequenceOpen();
+
+// acedUsrBrk reports a break from its n-th poll on (1-based); 0 disarms.
+void breakAfterPolls(int n);
+
+// acedGrDraw calls as recorded: from, to, colour, highlight.
+struct Vector { double from[3]; double to[3]; int colour; int highlight; };
+const std::vector<Vector>& drawnVectors();
+
+// Resource handles pushed and not yet popped on the document manager.
+int resourceDepth();
+
+// Resets the host to a new empty drawing with no input, no armed faults.
+void resetHost();
+
+// Runs the command loop over the lines (then input ends) and returns what
+// was printed.
+std::string runCommands(const std::vector<std::string>& lines);
+
+}  // namespace zcad::test

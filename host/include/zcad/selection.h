@@ -1,0 +1,14 @@
+// Selection state shared by the editor and the host commands.
+#pragma once
+
+#include <vector>
+
+#include "database.h"
+
+namespace zcad {
+
+// The previous selection set ("P"): the last set acedSSGet returned.
+const std::vector<EntityId>& previousSelection();
+void setPreviousSelection(std::vector<EntityId> entities);
+
+}  // namespace zcad
