@@ -4,6 +4,7 @@
 // to the table but must still be closed by the caller.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -59,6 +60,8 @@ private:
     ads_real size_ = 0.0;
     ads_real xScale_ = 1.0;
     ads_real oblique_ = 0.0;
+    std::int64_t flags_ = 0;
+    bool fontSet_ = false;
     bool writable_ = false;
 };
 

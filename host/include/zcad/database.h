@@ -58,9 +58,10 @@ public:
     const std::vector<TableRecord>& records() const { return records_; }
     // Groups of the table's own header in a file (handle, owner, flags), kept.
     std::vector<OwnedGroup> header;
+    // After records were renamed through records().
+    void reindex();
 
 private:
-    void reindex();
     std::string name_;
     std::vector<TableRecord> records_;
     std::unordered_map<std::string, std::size_t> index_;  // upper-case name

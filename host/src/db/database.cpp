@@ -1,0 +1,149 @@
+#include <cctype>
+
+#include "zcad/database.h"
+
+namespace zcad {
+
+namespace {
+
+TableRecord record(std::vector<OwnedGroup> groups) {
+    TableRecord r;
+    r.groups = std::move(groups);
+    return r;
+}
+
+bool sameName(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (std::toupper(static_cast<unsigned char>(a[i])) != std::toupper(static_cast<unsigned char>(b[i]))) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+Database::Database() {
+    // What a new drawing starts with, as the host's default template has it.
+    linetypes_.add(record({OwnedGroup::string(2, "CONTINUOUS"), OwnedGroup::integral(70, 0),
+                           OwnedGroup::string(3, "Solid line"), OwnedGroup::integral(72, 65),
+                           OwnedGroup::integral(73, 0), OwnedGroup::real(40, 0.0)}));
+    layers_.add(record({OwnedGroup::string(2, "0"), OwnedGroup::integral(70, 0), OwnedGroup::integral(62, 7),
+                        OwnedGroup::string(6, "CONTINUOUS")}));
+    styles_.add(record({OwnedGroup::string(2, "STANDARD"), OwnedGroup::integral(70, 0), OwnedGroup::real(40, 0.0),
+                        OwnedGroup::real(41, 1.0), OwnedGroup::real(50, 0.0), OwnedGroup::integral(71, 0),
+                        OwnedGroup::real(42, 2.5), OwnedGroup::string(3, "txt"), OwnedGroup::string(4, "")}));
+    setHeaderVar("$CLAYER", {OwnedGroup::string(8, "0")});
+    setHeaderVar("$TEXTSTYLE", {OwnedGroup::string(7, "STANDARD")});
+    setHeaderVar("$TEXTSIZE", {OwnedGroup::real(40, 2.5)});
+    setHeaderVar("$PDMODE", {OwnedGroup::integral(70, 0)});
+    setHeaderVar("$LUNITS", {OwnedGroup::integral(70, 2)});
+    setHeaderVar("$LUPREC", {OwnedGroup::integral(70, 4)});
+    setHeaderVar("$UCSORG", {OwnedGroup::point(10, 0, 0, 0)});
+    setHeaderVar("$UCSXDIR", {OwnedGroup::point(10, 1, 0, 0)});
+    setHeaderVar("$UCSYDIR", {OwnedGroup::point(10, 0, 1, 0)});
+}
+
+EntityId Database::append(std::span<const std::uint8_t> list, std::uint64_t handle) {
+    if (handle == 0) {
+        handle = allocateHandle();
+    } else {
+        reserveHandle(handle);
+    }
+    const auto id = static_cast<EntityId>(entities_.size());
+    entities_.push_back({arena_.store(list), static_cast<std::uint32_t>(list.size()), false, handle});
+    if (!handleIndex_.empty()) handleIndex_.emplace(handle, id);
+    return id;
+}
+
+void Database::replace(EntityId id, std::span<const std::uint8_t> list) {
+    auto& e = entities_[id];
+    e.ref = arena_.store(list);
+    e.size = static_cast<std::uint32_t>(list.size());
+}
+
+void Database::erase(EntityId id) { entities_[id].erased = true; }
+
+std::span<const std::uint8_t> Database::list(EntityId id) const {
+    const auto& e = entities_[id];
+    return arena_.at(e.ref, e.size);
+}
+
+std::string_view Database::type(EntityId id) const {
+    GroupReader reader(list(id));
+    Group g;
+    if (reader.next(g) && g.code == 0) return g.text;
+    return {};
+}
+
+EntityId Database::next(EntityId id) const {
+    EntityId candidate = id == kNoEntity ? 0 : id + 1;
+    while (candidate < entities_.size() && entities_[candidate].erased) ++candidate;
+    return candidate < entities_.size() ? candidate : kNoEntity;
+}
+
+EntityId Database::last() const {
+    for (auto id = entities_.size(); id > 0; --id) {
+        if (!entities_[id - 1].erased) return static_cast<EntityId>(id - 1);
+    }
+    return kNoEntity;
+}
+
+std::optional<EntityId> Database::byHandle(std::uint64_t handle) const {
+    // Built on first use: most sessions never look entities up by handle.
+    if (handleIndex_.empty()) {
+        for (EntityId id = 0; id < entities_.size(); ++id) handleIndex_.emplace(entities_[id].handle, id);
+    }
+    const auto it = handleIndex_.find(handle);
+    if (it == handleIndex_.end()) return std::nullopt;
+    return it->second;
+}
+
+void Database::reserveHandle(std::uint64_t handle) {
+    if (handle >= handleSeed_) handleSeed_ = handle + 1;
+}
+
+SymbolTable* Database::table(std::string_view name) {
+    if (sameName(name, "LAYER")) return &layers_;
+    if (sameName(name, "STYLE")) return &styles_;
+    if (sameName(name, "LTYPE")) return &linetypes_;
+    return nullptr;
+}
+
+HeaderVar* Database::headerVar(std::string_view name) {
+    for (auto& var : header_) {
+        if (sameName(var.name, name)) return &var;
+    }
+    return nullptr;
+}
+
+const HeaderVar* Database::headerVar(std::string_view name) const {
+    for (const auto& var : header_) {
+        if (sameName(var.name, name)) return &var;
+    }
+    return nullptr;
+}
+
+void Database::setHeaderVar(std::string_view name, std::vector<OwnedGroup> groups) {
+    if (HeaderVar* var = headerVar(name)) {
+        var->groups = std::move(groups);
+        return;
+    }
+    header_.push_back({std::string(name), std::move(groups)});
+}
+
+std::size_t Database::bytesHeld() const {
+    return arena_.bytesHeld() + entities_.capacity() * sizeof(EntityEntry);
+}
+
+namespace {
+std::unique_ptr<Database>& current() {
+    static std::unique_ptr<Database> db = std::make_unique<Database>();
+    return db;
+}
+}  // namespace
+
+Database& currentDatabase() { return *current(); }
+
+void replaceCurrentDatabase(std::unique_ptr<Database> db) { current() = std::move(db); }
+
+}  // namespace zcad

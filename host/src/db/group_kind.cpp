@@ -1,0 +1,58 @@
+#include <cctype>
+#include <string_view>
+
+#include "zcad/group_list.h"
+
+namespace zcad {
+
+GroupKind groupKind(int code) {
+    if (code >= 10 && code <= 18) return GroupKind::Point;
+    if (code >= 110 && code <= 112) return GroupKind::Point;
+    if (code == 210 || (code >= 1010 && code <= 1013)) return GroupKind::Point;
+    if (code >= 38 && code <= 59) return GroupKind::Real;
+    if (code >= 140 && code <= 149) return GroupKind::Real;
+    if (code >= 460 && code <= 469) return GroupKind::Real;
+    if (code >= 1014 && code <= 1059) return GroupKind::Real;
+    if (code >= 60 && code <= 79) return GroupKind::Int16;
+    if (code >= 170 && code <= 179) return GroupKind::Int16;
+    if (code >= 270 && code <= 299) return GroupKind::Int16;
+    if (code >= 370 && code <= 389) return GroupKind::Int16;
+    if (code >= 400 && code <= 409) return GroupKind::Int16;
+    if (code >= 1060 && code <= 1070) return GroupKind::Int16;
+    if (code >= 90 && code <= 99) return GroupKind::Int32;
+    if (code >= 420 && code <= 429) return GroupKind::Int32;
+    if (code >= 440 && code <= 459) return GroupKind::Int32;
+    if (code == 1071) return GroupKind::Int32;
+    if (code >= 160 && code <= 169) return GroupKind::Int64;
+    return GroupKind::String;
+}
+
+namespace {
+
+bool typeIs(std::string_view type, std::string_view name) {
+    if (type.size() != name.size()) return false;
+    for (std::size_t i = 0; i < type.size(); ++i) {
+        if (std::toupper(static_cast<unsigned char>(type[i])) != name[i]) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool isAngleGroup(std::string_view type, int code) {
+    // DXF files carry these in degrees; MTEXT's 50 and ELLIPSE's parameters
+    // are radians in the file too, so they are not listed.
+    if (code == 50) {
+        return typeIs(type, "TEXT") || typeIs(type, "ATTRIB") || typeIs(type, "ATTDEF") || typeIs(type, "ARC") ||
+               typeIs(type, "INSERT") || typeIs(type, "SHAPE") || typeIs(type, "VERTEX") ||
+               typeIs(type, "DIMENSION") || typeIs(type, "POINT") || typeIs(type, "ARCALIGNEDTEXT");
+    }
+    if (code == 51) {
+        return typeIs(type, "ARC") || typeIs(type, "TEXT") || typeIs(type, "ATTRIB") || typeIs(type, "ATTDEF") ||
+               typeIs(type, "SHAPE") || typeIs(type, "POLYLINE") || typeIs(type, "DIMENSION");
+    }
+    if (code == 52 || code == 53) return typeIs(type, "DIMENSION");
+    return false;
+}
+
+}  // namespace zcad

@@ -1,0 +1,227 @@
+#include <cstring>
+
+#include "zcad/group_list.h"
+
+namespace zcad {
+
+namespace {
+
+// Code words: the group code offset by 16 (so -5..-1 fit) in the low 12 bits,
+// flags above it.
+constexpr int kCodeBias = 16;
+constexpr std::uint16_t kFlatFlag = 0x1000;
+
+template <typename T>
+void put(std::vector<std::uint8_t>& out, T value) {
+    const auto at = out.size();
+    out.resize(at + sizeof(T));
+    std::memcpy(out.data() + at, &value, sizeof(T));
+}
+
+template <typename T>
+T take(const std::uint8_t*& pos) {
+    T value;
+    std::memcpy(&value, pos, sizeof(T));
+    pos += sizeof(T);
+    return value;
+}
+
+}  // namespace
+
+void GroupWriter::codeWord(int code, bool flat) {
+    const auto word = static_cast<std::uint16_t>(((code + kCodeBias) & 0x0FFF) | (flat ? kFlatFlag : 0));
+    put(out_, word);
+}
+
+void GroupWriter::string(int code, std::string_view text) {
+    switch (groupKind(code)) {
+    case GroupKind::String:
+        break;
+    case GroupKind::Real:
+        return real(code, std::strtod(std::string(text).c_str(), nullptr));
+    case GroupKind::Point:
+        return point(code, 0, 0, 0);
+    default:
+        return integral(code, std::strtoll(std::string(text).c_str(), nullptr, 10));
+    }
+    codeWord(code, false);
+    // Length as a little varint: one byte for the usual short strings.
+    auto length = text.size();
+    while (length >= 0x80) {
+        out_.push_back(static_cast<std::uint8_t>(length | 0x80));
+        length >>= 7;
+    }
+    out_.push_back(static_cast<std::uint8_t>(length));
+    out_.insert(out_.end(), text.begin(), text.end());
+}
+
+void GroupWriter::real(int code, double value) {
+    switch (groupKind(code)) {
+    case GroupKind::Real:
+        break;
+    case GroupKind::Point:
+        return point(code, value, 0, 0);
+    case GroupKind::String:
+        return string(code, std::to_string(value));
+    default:
+        return integral(code, static_cast<std::int64_t>(value));
+    }
+    codeWord(code, false);
+    put(out_, value);
+}
+
+void GroupWriter::point(int code, double x, double y, double z, bool flat) {
+    if (groupKind(code) != GroupKind::Point) return real(code, x);
+    codeWord(code, flat);
+    put(out_, x);
+    put(out_, y);
+    if (!flat) put(out_, z);
+}
+
+void GroupWriter::integral(int code, std::int64_t value) {
+    const GroupKind kind = groupKind(code);
+    switch (kind) {
+    case GroupKind::Int16:
+        codeWord(code, false);
+        return put(out_, static_cast<std::int16_t>(value));
+    case GroupKind::Int32:
+        codeWord(code, false);
+        return put(out_, static_cast<std::int32_t>(value));
+    case GroupKind::Int64:
+        codeWord(code, false);
+        return put(out_, value);
+    case GroupKind::Real:
+        return real(code, static_cast<double>(value));
+    case GroupKind::Point:
+        return point(code, static_cast<double>(value), 0, 0);
+    case GroupKind::String:
+        return string(code, std::to_string(value));
+    }
+}
+
+void GroupWriter::group(const Group& g) {
+    switch (g.kind) {
+    case GroupKind::String:
+        return string(g.code, g.text);
+    case GroupKind::Real:
+        return real(g.code, g.xyz[0]);
+    case GroupKind::Point:
+        return point(g.code, g.xyz[0], g.xyz[1], g.xyz[2], g.flat);
+    default:
+        return integral(g.code, g.integer);
+    }
+}
+
+bool GroupReader::next(Group& g) {
+    if (pos_ >= end_) return false;
+    const auto word = take<std::uint16_t>(pos_);
+    g.code = static_cast<int>(word & 0x0FFF) - kCodeBias;
+    g.flat = (word & kFlatFlag) != 0;
+    g.kind = groupKind(g.code);
+    switch (g.kind) {
+    case GroupKind::String: {
+        std::size_t length = 0;
+        for (int shift = 0;; shift += 7) {
+            const std::uint8_t byte = *pos_++;
+            length |= static_cast<std::size_t>(byte & 0x7F) << shift;
+            if (!(byte & 0x80)) break;
+        }
+        g.text = std::string_view(reinterpret_cast<const char*>(pos_), length);
+        pos_ += length;
+        break;
+    }
+    case GroupKind::Real:
+        g.xyz[0] = take<double>(pos_);
+        break;
+    case GroupKind::Point:
+        g.xyz[0] = take<double>(pos_);
+        g.xyz[1] = take<double>(pos_);
+        g.xyz[2] = g.flat ? 0.0 : take<double>(pos_);
+        break;
+    case GroupKind::Int16:
+        g.integer = take<std::int16_t>(pos_);
+        break;
+    case GroupKind::Int32:
+        g.integer = take<std::int32_t>(pos_);
+        break;
+    case GroupKind::Int64:
+        g.integer = take<std::int64_t>(pos_);
+        break;
+    }
+    return true;
+}
+
+std::vector<Group> decodeGroups(std::span<const std::uint8_t> bytes) {
+    std::vector<Group> groups;
+    GroupReader reader(bytes);
+    Group g;
+    while (reader.next(g)) groups.push_back(g);
+    return groups;
+}
+
+const Group* findGroup(const std::vector<Group>& groups, int code) {
+    for (const auto& g : groups) {
+        if (g.code == code) return &g;
+    }
+    return nullptr;
+}
+
+OwnedGroup OwnedGroup::of(const Group& g) {
+    OwnedGroup o;
+    o.code = g.code;
+    o.kind = g.kind;
+    o.flat = g.flat;
+    o.text = std::string(g.text);
+    std::memcpy(o.xyz, g.xyz, sizeof o.xyz);
+    o.integer = g.integer;
+    return o;
+}
+
+OwnedGroup OwnedGroup::string(int code, std::string_view text) {
+    OwnedGroup o;
+    o.code = code;
+    o.kind = GroupKind::String;
+    o.text = std::string(text);
+    return o;
+}
+
+OwnedGroup OwnedGroup::real(int code, double value) {
+    OwnedGroup o;
+    o.code = code;
+    o.kind = GroupKind::Real;
+    o.xyz[0] = value;
+    return o;
+}
+
+OwnedGroup OwnedGroup::point(int code, double x, double y, double z, bool flat) {
+    OwnedGroup o;
+    o.code = code;
+    o.kind = GroupKind::Point;
+    o.flat = flat;
+    o.xyz[0] = x;
+    o.xyz[1] = y;
+    o.xyz[2] = z;
+    return o;
+}
+
+OwnedGroup OwnedGroup::integral(int code, std::int64_t value) {
+    OwnedGroup o;
+    o.code = code;
+    o.kind = groupKind(code);
+    if (o.kind == GroupKind::String || o.kind == GroupKind::Real || o.kind == GroupKind::Point) o.kind = GroupKind::Int32;
+    o.integer = value;
+    return o;
+}
+
+Group OwnedGroup::view() const {
+    Group g;
+    g.code = code;
+    g.kind = kind;
+    g.flat = flat;
+    g.text = text;
+    std::memcpy(g.xyz, xyz, sizeof xyz);
+    g.integer = integer;
+    return g;
+}
+
+}  // namespace zcad

@@ -1,0 +1,223 @@
+#include "list_codec.h"
+
+#include <cctype>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "arx/acedads.h"
+#include "entity_names.h"
+#include "resbuf_kind.h"
+
+namespace zcad {
+
+namespace {
+
+bool isSkipped(int code) { return code == -1 || code == -2 || code == 5 || code == 330 || code == 100 || code == 0; }
+
+bool toGroup(const resbuf* rb, Group& g) {
+    g = Group{};
+    g.code = rb->restype == RTDXF0 ? 0 : rb->restype;
+    if (g.code < -5 || g.code > 1071) return false;
+    g.kind = groupKind(g.code);
+    switch (rbValueOf(rb->restype)) {
+    case RbValue::String:
+        if (!rb->resval.rstring) return false;
+        g.text = rb->resval.rstring;
+        return g.kind == GroupKind::String;
+    case RbValue::Real:
+        g.xyz[0] = rb->resval.rreal;
+        return g.kind == GroupKind::Real;
+    case RbValue::Point:
+        std::memcpy(g.xyz, rb->resval.rpoint, sizeof g.xyz);
+        return g.kind == GroupKind::Point;
+    case RbValue::Short:
+        g.integer = rb->resval.rint;
+        return true;
+    case RbValue::Long:
+        g.integer = rb->resval.rlong;
+        return true;
+    case RbValue::Int64:
+        g.integer = rb->resval.mnInt64;
+        return true;
+    case RbValue::EName:
+    case RbValue::None:
+        return g.code == -3;
+    }
+    return false;
+}
+
+std::string upper(std::string_view text) {
+    std::string out(text);
+    for (auto& c : out) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return out;
+}
+
+char* copyText(std::string_view text) {
+    auto* copy = static_cast<char*>(std::malloc(text.size() + 1));
+    if (!copy) return nullptr;
+    std::memcpy(copy, text.data(), text.size());
+    copy[text.size()] = '\0';
+    return copy;
+}
+
+}  // namespace
+
+bool ParsedList::has(int code) const {
+    for (const auto& g : groups) {
+        if (g.code == code) return true;
+    }
+    return false;
+}
+
+double ParsedList::real(int code, double fallback) const {
+    for (const auto& g : groups) {
+        if (g.code == code) return g.kind == GroupKind::Real ? g.xyz[0] : static_cast<double>(g.integer);
+    }
+    return fallback;
+}
+
+std::int64_t ParsedList::integer(int code, std::int64_t fallback) const {
+    for (const auto& g : groups) {
+        if (g.code == code) return g.integer;
+    }
+    return fallback;
+}
+
+std::string_view ParsedList::text(int code) const {
+    for (const auto& g : groups) {
+        if (g.code == code) return g.text;
+    }
+    return {};
+}
+
+bool parseEntityList(const Database& db, const resbuf* list, ParsedList& parsed) {
+    parsed.groups.clear();
+    parsed.bytes.clear();
+    while (list && list->restype == -1) list = list->rbnext;
+    if (!list || (list->restype != RTDXF0 && list->restype != 0) || !list->resval.rstring) return false;
+    parsed.type = upper(list->resval.rstring);
+    if (parsed.type.empty()) return false;
+
+    parsed.layer.clear();
+    bool hasLayer = false;
+    Group g;
+    for (const resbuf* rb = list->rbnext; rb; rb = rb->rbnext) {
+        if (!toGroup(rb, g)) return false;
+        if (g.code == 8) {
+            parsed.layer.assign(g.text);
+            hasLayer = true;
+        }
+        if (!isSkipped(g.code)) parsed.groups.push_back(g);
+    }
+    if (!hasLayer) {
+        const HeaderVar* clayer = db.headerVar("$CLAYER");
+        parsed.layer = clayer && !clayer->groups.empty() ? clayer->groups[0].text : "0";
+    }
+    if (!isValidSymbolName(parsed.layer)) return false;
+
+    GroupWriter writer(parsed.bytes);
+    writer.string(0, parsed.type);
+    writer.string(8, parsed.layer);
+    const bool flatPoints = parsed.type == "LWPOLYLINE";
+    for (auto& group : parsed.groups) {
+        if (group.code == 8) continue;
+        group.flat = flatPoints && group.code == 10;
+        writer.group(group);
+    }
+    return true;
+}
+
+bool ensureLayer(Database& db, const std::string& name) {
+    if (db.layers().find(name)) return true;
+    if (!isValidSymbolName(name)) return false;
+    TableRecord record;
+    record.groups = {OwnedGroup::string(2, name), OwnedGroup::integral(70, 0), OwnedGroup::integral(62, 7),
+                     OwnedGroup::string(6, "CONTINUOUS")};
+    db.layers().add(std::move(record));
+    return true;
+}
+
+resbuf* groupToResbuf(const Group& g) {
+    resbuf* rb = acutNewRb(g.code);
+    if (!rb) return nullptr;
+    switch (g.kind) {
+    case GroupKind::String:
+        rb->resval.rstring = copyText(g.text);
+        break;
+    case GroupKind::Real:
+        rb->resval.rreal = g.xyz[0];
+        break;
+    case GroupKind::Point:
+        std::memcpy(rb->resval.rpoint, g.xyz, sizeof g.xyz);
+        break;
+    case GroupKind::Int16:
+        rb->resval.rint = static_cast<short>(g.integer);
+        break;
+    case GroupKind::Int32:
+        rb->resval.rlong = static_cast<ads_int32>(g.integer);
+        break;
+    case GroupKind::Int64:
+        rb->resval.mnInt64 = g.integer;
+        break;
+    }
+    return rb;
+}
+
+namespace {
+
+struct ListBuilder {
+    resbuf* head = nullptr;
+    resbuf** tail = &head;
+    bool failed = false;
+
+    void add(resbuf* rb) {
+        if (!rb) {
+            failed = true;
+            return;
+        }
+        *tail = rb;
+        tail = &rb->rbnext;
+    }
+    resbuf* finish() {
+        if (!failed) return head;
+        acutRelRb(head);
+        return nullptr;
+    }
+};
+
+}  // namespace
+
+resbuf* entityToResbuf(const Database& db, EntityId id) {
+    ListBuilder out;
+    resbuf* name = acutNewRb(-1);
+    if (name) makeEntityName(db, id, name->resval.rlname);
+    out.add(name);
+    GroupReader reader(db.list(id));
+    Group g;
+    bool first = true;
+    while (reader.next(g)) {
+        out.add(groupToResbuf(g));
+        if (!first) continue;
+        first = false;
+        char handle[24];
+        std::snprintf(handle, sizeof handle, "%llX", static_cast<unsigned long long>(db.handle(id)));
+        Group h;
+        h.code = 5;
+        h.text = handle;
+        out.add(groupToResbuf(h));
+    }
+    return out.finish();
+}
+
+resbuf* tableRecordToResbuf(const SymbolTable& table, const TableRecord& record) {
+    ListBuilder out;
+    Group type;
+    type.code = 0;
+    type.text = table.name();
+    out.add(groupToResbuf(type));
+    for (const auto& g : record.groups) out.add(groupToResbuf(g.view()));
+    return out.finish();
+}
+
+}  // namespace zcad

@@ -1,0 +1,43 @@
+// Between result-buffer lists and stored group lists.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "arx/adsdef.h"
+#include "zcad/database.h"
+
+namespace zcad {
+
+// An entity list from a caller, checked and encoded. Reused between calls
+// so that making entities does not allocate once warmed up.
+struct ParsedList {
+    std::string type;   // upper case
+    std::string layer;  // group 8, or the current layer
+    std::vector<std::uint8_t> bytes;
+    std::vector<Group> groups;  // views into the caller's list
+
+    bool has(int code) const;
+    double real(int code, double fallback) const;
+    std::int64_t integer(int code, std::int64_t fallback) const;
+    std::string_view text(int code) const;
+};
+
+// Encodes `list` (group 0 or RTDXF0 first; -1 allowed before it) as
+// 0 type, 8 layer, then the rest in order, without -1, 5, 330 and 100.
+// False for a list the host cannot take.
+bool parseEntityList(const Database& db, const resbuf* list, ParsedList& parsed);
+
+// Makes the layer when the drawing lacks it, as the host does.
+bool ensureLayer(Database& db, const std::string& name);
+
+// The list of a stored entity, as acdbEntGet returns it: -1, 0, 5, rest.
+resbuf* entityToResbuf(const Database& db, EntityId id);
+// A table record as acdbTblSearch returns it: 0, 2, 70, the rest.
+resbuf* tableRecordToResbuf(const SymbolTable& table, const TableRecord& record);
+// One group as a result buffer.
+resbuf* groupToResbuf(const Group& g);
+
+void cancelEntitySequence();
+
+}  // namespace zcad

@@ -1,0 +1,74 @@
+#include <algorithm>
+#include <cctype>
+
+#include "zcad/database.h"
+
+namespace zcad {
+
+namespace {
+
+std::string upper(std::string_view text) {
+    std::string out(text);
+    for (auto& c : out) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return out;
+}
+
+}  // namespace
+
+std::string_view TableRecord::name() const {
+    const OwnedGroup* g = find(2);
+    return g ? std::string_view(g->text) : std::string_view();
+}
+
+const OwnedGroup* TableRecord::find(int code) const {
+    for (const auto& g : groups) {
+        if (g.code == code) return &g;
+    }
+    return nullptr;
+}
+
+void TableRecord::set(const OwnedGroup& value) {
+    for (auto& g : groups) {
+        if (g.code == value.code) {
+            g = value;
+            return;
+        }
+    }
+    groups.push_back(value);
+}
+
+TableRecord* SymbolTable::find(std::string_view recordName) {
+    const auto it = index_.find(upper(recordName));
+    return it == index_.end() ? nullptr : &records_[it->second];
+}
+
+const TableRecord* SymbolTable::find(std::string_view recordName) const {
+    const auto it = index_.find(upper(recordName));
+    return it == index_.end() ? nullptr : &records_[it->second];
+}
+
+TableRecord& SymbolTable::add(TableRecord record) {
+    const std::string key = upper(record.name());
+    if (const auto it = index_.find(key); it != index_.end()) {
+        records_[it->second] = std::move(record);
+        return records_[it->second];
+    }
+    records_.push_back(std::move(record));
+    index_.emplace(key, records_.size() - 1);
+    return records_.back();
+}
+
+void SymbolTable::reindex() {
+    index_.clear();
+    for (std::size_t i = 0; i < records_.size(); ++i) index_.emplace(upper(records_[i].name()), i);
+}
+
+bool isValidSymbolName(std::string_view name) {
+    if (name.empty() || name.size() > 255) return false;
+    constexpr std::string_view forbidden = "<>/\\\":;?*|,=`";
+    return std::none_of(name.begin(), name.end(), [&](char c) {
+        return static_cast<unsigned char>(c) < 0x20 || forbidden.find(c) != std::string_view::npos;
+    });
+}
+
+}  // namespace zcad

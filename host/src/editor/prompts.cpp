@@ -1,0 +1,136 @@
+// Prompts for keywords, reals and strings, answered through the line protocol.
+#include <cstdarg>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "arx/acedads.h"
+#include "prompt_state.h"
+#include "zcad/console.h"
+
+namespace zcad {
+void setPromptControl(int bits, std::string_view list);
+}
+
+using namespace zcad;
+
+namespace {
+
+void copyOut(std::string_view text, ACHAR* result, std::size_t size) {
+    if (!result || size == 0) return;
+    const std::size_t n = text.size() < size - 1 ? text.size() : size - 1;
+    std::memcpy(result, text.data(), n);
+    result[n] = '\0';
+}
+
+const char* promptOr(const ACHAR* prompt, const char* fallback) { return prompt ? prompt : fallback; }
+
+}  // namespace
+
+int acutPrintf(const ACHAR* format, ...) {
+    if (!format) return 0;
+    va_list args;
+    va_start(args, format);
+    va_list again;
+    va_copy(again, args);
+    const int size = std::vsnprintf(nullptr, 0, format, args);
+    va_end(args);
+    if (size < 0) {
+        va_end(again);
+        return 0;
+    }
+    std::string text(static_cast<std::size_t>(size) + 1, '\0');
+    std::vsnprintf(text.data(), text.size(), format, again);
+    va_end(again);
+    text.pop_back();
+    writeOutput(text);
+    return size;
+}
+
+int acedInitGet(int bits, const ACHAR* keywords) {
+    setPromptControl(bits, keywords ? keywords : "");
+    return RTNORM;
+}
+
+int acedGetKword(const ACHAR* prompt, ACHAR* result, std::size_t size) {
+    const PromptControl control = takePromptControl();
+    copyOut("", result, size);
+    for (;;) {
+        const std::optional<std::string> answer = readAnswer(promptOr(prompt, ""));
+        if (!answer || isCancelLine(*answer)) return RTCAN;
+        if (trimmed(*answer).empty()) {
+            if (control.bits & RSG_NONULL) continue;
+            return RTNONE;
+        }
+        const std::string_view word = matchKeyword(control.keywords, *answer);
+        if (!word.empty()) {
+            copyOut(word, result, size);
+            return RTNORM;
+        }
+        writeOutput("\nInvalid option keyword.\n");
+    }
+}
+
+int acedGetReal(const ACHAR* prompt, ads_real* result) {
+    const PromptControl control = takePromptControl();
+    for (;;) {
+        const std::optional<std::string> answer = readAnswer(promptOr(prompt, ""));
+        if (!answer || isCancelLine(*answer)) return RTCAN;
+        if (trimmed(*answer).empty()) {
+            if (control.bits & RSG_NONULL) continue;
+            return RTNONE;
+        }
+        double value = 0;
+        if (!parseReal(*answer, value)) {
+            const std::string_view word = matchKeyword(control.keywords, *answer);
+            if (!word.empty()) {
+                setLastKeyword(std::string(word));
+                return RTKWORD;
+            }
+            writeOutput("\nRequires numeric value.\n");
+            continue;
+        }
+        if ((control.bits & RSG_NOZERO) && value == 0) {
+            writeOutput("\nValue must be nonzero.\n");
+            continue;
+        }
+        if ((control.bits & RSG_NONEG) && value < 0) {
+            writeOutput("\nValue must be positive.\n");
+            continue;
+        }
+        if (result) *result = value;
+        return RTNORM;
+    }
+}
+
+int acedGetString(int allowBlanks, const ACHAR* prompt, ACHAR* result, std::size_t size) {
+    takePromptControl();
+    copyOut("", result, size);
+    const std::optional<std::string> answer = readAnswer(promptOr(prompt, ""));
+    if (!answer || isCancelLine(*answer)) return RTCAN;
+    std::string_view text = *answer;
+    if (!allowBlanks) text = text.substr(0, text.find(' '));
+    if (result && text.size() >= size) {
+        copyOut(text, result, size);
+        return RTINPUTTRUNCATED;
+    }
+    copyOut(text, result, size);
+    return RTNORM;
+}
+
+int acedGetInput(ACHAR* keyword, std::size_t size) {
+    copyOut(lastKeyword(), keyword, size);
+    return RTNORM;
+}
+
+int acedAlert(const ACHAR* text) {
+    std::string box = "\n** ";
+    box += text ? text : "";
+    box += " **\n";
+    writeOutput(box);
+    // At a terminal an alert waits for its OK; a script does not spend a line on it.
+    if (inputInteractive()) readAnswer("Press Enter to continue: ");
+    return RTNORM;
+}
+
+int acedRetVoid() { return RTNORM; }

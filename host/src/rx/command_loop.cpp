@@ -1,0 +1,95 @@
+// The "Command: " prompt: module commands by global or local name, and the
+// session's own SAVEAS and QUIT.
+#include <cctype>
+#include <exception>
+#include <string>
+
+#include "arx/acedads.h"
+#include "command_registry.h"
+#include "zcad/console.h"
+#include "zcad/database.h"
+#include "zcad/session.h"
+
+namespace zcad {
+
+namespace {
+
+std::string_view trim(std::string_view text) {
+    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front()))) text.remove_prefix(1);
+    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back()))) text.remove_suffix(1);
+    return text;
+}
+
+std::string upper(std::string_view text) {
+    std::string out(text);
+    for (auto& c : out) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return out;
+}
+
+void saveAs(std::string_view argument) {
+    std::string path(trim(argument));
+    if (path.empty()) {
+        const std::optional<std::string> answer = readAnswer("Enter file name: ");
+        if (!answer || isCancelLine(*answer) || trim(*answer).empty()) return;
+        path = std::string(trim(*answer));
+    }
+    std::string error;
+    const DxfVersion* version = saveTarget().version ? &*saveTarget().version : nullptr;
+    if (!writeDxf(path, currentDatabase(), version, error)) {
+        writeOutput("\nCannot save " + path + ": " + error + "\n");
+        return;
+    }
+    writeOutput("Saved " + path + "\n");
+}
+
+void runModuleCommand(const RegisteredCommand& command) {
+    try {
+        command.function();
+    } catch (const std::exception& e) {
+        writeOutput(std::string("\n") + command.globalName + " failed: " + e.what() + "\n");
+    } catch (...) {
+        writeOutput(std::string("\n") + command.globalName + " failed.\n");
+    }
+    // A command that left a host command or a sequence open does not leak it into the next.
+    acedCommandS(RTNONE);
+    acdbEntMake(nullptr);
+}
+
+}  // namespace
+
+SaveTarget& saveTarget() {
+    static SaveTarget target;
+    return target;
+}
+
+bool runCommandLine(const std::string& line) {
+    std::string_view text = trim(line);
+    if (text.empty() || text.front() == ';' || isCancelLine(text)) return true;
+    const std::size_t space = text.find_first_of(" \t");
+    std::string_view name = text.substr(0, space);
+    const std::string_view argument = space == std::string_view::npos ? std::string_view() : text.substr(space);
+    while (!name.empty() && (name.front() == '_' || name.front() == '.')) name.remove_prefix(1);
+    const std::string key = upper(name);
+    if (key == "QUIT" || key == "EXIT") return false;
+    if (key == "SAVEAS") {
+        saveAs(argument);
+        return true;
+    }
+    if (const RegisteredCommand* command = findCommand(key)) {
+        runModuleCommand(*command);
+        return true;
+    }
+    if (runHostCommandLine(key)) return true;
+    writeOutput("Unknown command \"" + key + "\".  Press F1 for help.\n");
+    return true;
+}
+
+void runCommandLoop() {
+    for (;;) {
+        const std::optional<std::string> line = readAnswer("Command: ");
+        if (!line) return;
+        if (!runCommandLine(*line)) return;
+    }
+}
+
+}  // namespace zcad
