@@ -1,0 +1,209 @@
+#include <array>
+#include <cstdlib>
+#include <cstring>
+
+#include "arx/dbtables.h"
+#include "host_fixture.h"
+
+namespace {
+
+using EntityMake = HostTest;
+
+int makePolyline(const std::vector<std::array<double, 3>>& points, const char* layer = "P") {
+    if (int s = makeEntity(acutBuildList(RTDXF0, "POLYLINE", 8, layer, 66, 1, 70, 8, 0)); s != RTNORM) return s;
+    for (const auto& p : points) {
+        if (int s = makeEntity(acutBuildList(RTDXF0, "VERTEX", 8, layer, 10, p.data(), 70, 32, 0)); s != RTNORM) return s;
+    }
+    return makeEntity(acutBuildList(RTDXF0, "SEQEND", 8, layer, 0));
+}
+
+std::vector<std::string> walkTypes() {
+    std::vector<std::string> types;
+    ads_name name, next;
+    for (int s = acdbEntNext(nullptr, name); s == RTNORM; s = acdbEntNext(name, next), ads_name_set(next, name)) {
+        resbuf* list = acdbEntGet(name);
+        for (resbuf* rb = list; rb; rb = rb->rbnext) {
+            if (rb->restype == 0) types.emplace_back(rb->resval.rstring);
+        }
+        acutRelRb(list);
+    }
+    return types;
+}
+
+TEST_F(EntityMake, SimpleEntityReadsBackWithNameHandleAndLayer) {
+    const ads_point a = {1.5, 2.25, 3}, b = {4, 5, 6};
+    ASSERT_EQ(makeEntity(acutBuildList(RTDXF0, "line", 8, "Roads", 10, a, 11, b, 39, 0.5, 0)), RTNORM);
+    ads_name name;
+    ASSERT_EQ(acdbEntLast(name), RTNORM);
+    resbuf* list = acdbEntGet(name);
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->restype, -1);
+    EXPECT_TRUE(ads_name_equal(list->resval.rlname, name));
+    const resbuf* type = list->rbnext;
+    EXPECT_EQ(type->restype, 0);
+    EXPECT_STREQ(type->resval.rstring, "LINE");
+    EXPECT_EQ(type->rbnext->restype, 5);
+    bool sawEnd = false;
+    for (const resbuf* rb = list; rb; rb = rb->rbnext) {
+        if (rb->restype == 8) {
+            EXPECT_STREQ(rb->resval.rstring, "Roads");
+        }
+        if (rb->restype == 11) {
+            sawEnd = true;
+            EXPECT_EQ(0, std::memcmp(rb->resval.rpoint, b, sizeof b));
+        }
+        if (rb->restype == 39) {
+            EXPECT_EQ(rb->resval.rreal, 0.5);
+        }
+    }
+    EXPECT_TRUE(sawEnd);
+    acutRelRb(list);
+    EXPECT_NE(db().layers().find("ROADS"), nullptr) << "a missing layer is made, as the host does";
+}
+
+TEST_F(EntityMake, RefusesIncompleteOrUnsoundLists) {
+    const ads_point p = {0, 0, 0};
+    EXPECT_EQ(makeEntity(acutBuildList(RTDXF0, "LINE", 10, p, 0)), RTREJ) << "no end point";
+    EXPECT_EQ(makeEntity(acutBuildList(RTDXF0, "CIRCLE", 10, p, 40, 0.0, 0)), RTREJ) << "zero radius";
+    EXPECT_EQ(makeEntity(acutBuildList(RTDXF0, "NOSUCHTHING", 10, p, 0)), RTREJ);
+    EXPECT_EQ(makeEntity(acutBuildList(RTDXF0, "POINT", 8, "bad<name", 10, p, 0)), RTREJ);
+    EXPECT_EQ(makeEntity(acutBuildList(RTDXF0, "TEXT", 10, p, 40, 1.0, 1, "x", 7, "NOSTYLE", 0)), RTREJ);
+    EXPECT_EQ(makeEntity(acutBuildList(8, "0", 10, p, 0)), RTREJ) << "no type first";
+    EXPECT_EQ(db().entityCount(), 0u);
+    EXPECT_EQ(db().layers().find("bad<name"), nullptr);
+}
+
+TEST_F(EntityMake, SequenceMakesOnePolylineWalkedWithItsVertices) {
+    ASSERT_EQ(makePolyline({{0, 0, 1}, {10, 0, 2}, {10, 10, 3}}), RTNORM);
+    ASSERT_EQ(makeLine(0, 0, 1, 1), RTNORM);
+    EXPECT_EQ(walkTypes(), (std::vector<std::string>{"POLYLINE", "VERTEX", "VERTEX", "VERTEX", "SEQEND", "LINE"}));
+    ads_name last;
+    ASSERT_EQ(acdbEntLast(last), RTNORM);
+    resbuf* list = acdbEntGet(last);
+    EXPECT_STREQ(list->rbnext->resval.rstring, "LINE");
+    acutRelRb(list);
+}
+
+TEST_F(EntityMake, SequenceElementsOutOfOrderAreRefused) {
+    const ads_point p = {0, 0, 0};
+    EXPECT_EQ(makeEntity(acutBuildList(RTDXF0, "VERTEX", 10, p, 0)), RTREJ) << "vertex with no polyline";
+    EXPECT_EQ(makeEntity(acutBuildList(RTDXF0, "SEQEND", 0)), RTREJ);
+    ASSERT_EQ(makeEntity(acutBuildList(RTDXF0, "POLYLINE", 66, 1, 0)), RTNORM);
+    EXPECT_TRUE(zcad::test::sequenceOpen());
+    EXPECT_EQ(makeLine(0, 0, 1, 1), RTREJ) << "a line inside an open sequence";
+    EXPECT_EQ(makeEntity(acutBuildList(RTDXF0, "POLYLINE", 66, 1, 0)), RTREJ);
+    EXPECT_EQ(makeEntity(acutBuildList(RTDXF0, "VERTEX", 10, p, 0)), RTNORM);
+    EXPECT_EQ(db().entityCount(), 0u) << "nothing lands before SEQEND";
+}
+
+TEST_F(EntityMake, CallWithNoListCancelsTheOpenSequence) {
+    const ads_point p = {0, 0, 0};
+    ASSERT_EQ(makeEntity(acutBuildList(RTDXF0, "POLYLINE", 66, 1, 0)), RTNORM);
+    ASSERT_EQ(makeEntity(acutBuildList(RTDXF0, "VERTEX", 10, p, 0)), RTNORM);
+    EXPECT_EQ(acdbEntMake(nullptr), RTNORM);
+    EXPECT_FALSE(zcad::test::sequenceOpen());
+    EXPECT_EQ(db().entityCount(), 0u);
+    EXPECT_EQ(makeLine(0, 0, 1, 1), RTNORM) << "simple entities are accepted again";
+}
+
+TEST_F(EntityMake, FaultAtEveryStepOfAPolylineLeavesNoPartialPolyline) {
+    for (int step = 1; step <= 5; ++step) {
+        zcad::test::resetHost();
+        zcad::test::failEntityMakeAt(step);
+        EXPECT_EQ(makePolyline({{0, 0, 0}, {1, 0, 0}, {1, 1, 0}}), RTERROR) << "step " << step;
+        acdbEntMake(nullptr);
+        EXPECT_FALSE(zcad::test::sequenceOpen());
+        EXPECT_EQ(db().entityCount(), 0u) << "step " << step;
+    }
+}
+
+TEST_F(EntityMake, PolyfaceFacesMayOnlyNameVerticesAlreadyMade) {
+    const ads_point p = {0, 0, 0};
+    ASSERT_EQ(makeEntity(acutBuildList(RTDXF0, "POLYLINE", 66, 1, 70, 64, 71, 3, 72, 1, 0)), RTNORM);
+    for (int i = 0; i < 3; ++i) ASSERT_EQ(makeEntity(acutBuildList(RTDXF0, "VERTEX", 10, p, 70, 192, 0)), RTNORM);
+    EXPECT_EQ(makeEntity(acutBuildList(RTDXF0, "VERTEX", 10, p, 70, 128, 71, 1, 72, 2, 73, 4, 0)), RTREJ);
+    EXPECT_EQ(makeEntity(acutBuildList(RTDXF0, "VERTEX", 10, p, 70, 128, 71, 1, 72, -2, 73, 3, 0)), RTNORM);
+    EXPECT_EQ(makeEntity(acutBuildList(RTDXF0, "SEQEND", 0)), RTNORM);
+    EXPECT_EQ(db().entityCount(), 6u);
+}
+
+TEST_F(EntityMake, ModifyKeepsTheHandleAndRefusesAChangeOfType) {
+    ASSERT_EQ(makeLine(0, 0, 1, 1), RTNORM);
+    ads_name name;
+    acdbEntLast(name);
+    const auto handle = db().handle(0);
+    resbuf* list = acdbEntGet(name);
+    for (resbuf* rb = list; rb; rb = rb->rbnext) {
+        if (rb->restype == 11) rb->resval.rpoint[0] = 42;
+    }
+    EXPECT_EQ(acdbEntMod(list), RTNORM);
+    acutRelRb(list);
+    EXPECT_EQ(db().handle(0), handle);
+    list = acdbEntGet(name);
+    for (resbuf* rb = list; rb; rb = rb->rbnext) {
+        if (rb->restype == 11) {
+            EXPECT_EQ(rb->resval.rpoint[0], 42);
+        }
+        if (rb->restype == 0) {
+            std::free(rb->resval.rstring);
+            rb->resval.rstring = strdup("CIRCLE");
+        }
+    }
+    EXPECT_EQ(acdbEntMod(list), RTREJ);
+    acutRelRb(list);
+}
+
+TEST_F(EntityMake, DeletingAPolylineTakesItsVerticesAndNamesGoStale) {
+    ASSERT_EQ(makePolyline({{0, 0, 0}, {1, 0, 0}}), RTNORM);
+    ASSERT_EQ(makeLine(0, 0, 1, 1), RTNORM);
+    ads_name first;
+    ASSERT_EQ(acdbEntNext(nullptr, first), RTNORM);
+    EXPECT_EQ(acdbEntDel(first), RTNORM);
+    EXPECT_EQ(walkTypes(), std::vector<std::string>{"LINE"});
+    EXPECT_EQ(acdbEntGet(first), nullptr);
+    ads_name line;
+    acdbEntLast(line);
+    zcad::test::resetHost();
+    EXPECT_EQ(acdbEntGet(line), nullptr) << "a name from another drawing";
+}
+
+TEST_F(EntityMake, TablesAndSystemVariables) {
+    resbuf value{};
+    ASSERT_EQ(acedGetVar("TEXTSTYLE", &value), RTNORM);
+    EXPECT_EQ(value.restype, RTSTR);
+    EXPECT_STREQ(value.resval.rstring, "STANDARD");
+    std::free(value.resval.rstring);
+
+    resbuf text{};
+    text.restype = RTSTR;
+    text.resval.rstring = const_cast<char*>("NoSuchStyle");
+    EXPECT_EQ(acedSetVar("TEXTSTYLE", &text), RTERROR);
+    resbuf mode{};
+    mode.restype = RTSHORT;
+    mode.resval.rint = 3;
+    EXPECT_EQ(acedSetVar("PDMODE", &mode), RTNORM);
+    EXPECT_EQ(db().headerVar("$PDMODE")->groups[0].integer, 3);
+
+    resbuf* layer = acdbTblSearch("layer", "0", 0);
+    ASSERT_NE(layer, nullptr);
+    EXPECT_STREQ(layer->resval.rstring, "LAYER");
+    acutRelRb(layer);
+    EXPECT_EQ(acdbTblSearch("STYLE", "nope", 0), nullptr);
+
+    AcDbLayerTable* table = nullptr;
+    acdbHostApplicationServices()->workingDatabase()->getLayerTable(table, AcDb::kForWrite);
+    auto* record = new AcDbLayerTableRecord;
+    record->setName("Kerb");
+    record->setColorIndex(3);
+    EXPECT_EQ(table->add(record), Acad::eOk);
+    record->close();
+    EXPECT_TRUE(table->has("KERB"));
+    auto* again = new AcDbLayerTableRecord;
+    again->setName("kerb");
+    EXPECT_EQ(table->add(again), Acad::eDuplicateRecordName);
+    again->close();
+    table->close();
+    EXPECT_EQ(db().layers().find("Kerb")->find(62)->integer, 3);
+}
+
+}  // namespace
