@@ -64,7 +64,7 @@ std::string_view matchKeyword(const std::vector<std::string>& keywords, std::str
     }
     for (const auto& word : keywords) {
         const std::string shortcut = shortcutOf(word);
-        if (!shortcut.empty() && prefixNoCase(shortcut, answer) && prefixNoCase(answer, word)) return word;
+        if (!shortcut.empty() && equalNoCase(shortcut, answer)) return word;
     }
     std::string_view found;
     for (const auto& word : keywords) {

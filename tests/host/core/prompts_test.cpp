@@ -21,7 +21,7 @@ TEST_F(Prompts, KeywordsByWholeWordUniquePrefixOrCapitals) {
     EXPECT_STREQ(word, "eXit");
     acedInitGet(0, "Add Set Minus");
     EXPECT_EQ(acedGetKword("Mode: ", word), RTNONE) << "empty answer";
-    acedInitGet(0, "Mark Move");
+    acedInitGet(0, "mark move");
     EXPECT_EQ(acedGetKword("Which: ", word), RTCAN) << "an ambiguous prefix re-prompts, then input ends";
     EXPECT_NE(output_.find("Invalid option keyword."), std::string::npos);
 }

@@ -15,7 +15,7 @@ TEST_F(Session, ModuleCommandsByEitherNameUntilUnloaded) {
     ASSERT_TRUE(zcad::loadModule(modulePath("test_module.so"), error)) << error;
     const std::string out = zcad::test::runCommands({"hello", "21", "_hi", "x", "4", ".FAILS", "nosuch"});
     zcad::unloadModules();
-    EXPECT_NE(out.find("test module loaded"), std::string::npos);
+    EXPECT_NE(output_.find("test module loaded"), std::string::npos);
     EXPECT_NE(out.find("Command: hello\nValue: 21\ntwice 42\n"), std::string::npos);
     EXPECT_NE(out.find("Requires numeric value."), std::string::npos);
     EXPECT_NE(out.find("twice 8"), std::string::npos);
