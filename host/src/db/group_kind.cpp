@@ -40,16 +40,18 @@ bool typeIs(std::string_view type, std::string_view name) {
 }  // namespace
 
 bool isAngleGroup(std::string_view type, int code) {
-    // DXF files carry these in degrees; MTEXT's 50 and ELLIPSE's parameters
-    // are radians in the file too, so they are not listed.
+    // DXF files carry these in degrees; ELLIPSE's parameters are radians in
+    // the file too. MTEXT's 50 is documented as radians but written in
+    // degrees by the programs that make the files, so it is taken as such.
     if (code == 50) {
         return typeIs(type, "TEXT") || typeIs(type, "ATTRIB") || typeIs(type, "ATTDEF") || typeIs(type, "ARC") ||
                typeIs(type, "INSERT") || typeIs(type, "SHAPE") || typeIs(type, "VERTEX") ||
-               typeIs(type, "DIMENSION") || typeIs(type, "POINT") || typeIs(type, "ARCALIGNEDTEXT");
+               typeIs(type, "DIMENSION") || typeIs(type, "POINT") || typeIs(type, "MTEXT") ||
+               typeIs(type, "STYLE") || typeIs(type, "ARCALIGNEDTEXT");
     }
     if (code == 51) {
         return typeIs(type, "ARC") || typeIs(type, "TEXT") || typeIs(type, "ATTRIB") || typeIs(type, "ATTDEF") ||
-               typeIs(type, "SHAPE") || typeIs(type, "POLYLINE") || typeIs(type, "DIMENSION");
+               typeIs(type, "SHAPE") || typeIs(type, "DIMENSION");
     }
     if (code == 52 || code == 53) return typeIs(type, "DIMENSION");
     return false;

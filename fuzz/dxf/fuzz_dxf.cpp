@@ -1,0 +1,21 @@
+// Drives the DXF reader with arbitrary bytes. A drawing it accepts must
+// also be written and read back without complaint.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+#include "zcad/dxf.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    std::string error;
+    const auto db = zcad::readDxfText(std::string_view(reinterpret_cast<const char*>(data), size), error);
+    if (!db) {
+        if (error.empty()) std::abort();  // a refusal always says why
+        return 0;
+    }
+    const std::string written = zcad::writeDxfText(*db, nullptr);
+    if (!zcad::readDxfText(written, error)) std::abort();
+    return 0;
+}

@@ -1,0 +1,42 @@
+// Typed groups from DXF tokens and back: points gathered from their x, y
+// and z groups, numbers checked, angles in radians on the host's side, text
+// in the host's encoding.
+#pragma once
+
+#include <bitset>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "dxf_scanner.h"
+#include "dxf_text.h"
+#include "zcad/group_list.h"
+
+namespace zcad::dxf {
+
+// Which groups of an entity type are angles; looked up once per type.
+class AngleTable {
+public:
+    using Codes = std::bitset<1072>;
+    const Codes& of(std::string_view type);
+
+private:
+    struct Entry {
+        std::string type;
+        Codes codes;
+    };
+    std::vector<Entry> entries_;
+    std::size_t last_ = 0;
+};
+
+// Reads the value of `token` (and, for a point, the y and z groups after
+// it) into `g`. `g.text` may point into `scratch`. False on bad input, with
+// the scanner's error set.
+bool readGroup(Scanner& scanner, const Token& token, TextEncoding encoding, bool angle, std::string& scratch,
+               Group& g);
+
+// Upper-case copy of an entity or record type, blanks trimmed.
+std::string upperName(std::string_view text);
+bool sameName(std::string_view a, std::string_view b);
+
+}  // namespace zcad::dxf

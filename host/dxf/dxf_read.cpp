@@ -1,0 +1,461 @@
+// Reading an ASCII DXF file into a database plus the content kept for
+// writing it back.
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstring>
+#include <memory>
+
+#include "dxf_groups.h"
+#include "dxf_kept.h"
+#include "dxf_numbers.h"
+#include "dxf_scanner.h"
+#include "dxf_version.h"
+#include "zcad/dxf.h"
+
+namespace zcad {
+
+namespace dxf {
+namespace {
+
+bool isKeyword(std::string_view value, std::string_view keyword) { return trimBlanks(value) == keyword; }
+
+class Reader {
+public:
+    explicit Reader(std::string_view text) : scanner_(text), db_(std::make_unique<Database>()) {
+        kept_ = new DxfKept;
+        db_->kept.reset(kept_);
+    }
+
+    std::unique_ptr<Database> run(std::string& error);
+
+private:
+    bool fail(std::size_t line, std::string_view message) {
+        scanner_.fail(line, message);
+        return false;
+    }
+    // The next group, or a refusal that names what ran out.
+    bool expect(Token& token, std::string_view inside);
+    bool readSection();
+    bool readHeader();
+    bool findRelease();
+    bool readTables();
+    bool readTable(const Token& tableToken);
+    bool readDatabaseTable(SymbolTable& table);
+    bool readOwnedGroups(std::vector<OwnedGroup>& out, std::uint64_t* handle, std::string_view inside,
+                         const AngleTable::Codes* angles);
+    bool readEntities();
+    bool readEntity(const Token& typeToken);
+    bool keepEntity(const Token& typeToken);
+    bool keepUntilEndsec(std::string_view name, RawRange& range);
+    void keep(const Token& token);
+    void noteHandle(std::uint64_t handle);
+    KeptItem* findItem(ItemKind kind);
+
+    Scanner scanner_;
+    std::unique_ptr<Database> db_;
+    DxfKept* kept_;
+    std::string scratch_;
+    std::vector<std::uint8_t> list_;
+    AngleTable angles_;
+    bool sawHeader_ = false;
+    bool sawEof_ = false;
+    bool paperSequence_ = false;  // VERTEX/ATTRIB/SEQEND of a paper-space parent
+    std::vector<std::string> tablesRead_;
+};
+
+bool Reader::expect(Token& token, std::string_view inside) {
+    if (scanner_.next(token)) return true;
+    if (!scanner_.failed()) fail(scanner_.line(), "the file ends inside " + std::string(inside) + " (no ENDSEC or EOF)");
+    return false;
+}
+
+void Reader::keep(const Token& token) {
+    kept_->raw.add(token.code, token.value);
+    if (token.code == 5 || token.code == 105) {
+        std::uint64_t handle = 0;
+        if (parseHandle(token.value, handle)) noteHandle(handle);
+    }
+}
+
+void Reader::noteHandle(std::uint64_t handle) {
+    if (handle > kept_->largestHandle) kept_->largestHandle = handle;
+    db_->reserveHandle(handle);
+}
+
+KeptItem* Reader::findItem(ItemKind kind) {
+    for (auto& item : kept_->items) {
+        if (item.kind == kind) return &item;
+    }
+    return nullptr;
+}
+
+std::unique_ptr<Database> Reader::run(std::string& error) {
+    if (!findRelease()) {
+        error = scanner_.error();
+        return nullptr;
+    }
+    Token token;
+    while (scanner_.next(token)) {
+        if (token.code == 999) {
+            const std::size_t first = kept_->raw.size();
+            keep(token);
+            kept_->items.push_back({ItemKind::Comment, {}, {first, 1}});
+            continue;
+        }
+        if (token.code != 0) {
+            fail(token.line, "expected group 0 SECTION or EOF, found group code " + std::to_string(token.code));
+            break;
+        }
+        if (isKeyword(token.value, "EOF")) {
+            sawEof_ = true;
+            break;
+        }
+        if (!isKeyword(token.value, "SECTION")) {
+            fail(token.line, "expected SECTION or EOF, found \"" + std::string(trimBlanks(token.value)) + "\"");
+            break;
+        }
+        if (!readSection()) break;
+    }
+    if (!scanner_.failed() && !sawEof_) fail(scanner_.line(), "the file ends without 0 EOF");
+    if (scanner_.failed()) {
+        error = scanner_.error();
+        return nullptr;
+    }
+    kept_->crlf = scanner_.crlf();
+    kept_->loadedEntities = static_cast<EntityId>(db_->entityCount());
+    kept_->entityDigest = entityDigest(*db_);
+    return std::move(db_);
+}
+
+// The release decides how text is encoded, so it is looked up before any
+// group is read: $ACADVER leads the HEADER section.
+bool Reader::findRelease() {
+    Scanner probe = scanner_;
+    Token token;
+    bool inHeader = false;
+    std::string_view acadver;
+    // Only the start of the file is searched; the header comes first.
+    for (int groups = 0; groups < 100000 && probe.next(token); ++groups) {
+        if (token.code == 2 && isKeyword(token.value, "HEADER")) inHeader = true;
+        if (token.code == 0 && isKeyword(token.value, "ENDSEC") && inHeader) break;
+        if (inHeader && token.code == 9 && isKeyword(token.value, "$ACADVER")) {
+            if (probe.next(token)) acadver = token.value;
+            if (!acadver.empty()) {
+                if (!releaseOfAcadver(acadver, kept_->version)) {
+                    return fail(token.line, "unknown DXF release \"" + std::string(trimBlanks(acadver)) + "\" in $ACADVER");
+                }
+                kept_->acadver = std::string(trimBlanks(acadver));
+            }
+            break;
+        }
+    }
+    kept_->laterThanR12 = kept_->version != DxfVersion::R12;
+    kept_->encoding = isUtf8Release(kept_->version) ? TextEncoding::Utf8 : TextEncoding::Ansi;
+    kept_->hadHandles = kept_->laterThanR12;
+    return true;
+}
+
+bool Reader::readSection() {
+    Token name;
+    if (!expect(name, "a section")) return false;
+    if (name.code != 2) return fail(name.line, "SECTION is not followed by its name (group 2)");
+    const std::string section = upperName(name.value);
+    if (section == "HEADER") return readHeader();
+    if (section == "TABLES") return readTables();
+    if (section == "ENTITIES") return readEntities();
+    RawRange range;
+    if (!keepUntilEndsec(section, range)) return false;
+    kept_->items.push_back({ItemKind::Section, std::string(trimBlanks(name.value)), range});
+    return true;
+}
+
+bool Reader::keepUntilEndsec(std::string_view name, RawRange& range) {
+    range.first = kept_->raw.size();
+    const std::string inside = "section " + std::string(name);
+    Token token;
+    while (expect(token, inside)) {
+        if (token.code == 0 && isKeyword(token.value, "ENDSEC")) {
+            range.count = kept_->raw.size() - range.first;
+            return true;
+        }
+        if (token.code == 0 && (isKeyword(token.value, "SECTION") || isKeyword(token.value, "EOF"))) {
+            return fail(token.line, inside + " is not ended by ENDSEC");
+        }
+        keep(token);
+    }
+    return false;
+}
+
+bool Reader::readHeader() {
+    if (!findItem(ItemKind::Header)) {
+        db_->header().clear();
+        kept_->items.push_back({ItemKind::Header, "HEADER", {}});
+    }
+    sawHeader_ = true;
+    Token token;
+    HeaderVar* var = nullptr;
+    Group g;
+    while (expect(token, "section HEADER")) {
+        if (token.code == 0) {
+            if (isKeyword(token.value, "ENDSEC")) return true;
+            return fail(token.line, "section HEADER is not ended by ENDSEC");
+        }
+        if (token.code == 9) {
+            db_->header().push_back({std::string(trimBlanks(token.value)), {}});
+            var = &db_->header().back();
+            continue;
+        }
+        if (!var) return fail(token.line, "group " + std::to_string(token.code) + " comes before any $ variable in HEADER");
+        if (!readGroup(scanner_, token, kept_->encoding, false, scratch_, g)) return false;
+        var->groups.push_back(OwnedGroup::of(g));
+        if (token.code == 5 && var->name == "$HANDSEED") {
+            kept_->hadHandles = true;
+            std::uint64_t seed = 0;
+            if (parseHandle(token.value, seed) && seed > 0) db_->reserveHandle(seed - 1);
+        }
+    }
+    return false;
+}
+
+bool Reader::readTables() {
+    if (!findItem(ItemKind::Tables)) kept_->items.push_back({ItemKind::Tables, "TABLES", {}});
+    Token token;
+    while (expect(token, "section TABLES")) {
+        if (token.code == 999) continue;
+        if (token.code != 0) {
+            return fail(token.line, "expected 0 TABLE or ENDSEC in TABLES, found group code " + std::to_string(token.code));
+        }
+        if (isKeyword(token.value, "ENDSEC")) return true;
+        if (!isKeyword(token.value, "TABLE")) {
+            return fail(token.line, "expected TABLE or ENDSEC in TABLES, found \"" +
+                                        std::string(trimBlanks(token.value)) + "\"");
+        }
+        if (!readTable(token)) return false;
+    }
+    return false;
+}
+
+bool Reader::readTable(const Token& tableToken) {
+    Token name;
+    if (!expect(name, "a table")) return false;
+    if (name.code != 2) return fail(tableToken.line, "TABLE is not followed by its name (group 2)");
+    KeptTable table;
+    table.name = upperName(name.value);
+    SymbolTable* dbTable = db_->table(table.name);
+    if (dbTable) {
+        table.inDatabase = true;
+        kept_->tables.push_back(table);
+        return readDatabaseTable(*dbTable);
+    }
+    table.raw.first = kept_->raw.size();
+    const std::string inside = "table " + table.name;
+    Token token;
+    while (expect(token, inside)) {
+        if (token.code == 0 && isKeyword(token.value, "ENDTAB")) {
+            table.raw.count = kept_->raw.size() - table.raw.first;
+            kept_->tables.push_back(std::move(table));
+            return true;
+        }
+        if (token.code == 0 && (isKeyword(token.value, "ENDSEC") || isKeyword(token.value, "TABLE") ||
+                                isKeyword(token.value, "EOF"))) {
+            return fail(token.line, inside + " is not ended by ENDTAB");
+        }
+        keep(token);
+    }
+    return false;
+}
+
+bool Reader::readDatabaseTable(SymbolTable& table) {
+    // A table the file has replaces the new drawing's defaults.
+    const bool first = std::find(tablesRead_.begin(), tablesRead_.end(), table.name()) == tablesRead_.end();
+    if (first) {
+        tablesRead_.push_back(table.name());
+        table = SymbolTable(table.name());
+    }
+    const std::string inside = "table " + table.name();
+    std::vector<OwnedGroup> header;
+    if (!readOwnedGroups(header, nullptr, inside, nullptr)) return false;
+    if (first) table.header = std::move(header);
+    const AngleTable::Codes angles = angles_.of(table.name());
+    Token token;
+    while (expect(token, inside)) {
+        if (isKeyword(token.value, "ENDTAB")) return true;
+        if (isKeyword(token.value, "ENDSEC") || isKeyword(token.value, "TABLE") || isKeyword(token.value, "EOF")) {
+            return fail(token.line, inside + " is not ended by ENDTAB");
+        }
+        TableRecord record;
+        if (!readOwnedGroups(record.groups, &record.handle, inside, &angles)) return false;
+        if (record.handle) noteHandle(record.handle);
+        table.add(std::move(record));
+    }
+    return false;
+}
+
+// Groups up to the next group 0 (left unread); group 5 into `handle`.
+bool Reader::readOwnedGroups(std::vector<OwnedGroup>& out, std::uint64_t* handle, std::string_view inside,
+                             const AngleTable::Codes* angles) {
+    bool extended = false;
+    Token token;
+    Group g;
+    while (expect(token, inside)) {
+        if (token.code == 0) {
+            scanner_.pushBack(token);
+            return true;
+        }
+        if (token.code == 5 && handle) {
+            if (!parseHandle(token.value, *handle)) {
+                return fail(token.line, "handle \"" + std::string(trimBlanks(token.value)) + "\" is not hexadecimal");
+            }
+            continue;
+        }
+        if (token.code == 5) {
+            std::uint64_t tableHandle = 0;
+            if (parseHandle(token.value, tableHandle)) noteHandle(tableHandle);
+        }
+        if (token.code == 1001) extended = true;
+        const bool angle = angles && !extended && token.code >= 0 && (*angles)[static_cast<std::size_t>(token.code)];
+        if (!readGroup(scanner_, token, kept_->encoding, angle, scratch_, g)) return false;
+        out.push_back(OwnedGroup::of(g));
+    }
+    return false;
+}
+
+bool Reader::readEntities() {
+    if (!findItem(ItemKind::Entities)) kept_->items.push_back({ItemKind::Entities, "ENTITIES", {}});
+    Token token;
+    while (expect(token, "section ENTITIES")) {
+        if (token.code != 0) {
+            return fail(token.line, "expected group 0 (an entity) in ENTITIES, found group code " +
+                                        std::to_string(token.code));
+        }
+        if (isKeyword(token.value, "ENDSEC")) return true;
+        if (isKeyword(token.value, "SECTION") || isKeyword(token.value, "EOF")) {
+            return fail(token.line, "section ENTITIES is not ended by ENDSEC");
+        }
+        if (!readEntity(token)) return false;
+    }
+    return false;
+}
+
+bool Reader::readEntity(const Token& typeToken) {
+    const std::string type = upperName(typeToken.value);
+    if (type.empty()) return fail(typeToken.line, "an entity has no type");
+    const Scanner start = scanner_;
+    const bool follower = type == "VERTEX" || type == "ATTRIB" || type == "SEQEND";
+    if (!follower) paperSequence_ = false;
+    if (paperSequence_) {
+        if (type == "SEQEND") paperSequence_ = false;
+        return keepEntity(typeToken);
+    }
+    const auto& angleCodes = angles_.of(type);
+    list_.clear();
+    GroupWriter writer(list_);
+    writer.string(0, type);
+    std::uint64_t handle = 0;
+    bool paper = false;
+    bool extended = false;
+    bool sequence = false;
+    std::int64_t declaredVertices = -1;
+    std::int64_t vertices = 0;
+    std::size_t countLine = typeToken.line;
+    Token token;
+    Group g;
+    while (expect(token, "section ENTITIES")) {
+        if (token.code == 0) {
+            scanner_.pushBack(token);
+            break;
+        }
+        if (token.code == 5 && handle == 0) {
+            if (!parseHandle(token.value, handle)) {
+                return fail(token.line, "handle \"" + std::string(trimBlanks(token.value)) + "\" is not hexadecimal");
+            }
+            continue;
+        }
+        if (token.code == 1001) extended = true;
+        const bool angle = !extended && token.code < 1072 && angleCodes[static_cast<std::size_t>(token.code)];
+        if (!readGroup(scanner_, token, kept_->encoding, angle, scratch_, g)) return false;
+        if (!extended) {
+            if (token.code == 67 && g.integer == 1) paper = true;
+            if (token.code == 66 && g.integer != 0) sequence = true;
+            if (token.code == 90 && declaredVertices < 0) {
+                declaredVertices = g.integer;
+                countLine = token.line;
+            }
+            if (token.code == 10) ++vertices;
+        }
+        writer.group(g);
+    }
+    if (scanner_.failed()) return false;
+    if (type == "LWPOLYLINE" && declaredVertices >= 0 && declaredVertices != vertices) {
+        return fail(countLine, "LWPOLYLINE gives " + std::to_string(declaredVertices) + " vertices (group 90) but has " +
+                                   std::to_string(vertices));
+    }
+    if (paper) {
+        // Paper space is kept as written; its followers go with it.
+        paperSequence_ = sequence && (type == "POLYLINE" || type == "INSERT");
+        scanner_ = start;
+        return keepEntity(typeToken);
+    }
+    if (list_.size() > 0xFFFFFFF0u) return fail(typeToken.line, "the entity is too large");
+    if (handle) noteHandle(handle);
+    db_->append(list_, handle);
+    return true;
+}
+
+bool Reader::keepEntity(const Token& typeToken) {
+    KeptEntity entity{static_cast<EntityId>(db_->entityCount()), {kept_->raw.size(), 0}};
+    keep(typeToken);
+    Token token;
+    while (expect(token, "section ENTITIES")) {
+        if (token.code == 0) {
+            scanner_.pushBack(token);
+            entity.raw.count = kept_->raw.size() - entity.raw.first;
+            kept_->paperEntities.push_back(entity);
+            return true;
+        }
+        keep(token);
+    }
+    return false;
+}
+
+}  // namespace
+}  // namespace dxf
+
+std::unique_ptr<Database> readDxfText(std::string_view text, std::string& error) {
+    dxf::Reader reader(text);
+    return reader.run(error);
+}
+
+std::unique_ptr<Database> readDxf(const std::string& path, std::string& error) {
+    // Mapped rather than copied: a drawing can run to hundreds of megabytes.
+    const int fd = ::open(path.c_str(), O_RDONLY);
+    struct stat st {};
+    if (fd < 0 || ::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        if (fd >= 0) ::close(fd);
+        error = path + ": cannot open the drawing";
+        return nullptr;
+    }
+    const auto size = static_cast<std::size_t>(st.st_size);
+    void* mapped = size ? ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE, fd, 0) : nullptr;
+    ::close(fd);
+    if (size && mapped == MAP_FAILED) {
+        error = path + ": cannot read the drawing";
+        return nullptr;
+    }
+    const std::string_view text(static_cast<const char*>(mapped), size);
+    std::unique_ptr<Database> db;
+    if (text.starts_with("AutoCAD Binary DXF")) {
+        error = path + ": binary DXF is not supported; save the drawing as ASCII DXF";
+    } else {
+        db = readDxfText(text, error);
+        if (!db) error = path + ", " + error;
+    }
+    if (size) ::munmap(mapped, size);
+    return db;
+}
+
+}  // namespace zcad

@@ -1,0 +1,80 @@
+#include "dxf_version.h"
+
+#include <array>
+
+#include "dxf_groups.h"
+#include "dxf_numbers.h"
+
+namespace zcad {
+
+namespace {
+
+struct Release {
+    DxfVersion version;
+    const char* name;
+    const char* acadver;
+};
+
+constexpr std::array<Release, 7> kReleases = {{
+    {DxfVersion::R12, "R12", "AC1009"},
+    {DxfVersion::R2000, "R2000", "AC1015"},
+    {DxfVersion::R2004, "R2004", "AC1018"},
+    {DxfVersion::R2007, "R2007", "AC1021"},
+    {DxfVersion::R2010, "R2010", "AC1024"},
+    {DxfVersion::R2013, "R2013", "AC1027"},
+    {DxfVersion::R2018, "R2018", "AC1032"},
+}};
+
+}  // namespace
+
+bool parseDxfVersion(const std::string& text, DxfVersion& version) {
+    for (const auto& release : kReleases) {
+        if (dxf::sameName(text, release.name) || dxf::sameName(text, release.acadver)) {
+            version = release.version;
+            return true;
+        }
+    }
+    return false;
+}
+
+const char* dxfVersionName(DxfVersion version) {
+    for (const auto& release : kReleases) {
+        if (release.version == version) return release.name;
+    }
+    return "R12";
+}
+
+namespace dxf {
+
+const char* acadverOf(DxfVersion version) {
+    for (const auto& release : kReleases) {
+        if (release.version == version) return release.acadver;
+    }
+    return "AC1009";
+}
+
+bool releaseOfAcadver(std::string_view acadver, DxfVersion& version) {
+    acadver = trimBlanks(acadver);
+    if (acadver.size() != 6 || !sameName(acadver.substr(0, 2), "AC")) return false;
+    std::int64_t number = 0;
+    if (!parseInteger(acadver.substr(2), number)) return false;
+    if (number < 1001) return false;
+    if (number <= 1009) {
+        version = DxfVersion::R12;
+        return true;
+    }
+    for (const auto& release : kReleases) {
+        std::int64_t code = 0;
+        parseInteger(std::string_view(release.acadver).substr(2), code);
+        if (code >= number && release.version != DxfVersion::R12) {
+            version = release.version;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool isUtf8Release(DxfVersion version) { return version >= DxfVersion::R2007; }
+
+}  // namespace dxf
+}  // namespace zcad

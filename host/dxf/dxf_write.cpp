@@ -1,0 +1,134 @@
+// Writing a database as DXF: a loaded drawing in its own release with what
+// it kept, a new one built from scratch.
+#include <algorithm>
+
+#include "dxf_version.h"
+#include "dxf_writer.h"
+#include "zcad/dxf.h"
+
+namespace zcad {
+
+namespace dxf {
+namespace {
+
+void writeSectionStart(Out& out, std::string_view name) {
+    out.raw(0, "SECTION");
+    out.raw(2, name);
+}
+
+void writeTables(WriteContext& ctx) {
+    writeSectionStart(ctx.out, "TABLES");
+    // Host tables the file did not have come first: LTYPE before LAYER.
+    for (const std::size_t index : {std::size_t{2}, std::size_t{0}, std::size_t{1}}) {
+        const auto& name = hostTable(ctx.db, index).name();
+        const bool inFile = std::any_of(ctx.kept->tables.begin(), ctx.kept->tables.end(),
+                                        [&](const KeptTable& t) { return t.name == name; });
+        if (!inFile && !hostTable(ctx.db, index).records().empty()) writeHostTable(ctx, index);
+    }
+    std::array<bool, 3> written{};
+    for (const auto& table : ctx.kept->tables) {
+        if (!table.inDatabase) {
+            writeKeptTable(ctx, table);
+            continue;
+        }
+        const std::size_t index = hostTableIndex(table.name);
+        if (index >= 3 || written[index]) continue;
+        written[index] = true;
+        writeHostTable(ctx, index);
+    }
+    ctx.out.raw(0, "ENDSEC");
+}
+
+void writeEntities(WriteContext& ctx) {
+    writeSectionStart(ctx.out, "ENTITIES");
+    const auto& paper = ctx.kept->paperEntities;
+    std::size_t next = 0;
+    const auto count = static_cast<EntityId>(ctx.db.entityCount());
+    for (EntityId id = 0; id < count; ++id) {
+        for (; next < paper.size() && paper[next].before <= id; ++next) writeKeptRange(ctx, paper[next].raw);
+        if (ctx.db.valid(id)) writeEntity(ctx, id);
+    }
+    for (; next < paper.size(); ++next) writeKeptRange(ctx, paper[next].raw);
+    ctx.out.raw(0, "ENDSEC");
+}
+
+bool hasItem(const DxfKept& kept, ItemKind kind) {
+    return std::any_of(kept.items.begin(), kept.items.end(), [kind](const KeptItem& i) { return i.kind == kind; });
+}
+
+// The file's sections in their order, with the host's parts where they stood;
+// parts the file lacked but the drawing now needs are added.
+std::vector<KeptItem> sectionOrder(const WriteContext& ctx) {
+    std::vector<KeptItem> items = ctx.kept->items;
+    const auto firstSection = [&items] {
+        return std::find_if(items.begin(), items.end(), [](const KeptItem& i) { return i.kind != ItemKind::Comment; });
+    };
+    if (!hasItem(*ctx.kept, ItemKind::Header) && !ctx.db.header().empty()) {
+        items.insert(firstSection(), {ItemKind::Header, "HEADER", {}});
+    }
+    const bool anyRecords = !ctx.db.layers().records().empty() || !ctx.db.styles().records().empty() ||
+                            !ctx.db.linetypes().records().empty();
+    if (!hasItem(*ctx.kept, ItemKind::Tables) && anyRecords) {
+        auto at = std::find_if(items.begin(), items.end(), [](const KeptItem& i) {
+            return i.kind == ItemKind::Section || i.kind == ItemKind::Entities;
+        });
+        items.insert(at, {ItemKind::Tables, "TABLES", {}});
+    }
+    if (!hasItem(*ctx.kept, ItemKind::Entities)) {
+        auto at = std::find_if(items.begin(), items.end(), [](const KeptItem& i) {
+            return i.kind == ItemKind::Section && (sameName(i.name, "OBJECTS") || sameName(i.name, "THUMBNAILIMAGE") ||
+                                                   sameName(i.name, "ACDSDATA"));
+        });
+        items.insert(at, {ItemKind::Entities, "ENTITIES", {}});
+    }
+    return items;
+}
+
+void writeLoadedDrawing(WriteContext& ctx) {
+    for (const auto& item : sectionOrder(ctx)) {
+        switch (item.kind) {
+        case ItemKind::Header:
+            writeHeader(ctx);
+            break;
+        case ItemKind::Tables:
+            writeTables(ctx);
+            break;
+        case ItemKind::Entities:
+            writeEntities(ctx);
+            break;
+        case ItemKind::Section:
+            writeSectionStart(ctx.out, item.name);
+            writeKeptRange(ctx, item.raw);
+            ctx.out.raw(0, "ENDSEC");
+            break;
+        case ItemKind::Comment:
+            writeKeptRange(ctx, item.raw);
+            break;
+        }
+    }
+    ctx.out.raw(0, "EOF");
+}
+
+}  // namespace
+
+std::string writeText(const Database& db, const DxfVersion* version) {
+    const auto* kept = dynamic_cast<const DxfKept*>(db.kept.get());
+    const DxfVersion release = kept ? kept->version : version ? *version : DxfVersion::R12;
+    WriteContext ctx(db, kept, release);
+    // Lists hold about a third of what their text takes.
+    ctx.out.reserve(db.bytesHeld() * 3 + 65536);
+    planHandles(ctx);
+    computeExtents(ctx);
+    if (kept) {
+        writeLoadedDrawing(ctx);
+    } else {
+        writeNewDrawing(ctx);
+    }
+    return std::move(ctx.out.buffer());
+}
+
+}  // namespace dxf
+
+std::string writeDxfText(const Database& db, const DxfVersion* version) { return dxf::writeText(db, version); }
+
+}  // namespace zcad

@@ -1,0 +1,63 @@
+// Shared state of one DXF write: the release, the handles given to what
+// has none yet, owners, and the output buffer.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "dxf_groups.h"
+#include "dxf_kept.h"
+#include "dxf_out.h"
+#include "zcad/database.h"
+
+namespace zcad::dxf {
+
+struct Extents {
+    bool changed = false;  // write $EXTMIN and $EXTMAX anew
+    double min[3] = {1e20, 1e20, 1e20};
+    double max[3] = {-1e20, -1e20, -1e20};
+};
+
+struct WriteContext {
+    WriteContext(const Database& database, const DxfKept* keptContent, DxfVersion release);
+
+    const Database& db;
+    const DxfKept* kept;  // null for a new drawing
+    DxfVersion version;
+    bool laterThanR12;
+    bool handles;  // whether entities and records carry group 5
+    Out out;
+
+    std::uint64_t nextHandle = 1;
+    std::uint64_t allocate() { return nextHandle++; }
+
+    // Owners: model space for new entities, the host's tables for new records.
+    std::uint64_t modelSpace = 0;
+    std::array<std::uint64_t, 3> tableHandles{};               // LAYER, STYLE, LTYPE
+    std::array<std::vector<std::uint64_t>, 3> recordHandles;  // per record of each
+    Extents extents;
+
+    std::vector<Group> groups;  // decode buffer, reused
+    AngleTable angles;
+    std::uint64_t parent = 0;  // POLYLINE or INSERT whose followers come next
+};
+
+// The host's three tables, in the order the lead writes them.
+const SymbolTable& hostTable(const Database& db, std::size_t index);
+std::size_t hostTableIndex(std::string_view name);  // 3 when not one of them
+
+void planHandles(WriteContext& ctx);
+void computeExtents(WriteContext& ctx);
+
+void writeHeader(WriteContext& ctx);
+void writeHostTable(WriteContext& ctx, std::size_t index);
+void writeHostRecords(WriteContext& ctx, std::size_t index);  // records only
+void writeEntity(WriteContext& ctx, EntityId id);
+void writeKeptRange(WriteContext& ctx, const RawRange& range);
+void writeKeptTable(WriteContext& ctx, const KeptTable& table);
+
+// A drawing that was not read from a file: every section built here.
+void writeNewDrawing(WriteContext& ctx);
+
+}  // namespace zcad::dxf

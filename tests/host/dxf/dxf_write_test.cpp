@@ -1,0 +1,144 @@
+// Writing: what a saved file holds beyond the entities, and how it is saved.
+#include <gtest/gtest.h>
+
+#include "dxf_test_support.h"
+
+namespace {
+
+using namespace dxftest;
+
+// The value line after the first "code\nvalue" pair whose value is `after`.
+std::string valueAfter(const std::string& text, const std::string& after, const std::string& code) {
+    const auto at = text.find("\n" + after + "\n");
+    if (at == std::string::npos) return "<missing " + after + ">";
+    const auto group = text.find(code + "\n", at);
+    if (group == std::string::npos) return "<missing " + code + ">";
+    const auto start = group + code.size() + 1;
+    return text.substr(start, text.find('\n', start) - start);
+}
+
+std::unique_ptr<zcad::Database> read(const std::string& text) {
+    std::string error;
+    auto db = zcad::readDxfText(text, error);
+    EXPECT_TRUE(db) << error;
+    return db;
+}
+
+const std::string kR12 =
+    "  0\nSECTION\n  2\nHEADER\n  9\n$ACADVER\n  1\nAC1009\n  9\n$EXTMIN\n 10\n-1.0\n 20\n-1.0\n 30\n0.0\n"
+    "  9\n$EXTMAX\n 10\n99.0\n 20\n99.0\n 30\n0.0\n  0\nENDSEC\n"
+    "  0\nSECTION\n  2\nTABLES\n  0\nTABLE\n  2\nVPORT\n 70\n1\n  0\nVPORT\n  2\n*ACTIVE\n 70\n0\n 12\n1.0\n 22\n2.0\n"
+    " 40\n3.0\n 41\n1.5\n  0\nENDTAB\n"
+    "  0\nTABLE\n  2\nLTYPE\n 70\n1\n  0\nLTYPE\n  2\nCONTINUOUS\n 70\n0\n  3\nSolid line\n 72\n65\n 73\n0\n 40\n0.0\n"
+    "  0\nENDTAB\n  0\nTABLE\n  2\nLAYER\n 70\n1\n  0\nLAYER\n  2\n0\n 70\n0\n 62\n7\n  6\nCONTINUOUS\n  0\nENDTAB\n"
+    "  0\nTABLE\n  2\nSTYLE\n 70\n0\n  0\nENDTAB\n  0\nENDSEC\n"
+    "  0\nSECTION\n  2\nENTITIES\n  0\nPOINT\n  8\n0\n 10\n5.0\n 20\n6.0\n 30\n0.0\n  0\nENDSEC\n  0\nEOF\n";
+
+TEST(DxfWrite, AnUnchangedDrawingIsWrittenAsItWasRead) {
+    const auto db = read(kR12);
+    EXPECT_EQ(zcad::writeDxfText(*db, nullptr), kR12);
+}
+
+TEST(DxfWrite, HostTablesTheFileLackedAreAdded) {
+    const auto db = read("  0\nSECTION\n  2\nENTITIES\n  0\nPOINT\n 10\n1\n 20\n2\n  0\nENDSEC\n  0\nEOF\n");
+    const std::string out = zcad::writeDxfText(*db, nullptr);
+    EXPECT_LT(out.find("\nLTYPE\n"), out.find("\nLAYER\n"));
+    EXPECT_LT(out.find("\nTABLES\n"), out.find("\nENTITIES\n"));
+    EXPECT_NE(out.find("\n$ACADVER\n  1\nAC1009\n"), std::string::npos);
+}
+
+TEST(DxfWrite, ZoomLandsInTheActiveViewportAndTheR12Header) {
+    auto db = read(kR12);
+    db->view = {true, {10.5, 20.25}, 7.0};
+    const std::string out = zcad::writeDxfText(*db, nullptr);
+    EXPECT_EQ(valueAfter(out, "*ACTIVE", " 12"), "10.5");
+    EXPECT_EQ(valueAfter(out, "*ACTIVE", " 22"), "20.25");
+    EXPECT_EQ(valueAfter(out, "*ACTIVE", " 40"), "7.0");
+    EXPECT_EQ(valueAfter(out, "*ACTIVE", " 41"), "1.5");
+    EXPECT_EQ(valueAfter(out, "$VIEWCTR", " 12"), "10.5");
+    EXPECT_EQ(valueAfter(out, "$VIEWSIZE", " 40"), "7.0");
+}
+
+TEST(DxfWrite, ExtentsAreRedoneOnlyWhenEntitiesChanged) {
+    auto db = read(kR12);
+    EXPECT_EQ(valueAfter(zcad::writeDxfText(*db, nullptr), "$EXTMAX", " 10"), "99.0");
+    db->append(list({{0, "POINT"}, {8, "0"}, {10, 500.0, 7.0, 1.0}}));
+    const std::string out = zcad::writeDxfText(*db, nullptr);
+    EXPECT_EQ(valueAfter(out, "$EXTMIN", " 10"), "5.0");
+    EXPECT_EQ(valueAfter(out, "$EXTMAX", " 10"), "500.0");
+    EXPECT_EQ(valueAfter(out, "$EXTMAX", " 30"), "1.0");
+}
+
+TEST(DxfWrite, HostAdditionsGetHandlesOwnersAndMarkersInR2000) {
+    std::string error;
+    const zcad::DxfVersion r2000 = zcad::DxfVersion::R2000;
+    auto fresh = std::make_unique<zcad::Database>();
+    auto db = read(zcad::writeDxfText(*fresh, &r2000));
+    zcad::TableRecord layer;
+    layer.groups = {zcad::OwnedGroup::string(2, "NEW"), zcad::OwnedGroup::integral(62, 3)};
+    db->layers().add(layer);
+    const auto id = db->append(list({{0, "LINE"}, {8, "NEW"}, {10, 0.0, 0.0, 0.0}, {11, 1.0, 1.0, 0.0}}));
+    const std::string out = zcad::writeDxfText(*db, nullptr);
+    const auto layerAt = out.find("\n  2\nNEW\n");
+    ASSERT_NE(layerAt, std::string::npos);
+    const std::string record = out.substr(out.rfind("\n  0\nLAYER\n", layerAt), 200);
+    EXPECT_NE(record.find("330\n"), std::string::npos) << record;
+    EXPECT_NE(record.find("100\nAcDbLayerTableRecord\n"), std::string::npos) << record;
+    EXPECT_NE(record.find(" 70\n0\n"), std::string::npos) << record;  // groups the record must have
+    const auto lineAt = out.find("\n  0\nLINE\n");
+    const std::string line = out.substr(lineAt, out.find("\n  0\n", lineAt + 5) - lineAt);
+    char handle[20];
+    std::snprintf(handle, sizeof handle, "  5\n%llX\n", static_cast<unsigned long long>(db->handle(id)));
+    EXPECT_NE(line.find(handle), std::string::npos) << line;
+    EXPECT_NE(line.find("100\nAcDbEntity\n  8\nNEW\n100\nAcDbLine\n"), std::string::npos) << line;
+    // $HANDSEED stays above every handle.
+    const auto seed = std::stoull(valueAfter(out, "$HANDSEED", "  5"), nullptr, 16);
+    EXPECT_GT(seed, db->handle(id));
+}
+
+TEST(DxfWrite, CrlfFilesStayCrlf) {
+    std::string crlf;
+    for (const char c : kR12) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    const auto db = read(crlf);
+    EXPECT_EQ(zcad::writeDxfText(*db, nullptr), crlf);
+}
+
+TEST(DxfSave, ReplacesTheFileAtomicallyAndLeavesNothingBeside) {
+    const auto dir = scratchDir() / "atomic";
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directories(dir);
+    const auto path = (dir / "drawing.dxf").string();
+    writeFile(path, "old");
+    const auto db = read(kR12);
+    std::string error;
+    ASSERT_TRUE(zcad::writeDxf(path, *db, nullptr, error)) << error;
+    EXPECT_EQ(readFile(path), kR12);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), std::filesystem::directory_iterator()), 1);
+}
+
+TEST(DxfSave, RefusesWithoutTouchingTheTarget) {
+    const auto dir = scratchDir() / "refuse";
+    std::filesystem::create_directories(dir);
+    const auto path = (dir / "drawing.dxf").string();
+    writeFile(path, "old");
+    const auto db = read(kR12);
+    std::string error;
+    const zcad::DxfVersion r2000 = zcad::DxfVersion::R2000;
+    EXPECT_FALSE(zcad::writeDxf(path, *db, &r2000, error));
+    EXPECT_EQ(error, "cannot save " + path + " as R2000: the drawing was read as R12 and is saved in that release");
+    EXPECT_FALSE(zcad::writeDxf((dir / "missing" / "x.dxf").string(), *db, nullptr, error));
+    EXPECT_EQ(error.rfind("cannot save " + (dir / "missing" / "x.dxf").string() + ": cannot create a file beside it", 0), 0u);
+    EXPECT_EQ(readFile(path), "old");
+}
+
+TEST(DxfVersionNames, ParseBothSpellings) {
+    zcad::DxfVersion v{};
+    EXPECT_TRUE(zcad::parseDxfVersion("r2000", v));
+    EXPECT_EQ(v, zcad::DxfVersion::R2000);
+    EXPECT_TRUE(zcad::parseDxfVersion("AC1032", v));
+    EXPECT_EQ(v, zcad::DxfVersion::R2018);
+    EXPECT_FALSE(zcad::parseDxfVersion("R14", v));
+    EXPECT_STREQ(zcad::dxfVersionName(zcad::DxfVersion::R2013), "R2013");
+}
+
+}  // namespace
