@@ -33,6 +33,9 @@ void notifyModules(int message);
 // Reads "Command: " lines until input ends or QUIT, running each command.
 void runCommandLoop();
 
+// Lets acedCommandS run module commands ("ZRIB"), as the host's command line does.
+void makeModuleCommandsReachable();
+
 // Runs one command typed at "Command: " (module, host or session command).
 // False when it asks the session to end (QUIT).
 bool runCommandLine(const std::string& line);

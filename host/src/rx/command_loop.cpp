@@ -5,6 +5,7 @@
 #include <string>
 
 #include "arx/acedads.h"
+#include "command_processor.h"
 #include "command_registry.h"
 #include "zcad/console.h"
 #include "zcad/database.h"
@@ -42,7 +43,7 @@ void saveAs(std::string_view argument) {
     writeOutput("Saved " + path + "\n");
 }
 
-void runModuleCommand(const RegisteredCommand& command) {
+void invokeModuleCommand(const RegisteredCommand& command) {
     try {
         command.function();
     } catch (const std::exception& e) {
@@ -50,12 +51,25 @@ void runModuleCommand(const RegisteredCommand& command) {
     } catch (...) {
         writeOutput(std::string("\n") + command.globalName + " failed.\n");
     }
+}
+
+void runModuleCommand(const RegisteredCommand& command) {
+    invokeModuleCommand(command);
     // A command that left a host command or a sequence open does not leak it into the next.
     acedCommandS(RTNONE);
     acdbEntMake(nullptr);
 }
 
 }  // namespace
+
+void makeModuleCommandsReachable() {
+    commands::setModuleCommandRunner([](std::string_view name) {
+        const RegisteredCommand* command = findCommand(name);
+        if (!command) return false;
+        invokeModuleCommand(*command);
+        return true;
+    });
+}
 
 SaveTarget& saveTarget() {
     static SaveTarget target;
@@ -85,6 +99,7 @@ bool runCommandLine(const std::string& line) {
 }
 
 void runCommandLoop() {
+    makeModuleCommandsReachable();
     for (;;) {
         const std::optional<std::string> line = readAnswer("Command: ");
         if (!line) return;

@@ -1,7 +1,8 @@
+#include "command_processor.h"
 #include "zcad/session.h"
 
 namespace zcad {
 
-bool runHostCommandLine(const std::string&) { return false; }
+bool runHostCommandLine(const std::string& name) { return commands::runHostCommandLine(name); }
 
 }  // namespace zcad

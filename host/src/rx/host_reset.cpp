@@ -1,5 +1,6 @@
 // Test seams that need the whole host: a fresh drawing and scripted runs.
 #include "arx/acedads.h"
+#include "command_processor.h"
 #include "zcad/console.h"
 #include "zcad/database.h"
 #include "zcad/host_test.h"
@@ -16,7 +17,7 @@ void clearDrawnVectors();
 namespace zcad::test {
 
 void resetHost() {
-    acedCommandS(RTNONE);
+    commands::resetHostCommands();
     acdbEntMake(nullptr);
     replaceCurrentDatabase(std::make_unique<Database>());
     clearInput();

@@ -47,6 +47,7 @@ bool loadModule(const std::string& path, std::string& error) {
         dlclose(handle);
         return false;
     }
+    makeModuleCommandsReachable();
     modules().push_back({handle, entry, path});
     entry(AcRx::kInitAppMsg, handle);
     return true;

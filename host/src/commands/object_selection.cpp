@@ -1,0 +1,75 @@
+#include "object_selection.h"
+
+#include <algorithm>
+
+#include "arx/acedads.h"
+#include "entity_names.h"
+#include "keywords.h"
+#include "picking.h"
+#include "zcad/selection.h"
+
+namespace zcad::commands {
+
+namespace {
+
+std::vector<EntityId> membersOf(const Database& db, const ads_name set) {
+    std::vector<EntityId> out;
+    ads_int32 length = 0;
+    if (acedSSLength(set, &length) != RTNORM) return out;
+    for (ads_int32 i = 0; i < length; ++i) {
+        ads_name entity;
+        if (acedSSName(set, i, entity) != RTNORM) continue;
+        const EntityId id = entityOfName(db, entity);
+        if (id != kNoEntity) out.push_back(id);
+    }
+    return out;
+}
+
+}  // namespace
+
+void ObjectSelection::add(EntityId id) {
+    if (!isSelectable(currentDatabase(), id)) return;
+    if (std::find(chosen_.begin(), chosen_.end(), id) == chosen_.end()) chosen_.push_back(id);
+}
+
+Step ObjectSelection::feed(const Word& word) {
+    const Database& db = currentDatabase();
+    if (word.isEmpty()) {
+        if (chosen_.empty()) {
+            printMessage("Nothing selected.");
+            return Step::Failed;
+        }
+        setPreviousSelection(chosen_);
+        return Step::Done;
+    }
+    if (word.kind == Word::Kind::Entity) {
+        add(entityOfName(db, word.name));
+        return Step::More;
+    }
+    if (word.kind == Word::Kind::Set) {
+        for (const EntityId id : membersOf(db, word.name)) add(id);
+        return Step::More;
+    }
+    switch (matchKeyword(word, {"Previous", "Last", "ALL"})) {
+    case 0:
+        for (const EntityId id : previousSelection()) add(id);
+        return Step::More;
+    case 1: {
+        const std::vector<EntityId> all = selectableEntities(db);
+        if (!all.empty()) add(all.back());
+        return Step::More;
+    }
+    case 2:
+        for (const EntityId id : selectableEntities(db)) add(id);
+        return Step::More;
+    default:
+        break;
+    }
+    if (const auto pick = pointOf(word)) {
+        add(pickNearest(db, pick->x, pick->y));
+        return Step::More;
+    }
+    return rejectWord("*Invalid selection*\nExpects a point or Last/ALL/Previous.");
+}
+
+}  // namespace zcad::commands

@@ -1,0 +1,149 @@
+#include <algorithm>
+
+#include "arx/acedads.h"
+#include "host_fixture.h"
+#include "zcad/selection.h"
+
+namespace zcad::testing {
+namespace {
+
+using MoveChangeTest = HostTest;
+
+void expectPoint(const Group& g, double x, double y, double z) {
+    EXPECT_DOUBLE_EQ(g.xyz[0], x);
+    EXPECT_DOUBLE_EQ(g.xyz[1], y);
+    EXPECT_DOUBLE_EQ(g.xyz[2], z);
+}
+
+// As the elevation tool shifts its selection by a z-only displacement.
+TEST_F(MoveChangeTest, MovePreviousShiftsOnlyThePreviousSelection) {
+    const EntityId line = ListBuilder("LINE").point(10, 0, 0, 1).point(11, 4, 3, 2).append(db());
+    const EntityId other = ListBuilder("POINT").point(10, 7, 7, 7).append(db());
+    const EntityId polyline = appendPolyline2d(db(), 5.0, {{0, 0}, {10, 0}, {10, 10}});
+    setPreviousSelection({line, polyline});
+
+    EXPECT_EQ(acedCommandS(RTSTR, "move", RTSTR, "p", RTSTR, "", RTSTR, "0.0,0.0,0.0", RTSTR, "0.0,0.0,0.25", RTNONE),
+              RTNORM);
+    EXPECT_FALSE(commands::commandProcessor().busy());
+
+    expectPoint(groupWithCode(db(), line, 10), 0, 0, 1.25);
+    expectPoint(groupWithCode(db(), line, 11), 4, 3, 2.25);
+    expectPoint(groupWithCode(db(), other, 10), 7, 7, 7);
+    expectPoint(groupWithCode(db(), polyline, 10), 0, 0, 5.25);
+    for (EntityId vertex = polyline + 1; vertex <= polyline + 3; ++vertex) {
+        EXPECT_DOUBLE_EQ(groupWithCode(db(), vertex, 10).xyz[2], 5.25);
+    }
+    EXPECT_EQ(takePrinted(), "");
+}
+
+TEST_F(MoveChangeTest, MoveTakesRelativeSecondPointsDisplacementsAndTheLastEntity) {
+    const EntityId first = ListBuilder("POINT").point(10, 1, 1, 0).append(db());
+    const EntityId last = ListBuilder("POINT").point(10, 2, 2, 0).append(db());
+
+    EXPECT_EQ(acedCommandS(RTSTR, "move", RTSTR, "L", RTSTR, "", RTSTR, " 10 , 10 ", RTSTR, "@1,2", RTNONE), RTNORM);
+    expectPoint(groupWithCode(db(), last, 10), 3, 4, 0);
+    expectPoint(groupWithCode(db(), first, 10), 1, 1, 0);
+
+    const double by[3] = {0, 0, -1};
+    EXPECT_EQ(acedCommandS(RTSTR, "_.MOVE", RTSTR, "all", RTSTR, "", RTSTR, "d", RT3DPOINT, by, RTNONE), RTNORM);
+    expectPoint(groupWithCode(db(), first, 10), 1, 1, -1);
+    expectPoint(groupWithCode(db(), last, 10), 3, 4, -1);
+    EXPECT_EQ(previousSelection(), (std::vector<EntityId>{first, last}));
+}
+
+TEST_F(MoveChangeTest, WordsMayFollowInLaterCalls) {
+    const EntityId point = ListBuilder("POINT").point(10, 0, 0, 0).append(db());
+    ads_name name;
+    ASSERT_EQ(acdbEntLast(name), RTNORM);
+    EXPECT_EQ(acedCommandS(RTSTR, "move", RTENAME, name, RTNONE), RTNORM);
+    EXPECT_EQ(acedCommandS(RTSTR, "", RTSTR, "1,1", RTNONE), RTNORM);
+    EXPECT_TRUE(commands::commandProcessor().busy());
+    EXPECT_EQ(acedCommandS(RTSTR, "2,3", RTNONE), RTNORM);
+    EXPECT_FALSE(commands::commandProcessor().busy());
+    expectPoint(groupWithCode(db(), point, 10), 1, 2, 0);
+}
+
+TEST_F(MoveChangeTest, AnEmptySelectionEndsTheCommandWithAnError) {
+    const EntityId point = ListBuilder("POINT").point(10, 0, 0, 0).append(db());
+    EXPECT_EQ(acedCommandS(RTSTR, "move", RTSTR, "p", RTSTR, "", RTSTR, "0,0", RTSTR, "1,1", RTNONE), RTERROR);
+    EXPECT_EQ(takePrinted(), "Nothing selected.\n");
+    EXPECT_FALSE(commands::commandProcessor().busy());
+    expectPoint(groupWithCode(db(), point, 10), 0, 0, 0);
+}
+
+TEST_F(MoveChangeTest, ABadPointRejectsAndMovesNothing) {
+    const EntityId point = ListBuilder("POINT").point(10, 0, 0, 0).append(db());
+    setPreviousSelection({point});
+    EXPECT_EQ(acedCommandS(RTSTR, "move", RTSTR, "p", RTSTR, "", RTSTR, "0,0", RTSTR, "1;1", RTNONE), RTREJ);
+    EXPECT_EQ(takePrinted(), "Invalid point.\n");
+    expectPoint(groupWithCode(db(), point, 10), 0, 0, 0);
+}
+
+// The words the elevation tool sends to set an elevation.
+TEST_F(MoveChangeTest, ChangePropertiesElevationOnALineAndA2dPolyline) {
+    const EntityId line = ListBuilder("LINE").point(10, 0, 0, 3).point(11, 5, 5, 3).append(db());
+    const EntityId polyline = appendPolyline2d(db(), 1.0, {{0, 0}, {10, 0}});
+    setPreviousSelection({line, polyline});
+
+    EXPECT_EQ(acedCommandS(RTSTR, "change", RTSTR, "p", RTSTR, "", RTSTR, "properties", RTSTR, "e", RTREAL, 12.5,
+                           RTSTR, "", RTNONE),
+              RTNORM);
+    EXPECT_FALSE(commands::commandProcessor().busy());
+    expectPoint(groupWithCode(db(), line, 10), 0, 0, 12.5);
+    expectPoint(groupWithCode(db(), line, 11), 5, 5, 12.5);
+    expectPoint(groupWithCode(db(), polyline, 10), 0, 0, 12.5);
+    expectPoint(groupWithCode(db(), polyline + 1, 10), 0, 0, 12.5);
+    expectPoint(groupWithCode(db(), polyline + 2, 10), 10, 0, 12.5);
+    EXPECT_EQ(takePrinted(), "");
+}
+
+TEST_F(MoveChangeTest, ChangeElevationLeavesSlopedLinesAnd3dPolylines) {
+    const EntityId sloped = ListBuilder("LINE").point(10, 0, 0, 0).point(11, 5, 5, 1).append(db());
+    const EntityId poly3d = ListBuilder("POLYLINE").integer(66, 1).integer(70, 8).append(db());
+    ListBuilder("VERTEX").point(10, 0, 0, 4).integer(70, 32).append(db());
+    ListBuilder("VERTEX").point(10, 1, 0, 4).integer(70, 32).append(db());
+    ListBuilder("SEQEND").append(db());
+    const EntityId lw = ListBuilder("LWPOLYLINE").integer(90, 2).integer(70, 0).flat(10, 0, 0).flat(10, 1, 1).append(db());
+
+    EXPECT_EQ(acedCommandS(RTSTR, "change", RTSTR, "all", RTSTR, "", RTSTR, "P", RTSTR, "elev", RTSTR, " -2 ", RTSTR,
+                           "", RTNONE),
+              RTNORM);
+    expectPoint(groupWithCode(db(), sloped, 11), 5, 5, 1);
+    EXPECT_TRUE(groupsWithCode(db(), poly3d, 10).empty());  // a 3D polyline gets no header point
+    EXPECT_DOUBLE_EQ(groupWithCode(db(), poly3d + 1, 10).xyz[2], 4.0);
+    EXPECT_DOUBLE_EQ(groupWithCode(db(), lw, 38).real(), -2.0);
+    // The elevation goes before the vertices, where a DXF writer has it.
+    const auto groups = groupsOf(db(), lw);
+    const auto elevation = std::find_if(groups.begin(), groups.end(), [](const Group& g) { return g.code == 38; });
+    const auto vertex = std::find_if(groups.begin(), groups.end(), [](const Group& g) { return g.code == 10; });
+    EXPECT_LT(elevation - groups.begin(), vertex - groups.begin());
+}
+
+TEST_F(MoveChangeTest, ChangeColourLayerLinetypeScaleAndThickness) {
+    TableRecord road;
+    road.groups = {OwnedGroup::string(2, "Road"), OwnedGroup::integral(70, 0), OwnedGroup::integral(62, 3)};
+    db().layers().add(std::move(road));
+    const EntityId line = ListBuilder("LINE").point(10, 0, 0).point(11, 1, 0).append(db());
+    setPreviousSelection({line});
+
+    EXPECT_EQ(acedCommandS(RTSTR, "change", RTSTR, "p", RTSTR, "", RTSTR, "p", RTSTR, "c", RTSTR, "red", RTSTR, "la",
+                           RTSTR, "road", RTSTR, "t", RTREAL, 2.5, RTSTR, "s", RTSTR, "0.5", RTSTR, "", RTNONE),
+              RTNORM);
+    EXPECT_EQ(groupWithCode(db(), line, 62).integer, 1);
+    EXPECT_EQ(groupWithCode(db(), line, 8).text, "Road");
+    EXPECT_DOUBLE_EQ(groupWithCode(db(), line, 39).real(), 2.5);
+    EXPECT_DOUBLE_EQ(groupWithCode(db(), line, 48).real(), 0.5);
+
+    EXPECT_EQ(acedCommandS(RTSTR, "change", RTSTR, "p", RTSTR, "", RTSTR, "p", RTSTR, "c", RTSTR, "bylayer", RTSTR,
+                           "", RTNONE),
+              RTNORM);
+    EXPECT_TRUE(groupsWithCode(db(), line, 62).empty());
+
+    EXPECT_EQ(acedCommandS(RTSTR, "change", RTSTR, "p", RTSTR, "", RTSTR, "p", RTSTR, "la", RTSTR, "nosuch", RTNONE),
+              RTREJ);
+    EXPECT_EQ(takePrinted(), "Cannot find layer \"nosuch\".\n");
+    EXPECT_EQ(groupWithCode(db(), line, 8).text, "Road");
+}
+
+}  // namespace
+}  // namespace zcad::testing
