@@ -1,0 +1,11 @@
+#include "settings/path_text.h"
+
+bool zaIsPathSeparator(char c) { return c == '/' || c == '\\'; }
+
+bool zaEndsInSeparator(std::string_view path) { return !path.empty() && zaIsPathSeparator(path.back()); }
+
+std::string zaWithSeparator(std::string_view directory) {
+    std::string path(directory);
+    if (!zaEndsInSeparator(path)) path += '/';
+    return path;
+}

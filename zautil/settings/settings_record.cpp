@@ -1,0 +1,6 @@
+#include "settings/settings_record.h"
+
+ZaSettings& zaSettings() {
+    static ZaSettings settings;
+    return settings;
+}

@@ -1,0 +1,4 @@
+// ZSELECT: starts the suite's job selector from the installation directory.
+#pragma once
+
+void zaZSelect();
