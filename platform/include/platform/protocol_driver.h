@@ -1,0 +1,48 @@
+// The line-protocol driver: prints each dialog as a text form and reads one
+// line for each thing the user does. End of input cancels.
+#pragma once
+
+#include <platform/dialog_driver.h>
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace zplat {
+
+class Dialog;
+
+// The console the protocol reads and prints through.
+class LineConsole {
+public:
+    virtual ~LineConsole() = default;
+    // One line, or nothing when input has run out.
+    virtual std::optional<std::string> readLine(std::string_view prompt) = 0;
+    // A person at a terminal (boxes with only OK then wait for Enter).
+    virtual bool interactive() const = 0;
+    virtual void write(std::string_view text) = 0;
+    virtual bool isCancel(std::string_view line) const { return line == "*Cancel*" || line == "^C"; }
+};
+
+// The host's console (zcad's scripts, terminal and test queues).
+LineConsole& hostConsole();
+
+class ProtocolDriver : public DialogDriver {
+public:
+    explicit ProtocolDriver(LineConsole& console) : console_(console) {}
+    void runModal(Dialog& dialog) override;
+    int messageBox(const MessageBoxRequest& box) override;
+    std::optional<std::string> askFile(const FileRequest& request) override;
+    int trackMenu(const Menu& menu) override;
+
+private:
+    void apply(Dialog& dialog, const std::string& line);
+    void waitForTimers(Dialog& dialog);
+
+    LineConsole& console_;
+};
+
+// The text form of a dialog as the protocol prints it.
+std::string formatDialog(Dialog& dialog);
+
+}  // namespace zplat

@@ -1,0 +1,24 @@
+#include <platform/protocol_driver.h>
+
+#include <zcad/console.h>
+
+namespace zplat {
+
+namespace {
+
+class HostConsole : public LineConsole {
+public:
+    std::optional<std::string> readLine(std::string_view prompt) override { return zcad::readAnswer(prompt); }
+    bool interactive() const override { return zcad::inputInteractive(); }
+    void write(std::string_view text) override { zcad::writeOutput(text); }
+    bool isCancel(std::string_view line) const override { return zcad::isCancelLine(line); }
+};
+
+}  // namespace
+
+LineConsole& hostConsole() {
+    static HostConsole console;
+    return console;
+}
+
+}  // namespace zplat

@@ -1,0 +1,14 @@
+#include <platform/services.h>
+
+#include <cerrno>
+#include <unistd.h>
+
+BOOL DeleteFileA(LPCSTR lpFileName) {
+    if (!lpFileName) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return FALSE;
+    }
+    if (::unlink(lpFileName) == 0) return TRUE;
+    SetLastError(errno == ENOENT ? ERROR_FILE_NOT_FOUND : ERROR_ACCESS_DENIED);
+    return FALSE;
+}
