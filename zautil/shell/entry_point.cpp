@@ -1,0 +1,82 @@
+// The module's front door: the host loads it, sends it life-cycle messages,
+// and finds its commands in one command group.
+#include <platform/message_box.h>
+#include <platform/services.h>
+
+#include "arx/acedads.h"
+#include "arx/rxapi.h"
+#include "settings/settings_record.h"
+#include "settings/settings_store.h"
+#include "shell/command_table.h"
+
+namespace {
+
+bool ribbonLoaded = false;
+
+AcEdCommandStack* commandStack() {
+    AcRxObject* entry = acrxSysRegistry()->at("ACAD_REGISTERED_COMMANDS");
+    if (!entry || !entry->isA()->isDerivedFrom(AcEdCommandStack::desc())) return nullptr;
+    return static_cast<AcEdCommandStack*>(entry);
+}
+
+void zaUnloadApp() {
+    if (AcEdCommandStack* stack = commandStack()) stack->removeGroup(kZarvoCommandGroup);
+}
+
+bool zaLoadDefaults() {
+    acutPrintf("Load Defaults\n");
+    if (zaReadAllSettings(zaSettings())) return true;
+    MessageBoxA(adsw_acadMainWnd(), "Failed to retrieve ANY default Zarvo Settings Information from the registry, unloading",
+                "Zarvo", MB_OK | MB_ICONERROR);
+    zaUnloadApp();
+    return false;
+}
+
+void registerCommands() {
+    for (const ZaCommandRow& row : zaCommandTable()) {
+        if (AcEdCommandStack* stack = commandStack()) {
+            stack->addCommand(kZarvoCommandGroup, row.globalName, row.localName, ACRX_CMD_MODAL, row.function, nullptr,
+                              -1, nullptr, nullptr);
+        }
+    }
+}
+
+void zaInitApp() {
+    acDocManagerPtr()->pushResourceHandle(nullptr);
+    if (zaLoadDefaults()) {
+        ribbonLoaded = false;
+        registerCommands();
+        acutPrintf("\nSetting up Zarvo AutoCAD Interface Commands\n");
+    }
+    acDocManagerPtr()->popResourceHandle();
+}
+
+}  // namespace
+
+extern "C" __attribute__((visibility("default"))) int acrxGetApiVersion() { return 0x00140000; }
+
+extern "C" __attribute__((visibility("default"))) AcRx::AppRetCode acrxEntryPoint(AcRx::AppMsgCode message,
+                                                                                  void* appId) {
+    switch (message) {
+    case AcRx::kInitAppMsg:
+        acrxUnlockApplication(appId);
+        acrxRegisterAppMDIAware(appId);
+        zaInitApp();
+        break;
+    case AcRx::kUnloadAppMsg:
+        zaUnloadApp();
+        break;
+    case AcRx::kQuitMsg:
+        OutputDebugStringA("Received \"AcRx::kQuitMsg\"\n");
+        break;
+    case AcRx::kSaveMsg:
+        OutputDebugStringA("Received \"AcRx::kSaveMsg\"\n");
+        break;
+    case AcRx::kPreQuitMsg:
+        OutputDebugStringA("Received \"AcRx::kPreQuitMsg\"\n");
+        break;
+    default:
+        break;
+    }
+    return AcRx::kRetOK;
+}
