@@ -88,6 +88,9 @@ TEST(ProtocolDialog, NestedDialogReadsItsOwnLines) {
     EXPECT_EQ(outer.doModal(), IDOK);
     EXPECT_EQ(outer.innerResult, IDOK);
     EXPECT_EQ(outer.inner.precision, 8);
+    // Back from the inner dialog, the outer form is shown again.
+    const auto inner = p.console.out.find("== Z.AutoCAD: Point to Level ==");
+    EXPECT_NE(p.console.out.find("== Outer ==", inner), std::string::npos);
 }
 
 TEST(ProtocolDialog, PagesListsAndTabsBySelection) {

@@ -166,6 +166,16 @@ TEST_F(RegistryApi, BadNamesAreRefusedBeforeTheyReachTheFile) {
     EXPECT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\\\A", 0, nullptr, 0, KEY_ALL_ACCESS,
                               nullptr, &k, nullptr),
               ERROR_BAD_PATHNAME);
+    // A ']' is an ordinary character of a key name.
+    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\[odd] name]", 0, nullptr, 0, KEY_ALL_ACCESS,
+                              nullptr, &k, nullptr),
+              ERROR_SUCCESS);
+    RegCloseKey(k);
+    EXPECT_NE(readFile().find("[HKEY_CURRENT_USER\\Software\\[odd] name]]\r\n"), std::string::npos);
+    ::setenv("ZARVO_REGISTRY", (path_ + ".copy").c_str(), 1);
+    writeFile(readFile(), path_ + ".copy");
+    EXPECT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\[odd] name]", 0, KEY_READ, &k), ERROR_SUCCESS);
+    RegCloseKey(k);
     ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, kZarvoKey, 0, KEY_WRITE, &k), ERROR_SUCCESS);
     const DWORD one = 1;
     EXPECT_EQ(RegSetValueExA(k, "two\nlines", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&one), 4),

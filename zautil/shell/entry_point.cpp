@@ -7,6 +7,7 @@
 #include "arx/rxapi.h"
 #include "settings/settings_record.h"
 #include "settings/settings_store.h"
+#include "settings/short_name_rule.h"
 #include "shell/command_table.h"
 
 namespace {
@@ -44,6 +45,7 @@ void registerCommands() {
 void zaInitApp() {
     acDocManagerPtr()->pushResourceHandle(nullptr);
     if (zaLoadDefaults()) {
+        zaSetShortNameRuleSource([] { return zaSettings().restrictFileNameLength; });
         ribbonLoaded = false;
         registerCommands();
         acutPrintf("\nSetting up Zarvo AutoCAD Interface Commands\n");

@@ -40,6 +40,7 @@ private:
     void waitForTimers(Dialog& dialog);
 
     LineConsole& console_;
+    unsigned shown_ = 0;  // boxes, menus and dialogs shown: a form printed before them is out of sight
 };
 
 // The text form of a dialog as the protocol prints it.

@@ -76,6 +76,7 @@ std::string setValue(Control& c, const std::string& value) {
 }  // namespace
 
 void ProtocolDriver::runModal(Dialog& dialog) {
+    ++shown_;
     unsigned printed = dialog.revision() - 1;
     while (dialog.running()) {
         waitForTimers(dialog);
@@ -93,7 +94,9 @@ void ProtocolDriver::runModal(Dialog& dialog) {
             user::cancel(dialog);
             continue;
         }
+        const unsigned before = shown_;
         apply(dialog, *line);
+        if (shown_ != before) printed = dialog.revision() - 1;  // show the form again
     }
 }
 
@@ -141,6 +144,7 @@ void ProtocolDriver::apply(Dialog& dialog, const std::string& raw) {
 }
 
 int ProtocolDriver::messageBox(const MessageBoxRequest& box) {
+    ++shown_;
     const char* kind = "";
     switch (box.type & 0xF0) {
     case MB_ICONERROR: kind = " (error)"; break;
@@ -196,6 +200,7 @@ void printMenu(const Menu& menu, const std::string& indent, std::string& out) {
 }  // namespace
 
 int ProtocolDriver::trackMenu(const Menu& menu) {
+    ++shown_;
     std::string text = "\n*** Menu ***\n";
     printMenu(menu, "  ", text);
     console_.write(text);
@@ -223,6 +228,7 @@ int ProtocolDriver::trackMenu(const Menu& menu) {
 }
 
 std::optional<std::string> ProtocolDriver::askFile(const FileRequest& request) {
+    ++shown_;
     std::string text = "\n*** " + (request.title.empty() ? std::string(request.open ? "Open" : "Save As") : request.title) +
                        " ***\n";
     // The filter's descriptions stand at the even places of "text|pattern|...".

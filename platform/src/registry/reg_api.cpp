@@ -54,7 +54,7 @@ bool breaksLine(std::string_view s) { return s.find_first_of("\r\n") != std::str
 LONG subKeyPath(const OpenKey& base, LPCSTR subKey, std::string& path) {
     std::string_view sub = subKey ? subKey : "";
     while (!sub.empty() && sub.back() == '\\') sub.remove_suffix(1);
-    if (breaksLine(sub) || sub.find(']') != std::string_view::npos) return ERROR_INVALID_PARAMETER;
+    if (breaksLine(sub)) return ERROR_INVALID_PARAMETER;
     if (!sub.empty() && (sub.front() == '\\' || sub.find("\\\\") != std::string_view::npos))
         return ERROR_BAD_PATHNAME;
     path = base.path;
