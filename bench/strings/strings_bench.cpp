@@ -1,0 +1,108 @@
+// Reading and writing string files of a million records, beside the I/O
+// floor: the same bytes read in the same blocks with nothing decoded.
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include <unistd.h>
+
+#include "strings/string_file_generator.h"
+#include "strings/tr_reader.h"
+#include "strings/ur_reader.h"
+
+namespace {
+
+constexpr std::int64_t kRecords = 1000000;
+
+const std::string& sample(const char* extension) {
+    static const auto make = [](const char* ext) {
+        const auto path =
+            (std::filesystem::temp_directory_path() / ("bench_strings_" + std::to_string(::getpid()) + "." + ext)).string();
+        zastrings::StringFileShape shape;
+        shape.records = kRecords;
+        shape.codes = 40;
+        std::string error;
+        const bool written = std::string(ext) == "ur1" ? zastrings::generateURFile(path, shape, error)
+                                                       : zastrings::generateTRFile(path, shape, error);
+        if (!written) std::fprintf(stderr, "%s", error.c_str());
+        return path;
+    };
+    static const std::string ur = make("ur1");
+    static const std::string tr = make("tr1");
+    return std::string(extension) == "ur1" ? ur : tr;
+}
+
+void ioFloor(benchmark::State& state, const char* extension) {
+    const auto& path = sample(extension);
+    std::vector<char> block(4096 * 56);
+    for (auto _ : state) {
+        std::FILE* file = std::fopen(path.c_str(), "rb");
+        std::setvbuf(file, nullptr, _IONBF, 0);
+        std::size_t total = 0;
+        while (const std::size_t got = std::fread(block.data(), 1, block.size(), file)) total += got;
+        std::fclose(file);
+        benchmark::DoNotOptimize(total);
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
+                            static_cast<std::int64_t>(std::filesystem::file_size(path)));
+}
+
+void readUR(benchmark::State& state) {
+    const auto& path = sample("ur1");
+    for (auto _ : state) {
+        zastrings::URReader reader;
+        reader.open(path);
+        zastrings::StringRecord record;
+        double sum = 0;
+        while (reader.next(record) == zastrings::URRead::Record) sum += record.x;
+        benchmark::DoNotOptimize(sum);
+    }
+    state.SetItemsProcessed(state.iterations() * kRecords);
+}
+
+void readTR(benchmark::State& state) {
+    const auto& path = sample("tr1");
+    for (auto _ : state) {
+        zastrings::TRReader reader;
+        reader.open(path);
+        zastrings::StringRecord record;
+        double sum = 0;
+        while (reader.next(record)) sum += record.x;
+        benchmark::DoNotOptimize(sum);
+    }
+    state.SetItemsProcessed(state.iterations() * kRecords);
+}
+
+void writeFile(benchmark::State& state, bool ur) {
+    const auto path = (std::filesystem::temp_directory_path() / ("bench_strings_out_" + std::to_string(::getpid()))).string();
+    zastrings::StringFileShape shape;
+    shape.records = kRecords;
+    std::string error;
+    for (auto _ : state) {
+        const bool written = ur ? zastrings::generateURFile(path, shape, error) : zastrings::generateTRFile(path, shape, error);
+        if (!written) state.SkipWithError(error.c_str());
+    }
+    std::filesystem::remove(path);
+    state.SetItemsProcessed(state.iterations() * kRecords);
+}
+
+}  // namespace
+
+BENCHMARK_CAPTURE(ioFloor, ur, "ur1")->Unit(benchmark::kMillisecond);
+BENCHMARK(readUR)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ioFloor, tr, "tr1")->Unit(benchmark::kMillisecond);
+BENCHMARK(readTR)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(writeFile, ur, true)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(writeFile, tr, false)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    std::filesystem::remove(sample("ur1"));
+    std::filesystem::remove(sample("tr1"));
+    return 0;
+}

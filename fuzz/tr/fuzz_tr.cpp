@@ -1,0 +1,25 @@
+// The TR reader on any bytes: it must refuse or read them, never crash,
+// hang or read out of bounds. Small blocks make lines cross block edges.
+#include <cstddef>
+#include <cstdint>
+
+#include "strings/line_reader.h"
+#include "strings/tr_reader.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::span<const char> bytes(reinterpret_cast<const char*>(data), size);
+
+    zastrings::TRReader reader;
+    if (reader.open(zastrings::memorySource(bytes), "fuzz.tr1")) {
+        zastrings::StringRecord record;
+        while (reader.next(record)) {
+            if (record.text.size() > 16) __builtin_trap();
+        }
+    }
+
+    zastrings::LineReader lines(zastrings::memorySource(bytes), 0);
+    while (const auto line = lines.next()) {
+        if (line->size() > zastrings::LineReader::kHeldLength) __builtin_trap();
+    }
+    return 0;
+}

@@ -1,0 +1,156 @@
+#include <string>
+#include <vector>
+
+#include "string_files.h"
+#include "strings/tr_format.h"
+#include "strings/tr_reader.h"
+#include "strings/tr_writer.h"
+
+using namespace zastrings;
+
+namespace {
+
+const std::string kData1 = "     1     0       1.0000       2.0000    3.0000 RD   ONE\n";
+const std::string kData2 = "     1     1       4.0000       5.0000    6.0000 RD   TWO\r\n";
+const std::string kLone = "     0     2       7.0000       8.0000    9.0000 MH   \n";
+
+struct Read {
+    bool opened = false;
+    std::vector<StringRecord> records;
+    std::int64_t good = 0;
+    std::int64_t bad = 0;
+    std::string lastError;
+};
+
+Read readFile(const std::string& file) {
+    Read result;
+    TRReader reader;
+    result.opened = reader.open(file);
+    StringRecord record;
+    while (reader.next(record)) result.records.push_back(record);
+    result.good = reader.goodLines();
+    result.bad = reader.badLines();
+    result.lastError = reader.lastError();
+    return result;
+}
+
+}  // namespace
+
+using TRFileTest = StringFileTest;
+
+TEST_F(TRFileTest, ReadsFromTheFirstLineWhenItIsData) {
+    const auto file = write("a.tr1", kData1 + kData2 + kLone);
+    const auto read = readFile(file);
+    ASSERT_TRUE(read.opened);
+    ASSERT_EQ(read.records.size(), 3u);
+    EXPECT_EQ(read.records[0].x, 1.0);
+    EXPECT_EQ(read.records[0].text.view(), "RD  ONE");
+    EXPECT_EQ(read.records[1].z, 6.0);
+    EXPECT_EQ(read.records[1].text.view(), "RD  TWO");  // its CR is not part of the notes
+    EXPECT_EQ(read.records[2].stringNumber, 0);
+    EXPECT_EQ(read.good, 3);
+    EXPECT_EQ(read.bad, 0);
+    EXPECT_EQ(output_, "\nLoading TR file <" + file + "> \n");
+}
+
+TEST_F(TRFileTest, SkipsTheHeaderAndCountsOtherTextLinesAsBad) {
+    const std::string body = std::string(kTRHeaderLine) + kData1 + "\n# a comment\r\n" + std::string(kTRHeaderLine) +
+                             "    -1     0       1.0000       2.0000    3.0000 RD\n" + kData2 +
+                             "     1     2      10.0000      11.0000   12.0000 RD   END";  // no line end
+    const auto read = readFile(write("b.tr1", body));
+    ASSERT_TRUE(read.opened);
+    ASSERT_EQ(read.records.size(), 3u);
+    EXPECT_EQ(read.records[2].z, 12.0);
+    EXPECT_EQ(read.records[2].text.view(), "RD  END");
+    EXPECT_EQ(read.good, 3);
+    EXPECT_EQ(read.bad, 4);
+}
+
+TEST_F(TRFileTest, TakesTheLineAfterAHeaderAsDataWhateverItHolds) {
+    const auto read = readFile(write("c.tr1", "first text\nsecond text line\n" + kData1));
+    ASSERT_TRUE(read.opened);
+    ASSERT_EQ(read.records.size(), 2u);
+    EXPECT_EQ(read.records[0].stringNumber, 0);
+    EXPECT_EQ(read.records[0].x, 0.0);
+    EXPECT_EQ(read.good, 2);
+}
+
+TEST_F(TRFileTest, RefusesFilesWithoutARecordWithTheirMessages) {
+    struct Case {
+        const char* name;
+        std::string bytes;
+        std::string lastError;
+    };
+    const std::vector<Case> cases = {
+        {"empty", "", "Error reading file header '" + path("bad.tr1") + "'\n"},
+        {"header only", std::string(kTRHeaderLine), "Error reading first record in file '" + path("bad.tr1") + "'\n"},
+        {"blank line only", "\n", "Error reading first record in file '" + path("bad.tr1") + "'\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        output_.clear();
+        const auto read = readFile(write("bad.tr1", c.bytes));
+        EXPECT_FALSE(read.opened);
+        EXPECT_TRUE(read.records.empty());
+        EXPECT_EQ(read.lastError, c.lastError);
+        EXPECT_EQ(output_, "\nLoading TR file <" + path("bad.tr1") + "> \n\rError TRFile  " + c.lastError + "\n");
+    }
+
+    output_.clear();
+    const auto missing = readFile(path("missing.tr1"));
+    EXPECT_FALSE(missing.opened);
+    EXPECT_EQ(missing.lastError, "Error opening file '" + path("missing.tr1") + "'\n");
+    EXPECT_EQ(output_, "\n*ImportTrFile - " + missing.lastError + "\n");
+
+    // The last-error text holds at most 255 characters, however long the path.
+    const auto longPath = path(std::string(300, 'n') + "/x.tr1");
+    EXPECT_EQ(readFile(longPath).lastError, ("Error opening file '" + longPath).substr(0, 255));
+}
+
+TEST_F(TRFileTest, AnOverlongLineIsOneBadLineNotSeveral) {
+    // Its tail would pass for a data line if it were taken as a line of its own.
+    const std::string longLine = "# " + std::string(298, 'x') + "     7     0       1.0000       2.0000    3.0000 X\n";
+    const auto read = readFile(write("d.tr1", kData1 + longLine + kData2));
+    ASSERT_EQ(read.records.size(), 2u);
+    EXPECT_EQ(read.bad, 1);
+}
+
+TEST_F(TRFileTest, WrittenFilesEndLinesWithCRLFAndReadBack) {
+    TRWriter writer;
+    ASSERT_TRUE(writer.open(path("w.tr1")));
+    ASSERT_TRUE(writer.WriteTRHeader());
+    const double a[3] = {300000.1234, 6200000.5678, 45.25};
+    const double b[3] = {-12.5, -0.0001, -99.0};
+    ASSERT_TRUE(writer.PutTRRecord(123456, 0, a, "ROADS_AND_KERBS_0123XYZ"));
+    ASSERT_TRUE(writer.PutTRRecord(0, 1, b, "MH"));
+    ASSERT_TRUE(writer.close());
+
+    const std::string bytes = read(path("w.tr1"));
+    EXPECT_EQ(bytes, std::string(kTRHeaderLine) +
+                         "123456     0  300000.1234 6200000.5678   45.2500 ROAD S_AND_KERBS_0123\r\n"
+                         "     0     1     -12.5000      -0.0001  -99.0000 MH   \r\n");
+
+    const auto back = readFile(path("w.tr1"));
+    ASSERT_EQ(back.records.size(), 2u);
+    EXPECT_EQ(back.records[0].stringNumber, 123456);
+    EXPECT_EQ(back.records[0].x, 300000.1234);
+    EXPECT_EQ(back.records[0].y, 6200000.5678);
+    EXPECT_EQ(back.records[0].text.view(), "ROADS_AND_KERBS_");  // 12 notes read back
+    EXPECT_EQ(back.records[1].text.view(), "MH  ");
+    EXPECT_EQ(back.bad, 0);
+}
+
+TEST_F(TRFileTest, WriterReportsFailedOpensAndWrites) {
+    TRWriter missing;
+    EXPECT_FALSE(missing.open(path("no/such/dir/a.tr1")));
+    EXPECT_EQ(missing.lastError(), "Cannot open output file");
+
+    TRWriter full;
+    ASSERT_TRUE(full.open("/dev/full"));
+    const double point[3] = {0, 0, 0};
+    bool allPut = full.WriteTRHeader();
+    for (int i = 0; i < 10; ++i) allPut = full.PutTRRecord(0, i, point, "RD") && allPut;
+    EXPECT_FALSE(allPut && full.close());
+    EXPECT_EQ(full.lastError(), "Cannot write TR file");
+    EXPECT_NE(full.adviceText().find("No space left on device"), std::string::npos);
+}

@@ -1,0 +1,222 @@
+#include <bit>
+#include <cstdint>
+#include <limits>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "string_files.h"
+#include "strings/string_file_generator.h"
+#include "strings/ur_reader.h"
+#include "strings/ur_writer.h"
+
+using namespace zastrings;
+
+namespace {
+
+// UR bytes built by hand, independently of the module's encoder.
+std::string le32(std::uint32_t value) {
+    std::string bytes;
+    for (int i = 0; i < 4; ++i) bytes += static_cast<char>(value >> (8 * i));
+    return bytes;
+}
+std::string le64(double value) {
+    const auto bits = std::bit_cast<std::uint64_t>(value);
+    return le32(static_cast<std::uint32_t>(bits)) + le32(static_cast<std::uint32_t>(bits >> 32));
+}
+std::string block(std::string content, char padding = '\0') {
+    content.resize(52, ' ');
+    return content + std::string(4, padding);
+}
+std::string header(std::int32_t count, const std::string& job = std::string("from ZARVO AutoCAD Interface") + '\0',
+                   const std::string& run = "", char padding = '\0') {
+    return block(std::string("Version 2.2 and over") + '\0', padding) +
+           block(le32(static_cast<std::uint32_t>(count)), padding) + block(job, padding) + block(run, padding);
+}
+std::string record(std::int32_t string, std::int32_t point, double x, double y, double z, std::string text20,
+                   char padding = '\0') {
+    text20.resize(20, ' ');
+    return block(le32(static_cast<std::uint32_t>(string)) + le32(static_cast<std::uint32_t>(point)) + le64(x) +
+                     le64(y) + le64(z) + text20,
+                 padding);
+}
+
+std::vector<StringRecord> readAll(URReader& reader, URRead& last) {
+    std::vector<StringRecord> records;
+    StringRecord record;
+    while ((last = reader.next(record)) == URRead::Record) records.push_back(record);
+    return records;
+}
+
+}  // namespace
+
+using URFileTest = StringFileTest;
+
+TEST_F(URFileTest, WriterLaysOutHeaderRecordsAndCount) {
+    URWriter writer;
+    ASSERT_TRUE(writer.open(path("a.ur1")));
+    ASSERT_TRUE(writer.WriteURHeader());
+    const double p1[3] = {1.5, -2.25, 100.125};
+    const double p2[3] = {-0.0, 6200000.5, -99.0};
+    ASSERT_TRUE(writer.PutURRecord(3, 0, p1, "RD"));
+    ASSERT_TRUE(writer.PutURRecord(-7, 1, p2, "CODE0123456789ABCDEFGHIJ"));  // 24: cut to 20
+    ASSERT_TRUE(writer.finish());
+    EXPECT_EQ(writer.recordsWritten(), 2);
+
+    const std::string expected = header(2) + record(3, 0, 1.5, -2.25, 100.125, "RD") +
+                                 record(-7, 1, -0.0, 6200000.5, -99.0, "CODE0123456789ABCDEF");
+    EXPECT_EQ(read(path("a.ur1")), expected);
+}
+
+TEST_F(URFileTest, WritingWhatWasReadGivesTheSameBytesAcrossManyBlocks) {
+    std::string error;
+    StringFileShape shape;
+    shape.records = 10007;  // more than one read block, and not a whole number of them
+    ASSERT_TRUE(generateURFile(path("first.ur1"), shape, error)) << error;
+    // Extremes the format must carry.
+    const double far[3] = {-1e300, std::numeric_limits<double>::denorm_min(), -0.0};
+    URWriter extra;
+    ASSERT_TRUE(extra.open(path("extra.ur1")) && extra.WriteURHeader() && extra.PutURRecord(INT32_MIN, -1, far, "") &&
+                extra.finish());
+
+    for (const char* name : {"first.ur1", "extra.ur1"}) {
+        URReader reader;
+        URWriter writer;
+        ASSERT_TRUE(reader.open(path(name)));
+        ASSERT_TRUE(writer.open(path("again.ur1")) && writer.WriteURHeader());
+        StringRecord record;
+        while (reader.next(record) == URRead::Record) ASSERT_TRUE(writer.PutURRecord(record));
+        ASSERT_TRUE(writer.finish());
+        EXPECT_EQ(writer.recordsWritten(), reader.recordCount());
+        EXPECT_EQ(read(path("again.ur1")), read(path(name))) << name;
+    }
+    EXPECT_NE(output_.find("\nPoint records 10007 sizeof 56 gives file size of 560616 bytes\nCheck file size."),
+              std::string::npos);
+}
+
+TEST_F(URFileTest, AcceptsAnyJobRunAndPaddingAndEndsTextsAtNul) {
+    const std::string file =
+        write("two.ur1", header(2, "JOB  some job of the suite", "RUN 3", '\x7F') +
+                             record(0, 9, 1, 2, 3, "ABCDEFGHIJKLMNOPQRST", '\xEE') +
+                             record(0, 10, 1, 2, 3, std::string("AB\0CD", 5)));
+    URReader reader;
+    ASSERT_TRUE(reader.open(file));
+    URRead last{};
+    const auto records = readAll(reader, last);
+    EXPECT_EQ(last, URRead::End);
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_EQ(records[0].text.view(), "ABCDEFGHIJKLMNOPQRST");  // full, with no terminator in the file
+    EXPECT_EQ(records[0].text.code(), "ABCD");
+    EXPECT_EQ(records[0].text.notes(), "EFGHIJKLMNOPQRST");
+    EXPECT_EQ(records[1].text.view(), "AB");
+    EXPECT_EQ(records[1].text.notes(), "");
+    EXPECT_TRUE(reader.lastError().empty());
+
+    // The smallest file: one record.
+    URReader smallest;
+    EXPECT_TRUE(smallest.open(write("one.ur1", header(1) + record(0, 0, 0, 0, 0, "RD"))));
+    EXPECT_EQ(smallest.recordCount(), 1);
+}
+
+TEST_F(URFileTest, RefusesBadHeadersWithTheirMessages) {
+    struct Case {
+        const char* name;
+        std::string bytes;
+        const char* lastError;
+        const char* printed;
+    };
+    const std::string good = header(1) + record(1, 0, 0, 0, 0, "RD");
+    std::string badTag = good;
+    badTag[7] = '3';
+    const std::vector<Case> cases = {
+        {"header only", header(0), "Bad size for UR file", "\nWrong size \n"},
+        // The size is judged before the tag: this one has no tag at all.
+        {"one byte over", std::string(281, 'x'), "Bad size for UR file", "\nWrong size \n"},
+        {"empty", "", "Bad size for UR file", "\nWrong size \n"},
+        {"tag", badTag, "Not a UR file", "<Not a UR file>"},
+        {"count one more", header(2) + record(1, 0, 0, 0, 0, "RD"), "Points incorrect in UR file",
+         "<\n\rPoints incorrect in UR file\nFile size and  number of points must agree\n>"},
+        {"count of blanks", std::string(good).replace(56, 4, "    "), "Points incorrect in UR file", "Points incorrect"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        output_.clear();
+        URReader reader;
+        EXPECT_FALSE(reader.open(write("bad.ur1", c.bytes)));
+        EXPECT_EQ(reader.lastError(), c.lastError);
+        EXPECT_NE(output_.find(c.printed), std::string::npos) << output_;
+        EXPECT_NE(output_.find(std::string("ZARVO Software message <")), std::string::npos);
+        EXPECT_EQ(output_.find("Check file size."), std::string::npos);
+        StringRecord record;
+        EXPECT_EQ(reader.next(record), URRead::End);
+    }
+}
+
+TEST_F(URFileTest, RefusesWhatCannotBeOpened) {
+    for (const auto& file : {path("missing.ur1"), path("")}) {
+        output_.clear();
+        URReader reader;
+        EXPECT_FALSE(reader.open(file));
+        EXPECT_EQ(reader.lastError(), "Cannot open UR file");
+        EXPECT_TRUE(output_.starts_with("\n Cannot open UR file \n")) << output_;
+        EXPECT_NE(output_.find("ZARVO Software message <Cannot open UR file>\n"), std::string::npos);
+    }
+}
+
+TEST_F(URFileTest, ReportsAFileCutShortWhileBeingRead) {
+    URWriter writer;
+    ASSERT_TRUE(writer.open(path("cut.ur1")) && writer.WriteURHeader());
+    const double point[3] = {1, 2, 3};
+    for (int i = 0; i < 6000; ++i) ASSERT_TRUE(writer.PutURRecord(1, i, point, "RD"));
+    ASSERT_TRUE(writer.finish());
+
+    for (const std::uintmax_t tail : {0, 20}) {
+        SCOPED_TRACE(tail);
+        URReader reader;
+        ASSERT_TRUE(reader.open(path("cut.ur1")));
+        std::filesystem::resize_file(path("cut.ur1"), 224 + 5000 * 56 + tail);
+        output_.clear();
+        URRead last{};
+        const auto records = readAll(reader, last);
+        EXPECT_EQ(records.size(), 5000u);
+        EXPECT_EQ(records.back().pointNumber, 4999);
+        EXPECT_EQ(last, URRead::ShortRecord);
+        EXPECT_EQ(reader.lastError(), "Bad or corrupt end to file");
+        const std::string shown = "ZARVO Software message <Unexpected EOF on UR file\nMaybe UR file has short record \n>";
+        EXPECT_NE(output_.find(shown), std::string::npos) << output_;
+        StringRecord record;
+        EXPECT_EQ(reader.next(record), URRead::ShortRecord);
+        EXPECT_EQ(output_.find(shown, output_.find(shown) + 1), std::string::npos);  // reported once only
+        std::filesystem::resize_file(path("cut.ur1"), 224 + 6000 * 56);
+    }
+}
+
+TEST_F(URFileTest, AFileWithNoRecordsOrAStoppedExportIsRefusedByTheReader) {
+    URWriter empty;
+    ASSERT_TRUE(empty.open(path("empty.ur1")) && empty.WriteURHeader() && empty.finish());
+    EXPECT_EQ(read(path("empty.ur1")), header(0));
+
+    // An export that stops part way closes without its count.
+    URWriter stopped;
+    const double point[3] = {0, 0, 0};
+    ASSERT_TRUE(stopped.open(path("stopped.ur1")) && stopped.WriteURHeader() && stopped.PutURRecord(1, 0, point, "RD"));
+    ASSERT_TRUE(stopped.close());
+    URReader reader;
+    EXPECT_FALSE(reader.open(path("stopped.ur1")));
+    EXPECT_EQ(reader.lastError(), "Points incorrect in UR file");
+}
+
+TEST_F(URFileTest, WriterReportsFailedOpensAndWrites) {
+    URWriter missing;
+    EXPECT_FALSE(missing.open(path("no/such/dir/a.ur1")));
+    EXPECT_EQ(missing.lastError(), "Cannot open output file");
+
+    URWriter full;
+    ASSERT_TRUE(full.open("/dev/full"));
+    const double point[3] = {0, 0, 0};
+    bool allPut = full.WriteURHeader();
+    for (int i = 0; i < 10; ++i) allPut = full.PutURRecord(0, i, point, "RD") && allPut;
+    EXPECT_FALSE(allPut && full.finish());
+    EXPECT_EQ(full.lastError(), "Cannot write UR file");
+    EXPECT_NE(full.adviceText().find("No space left on device"), std::string::npos);
+}

@@ -1,0 +1,69 @@
+#include "strings/import_layers.h"
+
+#include "arx/acedads.h"
+#include "arx/dbtables.h"
+
+namespace zastrings {
+namespace {
+
+// Enough for any run of codes; a file of more distinct names than this is
+// still right, only slower, as the cache starts again.
+constexpr std::size_t kCacheLimit = 4096;
+
+// True when the layer was added.
+bool addLayer(const std::string& name) {
+    AcDbLayerTable* table = nullptr;
+    if (acdbHostApplicationServices()->workingDatabase()->getLayerTable(table, AcDb::kForWrite) != Acad::eOk) {
+        acutPrintf("error creating layer\n");
+        return false;
+    }
+    bool added = false;
+    if (!table->has(name.c_str())) {
+        auto* record = new AcDbLayerTableRecord;
+        record->setName(name.c_str());
+        added = table->add(record) == Acad::eOk;
+        record->close();
+    }
+    table->close();
+    return added;
+}
+
+}  // namespace
+
+ImportLayers::ImportLayers(const LayerNameRules& rules, const LayerMap& map) : rules_(rules), map_(map) {
+    created_.reserve(kCreatedSlots);
+    created_.emplace_back("0");
+}
+
+const std::string& ImportLayers::layerOf(std::string_view text) {
+    if (lastLayer_ && text == lastText_) return *lastLayer_;
+    lastText_.assign(text);
+    cleanCodeName(text, rules_, cleaned_);
+    lastLayer_ = &derive();
+    return *lastLayer_;
+}
+
+const std::string& ImportLayers::derive() {
+    if (const auto known = byCleanName_.find(cleaned_); known != byCleanName_.end()) return known->second;
+    if (byCleanName_.size() >= kCacheLimit) byCleanName_.clear();
+    std::string layer = cleaned_;
+    if (map_.inForce()) {
+        lowered_ = cleaned_;
+        for (char& c : lowered_) {
+            if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+        }
+        const std::string* mapped = map_.find(lowered_);
+        cleanMapValue(mapped ? std::string_view(*mapped) : std::string_view("0"), rules_, layer);
+    }
+    create(layer);
+    return byCleanName_.emplace(cleaned_, std::move(layer)).first->second;
+}
+
+void ImportLayers::create(const std::string& name) {
+    // NUL names the null device where the suite runs: never a layer of ours.
+    if (name == "NUL") return;
+    if (!addLayer(name)) return;
+    if (created_.size() < kCreatedSlots) created_.push_back(name);
+}
+
+}  // namespace zastrings

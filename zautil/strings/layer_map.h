@@ -1,0 +1,51 @@
+// Layer map files (.map): lines of the form "key" = LAYER that send the
+// plot codes matching a wildcard key to a layer of the map's choosing.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "strings/layer_name_rules.h"
+#include "strings/line_reader.h"
+
+namespace zastrings {
+
+struct LayerMapEntry {
+    std::string key;    // a wildcard pattern, lower case
+    std::string layer;  // a clean layer name
+};
+
+class LayerMap {
+public:
+    void add(std::string key, std::string layer) { entries_.push_back({std::move(key), std::move(layer)}); }
+    // A map is in force once it holds an entry.
+    bool inForce() const { return !entries_.empty(); }
+    std::size_t size() const { return entries_.size(); }
+
+    // The layer of the first key that matches a lower-case name, trying
+    // the file's later lines first, so that the last matching line wins;
+    // null when none matches.
+    const std::string* find(const std::string& lowerName) const;
+
+    // The entries in the order the lookup tries them.
+    template <class Visit>
+    void forEachInLookupOrder(Visit visit) const {
+        for (auto entry = entries_.rbegin(); entry != entries_.rend(); ++entry) visit(*entry);
+    }
+
+private:
+    std::vector<LayerMapEntry> entries_;  // in file order
+};
+
+// Reads map lines, printing each as it goes. Stops with false at a line
+// whose value is missing; the entries before it stay in the map.
+bool readLayerMap(LineReader& lines, const std::string& path, const LayerNameRules& rules, LayerMap& map);
+
+// Reads the map file that the map preference chooses: 0 none (false), 1
+// asked for with a file dialog starting in the job's directory (a cancel is
+// no map, but true), 2 or 3 the stored path.
+bool LoadLayerMapFile(int preference, const std::string& storedPath, const std::string& jobDirectory,
+                      const LayerNameRules& rules, LayerMap& map);
+
+}  // namespace zastrings

@@ -1,0 +1,39 @@
+// Lines of a text file as the suite's readers take them: a line ends at LF
+// (a CR before it goes with it, so CRLF files read alike), a NUL ends its
+// text, and at most 255 characters of it are held; the rest of a longer line
+// is passed over, never taken for a line of its own.
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "strings/byte_source.h"
+
+namespace zastrings {
+
+class LineReader {
+public:
+    static constexpr std::size_t kHeldLength = 255;
+
+    explicit LineReader(std::unique_ptr<ByteSource> source, std::size_t blockBytes = 64 * 1024);
+
+    // The next line without its end; nothing at the end of the data. The
+    // text stays valid until the next call.
+    std::optional<std::string_view> next();
+
+private:
+    bool refill();
+    bool skipRestOfLine();
+
+    std::unique_ptr<ByteSource> source_;
+    std::vector<char> buffer_;
+    std::size_t begin_ = 0;
+    std::size_t end_ = 0;
+    bool exhausted_ = false;
+    bool skipping_ = false;
+};
+
+}  // namespace zastrings

@@ -1,0 +1,70 @@
+#include "strings/tr_format.h"
+
+#include <algorithm>
+
+#include "strings/c_numbers.h"
+
+namespace zastrings {
+namespace {
+
+constexpr std::size_t kTestedColumns = 7;
+
+struct Column {
+    std::size_t start;
+    std::size_t width;
+};
+
+constexpr Column kStringColumn{0, 6};
+constexpr Column kXColumn{12, 13};
+constexpr Column kYColumn{25, 13};
+// The separator column after z is read with it.
+constexpr Column kZColumn{38, 11};
+constexpr Column kCodeColumn{49, 4};
+constexpr Column kNotesColumn{54, 12};
+
+constexpr std::size_t kWrittenNotes = 16;
+
+std::string_view field(std::string_view line, Column column) {
+    if (column.start >= line.size()) return {};
+    return line.substr(column.start, column.width);
+}
+
+}  // namespace
+
+bool isTRDataLine(std::string_view line) {
+    if (line.size() < kTestedColumns) return false;
+    return std::all_of(line.begin(), line.begin() + kTestedColumns,
+                       [](char c) { return c == ' ' || (c >= '0' && c <= '9'); });
+}
+
+void parseTRLine(std::string_view line, StringRecord& record) {
+    record.stringNumber = readCInt(field(line, kStringColumn));
+    record.pointNumber = 0;
+    record.x = readCReal(field(line, kXColumn));
+    record.y = readCReal(field(line, kYColumn));
+    record.z = readCReal(field(line, kZColumn));
+    record.text.assign(field(line, kCodeColumn), field(line, kNotesColumn));
+}
+
+void appendTRLine(std::string& out, std::int32_t stringNumber, std::int32_t pointNumber, double x, double y, double z,
+                  std::string_view text) {
+    text = text.substr(0, text.find('\0'));
+    const std::size_t start = out.size();
+    appendInt(out, stringNumber, 6);
+    appendInt(out, pointNumber, 6);
+    appendFixed(out, x, 13, 4);
+    appendFixed(out, y, 13, 4);
+    appendFixed(out, z, 10, 4);
+    out += ' ';
+    const std::string_view code = text.substr(0, RecordText::kCodeLength);
+    out += code;
+    out.append(RecordText::kCodeLength - code.size(), ' ');
+    out += ' ';
+    if (text.size() > RecordText::kCodeLength) out += text.substr(RecordText::kCodeLength, kWrittenNotes);
+    // Cut an absurdly wide line, but keep its line end so the next point
+    // still starts a line of its own.
+    if (out.size() - start > kTRLineLimit) out.resize(start + kTRLineLimit);
+    out += "\r\n";
+}
+
+}  // namespace zastrings

@@ -1,0 +1,33 @@
+// The line layout of TR files: an optional header line, then one
+// fixed-column line per point.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "strings/string_record.h"
+
+namespace zastrings {
+
+// The header the writer puts first, with its line end.
+inline constexpr std::string_view kTRHeaderLine = "Zarvo\tVersion 2.2 and over\tFrom AutoCAD 2000 Interface\r\n";
+
+// The most characters of a data line before its line end.
+inline constexpr std::size_t kTRLineLimit = 126;
+
+// A data line begins with 7 characters, each a space or a digit.
+bool isTRDataLine(std::string_view line);
+
+// The columns of a data line; a field beyond the end of the line reads what
+// the line has. The point number is not read; the text is the code and up to
+// 12 notes, the notes only after a whole 4-character code.
+void parseTRLine(std::string_view line, StringRecord& record);
+
+// Appends one data line, "%6d%6d%13.4f%13.4f%10.4f %-4.4s %.16s", ended by
+// CRLF. Numbers too wide for their columns widen them.
+void appendTRLine(std::string& out, std::int32_t stringNumber, std::int32_t pointNumber, double x, double y, double z,
+                  std::string_view text);
+
+}  // namespace zastrings

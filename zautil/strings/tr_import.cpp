@@ -1,0 +1,173 @@
+// The TR import: line after line, strings as polylines (a string of one
+// line too) and lone points as POINTs, each entity on the layer of its own
+// line.
+#include <cstdarg>
+#include <cstdio>
+
+#include "arx/acedads.h"
+#include "strings/import_entities.h"
+#include "strings/import_progress.h"
+#include "strings/last_error.h"
+#include "strings/string_import.h"
+#include "strings/tr_reader.h"
+
+namespace zastrings {
+
+namespace {
+
+__attribute__((format(printf, 1, 2))) std::string formatted(const char* format, ...) {
+    va_list args;
+    va_start(args, format);
+    va_list again;
+    va_copy(again, args);
+    const int size = std::vsnprintf(nullptr, 0, format, args);
+    va_end(args);
+    std::string text(static_cast<std::size_t>(size > 0 ? size : 0) + 1, '\0');
+    std::vsnprintf(text.data(), text.size(), format, again);
+    va_end(again);
+    text.pop_back();
+    return text;
+}
+
+}  // namespace
+
+class TRImport {
+public:
+    explicit TRImport(StringImport& import)
+        : import_(import), entities_({import.settings_.addLayers, import.polyline3D_, true}) {}
+
+    // True when every entity was made or the user broke off.
+    bool run(TRReader& reader);
+
+private:
+    // The first line of a group: a POINT, or a polyline's header and first
+    // vertex.
+    bool startGroup(const StringRecord& record);
+    bool continueGroup(const StringRecord& record);
+    bool endGroup(const char* failure);
+    const std::string& layerOf(const StringRecord& record);
+    enum class Echo { Return, Angled };
+    bool fail(const std::string& text, Echo echo);
+
+    StringImport& import_;
+    ImportEntities entities_;
+    std::int32_t group_ = 0;
+    std::string vertexLayer_;  // the SEQEND takes the last vertex's layer
+};
+
+bool TRImport::fail(const std::string& text, Echo echo) {
+    ImportEntities::discard();
+    setLastError(import_.lastError_, text);
+    if (echo == Echo::Return) {
+        acutPrintf("\rTRIN == %s\n", import_.lastError_.c_str());
+    } else {
+        acutPrintf("TRIN ==  <%s>\n", import_.lastError_.c_str());
+    }
+    return false;
+}
+
+const std::string& TRImport::layerOf(const StringRecord& record) {
+    import_.extents_.addTR(record.x, record.y);
+    return import_.layerOf(record);
+}
+
+bool TRImport::startGroup(const StringRecord& record) {
+    group_ = record.stringNumber;
+    const std::string& layer = layerOf(record);
+    const ImportPoint at{record.x, record.y, record.z};
+    if (group_ == 0) {
+        if (entities_.point(at, layer)) return true;
+        return fail(formatted("Error creating AutoCAD Point == layer <%s>\n  x  %f  y  %f  z  %f", layer.c_str(),
+                              record.x, record.y, record.z),
+                    Echo::Return);
+    }
+    if (!entities_.polyline(at, layer)) {
+        return fail(formatted("Error creating AutoCAD Polyline == layer <%s>\n  x  %f  y  %f  z  %f", layer.c_str(),
+                              record.x, record.y, record.z),
+                    Echo::Angled);
+    }
+    vertexLayer_ = layer;
+    if (entities_.vertex(at, vertexLayer_)) return true;
+    return fail("Error creating AutoCAD vertex entity\n", Echo::Angled);
+}
+
+bool TRImport::continueGroup(const StringRecord& record) {
+    const std::string& layer = layerOf(record);
+    const ImportPoint at{record.x, record.y, record.z};
+    if (group_ == 0) {
+        if (entities_.point(at, layer)) return true;
+        return fail(formatted("Error creating AutoCAD Point == lays <%s>\n  x  %f  y  %f  z  %f", layer.c_str(),
+                              record.x, record.y, record.z),
+                    Echo::Angled);
+    }
+    vertexLayer_ = layer;
+    if (entities_.vertex(at, vertexLayer_)) return true;
+    return fail("Error creating AutoCAD Vertex entity\n", Echo::Angled);
+}
+
+bool TRImport::endGroup(const char* failure) {
+    if (group_ == 0 || entities_.seqend(vertexLayer_)) return true;
+    return fail(failure, Echo::Angled);
+}
+
+bool TRImport::run(TRReader& reader) {
+    ImportEntities::discard();
+    ImportProgress progress(ProgressLine::GoodLine);
+    StringRecord record;
+    bool made = reader.next(record) && startGroup(record);
+    while (made) {
+        if (!reader.next(record)) {
+            made = endGroup("Error creating AutoCAD Polyline SEQEND entity\n");
+            break;
+        }
+        if (!progress.at(reader.goodLines())) {
+            ImportEntities::discard();
+            break;
+        }
+        if (record.stringNumber == group_) {
+            made = continueGroup(record);
+        } else {
+            made = endGroup("Error creating AutoCAD SEQEND entity\n") && startGroup(record);
+        }
+    }
+    return made;
+}
+
+bool StringImport::importTR(const std::string& path) {
+    started_ = importClockMilliseconds();
+    TRReader reader;
+    if (!reader.open(path)) {
+        setLastError(lastError_, reader.lastError());
+        return false;
+    }
+    const bool loaded = loadLayerMap();
+    if (loaded) {
+        acutPrintf("\nMap Translation follows\n");
+        map_.forEachInLookupOrder([](const LayerMapEntry& entry) {
+            acutPrintf("Loading Code \"%s\" = Layer \"%s\" \n \n", entry.key.c_str(), entry.layer.c_str());
+        });
+    }
+    acutPrintf(loaded ? "\rMap polyline %s\n" : "\rNo map polyline %s\n", map_.inForce() ? "Yes" : "no");
+
+    TRImport run(*this);
+    const bool made = run.run(reader);
+    const std::int64_t good = reader.goodLines();
+    const std::int64_t bad = reader.badLines();
+    reader.close();
+
+    finish(ExtentsReport::AfterZoom);
+    const std::int64_t elapsed = elapsedMilliseconds();
+    const double seconds = static_cast<double>(elapsed) * 0.001;
+    const std::string summary =
+        bad == 0 ? formatted("\nPoints converted %lld   Time %8.2f seconds\n", static_cast<long long>(good), seconds)
+                 : formatted("\nGood lines %lld bad lines %lld please check.   Time %8.2f seconds\n",
+                             static_cast<long long>(good), static_cast<long long>(bad), seconds);
+    // An entity that could not be made keeps its own text as the failure.
+    if (made) setLastError(lastError_, summary);
+    acutPrintf("%s", summary.c_str());
+    if (const auto rate = importRate(good, elapsed)) acutPrintf("\rat %lld per second\n", *rate);
+    acutPrintf("\nTR Completed %lld", static_cast<long long>(good));
+    return made && good > 2;
+}
+
+}  // namespace zastrings

@@ -1,0 +1,48 @@
+// Reads a TR file: an optional header line, then data lines; lines that are
+// not data lines are counted as bad and passed over.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "strings/byte_source.h"
+#include "strings/line_reader.h"
+#include "strings/string_record.h"
+
+namespace zastrings {
+
+class TRReader {
+public:
+    // Opens the file and reads up to its first data line; on failure prints
+    // the message, sets lastError() and closes the file.
+    bool open(const std::string& path);
+    // The same on bytes from elsewhere; `name` stands for the path in
+    // messages, and a null source is a file that could not be opened.
+    bool open(std::unique_ptr<ByteSource> source, const std::string& name);
+
+    // The next data record, the first data line first; false at the end.
+    bool next(StringRecord& record);
+
+    // Data lines handed out (the first is good line 1), and lines passed over.
+    std::int64_t goodLines() const { return good_; }
+    std::int64_t badLines() const { return bad_; }
+
+    // The last failure, at most 255 characters.
+    const std::string& lastError() const { return lastError_; }
+
+    void close();
+
+private:
+    bool refuse(std::string_view text);
+
+    std::optional<LineReader> lines_;
+    StringRecord first_;
+    bool firstWaiting_ = false;
+    std::int64_t good_ = 0;
+    std::int64_t bad_ = 0;
+    std::string lastError_;
+};
+
+}  // namespace zastrings

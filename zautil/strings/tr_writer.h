@@ -1,0 +1,41 @@
+// Writes a TR file: the header line, then one data line per point, each
+// ended by CRLF for the suite's programs. Every write is checked.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "strings/output_file.h"
+#include "strings/string_record.h"
+
+namespace zastrings {
+
+class TRWriter {
+public:
+    // Creates or truncates the file. False when it cannot be opened.
+    bool open(const std::string& path);
+
+    bool WriteTRHeader();
+    // Only the first 20 characters of the text are written: code and notes.
+    bool PutTRRecord(std::int32_t stringNumber, std::int32_t pointNumber, std::span<const double, 3> point,
+                     std::string_view text);
+    bool PutTRRecord(const StringRecord& record);
+
+    // Writes what waits and closes; false when any write or the close failed.
+    bool close();
+
+    const std::string& lastError() const { return lastError_; }
+    std::string adviceText() const;
+
+private:
+    bool put(std::int32_t stringNumber, std::int32_t pointNumber, double x, double y, double z, std::string_view text);
+    bool failed();
+
+    OutputFile file_;
+    std::string line_;
+    std::string lastError_;
+};
+
+}  // namespace zastrings

@@ -1,0 +1,49 @@
+// Writes a UR file: the header with a placeholder count, one block per
+// point, then the count fixed up at byte 56. Every write is checked, so a
+// full disk or a failed close is reported rather than leaving a file that
+// only looks complete.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "strings/output_file.h"
+#include "strings/string_record.h"
+#include "strings/ur_format.h"
+
+namespace zastrings {
+
+class URWriter {
+public:
+    // Creates or truncates the file. False when it cannot be opened.
+    bool open(const std::string& path);
+
+    bool WriteURHeader();
+    // The text keeps at most 20 characters; a shorter one is filled with spaces.
+    bool PutURRecord(std::int32_t stringNumber, std::int32_t pointNumber, std::span<const double, 3> point,
+                     std::string_view text);
+    bool PutURRecord(const StringRecord& record);
+
+    // Writes the count of records put into block 2 and closes the file.
+    bool finish();
+    // Closes the file as it stands: block 2 keeps its placeholder, so
+    // readers refuse the file (an export that stopped part way).
+    bool close();
+
+    std::int32_t recordsWritten() const { return written_; }
+    // What failed, short ("Cannot write UR file"), and the text to show.
+    const std::string& lastError() const { return lastError_; }
+    std::string adviceText() const;
+
+private:
+    bool failed();
+
+    OutputFile file_;
+    URBlock block_{};
+    std::int32_t written_ = 0;
+    std::string lastError_;
+};
+
+}  // namespace zastrings
