@@ -1,18 +1,14 @@
 #include "command_table.h"
 
+#include "plot/pfin.h"
 #include "settings/zselect.h"
 
 namespace {
 
-// Every command function has one shape: build the command's context, run
-// it, destroy it (also when an exception leaves the run).
-template <class Context, auto Run>
-void runInContext() {
-    Context context;
-    (context.*Run)();
-}
-
+// Each command function builds its command's context, runs it and destroys
+// it; the rows only name them.
 constexpr ZaCommandRow kCommands[] = {
+    {"PFIN", "PFI", zaPFIN},
     {"ZSELECT", "ZSELECT", zaZSelect},
 };
 

@@ -48,7 +48,11 @@ void FileDialog::setInitialDir(std::string dir) {
 std::string FileDialog::resolve(const std::string& answer) const {
     std::string path = answer;
     if (path.empty() || path.front() != '/') {
-        const std::string dir = request_.initialDir.empty() ? currentDirectory() : request_.initialDir;
+        // A bare name lands in the folder the dialog shows; a relative path
+        // with folders is taken from the working directory, as at a shell.
+        const bool bareName = lastSeparator(path) == std::string::npos;
+        const std::string dir =
+            request_.initialDir.empty() || !bareName ? currentDirectory() : request_.initialDir;
         path = dir + (dir.back() == '/' ? "" : "/") + path;
     }
     const std::string name = namePart(path);

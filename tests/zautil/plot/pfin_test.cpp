@@ -1,0 +1,115 @@
+#include <string>
+#include <vector>
+
+#include "../layers/plot_lay_text.h"
+#include "../layers/zarvo_fixture.h"
+#include "plot/pfin.h"
+#include "plot_records.h"
+#include "settings/settings_record.h"
+#include "settings/za_env.h"
+
+namespace {
+
+class Pfin : public ZarvoTest {
+protected:
+    void SetUp() override {
+        ZarvoTest::SetUp();
+        saved_ = zaSettings();
+        ZaSettings& settings = zaSettings();
+        settings.colourLayers = true;
+        settings.textHeight = "2.5";
+        settings.textWidthRatio = "0.8";
+        settings.textAngle = "10";
+        settings.textFont = "txt.shx";
+        settings.textFontPreference = true;
+        settings.saveJobPFIN = false;
+        write(install_ + "plot.lay", plotLay({{0, 0, 0, "PLAN", "PLANTXT", "standard"},
+                                             {5, 0, 0, "ROAD", "ROADTXT", "standard"},
+                                             {9, 0, 0, "KERB", "KERB", "standard"}}));
+        write(install_ + "plot.pen", "PLOT.PEN     1 APR-1997\r\n/////\r\n");
+    }
+    void TearDown() override {
+        zaSettings() = saved_;
+        ZarvoTest::TearDown();
+    }
+    // Runs PFIN choosing the file; what it printed from the choice on.
+    std::string pfin(const std::string& plotFile) {
+        driver().answerNextFile(plotFile);
+        zaPFIN();
+        const auto chosen = output_.find("\nThe selected plot file");
+        return chosen == std::string::npos ? output_ : output_.substr(chosen);
+    }
+
+private:
+    ZaSettings saved_;
+};
+
+TEST_F(Pfin, ImportsColoursSummarisesAndZooms) {
+    const std::string plot = write("job.p01", narrow(5, 5) + move(0, 0) + draw(100, 0) + draw(100, 50) + narrow(5, 9) +
+                                                  narrow(6, 0, 10, 10, 2, 0, 1) + "kerb text\r\n" + narrow(0));
+    const std::string out = pfin(plot);
+    EXPECT_EQ(storedTypes(), "POLYLINE VERTEX VERTEX VERTEX SEQEND TEXT ");
+    const std::string opening = "\nThe selected plot file is " + plot + ".\nplot lay file " + install_ +
+                                "plot.lay \nplot pen file " + install_ + "plot.pen \nLoading file " + install_ +
+                                "plot.lay \n\nStart line 0\n";
+    EXPECT_EQ(out.substr(0, opening.size()), opening);
+    EXPECT_NE(out.find("\nNumber of lines read 8 \n\nNumber of layers 3\n"), std::string::npos);
+    EXPECT_NE(out.find("\nImport 8 lines complete in "), std::string::npos);
+    EXPECT_EQ(out.find("lines per second"), std::string::npos);  // too short to time
+    EXPECT_NE(out.find("\n\rEast          0.000         100.000\n\rNorth         0.000          50.000\n\n"),
+              std::string::npos);
+    EXPECT_TRUE(out.ends_with("\n*ImportPlotFile - Completed*\n"));
+    EXPECT_EQ(layerColour("ROAD"), 1);
+    EXPECT_EQ(layerColour("KERB"), 151);  // its text, on its line layer, which nothing else coloured
+    EXPECT_NEAR(db().view.centre[0], 50, 1e-6);
+    EXPECT_NEAR(db().view.centre[1], 25, 1e-6);
+    // The text style was set up before the dialog.
+    EXPECT_LT(output_.find("Use text style \"txt.shx\"\nHeight 2.50  Xratio 0.80  Oblique Angle 0.17\n"),
+              output_.find("\nThe selected plot file"));
+
+    const zplat::FileRequest& request = driver().fileRequests().at(0);
+    EXPECT_EQ(request.title, "Open ZARVO Plot File");
+    EXPECT_EQ(request.initialDir + "/", install_);  // the current job is the installation's unknownf.xx1
+    EXPECT_EQ(request.fileName, "unknownf.p11");
+    EXPECT_EQ(request.filter.substr(0, 29), "Zarvo Plot Files (*.a??;*.e??");
+}
+
+TEST_F(Pfin, ALongFileIsOnePolylineAndAFlatOneZoomsToExtents) {
+    std::string text = move(5, -1);
+    for (int i = 1; i <= 20000; ++i) text += draw(5, i % 100);
+    const std::string out = pfin(write("flat.p01", text));
+    EXPECT_NE(out.find("\nNumber of lines read 20001 \n"), std::string::npos);
+    EXPECT_EQ(out.find("East"), std::string::npos);
+    EXPECT_EQ(storedEntities().size(), 20003u);
+}
+
+TEST_F(Pfin, EndsWithItsMessageWithoutTheInstallationItsTablesOrAFile) {
+    driver().answerNextFile(std::nullopt);
+    zaPFIN();
+    EXPECT_TRUE(printed("\n*ImportPlotFile - Cancelled*\n"));
+
+    write(install_ + "plot.lay", "not a layer table\r\n");
+    const std::string plot = write("job.p01", move(0, 0) + draw(1, 1));
+    EXPECT_NE(pfin(plot).find("\nCorrupt '" + plot + "' plot (plot.dot.lay file)"), std::string::npos);
+    EXPECT_EQ(storedTypes(), "");
+
+    std::filesystem::remove(install_ + "plot.pen");
+    zaPFIN();
+    EXPECT_TRUE(printed("\nThe Zarvo Software system file plot.pen does not exist.  Contact vendor"));
+    std::filesystem::remove(install_ + "plot.lay");
+    zaPFIN();
+    EXPECT_TRUE(printed("\nThe Zarvo Software system file plot.lay does not exist.  Contact vendor"));
+    ::unsetenv("ZARV$PROG");
+    zaPFIN();
+    EXPECT_TRUE(printed("\nCould not find Zarvo installation directory."));
+    EXPECT_EQ(driver().fileRequests().size(), 2u);
+}
+
+TEST_F(Pfin, StoresTheFileAsTheCurrentJobWhenSetTo) {
+    zaSettings().saveJobPFIN = true;
+    const std::string out = pfin(write("abcdefgh.p01", move(0, 0) + draw(1, 1)));
+    EXPECT_NE(out.find("\n*Plot Job has been saved as current job.*\n"), std::string::npos);
+    EXPECT_EQ(ZsAcEnviron().currentJob, dir_ + "abcdefgh.xx1");
+}
+
+}  // namespace

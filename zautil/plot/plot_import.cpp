@@ -1,0 +1,76 @@
+#include "plot/plot_import.h"
+
+#include <filesystem>
+
+#include "arx/acedads.h"
+#include "layers/layer_colouring.h"
+#include "layers/plot_layer_table.h"
+#include "plot/plot_progress.h"
+#include "plot/plot_reader.h"
+#include "plot/plot_summary.h"
+#include "settings/settings_record.h"
+#include "strings/line_reader.h"
+
+namespace {
+
+bool isFile(const std::string& path) {
+    std::error_code error;
+    return std::filesystem::is_regular_file(path, error);
+}
+
+}  // namespace
+
+ZaPlotImport::ZaPlotImport() { ready_ = prepare(); }
+
+bool ZaPlotImport::prepare() {
+    if (!env_.found) {
+        acutPrintf("\nCould not find Zarvo installation directory.");
+        return false;
+    }
+    if (!isFile(env_.layPath)) {
+        acutPrintf("\nThe Zarvo Software system file plot.lay does not exist.  Contact vendor");
+        return false;
+    }
+    if (!isFile(env_.penPath)) {
+        acutPrintf("\nThe Zarvo Software system file plot.pen does not exist.  Contact vendor");
+        return false;
+    }
+    const ZaSettings& settings = zaSettings();
+    text_ = zaPlotTextSettings(settings);
+    colourLayers_ = settings.colourLayers;
+    return true;
+}
+
+void ZaPlotImport::setUpTextStyle() const { zaSetUpPlotTextStyle(text_); }
+
+void ZaPlotImport::readPlotFile(const std::string& path) {
+    acutPrintf("plot lay file %s \n", env_.layPath.c_str());
+    acutPrintf("plot pen file %s \n", env_.penPath.c_str());
+    ZaPlotLayerTable table;
+    if (!table.load(env_.layPath)) {
+        acutPrintf("\nCorrupt '%s' plot (plot.dot.lay file)", path.c_str());
+        return;
+    }
+    auto source = zastrings::openFileSource(path);
+    if (!source) {
+        acutPrintf("\nError cannot open '%s' plot file", path.c_str());
+        acutPrintf("\n");
+        acedCommandS(RTNONE);
+        return;
+    }
+    ZaPlotProgress progress;
+    progress.start();
+    ZaPlotReader reader(table, zaIsModelPlotFile(path));
+    {
+        zastrings::LineReader lines(std::move(source));
+        reader.read(lines, progress);
+    }
+    acutPrintf("\nNumber of lines read %lld \n", static_cast<long long>(reader.linesRead()));
+    zaReportPlotProblems(reader);
+    if (colourLayers_) zaColourUsedLayers(table.rows());
+    if (!table.rows().empty()) table.save();
+    zaReportPlotTiming(reader.linesRead(), progress.elapsedSeconds());
+    zaZoomToPlot(reader.extents());
+    acutPrintf("\n");
+    acedCommandS(RTNONE);
+}

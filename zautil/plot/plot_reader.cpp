@@ -1,0 +1,136 @@
+#include "plot/plot_reader.h"
+
+#include <cmath>
+#include <new>
+
+#include "arx/acedads.h"
+
+namespace {
+
+// Runs of draws are the bulk of a plot file; a run of this many points
+// costs no allocation at all.
+constexpr std::size_t kRunStartRoom = 1000;
+
+}  // namespace
+
+bool zaIsModelPlotFile(std::string_view path) {
+    if (path.size() <= 3) return false;
+    const std::size_t dot = path.size() - 4;
+    return path[dot] == '.' && (path[dot + 1] == 'm' || path[dot + 1] == 'M');
+}
+
+ZaPlotReader::ZaPlotReader(ZaPlotLayerTable& table, bool modelFile) : table_(table), modelFile_(modelFile) {
+    run_.reserve(kRunStartRoom);
+}
+
+void ZaPlotReader::read(zastrings::LineReader& lines, ZaPlotProgress& progress) {
+    while (const auto line = lines.next()) {
+        progress.at(++lines_);
+        if (acedUsrBrk()) {
+            broken_ = true;
+            acutPrintf("\n*Cancel*\nWARNING: User Abort: plot file partially loaded\n");
+            break;
+        }
+        const std::int32_t type = layout_->integer(*line, ZaPlotField::Type);
+        if (type == kZaPlotDraw) {
+            draw(*line);
+            continue;
+        }
+        endRun();
+        if (!dispatch(type, *line, lines)) break;
+    }
+    endRun();
+}
+
+bool ZaPlotReader::dispatch(std::int32_t type, std::string_view line, zastrings::LineReader& lines) {
+    switch (type) {
+    case kZaPlotEnd:
+        return false;
+    case kZaPlotMove:
+        move(line);
+        return true;
+    case kZaPlotPen:
+        table_.setPen(layout_->integer(line, ZaPlotField::Code));
+        table_.findByCodes();
+        return true;
+    case kZaPlotLineType:
+        table_.setLineType(layout_->integer(line, ZaPlotField::Code));
+        table_.findByCodes();
+        return true;
+    case kZaPlotLayerCode:
+        table_.setLayerCode(layout_->integer(line, ZaPlotField::Code));
+        table_.findByCodes();
+        return true;
+    case kZaPlotText:
+        return text(line, lines);
+    case kZaPlotCircle:
+        circle(line);
+        return true;
+    case kZaPlotArc:
+        arc(line);
+        return true;
+    case kZaPlotWide:
+        switchToWide();
+        return true;
+    default:
+        return true;
+    }
+}
+
+void ZaPlotReader::switchToWide() {
+    layout_ = &kZaWidePlotLayout;
+    if (modelFile_) threeD_ = true;
+}
+
+bool ZaPlotReader::point(std::string_view line, ZaPoint& at) const {
+    at = {layout_->real(line, ZaPlotField::X), layout_->real(line, ZaPlotField::Y),
+          threeD_ ? layout_->real(line, ZaPlotField::Z) : 0.0};
+    return std::isfinite(at[0]) && std::isfinite(at[1]) && std::isfinite(at[2]);
+}
+
+void ZaPlotReader::move(std::string_view line) {
+    ZaPoint at;
+    if (!point(line, at)) {
+        ++skipped_;
+        return;
+    }
+    current_ = at;
+    extents_.take(at[0], at[1]);
+}
+
+// A draw joins the run that starts at the last move point; the run becomes
+// a line or a polyline at the first record that is not a draw.
+void ZaPlotReader::draw(std::string_view line) {
+    ZaPoint at;
+    if (!point(line, at)) {
+        ++skipped_;
+        return;
+    }
+    extents_.take(at[0], at[1]);
+    table_.markUsedByLines();
+    try {
+        if (run_.empty()) {
+            run_.push_back(current_);
+            runLayer_ = table_.lineLayer();
+        }
+        run_.push_back(at);
+    } catch (const std::bad_alloc&) {
+        if (runTruncated_) return;
+        runTruncated_ = true;
+        acutPrintf("'Polyline truncated to %d vertices due to memory allocation error'",
+                   static_cast<int>(run_.size()));
+    }
+}
+
+void ZaPlotReader::endRun() {
+    if (run_.size() == 2) zaMakeLine(run_[0].data(), run_[1].data(), runLayer_.c_str(), 0.0);
+    const bool made = run_.size() < 3 ||
+                      (threeD_ ? zaMake3DPolyline(run_, runLayer_.c_str()) : zaMakePolyline(run_, runLayer_.c_str()));
+    if (!made && refused()) {
+        acutPrintf("\nCould not make a polyline of %d vertices on layer '%s' at line %lld\n",
+                   static_cast<int>(run_.size()), runLayer_.c_str(), static_cast<long long>(lines_));
+    }
+    run_.clear();
+    runTruncated_ = false;
+}
+

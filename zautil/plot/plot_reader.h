@@ -1,0 +1,85 @@
+// Draws the records of one plot file: moves and draws become lines and
+// polylines, texts, circles and arcs their entities, each on the layer the
+// plot layer table gives for the codes in force.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "layers/plot_layer_table.h"
+#include "plot/plot_extents.h"
+#include "plot/plot_layout.h"
+#include "plot/plot_progress.h"
+#include "shell/entity_create.h"
+#include "strings/line_reader.h"
+
+// Record types of the plot file; any other is passed over.
+enum ZaPlotRecord : std::int32_t {
+    kZaPlotEnd = 0,
+    kZaPlotMove = 1,
+    kZaPlotDraw = 2,
+    kZaPlotPen = 3,
+    kZaPlotLineType = 4,
+    kZaPlotLayerCode = 5,
+    kZaPlotText = 6,
+    kZaPlotCircle = 8,
+    kZaPlotArc = 9,
+    kZaPlotWide = 12,
+};
+
+// Does the name say 3D (".m" and two more characters)? Only then does the
+// wide layout carry z for moves and draws.
+bool zaIsModelPlotFile(std::string_view path);
+
+class ZaPlotReader {
+public:
+    // The table must be loaded; the reader starts in the narrow layout.
+    ZaPlotReader(ZaPlotLayerTable& table, bool modelFile);
+
+    // Until record 0, the end of the file, or a user break.
+    void read(zastrings::LineReader& lines, ZaPlotProgress& progress);
+
+    std::int64_t linesRead() const { return lines_; }
+    const ZaPlotExtents& extents() const { return extents_; }
+    bool threeD() const { return threeD_; }
+    bool broken() const { return broken_; }
+    // Records passed over for numbers that are not finite.
+    std::int64_t skippedRecords() const { return skipped_; }
+    // Polylines and texts the host refused.
+    std::int64_t refusedEntities() const { return refused_; }
+
+private:
+    // False when reading is to stop.
+    bool dispatch(std::int32_t type, std::string_view line, zastrings::LineReader& lines);
+    void move(std::string_view line);
+    void draw(std::string_view line);
+    void endRun();
+    bool text(std::string_view line, zastrings::LineReader& lines);
+    void circle(std::string_view line);
+    void arc(std::string_view line);
+    void switchToWide();
+    // x, y and, in 3D files, z of a move or draw; false when not finite.
+    bool point(std::string_view line, ZaPoint& at) const;
+    // Counts a refusal; true while it is still among the few reported.
+    bool refused() { return ++refused_ <= kRefusalsShown; }
+
+    // Enough to see what went wrong without burying the summary.
+    static constexpr std::int64_t kRefusalsShown = 10;
+
+    ZaPlotLayerTable& table_;
+    const ZaPlotLayout* layout_ = &kZaNarrowPlotLayout;
+    bool modelFile_;
+    bool threeD_ = false;
+    bool broken_ = false;
+    ZaPoint current_{};
+    ZaPlotExtents extents_;
+    std::vector<ZaPoint> run_;  // the last move point, then the draws
+    bool runTruncated_ = false;
+    std::string runLayer_;
+    std::string textLine_;
+    std::int64_t lines_ = 0;
+    std::int64_t skipped_ = 0;
+    std::int64_t refused_ = 0;
+};
