@@ -1,3 +1,4 @@
+#include "text_case.h"
 #include <cctype>
 
 #include "zcad/database.h"
@@ -12,13 +13,6 @@ TableRecord record(std::vector<OwnedGroup> groups) {
     return r;
 }
 
-bool sameName(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (std::toupper(static_cast<unsigned char>(a[i])) != std::toupper(static_cast<unsigned char>(b[i]))) return false;
-    }
-    return true;
-}
 
 }  // namespace
 
@@ -103,22 +97,22 @@ void Database::reserveHandle(std::uint64_t handle) {
 }
 
 SymbolTable* Database::table(std::string_view name) {
-    if (sameName(name, "LAYER")) return &layers_;
-    if (sameName(name, "STYLE")) return &styles_;
-    if (sameName(name, "LTYPE")) return &linetypes_;
+    if (equalNoCase(name, "LAYER")) return &layers_;
+    if (equalNoCase(name, "STYLE")) return &styles_;
+    if (equalNoCase(name, "LTYPE")) return &linetypes_;
     return nullptr;
 }
 
 HeaderVar* Database::headerVar(std::string_view name) {
     for (auto& var : header_) {
-        if (sameName(var.name, name)) return &var;
+        if (equalNoCase(var.name, name)) return &var;
     }
     return nullptr;
 }
 
 const HeaderVar* Database::headerVar(std::string_view name) const {
     for (const auto& var : header_) {
-        if (sameName(var.name, name)) return &var;
+        if (equalNoCase(var.name, name)) return &var;
     }
     return nullptr;
 }

@@ -1,3 +1,4 @@
+#include "text_case.h"
 #include "list_codec.h"
 
 #include <cctype>
@@ -47,11 +48,6 @@ bool toGroup(const resbuf* rb, Group& g) {
     return false;
 }
 
-std::string upper(std::string_view text) {
-    std::string out(text);
-    for (auto& c : out) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return out;
-}
 
 char* copyText(std::string_view text) {
     auto* copy = static_cast<char*>(std::malloc(text.size() + 1));
@@ -96,7 +92,7 @@ bool parseEntityList(const Database& db, const resbuf* list, ParsedList& parsed)
     parsed.bytes.clear();
     while (list && list->restype == -1) list = list->rbnext;
     if (!list || (list->restype != RTDXF0 && list->restype != 0) || !list->resval.rstring) return false;
-    parsed.type = upper(list->resval.rstring);
+    parsed.type = upperCase(list->resval.rstring);
     if (parsed.type.empty()) return false;
 
     parsed.layer.clear();

@@ -1,3 +1,4 @@
+#include "text_case.h"
 #include <algorithm>
 #include <cctype>
 
@@ -7,11 +8,6 @@ namespace zcad {
 
 namespace {
 
-std::string upper(std::string_view text) {
-    std::string out(text);
-    for (auto& c : out) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return out;
-}
 
 }  // namespace
 
@@ -38,17 +34,17 @@ void TableRecord::set(const OwnedGroup& value) {
 }
 
 TableRecord* SymbolTable::find(std::string_view recordName) {
-    const auto it = index_.find(upper(recordName));
+    const auto it = index_.find(upperCase(recordName));
     return it == index_.end() ? nullptr : &records_[it->second];
 }
 
 const TableRecord* SymbolTable::find(std::string_view recordName) const {
-    const auto it = index_.find(upper(recordName));
+    const auto it = index_.find(upperCase(recordName));
     return it == index_.end() ? nullptr : &records_[it->second];
 }
 
 TableRecord& SymbolTable::add(TableRecord record) {
-    const std::string key = upper(record.name());
+    const std::string key = upperCase(record.name());
     if (const auto it = index_.find(key); it != index_.end()) {
         records_[it->second] = std::move(record);
         return records_[it->second];
@@ -60,7 +56,7 @@ TableRecord& SymbolTable::add(TableRecord record) {
 
 void SymbolTable::reindex() {
     index_.clear();
-    for (std::size_t i = 0; i < records_.size(); ++i) index_.emplace(upper(records_[i].name()), i);
+    for (std::size_t i = 0; i < records_.size(); ++i) index_.emplace(upperCase(records_[i].name()), i);
 }
 
 bool isValidSymbolName(std::string_view name) {

@@ -1,3 +1,4 @@
+#include "text_case.h"
 #include "prompt_state.h"
 
 #include <cctype>
@@ -12,13 +13,6 @@ namespace {
 PromptControl pending;
 std::string keyword;
 
-bool equalNoCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (std::toupper(static_cast<unsigned char>(a[i])) != std::toupper(static_cast<unsigned char>(b[i]))) return false;
-    }
-    return true;
-}
 
 bool prefixNoCase(std::string_view prefix, std::string_view word) {
     return prefix.size() <= word.size() && equalNoCase(prefix, word.substr(0, prefix.size()));

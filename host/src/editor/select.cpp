@@ -1,4 +1,5 @@
 // acedSSGet and acedEntSel: selection lines read through the line protocol.
+#include "text_case.h"
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
@@ -17,11 +18,6 @@ using namespace zcad;
 
 namespace {
 
-std::string upper(std::string_view text) {
-    std::string out(text);
-    for (auto& c : out) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return out;
-}
 
 // The caller's filter: entity type (group 0) and layer (group 8) patterns.
 struct Filter {
@@ -36,14 +32,14 @@ struct Filter {
                 valid = false;
                 continue;
             }
-            (list->restype == 8 ? layer : type) = upper(list->resval.rstring);
+            (list->restype == 8 ? layer : type) = upperCase(list->resval.rstring);
         }
     }
 
     bool accepts(const Database& db, EntityId id) const {
         if (!type.empty() && acutWcMatch(std::string(db.type(id)).c_str(), type.c_str()) != RTNORM) return false;
         if (layer.empty()) return true;
-        return acutWcMatch(upper(layerOf(db, id)).c_str(), layer.c_str()) == RTNORM;
+        return acutWcMatch(upperCase(layerOf(db, id)).c_str(), layer.c_str()) == RTNORM;
     }
 
     static std::string layerOf(const Database& db, EntityId id) {
@@ -94,7 +90,7 @@ std::vector<EntityId> lastEntity(const Database& db) {
 bool selectByLine(const Database& db, std::string_view line, std::vector<EntityId>& found) {
     const std::string_view text = trimmed(line);
     const std::size_t space = text.find(' ');
-    const std::string word = upper(text.substr(0, space));
+    const std::string word = upperCase(text.substr(0, space));
     const std::string_view rest = space == std::string_view::npos ? std::string_view() : trimmed(text.substr(space));
     if (word == "ALL" && rest.empty()) {
         found = selectableEntities(db);
@@ -121,7 +117,7 @@ bool selectByLine(const Database& db, std::string_view line, std::vector<EntityI
         found.clear();
         for (const EntityId id : selectableEntities(db)) {
             const std::string value = word == "TYPE" ? std::string(db.type(id)) : Filter::layerOf(db, id);
-            if (upper(value) == upper(rest)) found.push_back(id);
+            if (upperCase(value) == upperCase(rest)) found.push_back(id);
         }
         return true;
     }
@@ -184,7 +180,7 @@ int acedSSGet(const ACHAR* mode, const void* point1, const void* point2, const r
     const Filter filter(filterList);
     if (!filter.valid) return RTREJ;
     if (mode && *mode) {
-        std::string m = upper(mode);
+        std::string m = upperCase(mode);
         if (m.front() == '_') m.erase(0, 1);
         return selectWithoutPrompt(db, m, point1, point2, filter, set);
     }

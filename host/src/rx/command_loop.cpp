@@ -1,5 +1,6 @@
 // The "Command: " prompt: module commands by global or local name, and the
 // session's own SAVEAS and QUIT.
+#include "text_case.h"
 #include <cctype>
 #include <exception>
 #include <string>
@@ -21,11 +22,6 @@ std::string_view trim(std::string_view text) {
     return text;
 }
 
-std::string upper(std::string_view text) {
-    std::string out(text);
-    for (auto& c : out) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return out;
-}
 
 void saveAs(std::string_view argument) {
     std::string path(trim(argument));
@@ -83,7 +79,7 @@ bool runCommandLine(const std::string& line) {
     std::string_view name = text.substr(0, space);
     const std::string_view argument = space == std::string_view::npos ? std::string_view() : text.substr(space);
     while (!name.empty() && (name.front() == '_' || name.front() == '.')) name.remove_prefix(1);
-    const std::string key = upper(name);
+    const std::string key = upperCase(name);
     if (key == "QUIT" || key == "EXIT") return false;
     if (key == "SAVEAS") {
         saveAs(argument);

@@ -1,3 +1,4 @@
+#include "text_case.h"
 #include <algorithm>
 #include <cctype>
 #include <cstring>
@@ -8,11 +9,6 @@ namespace zcad {
 
 namespace {
 
-std::string upper(std::string_view text) {
-    std::string out(text);
-    for (auto& c : out) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return out;
-}
 
 }  // namespace
 
@@ -22,7 +18,7 @@ std::vector<RegisteredCommand>& registeredCommands() {
 }
 
 const RegisteredCommand* findCommand(std::string_view name) {
-    const std::string key = upper(name);
+    const std::string key = upperCase(name);
     // The most recently registered command wins, as on the host's stack.
     const auto& all = registeredCommands();
     for (auto it = all.rbegin(); it != all.rend(); ++it) {
@@ -50,8 +46,8 @@ Acad::ErrorStatus AcEdCommandStack::addCommand(const ACHAR* group, const ACHAR* 
                                                std::int32_t, AcRxFunctionPtr function, AcEdUIContext*, int, HINSTANCE,
                                                AcEdCommand**) {
     if (!group || !globalName || !*globalName || !function) return Acad::eInvalidInput;
-    const std::string global = zcad::upper(globalName);
-    const std::string local = zcad::upper(localName && *localName ? localName : globalName);
+    const std::string global = zcad::upperCase(globalName);
+    const std::string local = zcad::upperCase(localName && *localName ? localName : globalName);
     auto& all = zcad::registeredCommands();
     const bool taken = std::any_of(all.begin(), all.end(), [&](const zcad::RegisteredCommand& c) {
         return c.group == group && (c.globalName == global || c.localName == local);

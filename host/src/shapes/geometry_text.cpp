@@ -4,35 +4,12 @@
 #include <cctype>
 #include <string>
 
+#include "../geom/text_metrics.h"
 #include "geometry.h"
 
 namespace zcad::shapes {
 
 namespace {
-
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
-// %%d, %%c, %%p, %%% and %%nnn draw one character; %%o and %%u none.
-std::size_t textCells(std::string_view text) {
-    std::size_t cells = 0;
-    std::size_t i = 0;
-    while (i < text.size()) {
-        if (text.compare(i, 2, "%%") != 0 || i + 2 >= text.size()) {
-            ++cells;
-            ++i;
-            continue;
-        }
-        const char code = static_cast<char>(std::tolower(static_cast<unsigned char>(text[i + 2])));
-        if (code == 'o' || code == 'u') {
-            i += 3;
-            continue;
-        }
-        ++cells;
-        const bool numbered = i + 4 < text.size() && isDigit(code) && isDigit(text[i + 3]) && isDigit(text[i + 4]);
-        i += numbered ? 5 : 3;
-    }
-    return cells;
-}
 
 // Corners of the box [x0, x1] x [y0, y1] on a baseline through `origin`
 // along `xDir`, with `yDir` up, in world coordinates.
@@ -47,7 +24,7 @@ std::vector<V3> boxCorners(const V3& origin, const V3& xDir, const V3& yDir, dou
 void addLineText(const EntityRecord& e, Geometry& out) {
     const Ocs ocs = e.ocs();
     const double height = e.real(40, 0.0);
-    const double width = static_cast<double>(textCells(e.text(1))) * height * e.real(41, 1.0);
+    const double width = static_cast<double>(geom::textCells(e.text(1))) * height * e.real(41, 1.0);
     const int horizontal = static_cast<int>(e.integer(72, 0));
     const int vertical = static_cast<int>(e.integer(e.type() == "TEXT" ? 73 : 74, 0));
     const int mirror = static_cast<int>(e.integer(71, 0));
