@@ -2,6 +2,7 @@
 
 #include "plot/pfin.h"
 #include "settings/zselect.h"
+#include "strings/string_import_commands.h"
 
 namespace {
 
@@ -9,6 +10,8 @@ namespace {
 // it; the rows only name them.
 constexpr ZaCommandRow kCommands[] = {
     {"PFIN", "PFI", zaPFIN},
+    {"URIN", "URI", zaURIN},
+    {"TRIN", "TRI", zaTRIN},
     {"ZSELECT", "ZSELECT", zaZSelect},
 };
 

@@ -19,7 +19,7 @@ public:
     // Slot 0 holds "0"; layers created after the first 251 are not kept.
     static constexpr std::size_t kCreatedSlots = 252;
 
-    // The rules and the map must outlive this.
+    // The map must outlive this.
     ImportLayers(const LayerNameRules& rules, const LayerMap& map);
 
     // The layer of a record's code-and-notes text, which exists in the
@@ -33,7 +33,7 @@ private:
     const std::string& derive();
     void create(const std::string& name);
 
-    const LayerNameRules& rules_;
+    const LayerNameRules rules_;
     const LayerMap& map_;
     // Records come in runs of the same text and a few dozen codes: the last
     // text and every clean code name seen are remembered with their layer,

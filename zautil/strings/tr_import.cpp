@@ -29,6 +29,12 @@ __attribute__((format(printf, 1, 2))) std::string formatted(const char* format, 
     return text;
 }
 
+// "Point == layer", "Point == lays" or "Polyline == layer", with the layer
+// and the point.
+std::string entityFailure(const char* entity, const std::string& layer, const StringRecord& r) {
+    return formatted("Error creating AutoCAD %s <%s>\n  x  %f  y  %f  z  %f", entity, layer.c_str(), r.x, r.y, r.z);
+}
+
 }  // namespace
 
 class TRImport {
@@ -77,15 +83,9 @@ bool TRImport::startGroup(const StringRecord& record) {
     const ImportPoint at{record.x, record.y, record.z};
     if (group_ == 0) {
         if (entities_.point(at, layer)) return true;
-        return fail(formatted("Error creating AutoCAD Point == layer <%s>\n  x  %f  y  %f  z  %f", layer.c_str(),
-                              record.x, record.y, record.z),
-                    Echo::Return);
+        return fail(entityFailure("Point == layer", layer, record), Echo::Return);
     }
-    if (!entities_.polyline(at, layer)) {
-        return fail(formatted("Error creating AutoCAD Polyline == layer <%s>\n  x  %f  y  %f  z  %f", layer.c_str(),
-                              record.x, record.y, record.z),
-                    Echo::Angled);
-    }
+    if (!entities_.polyline(at, layer)) return fail(entityFailure("Polyline == layer", layer, record), Echo::Angled);
     vertexLayer_ = layer;
     if (entities_.vertex(at, vertexLayer_)) return true;
     return fail("Error creating AutoCAD vertex entity\n", Echo::Angled);
@@ -96,9 +96,7 @@ bool TRImport::continueGroup(const StringRecord& record) {
     const ImportPoint at{record.x, record.y, record.z};
     if (group_ == 0) {
         if (entities_.point(at, layer)) return true;
-        return fail(formatted("Error creating AutoCAD Point == lays <%s>\n  x  %f  y  %f  z  %f", layer.c_str(),
-                              record.x, record.y, record.z),
-                    Echo::Angled);
+        return fail(entityFailure("Point == lays", layer, record), Echo::Angled);
     }
     vertexLayer_ = layer;
     if (entities_.vertex(at, vertexLayer_)) return true;
