@@ -1,22 +1,18 @@
-// The small vector arithmetic the entity geometry needs.
+// The entity geometry works in the host's own 3D vector type.
 #pragma once
 
-#include <cmath>
+#include "../geom/vec3.h"
 
 namespace zcad::shapes {
 
-struct V3 {
-    double x = 0;
-    double y = 0;
-    double z = 0;
-};
+using V3 = geom::Vec3;
+using geom::cross;
+using geom::dot;
+using geom::operator+;
+using geom::operator-;
+using geom::operator*;
 
-constexpr V3 operator+(const V3& a, const V3& b) { return {a.x + b.x, a.y + b.y, a.z + b.z}; }
-constexpr V3 operator-(const V3& a, const V3& b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
-constexpr V3 operator*(double s, const V3& v) { return {s * v.x, s * v.y, s * v.z}; }
-constexpr double dot(const V3& a, const V3& b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
-constexpr V3 cross(const V3& a, const V3& b) { return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x}; }
-inline double norm(const V3& v) { return std::sqrt(dot(v, v)); }
+inline double norm(const V3& v) { return geom::length(v); }
 inline V3 unit(const V3& v) {
     const double n = norm(v);
     return n > 0 ? (1.0 / n) * v : v;
