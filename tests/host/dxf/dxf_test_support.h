@@ -14,7 +14,11 @@
 #include "zcad/database.h"
 #include "zcad/dxf.h"
 
+#include "run_command.h"
+
 namespace dxftest {
+
+inline std::string run(const std::string& command, int& status) { return runCommand(command, status); }
 
 inline std::filesystem::path scratchDir() {
     auto dir = std::filesystem::temp_directory_path() / ("zcad_dxf_" + std::to_string(::getpid()));
@@ -31,26 +35,6 @@ inline std::string readFile(const std::filesystem::path& path) {
 
 inline void writeFile(const std::filesystem::path& path, const std::string& text) {
     std::ofstream(path, std::ios::binary) << text;
-}
-
-// Runs a command and returns what it printed; `status` gets its exit status.
-inline std::string run(const std::string& command, int& status) {
-    std::string output;
-    FILE* pipe = ::popen((command + " 2>&1").c_str(), "r");
-    if (!pipe) {
-        status = -1;
-        return output;
-    }
-    char buffer[4096];
-    while (const std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe)) output.append(buffer, n);
-    status = ::pclose(pipe);
-    return output;
-}
-
-inline bool haveEzdxf() {
-    int status = 0;
-    run("/usr/bin/python3 -c 'import ezdxf'", status);
-    return status == 0;
 }
 
 inline std::string oracle(const std::string& arguments) {

@@ -7,28 +7,10 @@
 #include "plot/plot_import.h"
 #include "plot_records.h"
 #include "settings/settings_record.h"
+#include "run_command.h"
 #include "zcad/dxf.h"
 
 namespace {
-
-std::string run(const std::string& command, int& status) {
-    std::string out;
-    FILE* pipe = ::popen((command + " 2>&1").c_str(), "r");
-    if (!pipe) {
-        status = -1;
-        return out;
-    }
-    char buffer[256];
-    while (std::fgets(buffer, sizeof buffer, pipe)) out += buffer;
-    status = ::pclose(pipe);
-    return out;
-}
-
-bool haveEzdxf() {
-    int status = 0;
-    run("/usr/bin/python3 -c 'import ezdxf'", status);
-    return status == 0;
-}
 
 class PfinDxf : public ZarvoTest {
 protected:
@@ -55,7 +37,7 @@ protected:
         ASSERT_TRUE(zcad::writeDxf(dxf, db(), nullptr, error)) << error;
         int status = 0;
         const std::string out =
-            run("/usr/bin/python3 " ZCAD_SOURCE_DIR "/tests/zautil/plot/check_plot_dxf.py " + dxf + " " + kind, status);
+            runCommand("/usr/bin/python3 " ZCAD_SOURCE_DIR "/tests/zautil/plot/check_plot_dxf.py " + dxf + " " + kind, status);
         EXPECT_EQ(status, 0) << out;
         EXPECT_EQ(out, "OK\n");
     }

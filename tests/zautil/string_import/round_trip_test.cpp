@@ -5,30 +5,13 @@
 
 #include "string_import_fixture.h"
 #include "strings/string_file_generator.h"
+#include "run_command.h"
 #include "zcad/dxf.h"
-
-namespace {
-
-std::string run(const std::string& command, int& status) {
-    std::string out;
-    FILE* pipe = ::popen((command + " 2>&1").c_str(), "r");
-    if (!pipe) {
-        status = -1;
-        return out;
-    }
-    for (int c = std::fgetc(pipe); c != EOF; c = std::fgetc(pipe)) out += static_cast<char>(c);
-    status = ::pclose(pipe);
-    return out;
-}
-
-}  // namespace
 
 class RoundTripTest : public StringImportTest {};
 
 TEST_F(RoundTripTest, EveryCoordinateComesBackBitForBit) {
-    int status = 0;
-    run("/usr/bin/python3 -c 'import ezdxf'", status);
-    if (status != 0) GTEST_SKIP() << "ezdxf is not installed for /usr/bin/python3";
+    if (!haveEzdxf()) GTEST_SKIP() << "ezdxf is not installed for /usr/bin/python3";
 
     zastrings::StringFileShape shape;
     shape.records = 3000;
@@ -49,7 +32,7 @@ TEST_F(RoundTripTest, EveryCoordinateComesBackBitForBit) {
         const std::string dxf = path + ".dxf";
         ASSERT_TRUE(zcad::writeDxf(dxf, db(), nullptr, error)) << error;
         const std::string out =
-            run("/usr/bin/python3 " ZCAD_SOURCE_DIR "/tests/zautil/string_import/check_strings_dxf.py " + path + " " + dxf,
+            runCommand("/usr/bin/python3 " ZCAD_SOURCE_DIR "/tests/zautil/string_import/check_strings_dxf.py " + path + " " + dxf,
                 status);
         EXPECT_EQ(status, 0) << out;
         EXPECT_EQ(out, "OK\n") << path;
