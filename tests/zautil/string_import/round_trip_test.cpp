@@ -30,6 +30,7 @@ TEST_F(RoundTripTest, EveryCoordinateComesBackBitForBit) {
         zcad::test::resetHost();
         ASSERT_TRUE(importUR(path)) << error_;
         const std::string dxf = path + ".dxf";
+        int status = 0;
         ASSERT_TRUE(zcad::writeDxf(dxf, db(), nullptr, error)) << error;
         const std::string out =
             runCommand("/usr/bin/python3 " ZCAD_SOURCE_DIR "/tests/zautil/string_import/check_strings_dxf.py " + path + " " + dxf,
