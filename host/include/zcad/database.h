@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "group_list.h"
+#include "large_block.h"
 
 namespace zcad {
 
@@ -29,10 +30,8 @@ public:
     void clear();
 
 private:
-    static constexpr std::size_t kChunk = 1u << 20;
-    std::vector<std::unique_ptr<std::uint8_t[]>> chunks_;
-    std::vector<std::size_t> chunkSizes_;
-    std::size_t used_ = kChunk;  // bytes used in the last chunk
+    std::vector<LargeBlock> chunks_;
+    std::size_t used_ = 0;  // bytes used in the last chunk
 };
 
 // A record of LAYER, STYLE, LTYPE or any other table: its groups as in the

@@ -1,0 +1,35 @@
+// Memory for large blocks that are filled and read in order: entity storage
+// and a drawing's text while it is read. Blocks are 2 MiB aligned and
+// offered to the kernel for huge pages; touching many 4 KiB pages one by
+// one can cost more than the work done on them.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+namespace zcad {
+
+class LargeBlock {
+public:
+    static constexpr std::size_t kAlignment = std::size_t{2} << 20;
+
+    LargeBlock() = default;
+    // At least `bytes`, rounded up to the alignment; throws std::bad_alloc.
+    explicit LargeBlock(std::size_t bytes);
+    ~LargeBlock();
+    LargeBlock(LargeBlock&& other) noexcept;
+    LargeBlock& operator=(LargeBlock&& other) noexcept;
+    LargeBlock(const LargeBlock&) = delete;
+    LargeBlock& operator=(const LargeBlock&) = delete;
+
+    std::uint8_t* data() const { return data_; }
+    std::size_t size() const { return size_; }
+
+private:
+    void release();
+
+    std::uint8_t* data_ = nullptr;
+    std::size_t size_ = 0;
+};
+
+}  // namespace zcad

@@ -1,0 +1,41 @@
+// Entity storage: large blocks and the arena that packs lists into them.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <vector>
+
+#include "zcad/database.h"
+#include "zcad/large_block.h"
+
+namespace {
+
+TEST(LargeBlock, IsAlignedWritableAndMovesItsOwnership) {
+    zcad::LargeBlock block(100);
+    ASSERT_NE(block.data(), nullptr);
+    EXPECT_EQ(reinterpret_cast<std::uintptr_t>(block.data()) % zcad::LargeBlock::kAlignment, 0u);
+    EXPECT_EQ(block.size(), zcad::LargeBlock::kAlignment);
+    block.data()[block.size() - 1] = 7;
+    zcad::LargeBlock moved(std::move(block));
+    EXPECT_EQ(block.data(), nullptr);
+    EXPECT_EQ(moved.data()[moved.size() - 1], 7);
+    EXPECT_EQ(zcad::LargeBlock(zcad::LargeBlock::kAlignment + 1).size(), 2 * zcad::LargeBlock::kAlignment);
+}
+
+TEST(ByteArena, ListsAcrossChunksAndLargerThanAChunkReadBackIntact) {
+    zcad::ByteArena arena;
+    std::vector<std::pair<std::uint64_t, std::vector<std::uint8_t>>> stored;
+    const std::size_t sizes[] = {1000, zcad::LargeBlock::kAlignment - 500, 3000, 3 * zcad::LargeBlock::kAlignment, 0, 17};
+    std::uint8_t fill = 1;
+    for (const std::size_t size : sizes) {
+        std::vector<std::uint8_t> bytes(size, fill++);
+        stored.emplace_back(arena.store(bytes), std::move(bytes));
+    }
+    for (const auto& [ref, bytes] : stored) {
+        const auto back = arena.at(ref, static_cast<std::uint32_t>(bytes.size()));
+        ASSERT_EQ(std::vector<std::uint8_t>(back.begin(), back.end()), bytes);
+    }
+    arena.clear();
+    EXPECT_EQ(arena.bytesHeld(), 0u);
+}
+
+}  // namespace
