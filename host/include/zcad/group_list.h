@@ -82,6 +82,8 @@ private:
 
 // Convenience for the non-hot paths.
 std::vector<Group> decodeGroups(std::span<const std::uint8_t> bytes);
+// The same into `out`, replacing what it held but keeping its storage.
+void decodeGroups(std::span<const std::uint8_t> bytes, std::vector<Group>& out);
 const Group* findGroup(const std::vector<Group>& groups, int code);
 
 }  // namespace zcad

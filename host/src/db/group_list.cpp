@@ -153,10 +153,15 @@ bool GroupReader::next(Group& g) {
 
 std::vector<Group> decodeGroups(std::span<const std::uint8_t> bytes) {
     std::vector<Group> groups;
+    decodeGroups(bytes, groups);
+    return groups;
+}
+
+void decodeGroups(std::span<const std::uint8_t> bytes, std::vector<Group>& out) {
+    out.clear();
     GroupReader reader(bytes);
     Group g;
-    while (reader.next(g)) groups.push_back(g);
-    return groups;
+    while (reader.next(g)) out.push_back(g);
 }
 
 const Group* findGroup(const std::vector<Group>& groups, int code) {

@@ -2,8 +2,11 @@
 
 namespace zcad::shapes {
 
-EntityRecord::EntityRecord(const Database& db, EntityId id) : groups_(decodeGroups(db.list(id))) {
-    if (!groups_.empty() && groups_.front().code == 0) type_ = groups_.front().text;
+EntityRecord::EntityRecord(const Database& db, EntityId id) { load(db, id); }
+
+void EntityRecord::load(const Database& db, EntityId id) {
+    decodeGroups(db.list(id), groups_);
+    type_ = !groups_.empty() && groups_.front().code == 0 ? groups_.front().text : std::string_view();
 }
 
 const Group* EntityRecord::find(int code) const {

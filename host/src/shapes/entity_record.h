@@ -13,7 +13,10 @@ namespace zcad::shapes {
 
 class EntityRecord {
 public:
+    EntityRecord() = default;
     EntityRecord(const Database& db, EntityId id);
+    // Reads another entity into the same storage.
+    void load(const Database& db, EntityId id);
 
     std::string_view type() const { return type_; }
     const std::vector<Group>& groups() const { return groups_; }

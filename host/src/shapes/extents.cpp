@@ -58,11 +58,14 @@ Box entityExtents(const Database& db, EntityId id) { return boxOf(shapes::entity
 
 Box drawingExtents(const Database& db) {
     Box box;
+    // One record and one shape reused: a drawing can hold millions of entities.
+    shapes::EntityRecord e;
+    shapes::Geometry shape;
     for (EntityId id = db.next(kNoEntity); id != kNoEntity; id = db.next(id)) {
-        if (isSubEntityType(db.type(id))) continue;
-        const shapes::EntityRecord e(db, id);
-        if (e.paperSpace()) continue;
-        box.add(boxOf(shapes::entityGeometry(db, id, e)));
+        e.load(db, id);
+        if (isSubEntityType(e.type()) || e.paperSpace()) continue;
+        shapes::entityGeometry(db, id, e, shape);
+        box.add(boxOf(shape));
     }
     return box;
 }

@@ -6,11 +6,19 @@ namespace zcad::shapes {
 
 V3 ArcPiece::at(double t) const { return centre + std::cos(t) * u + std::sin(t) * v; }
 
-void Geometry::addPolygon(const std::vector<V3>& corners, bool filled) {
+void Geometry::addPolygon(std::span<const V3> corners, bool filled) {
     for (std::size_t i = 0; i < corners.size(); ++i) {
         segments.push_back({corners[i], corners[(i + 1) % corners.size()]});
     }
-    if (filled) areas.push_back(corners);
+    if (filled) areas.emplace_back(corners.begin(), corners.end());
+}
+
+void Geometry::clear() {
+    points.clear();
+    segments.clear();
+    arcs.clear();
+    areas.clear();
+    thickness = {};
 }
 
 namespace {
@@ -39,6 +47,12 @@ Geometry entityGeometry(const Database& db, EntityId id) {
 
 Geometry entityGeometry(const Database& db, EntityId id, const EntityRecord& e) {
     Geometry out;
+    entityGeometry(db, id, e, out);
+    return out;
+}
+
+void entityGeometry(const Database& db, EntityId id, const EntityRecord& e, Geometry& out) {
+    out.clear();
     const std::string_view type = e.type();
     if (type == "LINE" || type == "POINT" || type == "3DFACE" || type == "SOLID" || type == "TRACE") {
         addLinearShape(e, out);
@@ -56,7 +70,6 @@ Geometry entityGeometry(const Database& db, EntityId id, const EntityRecord& e) 
     if (type != "INSERT" && type != "TEXT" && type != "ATTRIB" && type != "ATTDEF" && type != "MTEXT") {
         addThickness(e, out);
     }
-    return out;
 }
 
 }  // namespace zcad::shapes

@@ -3,6 +3,7 @@
 // outlines (solids and text boxes pick from inside).
 #pragma once
 
+#include <span>
 #include <vector>
 
 #include "entity_record.h"
@@ -34,7 +35,9 @@ struct Geometry {
     // Extrusion of the whole shape along its normal (group 39).
     V3 thickness;
 
-    void addPolygon(const std::vector<V3>& corners, bool filled);
+    void addPolygon(std::span<const V3> corners, bool filled);
+    // Empties the shape but keeps its storage, for walks over many entities.
+    void clear();
 };
 
 constexpr double kTwoPi = 6.283185307179586;
@@ -42,6 +45,8 @@ constexpr double kTwoPi = 6.283185307179586;
 // The shape of an entity and of the sub-entities it owns.
 Geometry entityGeometry(const Database& db, EntityId id);
 Geometry entityGeometry(const Database& db, EntityId id, const EntityRecord& e);
+// The same into `out`, which is cleared first.
+void entityGeometry(const Database& db, EntityId id, const EntityRecord& e, Geometry& out);
 
 // Builders by entity family; each adds to `out`.
 void addLinearShape(const EntityRecord& e, Geometry& out);    // LINE POINT 3DFACE SOLID TRACE

@@ -12,7 +12,8 @@ void addFilledQuad(const EntityRecord& e, Geometry& out) {
     const V3 p2 = ocs.toWorld(e.point(11));
     const V3 p3 = ocs.toWorld(e.point(12));
     const V3 p4 = e.has(13) ? ocs.toWorld(e.point(13)) : p3;
-    out.addPolygon({p1, p2, p4, p3}, true);
+    const V3 corners[] = {p1, p2, p4, p3};
+    out.addPolygon(corners, true);
 }
 
 void addFace(const EntityRecord& e, Geometry& out) {
@@ -20,7 +21,8 @@ void addFace(const EntityRecord& e, Geometry& out) {
     const V3 p2 = e.point(11);
     const V3 p3 = e.point(12);
     const V3 p4 = e.has(13) ? e.point(13) : p3;
-    out.addPolygon({p1, p2, p3, p4}, false);
+    const V3 corners[] = {p1, p2, p3, p4};
+    out.addPolygon(corners, false);
 }
 
 }  // namespace
