@@ -1,14 +1,20 @@
 #include "dxf_out.h"
 
 #include <charconv>
+#include <cstring>
 
 #include "dxf_numbers.h"
 
 namespace zcad::dxf {
 
-Out::Out(TextEncoding encoding, bool crlf) : encoding_(encoding), eol_(crlf ? "\r\n" : "\n") {}
-
 namespace {
+
+// Large enough that the sink is called rarely, small enough to stay in cache.
+constexpr std::size_t kBufferBytes = 1u << 18;
+// A value line longer than this goes to the sink directly, not through the buffer.
+constexpr std::size_t kDirectBytes = kBufferBytes / 4;
+// A code line, a number and two line ends always fit in this.
+constexpr std::size_t kNumberGroupBytes = 8 + kMaxNumberChars + 4;
 
 // Code lines right-aligned in three columns, as AutoCAD writes them; made
 // once, since every group starts with one.
@@ -39,26 +45,63 @@ const CodeLines& codeLines() {
 
 }  // namespace
 
-void Out::code(int code) {
-    const auto& lines = codeLines();
-    const int at = code - CodeLines::kFirst;
-    if (at < 0 || at >= CodeLines::kCount) {
-        char digits[16];
-        buf_.append(digits, static_cast<std::size_t>(std::to_chars(digits, digits + sizeof digits, code).ptr - digits));
-    } else {
-        buf_.append(lines.text[at], lines.length[at]);
+Out::Out(TextEncoding encoding, bool crlf, Sink sink)
+    : buf_(std::make_unique_for_overwrite<char[]>(kBufferBytes)),
+      at_(buf_.get()),
+      end_(buf_.get() + kBufferBytes),
+      sink_(std::move(sink)),
+      encoding_(encoding),
+      crlf_(crlf) {}
+
+bool Out::flush() {
+    if (at_ != buf_.get() && !failed_) {
+        failed_ = !sink_(std::string_view(buf_.get(), static_cast<std::size_t>(at_ - buf_.get())));
     }
-    buf_.append(eol_);
+    at_ = buf_.get();
+    return !failed_;
+}
+
+char* Out::room(std::size_t bytes) {
+    if (static_cast<std::size_t>(end_ - at_) < bytes) flush();
+    return at_;
+}
+
+char* Out::endLine(char* at) const {
+    if (crlf_) *at++ = '\r';
+    *at++ = '\n';
+    return at;
+}
+
+void Out::code(int code) {
+    char* at = room(16);
+    const auto& lines = codeLines();
+    const int index = code - CodeLines::kFirst;
+    if (index < 0 || index >= CodeLines::kCount) {
+        at = std::to_chars(at, at + 12, code).ptr;
+    } else {
+        std::memcpy(at, lines.text[index], 4);
+        at += lines.length[index];
+    }
+    at_ = endLine(at);
 }
 
 void Out::line(std::string_view value) {
-    buf_.append(value);
-    buf_.append(eol_);
+    if (value.size() > kDirectBytes) {
+        flush();
+        if (!failed_) failed_ = !sink_(value);
+        at_ = endLine(at_);
+        return;
+    }
+    char* at = room(value.size() + 2);
+    std::memcpy(at, value.data(), value.size());
+    at_ = endLine(at + value.size());
 }
 
 void Out::number(int code, const char* digits, std::size_t length) {
+    room(kNumberGroupBytes);
     this->code(code);
-    line(std::string_view(digits, length));
+    std::memcpy(at_, digits, length);
+    at_ = endLine(at_ + length);
 }
 
 void Out::raw(int code, std::string_view value) {
@@ -67,9 +110,10 @@ void Out::raw(int code, std::string_view value) {
 }
 
 void Out::text(int code, std::string_view hostText) {
+    scratch_.clear();
+    encodeText(hostText, encoding_, scratch_);
     this->code(code);
-    encodeText(hostText, encoding_, buf_);
-    buf_.append(eol_);
+    line(scratch_);
 }
 
 void Out::real(int code, double value) {

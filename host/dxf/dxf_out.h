@@ -1,7 +1,11 @@
-// The output of a DXF writer: one growing buffer of code and value lines.
+// The output of a DXF writer: code and value lines gathered in a fixed
+// buffer and handed to a sink whenever it fills, so a drawing of any size
+// is written with the same small memory.
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -10,12 +14,15 @@
 
 namespace zcad::dxf {
 
+// Takes finished bytes; false stops the write (the sink keeps its reason).
+using Sink = std::function<bool(std::string_view)>;
+
 class Out {
 public:
-    Out(TextEncoding encoding, bool crlf);
+    Out(TextEncoding encoding, bool crlf, Sink sink);
 
-    std::string& buffer() { return buf_; }
-    void reserve(std::size_t bytes) { buf_.reserve(bytes); }
+    // Hands over what is buffered; false if the sink refused anything.
+    bool flush();
 
     // A value exactly as given (kept groups, names we wrote ourselves).
     void raw(int code, std::string_view value);
@@ -30,13 +37,21 @@ public:
     void owned(const OwnedGroup& g) { group(g.view(), false); }
 
 private:
+    // Room for `bytes` more, flushing first when the buffer is too full.
+    char* room(std::size_t bytes);
     void code(int code);
     void line(std::string_view value);
     void number(int code, const char* digits, std::size_t length);
+    char* endLine(char* at) const;
 
-    std::string buf_;
+    std::unique_ptr<char[]> buf_;
+    char* at_;
+    char* end_;
+    Sink sink_;
+    bool failed_ = false;
     TextEncoding encoding_;
-    std::string_view eol_;
+    bool crlf_;
+    std::string scratch_;  // encoded text, reused
 };
 
 }  // namespace zcad::dxf

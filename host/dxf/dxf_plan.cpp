@@ -38,14 +38,14 @@ std::uint64_t keptModelSpace(const DxfKept& kept) {
 
 }  // namespace
 
-WriteContext::WriteContext(const Database& database, const DxfKept* keptContent, DxfVersion release)
+WriteContext::WriteContext(const Database& database, const DxfKept* keptContent, DxfVersion release, Sink sink)
     : db(database),
       kept(keptContent),
       version(release),
       laterThanR12(keptContent ? keptContent->laterThanR12 : release != DxfVersion::R12),
       handles(!keptContent || keptContent->laterThanR12 || keptContent->hadHandles),
       out(isUtf8Release(release) ? TextEncoding::Utf8 : keptContent ? keptContent->encoding : TextEncoding::Ansi,
-          keptContent && keptContent->crlf) {}
+          keptContent && keptContent->crlf, std::move(sink)) {}
 
 const SymbolTable& hostTable(const Database& db, std::size_t index) {
     if (index == 0) return db.layers();

@@ -7,7 +7,9 @@
 #include <cerrno>
 #include <cstring>
 
+#include "dxf_file_writer.h"
 #include "dxf_kept.h"
+#include "dxf_writer.h"
 #include "zcad/dxf.h"
 
 namespace zcad {
@@ -18,23 +20,18 @@ std::string failure(const std::string& path, std::string_view what) {
     return "cannot save " + path + ": " + std::string(what) + " (" + std::strerror(errno) + ")";
 }
 
-bool writeAll(int fd, const std::string& text) {
-    std::size_t done = 0;
-    while (done < text.size()) {
-        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
 mode_t modeFor(const std::string& path) {
     struct stat st {};
     if (::stat(path.c_str(), &st) == 0) return st.st_mode & 0777;
     const mode_t mask = ::umask(0);
     ::umask(mask);
     return 0666 & ~mask;
+}
+
+bool writeThrough(int fd, const Database& db, const DxfVersion* version) {
+    dxf::FileWriter writer(fd);
+    const bool made = dxf::writeDrawing(db, version, [&writer](std::string_view bytes) { return writer.put(bytes); });
+    return writer.finish() && made;
 }
 
 }  // namespace
@@ -46,14 +43,13 @@ bool writeDxf(const std::string& path, const Database& db, const DxfVersion* ver
                 dxfVersionName(kept->version) + " and is saved in that release";
         return false;
     }
-    const std::string text = writeDxfText(db, version);
     std::string temp = path + ".XXXXXX";
     const int fd = ::mkstemp(temp.data());
     if (fd < 0) {
         error = failure(path, "cannot create a file beside it");
         return false;
     }
-    const bool ok = ::fchmod(fd, modeFor(path)) == 0 && writeAll(fd, text) && ::fsync(fd) == 0;
+    const bool ok = ::fchmod(fd, modeFor(path)) == 0 && writeThrough(fd, db, version) && ::fsync(fd) == 0;
     if (!ok) {
         error = failure(path, "cannot write the drawing");
         ::close(fd);

@@ -111,12 +111,10 @@ void writeLoadedDrawing(WriteContext& ctx) {
 
 }  // namespace
 
-std::string writeText(const Database& db, const DxfVersion* version) {
+bool writeDrawing(const Database& db, const DxfVersion* version, Sink sink) {
     const auto* kept = dynamic_cast<const DxfKept*>(db.kept.get());
     const DxfVersion release = kept ? kept->version : version ? *version : DxfVersion::R12;
-    WriteContext ctx(db, kept, release);
-    // Lists hold about a third of what their text takes.
-    ctx.out.reserve(db.bytesHeld() * 3 + 65536);
+    WriteContext ctx(db, kept, release, std::move(sink));
     planHandles(ctx);
     computeExtents(ctx);
     if (kept) {
@@ -124,11 +122,24 @@ std::string writeText(const Database& db, const DxfVersion* version) {
     } else {
         writeNewDrawing(ctx);
     }
-    return std::move(ctx.out.buffer());
+    return ctx.out.flush();
 }
 
 }  // namespace dxf
 
-std::string writeDxfText(const Database& db, const DxfVersion* version) { return dxf::writeText(db, version); }
+bool writeDxfTo(const Database& db, const DxfVersion* version, const std::function<bool(std::string_view)>& sink) {
+    return dxf::writeDrawing(db, version, sink);
+}
+
+std::string writeDxfText(const Database& db, const DxfVersion* version) {
+    std::string text;
+    // Lists hold about a third of what their text takes.
+    text.reserve(db.bytesHeld() * 3 + 65536);
+    dxf::writeDrawing(db, version, [&text](std::string_view bytes) {
+        text.append(bytes);
+        return true;
+    });
+    return text;
+}
 
 }  // namespace zcad

@@ -20,7 +20,7 @@ struct Extents {
 };
 
 struct WriteContext {
-    WriteContext(const Database& database, const DxfKept* keptContent, DxfVersion release);
+    WriteContext(const Database& database, const DxfKept* keptContent, DxfVersion release, Sink sink);
 
     const Database& db;
     const DxfKept* kept;  // null for a new drawing
@@ -59,5 +59,8 @@ void writeKeptTable(WriteContext& ctx, const KeptTable& table);
 
 // A drawing that was not read from a file: every section built here.
 void writeNewDrawing(WriteContext& ctx);
+
+// The whole drawing, in pieces, to `sink`; false when the sink refused one.
+bool writeDrawing(const Database& db, const DxfVersion* version, Sink sink);
 
 }  // namespace zcad::dxf

@@ -1,8 +1,10 @@
 // Drawings on disk as ASCII DXF, R12 to R2018.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "database.h"
 
@@ -24,5 +26,8 @@ std::unique_ptr<Database> readDxfText(std::string_view text, std::string& error)
 // beside the target, then renamed over it.
 bool writeDxf(const std::string& path, const Database& db, const DxfVersion* version, std::string& error);
 std::string writeDxfText(const Database& db, const DxfVersion* version);
+// The same text handed to `sink` in pieces as it is made; false when the
+// sink refused a piece (the write stops there).
+bool writeDxfTo(const Database& db, const DxfVersion* version, const std::function<bool(std::string_view)>& sink);
 
 }  // namespace zcad

@@ -1,0 +1,73 @@
+#include "dxf_file_writer.h"
+
+#include <unistd.h>
+
+#include <cerrno>
+
+namespace zcad::dxf {
+
+namespace {
+
+constexpr std::size_t kMaxWaiting = 4;
+
+int writeAll(int fd, std::string_view text) {
+    while (!text.empty()) {
+        const ssize_t n = ::write(fd, text.data(), text.size());
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return errno;
+        if (n == 0) return EIO;
+        text.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return 0;
+}
+
+}  // namespace
+
+FileWriter::FileWriter(int fd) : fd_(fd), thread_([this] { run(); }) {}
+
+FileWriter::~FileWriter() { finish(); }
+
+bool FileWriter::put(std::string_view bytes) {
+    std::unique_lock lock(mutex_);
+    changed_.wait(lock, [this] { return queue_.size() < kMaxWaiting || error_ != 0; });
+    if (error_ != 0) return false;
+    std::string piece;
+    if (!spare_.empty()) {
+        piece = std::move(spare_.back());
+        spare_.pop_back();
+    }
+    piece.assign(bytes);
+    queue_.push_back(std::move(piece));
+    changed_.notify_all();
+    return true;
+}
+
+bool FileWriter::finish() {
+    {
+        std::lock_guard lock(mutex_);
+        closing_ = true;
+        changed_.notify_all();
+    }
+    if (thread_.joinable()) thread_.join();
+    if (error_ == 0) return true;
+    errno = error_;
+    return false;
+}
+
+void FileWriter::run() {
+    std::unique_lock lock(mutex_);
+    for (;;) {
+        changed_.wait(lock, [this] { return !queue_.empty() || closing_; });
+        if (queue_.empty()) return;
+        std::string piece = std::move(queue_.front());
+        queue_.pop_front();
+        lock.unlock();
+        const int error = error_ == 0 ? writeAll(fd_, piece) : 0;
+        lock.lock();
+        if (error != 0) error_ = error;
+        spare_.push_back(std::move(piece));
+        changed_.notify_all();
+    }
+}
+
+}  // namespace zcad::dxf
