@@ -1,6 +1,5 @@
 #include "dxf_groups.h"
 
-#include <cctype>
 #include <limits>
 
 #include "dxf_numbers.h"
@@ -34,6 +33,9 @@ bool readCoordinate(Scanner& scanner, const Token& token, double& value) {
                                  "\" is not a number");
     return false;
 }
+
+// Names in DXF are ASCII; the C locale's toupper is a call per byte.
+char asciiUpper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
 }  // namespace
 
@@ -107,14 +109,14 @@ bool readGroup(Scanner& scanner, const Token& token, TextEncoding encoding, bool
 std::string upperName(std::string_view text) {
     text = trimBlanks(text);
     std::string out(text);
-    for (auto& c : out) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    for (auto& c : out) c = asciiUpper(c);
     return out;
 }
 
 bool sameName(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
     for (std::size_t i = 0; i < a.size(); ++i) {
-        if (std::toupper(static_cast<unsigned char>(a[i])) != std::toupper(static_cast<unsigned char>(b[i]))) return false;
+        if (asciiUpper(a[i]) != asciiUpper(b[i])) return false;
     }
     return true;
 }

@@ -29,11 +29,79 @@ std::size_t finishReal(char* out, char* end) {
     return length;
 }
 
+// Survey values are mostly metres to a few decimals. When a value is a
+// whole number of millionths and below 2^32 (where a double is finer than a
+// millionth, so at most one such decimal reads back as it), that decimal
+// with its trailing zeros dropped is the shortest spelling; it is written
+// with integer arithmetic, far faster than the general algorithm.
+constexpr double kMillion = 1e6;
+constexpr double kFastLimit = 4294967296.0;
+
+std::size_t formatMillionths(char* out, double value) {
+    const double magnitude = std::fabs(value);
+    if (!(magnitude < kFastLimit)) return 0;
+    const double scaled = std::nearbyint(magnitude * kMillion);
+    // Both exact, and the division is correctly rounded: equal means the
+    // decimal reads back as this very double.
+    if (scaled / kMillion != magnitude) return 0;
+    auto millionths = static_cast<std::uint64_t>(scaled);
+    char* at = out;
+    if (std::signbit(value)) *at++ = '-';
+    at = std::to_chars(at, at + 12, millionths / 1000000).ptr;
+    *at++ = '.';
+    auto fraction = static_cast<std::uint32_t>(millionths % 1000000);
+    if (fraction == 0) {
+        *at++ = '0';
+        return static_cast<std::size_t>(at - out);
+    }
+    int digits = 6;
+    while (fraction % 10 == 0) {
+        fraction /= 10;
+        --digits;
+    }
+    for (int i = digits - 1; i >= 0; --i) {
+        at[i] = static_cast<char>('0' + fraction % 10);
+        fraction /= 10;
+    }
+    return static_cast<std::size_t>(at + digits - out);
+}
+
+// Plain decimals of up to 15 digits, the usual coordinate, are read exactly
+// without the general algorithm: the digits and the power of ten are both
+// exact doubles, so one correctly rounded division gives the nearest double.
+constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                   1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+constexpr std::uint64_t kExactLimit = std::uint64_t{1} << 53;
+
+bool parsePlainDecimal(std::string_view text, double& value) {
+    std::size_t at = 0;
+    const bool negative = !text.empty() && text[0] == '-';
+    if (negative) ++at;
+    std::uint64_t digits = 0;
+    int count = 0;
+    int fraction = -1;  // digits after the point; -1 before it
+    for (; at < text.size(); ++at) {
+        const char c = text[at];
+        if (c == '.' && fraction < 0) {
+            fraction = 0;
+            continue;
+        }
+        if (c < '0' || c > '9' || ++count > 15) return false;
+        digits = digits * 10 + static_cast<std::uint64_t>(c - '0');
+        if (fraction >= 0) ++fraction;
+    }
+    if (count == 0 || digits >= kExactLimit) return false;
+    const double magnitude = static_cast<double>(digits) / kPowersOfTen[fraction < 0 ? 0 : fraction];
+    value = negative ? -magnitude : magnitude;
+    return true;
+}
+
 }  // namespace
 
 std::size_t formatReal(char* out, double value) {
     // DXF has no spelling for infinities or NaN; zero keeps the file readable.
     if (!std::isfinite(value)) value = 0.0;
+    if (const std::size_t length = formatMillionths(out, value)) return length;
     const auto result = std::to_chars(out, out + kMaxNumberChars - 2, value);
     return finishReal(out, result.ptr);
 }
@@ -84,6 +152,7 @@ bool parseReal(std::string_view text, double& value) {
     const char first = text.front();
     // from_chars would take "inf" and "nan"; a drawing has no use for them.
     if (!(first == '-' || first == '.' || (first >= '0' && first <= '9'))) return false;
+    if (parsePlainDecimal(text, value)) return true;
     const auto result = std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::general);
     return result.ec == std::errc() && result.ptr == text.data() + text.size() && std::isfinite(value);
 }

@@ -1,6 +1,8 @@
 #include "dxf_scanner.h"
 
+#include <bit>
 #include <charconv>
+#include <cstdint>
 #include <cstring>
 
 #include "dxf_numbers.h"
@@ -13,6 +15,36 @@ constexpr int kMinCode = -5;
 constexpr int kMaxCode = 1071;
 // Far beyond any DXF value (strings stop near 2049 bytes); keeps sizes in 32 bits.
 constexpr std::size_t kMaxValueLine = 1u << 26;
+
+// The first '\n' in [from, end), or end. Lines are short, so a library call
+// per line costs more than the search: eight bytes are tested at a time.
+const char* findNewline(const char* from, const char* end) {
+    constexpr std::uint64_t kOnes = 0x0101010101010101ull;
+    constexpr std::uint64_t kHighs = 0x8080808080808080ull;
+    constexpr std::uint64_t kNewlines = kOnes * '\n';
+    while (end - from >= 8) {
+        std::uint64_t word;
+        std::memcpy(&word, from, 8);
+        const std::uint64_t x = word ^ kNewlines;
+        const std::uint64_t found = (x - kOnes) & ~x & kHighs;
+        if (found) return from + std::countr_zero(found) / 8;
+        from += 8;
+    }
+    while (from < end && *from != '\n') ++from;
+    return from;
+}
+
+// A code line is nearly always up to four digits with blanks before them.
+bool parseCodeFast(std::string_view text, int& code) {
+    std::size_t at = 0;
+    while (at < text.size() && text[at] == ' ') ++at;
+    const std::size_t first = at;
+    int value = 0;
+    while (at < text.size() && at - first < 4 && text[at] >= '0' && text[at] <= '9') value = value * 10 + (text[at++] - '0');
+    if (at == first || at != text.size()) return false;
+    code = value;
+    return true;
+}
 
 std::string quoted(std::string_view text) {
     constexpr std::size_t kShown = 40;
@@ -36,15 +68,28 @@ void Scanner::fail(std::size_t line, std::string_view message) {
 
 bool Scanner::readLine(std::string_view& line) {
     if (pos_ >= end_) return false;
-    const auto* newline = static_cast<const char*>(std::memchr(pos_, '\n', static_cast<std::size_t>(end_ - pos_)));
-    const char* stop = newline ? newline : end_;
+    const char* stop = findNewline(pos_, end_);
     line = std::string_view(pos_, static_cast<std::size_t>(stop - pos_));
     if (!line.empty() && line.back() == '\r') {
         line.remove_suffix(1);
         crlf_ = true;
     }
-    pos_ = newline ? newline + 1 : end_;
+    pos_ = stop < end_ ? stop + 1 : end_;
     ++line_;
+    return true;
+}
+
+bool Scanner::parseCode(std::string_view codeLine, std::size_t codeAt, int& code) {
+    const std::string_view digits = trimBlanks(codeLine);
+    const auto parsed = std::from_chars(digits.data(), digits.data() + digits.size(), code);
+    if (digits.empty() || parsed.ec != std::errc() || parsed.ptr != digits.data() + digits.size()) {
+        if (parsed.ec == std::errc::result_out_of_range) {
+            fail(codeAt, "group code " + quoted(digits) + " is out of range");
+        } else {
+            fail(codeAt, "group code " + quoted(digits) + " is not a number");
+        }
+        return false;
+    }
     return true;
 }
 
@@ -58,17 +103,8 @@ bool Scanner::next(Token& token) {
     std::string_view codeLine;
     const std::size_t codeAt = line_;
     if (!readLine(codeLine)) return false;
-    const std::string_view digits = trimBlanks(codeLine);
     int code = 0;
-    const auto parsed = std::from_chars(digits.data(), digits.data() + digits.size(), code);
-    if (digits.empty() || parsed.ec != std::errc() || parsed.ptr != digits.data() + digits.size()) {
-        if (parsed.ec == std::errc::result_out_of_range) {
-            fail(codeAt, "group code " + quoted(digits) + " is out of range");
-        } else {
-            fail(codeAt, "group code " + quoted(digits) + " is not a number");
-        }
-        return false;
-    }
+    if (!parseCodeFast(codeLine, code) && !parseCode(codeLine, codeAt, code)) return false;
     if (code < kMinCode || code > kMaxCode) {
         fail(codeAt, "group code " + std::to_string(code) + " is out of range");
         return false;

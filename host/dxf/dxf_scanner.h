@@ -33,6 +33,8 @@ public:
 
 private:
     bool readLine(std::string_view& line);
+    // The careful reading of a code line, with its refusals.
+    bool parseCode(std::string_view codeLine, std::size_t codeAt, int& code);
 
     const char* pos_;
     const char* end_;

@@ -5,7 +5,9 @@
 
 namespace zcad {
 
-GroupKind groupKind(int code) {
+namespace {
+
+constexpr GroupKind kindByRange(int code) {
     if (code >= 10 && code <= 18) return GroupKind::Point;
     if (code >= 110 && code <= 112) return GroupKind::Point;
     if (code == 210 || (code >= 1010 && code <= 1013)) return GroupKind::Point;
@@ -25,6 +27,26 @@ GroupKind groupKind(int code) {
     if (code == 1071) return GroupKind::Int32;
     if (code >= 160 && code <= 169) return GroupKind::Int64;
     return GroupKind::String;
+}
+
+// Looked up for every group of every entity read or written.
+constexpr int kFirstCode = -5;
+constexpr int kLastCode = 1071;
+
+struct KindTable {
+    GroupKind kinds[kLastCode - kFirstCode + 1];
+    constexpr KindTable() : kinds() {
+        for (int code = kFirstCode; code <= kLastCode; ++code) kinds[code - kFirstCode] = kindByRange(code);
+    }
+};
+
+constexpr KindTable kKinds;
+
+}  // namespace
+
+GroupKind groupKind(int code) {
+    if (code < kFirstCode || code > kLastCode) return GroupKind::String;
+    return kKinds.kinds[code - kFirstCode];
 }
 
 namespace {

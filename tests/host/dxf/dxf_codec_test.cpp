@@ -1,7 +1,9 @@
 // Numbers and text at the file boundary.
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <random>
 #include <string>
 
@@ -35,6 +37,66 @@ TEST(DxfNumbers, RealsAreShortestAndReadBackExactly) {
         double back = 0;
         ASSERT_TRUE(parseReal(real(v), back)) << real(v);
         ASSERT_EQ(back, v) << real(v);
+    }
+}
+
+// Significant digits of a number's spelling, sign, point and exponent aside.
+int significantDigits(const std::string& text) {
+    const std::string mantissa = text.substr(0, text.find_first_of("eE"));
+    std::string digits;
+    for (const char c : mantissa) {
+        if (c >= '0' && c <= '9') digits += c;
+    }
+    const auto first = digits.find_first_not_of('0');
+    if (first == std::string::npos) return 1;
+    const auto last = digits.find_last_not_of('0');
+    return static_cast<int>(last - first + 1);
+}
+
+TEST(DxfNumbers, SurveyDecimalsAreWrittenAsPlainDecimals) {
+    EXPECT_EQ(real(500123.456), "500123.456");
+    EXPECT_EQ(real(-6900000.5), "-6900000.5");
+    EXPECT_EQ(real(1e5), "100000.0");
+    EXPECT_EQ(real(0.000001), "0.000001");
+    EXPECT_EQ(real(4294967295.999999), "4294967295.999999");
+    EXPECT_EQ(real(0.0), "0.0");
+    // Past the plain range the general spelling takes over.
+    EXPECT_EQ(real(4294967296.5), "4294967296.5");
+    EXPECT_EQ(real(1e-7), "1e-07");
+    std::mt19937_64 random(19);
+    for (int i = 0; i < 200000; ++i) {
+        const int decimals = static_cast<int>(random() % 8);
+        const double scale = std::pow(10.0, decimals);
+        const auto units = static_cast<std::int64_t>(random() % 9000000000000000ull) - 4500000000000000;
+        const double v = static_cast<double>(units % static_cast<std::int64_t>(5e9 * scale)) / scale;
+        const std::string text = real(v);
+        double back = 0;
+        ASSERT_TRUE(parseReal(text, back)) << text;
+        ASSERT_EQ(std::signbit(back), std::signbit(v)) << text;
+        ASSERT_EQ(back, v) << text;
+        char general[kMaxNumberChars];
+        const auto end = std::to_chars(general, general + sizeof general, v).ptr;
+        ASSERT_LE(significantDigits(text), significantDigits(std::string(general, end))) << text;
+    }
+}
+
+TEST(DxfNumbers, PlainDecimalsReadAsTheGeneralParserReadsThem) {
+    std::mt19937_64 random(23);
+    for (int i = 0; i < 200000; ++i) {
+        std::string text = random() % 2 ? "-" : "";
+        const int whole = static_cast<int>(random() % 16);
+        const int fraction = static_cast<int>(random() % 16);
+        for (int k = 0; k < whole; ++k) text += static_cast<char>('0' + random() % 10);
+        if (fraction > 0 || random() % 2) text += '.';
+        for (int k = 0; k < fraction; ++k) text += static_cast<char>('0' + random() % 10);
+        double expected = 0;
+        const auto result = std::from_chars(text.data(), text.data() + text.size(), expected);
+        const bool valid = result.ec == std::errc() && result.ptr == text.data() + text.size();
+        double got = 0;
+        ASSERT_EQ(parseReal(text, got), valid) << text;
+        if (!valid) continue;
+        ASSERT_EQ(got, expected) << text;
+        ASSERT_EQ(std::signbit(got), std::signbit(expected)) << text;
     }
 }
 

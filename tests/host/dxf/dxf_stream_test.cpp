@@ -1,0 +1,110 @@
+// The byte-level paths a large drawing runs through: splitting lines,
+// writing through the background writer, and a write that fails.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "../../../host/dxf/dxf_file_writer.h"
+#include "../../../host/dxf/dxf_scanner.h"
+#include "dxf_test_support.h"
+
+namespace {
+
+using zcad::dxf::Scanner;
+using zcad::dxf::Token;
+
+struct Expected {
+    int code;
+    std::string value;
+    std::size_t line;
+};
+
+// Random groups of every shape the fast paths special-case: padded and
+// negative codes, empty and long values, LF and CRLF, a last line with no
+// line end; the scanner must see what a plain split sees.
+TEST(DxfScanner, SplitsLikeAPlainReadingOfTheLines) {
+    std::mt19937 random(5);
+    for (int round = 0; round < 2000; ++round) {
+        const bool crlf = random() % 2;
+        const char* eol = crlf ? "\r\n" : "\n";
+        std::string text;
+        std::vector<Expected> expected;
+        const int groups = 1 + static_cast<int>(random() % 20);
+        for (int g = 0; g < groups; ++g) {
+            const int code = static_cast<int>(random() % 1077) - 5;
+            std::string codeLine = std::to_string(code);
+            if (random() % 2) codeLine.insert(0, std::string(random() % 4, ' '));
+            if (random() % 8 == 0) codeLine += ' ';
+            std::string value;
+            for (int n = static_cast<int>(random() % (random() % 4 ? 12 : 40)); n > 0; --n) {
+                value += static_cast<char>(' ' + random() % 95);
+            }
+            expected.push_back({code, value, 2 * static_cast<std::size_t>(g) + 1});
+            text += codeLine + eol + value;
+            // A last value with no line end must have something in it, or there is no value line.
+            if (g + 1 < groups || value.empty() || random() % 2) text += eol;
+        }
+        Scanner scanner(text);
+        Token token;
+        for (const auto& e : expected) {
+            ASSERT_TRUE(scanner.next(token)) << scanner.error();
+            ASSERT_EQ(token.code, e.code);
+            ASSERT_EQ(token.value, e.value);
+            ASSERT_EQ(token.line, e.line);
+        }
+        EXPECT_FALSE(scanner.next(token));
+        EXPECT_FALSE(scanner.failed()) << scanner.error();
+    }
+}
+
+TEST(DxfScanner, CodeLinesThatAreNotPlainDigitsStillGetTheirMessage) {
+    for (const auto& [text, message] : std::vector<std::pair<std::string, std::string>>{
+             {"  1x\nv\n", "line 1: group code \"1x\" is not a number"},
+             {"12345\nv\n", "line 1: group code 12345 is out of range"},
+             {"99999999999\nv\n", "line 1: group code \"99999999999\" is out of range"},
+             {"\nv\n", "line 1: group code \"\" is not a number"},
+             {"10\n", "line 1: group code 10 has no value line (the file is cut short)"}}) {
+        Scanner scanner(text);
+        Token token;
+        EXPECT_FALSE(scanner.next(token));
+        EXPECT_EQ(scanner.error(), message) << text;
+    }
+}
+
+TEST(DxfFileWriter, WritesEveryPieceInOrder) {
+    const auto path = dxftest::scratchDir() / "pieces.txt";
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    ASSERT_GE(fd, 0);
+    std::string expected;
+    {
+        zcad::dxf::FileWriter writer(fd);
+        for (int i = 0; i < 5000; ++i) {
+            const std::string piece = std::to_string(i) + std::string(static_cast<std::size_t>(i % 300), 'x') + "\n";
+            expected += piece;
+            ASSERT_TRUE(writer.put(piece));
+        }
+        EXPECT_TRUE(writer.finish());
+    }
+    ::close(fd);
+    EXPECT_EQ(dxftest::readFile(path), expected);
+}
+
+TEST(DxfFileWriter, AFailedWriteIsReportedWithItsError) {
+    const int fd = ::open("/dev/full", O_WRONLY);
+    if (fd < 0) GTEST_SKIP() << "/dev/full is not available";
+    zcad::dxf::FileWriter writer(fd);
+    const std::string piece(1 << 16, 'x');
+    bool refused = false;
+    for (int i = 0; i < 100 && !refused; ++i) refused = !writer.put(piece);
+    errno = 0;
+    EXPECT_FALSE(writer.finish());
+    EXPECT_EQ(errno, ENOSPC);
+    ::close(fd);
+}
+
+}  // namespace
