@@ -1,5 +1,6 @@
 #include "dxf_file_writer.h"
 
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -9,6 +10,9 @@ namespace zcad::dxf {
 namespace {
 
 constexpr std::size_t kMaxWaiting = 4;
+// Disk writes are started every so many bytes, so the closing fsync waits
+// for the tail of the file rather than all of it.
+constexpr off_t kWritebackStep = off_t{8} << 20;
 
 int writeAll(int fd, std::string_view text) {
     while (!text.empty()) {
@@ -63,11 +67,20 @@ void FileWriter::run() {
         queue_.pop_front();
         lock.unlock();
         const int error = error_ == 0 ? writeAll(fd_, piece) : 0;
+        if (error == 0) startWriteback(piece.size());
         lock.lock();
         if (error != 0) error_ = error;
         spare_.push_back(std::move(piece));
         changed_.notify_all();
     }
+}
+
+void FileWriter::startWriteback(std::size_t written) {
+    written_ += static_cast<off_t>(written);
+    if (written_ - startedTo_ < kWritebackStep) return;
+    // Only a hint: where it is not supported the fsync does all the work.
+    ::sync_file_range(fd_, startedTo_, written_ - startedTo_, SYNC_FILE_RANGE_WRITE);
+    startedTo_ = written_;
 }
 
 }  // namespace zcad::dxf

@@ -3,6 +3,8 @@
 // few pieces wait at most.
 #pragma once
 
+#include <sys/types.h>
+
 #include <condition_variable>
 #include <deque>
 #include <mutex>
@@ -28,6 +30,7 @@ public:
 
 private:
     void run();
+    void startWriteback(std::size_t written);
 
     int fd_;
     std::mutex mutex_;
@@ -36,6 +39,8 @@ private:
     std::vector<std::string> spare_;
     bool closing_ = false;
     int error_ = 0;
+    off_t written_ = 0;     // by the writing thread only
+    off_t startedTo_ = 0;   // bytes whose disk write has been started
     std::thread thread_;
 };
 
