@@ -37,33 +37,39 @@ std::size_t finishReal(char* out, char* end) {
 constexpr double kMillion = 1e6;
 constexpr double kFastLimit = 4294967296.0;
 
+// "00" to "99", for writing two digits at a time.
+struct DigitPairs {
+    char text[200];
+    constexpr DigitPairs() : text() {
+        for (int i = 0; i < 100; ++i) {
+            text[2 * i] = static_cast<char>('0' + i / 10);
+            text[2 * i + 1] = static_cast<char>('0' + i % 10);
+        }
+    }
+};
+constexpr DigitPairs kDigitPairs;
+
 std::size_t formatMillionths(char* out, double value) {
     const double magnitude = std::fabs(value);
     if (!(magnitude < kFastLimit)) return 0;
-    const double scaled = std::nearbyint(magnitude * kMillion);
+    // Rounded by adding a half: a wrong guess only fails the check below.
+    const auto millionths = static_cast<std::uint64_t>(magnitude * kMillion + 0.5);
     // Both exact, and the division is correctly rounded: equal means the
     // decimal reads back as this very double.
-    if (scaled / kMillion != magnitude) return 0;
-    auto millionths = static_cast<std::uint64_t>(scaled);
+    if (static_cast<double>(millionths) / kMillion != magnitude) return 0;
     char* at = out;
     if (std::signbit(value)) *at++ = '-';
     at = std::to_chars(at, at + 12, millionths / 1000000).ptr;
     *at++ = '.';
     auto fraction = static_cast<std::uint32_t>(millionths % 1000000);
-    if (fraction == 0) {
-        *at++ = '0';
-        return static_cast<std::size_t>(at - out);
+    for (int pair = 2; pair >= 0; --pair) {
+        std::memcpy(at + 2 * pair, kDigitPairs.text + 2 * (fraction % 100), 2);
+        fraction /= 100;
     }
-    int digits = 6;
-    while (fraction % 10 == 0) {
-        fraction /= 10;
-        --digits;
-    }
-    for (int i = digits - 1; i >= 0; --i) {
-        at[i] = static_cast<char>('0' + fraction % 10);
-        fraction /= 10;
-    }
-    return static_cast<std::size_t>(at + digits - out);
+    // Trailing zeros go, but one digit always follows the point.
+    char* end = at + 6;
+    while (end > at + 1 && end[-1] == '0') --end;
+    return static_cast<std::size_t>(end - out);
 }
 
 // Plain decimals of up to 15 digits, the usual coordinate, are read exactly
