@@ -1,6 +1,6 @@
 // Saves and loads a drawing of many 3DFACE entities and compares the save
 // with the I/O floor: the same bytes written in one buffered pass.
-// Usage: dxf_bench [faces] [directory] [runs]
+// Usage: bench_dxf [faces] [directory] [runs]
 #include <fcntl.h>
 #include <unistd.h>
 

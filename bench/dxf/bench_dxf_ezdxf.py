@@ -1,6 +1,6 @@
-"""The peer of dxf_bench: ezdxf saving and loading the same 3DFACE drawing.
+"""The peer of bench_dxf: ezdxf saving and loading the same 3DFACE drawing.
 
-Usage: /usr/bin/python3 dxf_bench_ezdxf.py [faces] [directory]
+Usage: /usr/bin/python3 bench_dxf_ezdxf.py [faces] [directory]
 """
 import os
 import sys
