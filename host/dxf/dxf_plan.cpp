@@ -74,7 +74,11 @@ void planHandles(WriteContext& ctx) {
         ctx.tableHandles[t] = headerHandle(table);
         auto& handles = ctx.recordHandles[t];
         handles.clear();
-        for (const auto& record : table.records()) handles.push_back(record.handle ? record.handle : ctx.allocate());
+        // R12 records carry a handle only when the file gave them one; giving
+        // out handles that are never written would raise $HANDSEED on every save.
+        for (const auto& record : table.records()) {
+            handles.push_back(record.handle || !ctx.laterThanR12 ? record.handle : ctx.allocate());
+        }
     }
     if (ctx.kept) ctx.modelSpace = keptModelSpace(*ctx.kept);
 }

@@ -96,6 +96,23 @@ TEST(DxfWrite, HostAdditionsGetHandlesOwnersAndMarkersInR2000) {
     EXPECT_GT(seed, db->handle(id));
 }
 
+// What we write must read back and write again byte for byte, in the
+// release it was made in, however often it goes round.
+TEST(DxfWrite, DrawingsWeMadeGoRoundUnchanged) {
+    for (const auto version : {zcad::DxfVersion::R12, zcad::DxfVersion::R2000, zcad::DxfVersion::R2018}) {
+        zcad::Database fresh;
+        zcad::TableRecord layer;
+        layer.groups = {zcad::OwnedGroup::string(2, "Triangles"), zcad::OwnedGroup::integral(62, 3)};
+        fresh.layers().add(layer);
+        fresh.append(list({{0, "3DFACE"}, {8, "Triangles"}, {10, 1.25, 2.5, 0.001}, {11, 500000.123, 6900000.5, 3.0},
+                           {12, -1e-7, 1e20, 0.0}, {13, -1e-7, 1e20, 0.0}}));
+        const std::string first = zcad::writeDxfText(fresh, &version);
+        const std::string second = zcad::writeDxfText(*read(first), nullptr);
+        EXPECT_EQ(second, first) << zcad::dxfVersionName(version);
+        EXPECT_EQ(zcad::writeDxfText(*read(second), nullptr), second) << zcad::dxfVersionName(version);
+    }
+}
+
 TEST(DxfWrite, CrlfFilesStayCrlf) {
     std::string crlf;
     for (const char c : kR12) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
