@@ -45,7 +45,7 @@ void writeGroups(WriteContext& ctx, const std::vector<Group>& groups, const Angl
             }
             if (at != part) continue;
         }
-        const bool angle = !extended && g.code >= 0 && g.code < 1072 && angles[static_cast<std::size_t>(g.code)];
+        const bool angle = !extended && isAngleCode(angles, g.code);
         ctx.out.group(g, angle);
     }
 }

@@ -29,6 +29,11 @@ private:
     std::size_t last_ = 0;
 };
 
+// Whether `code` is an angle by `codes`; any code, negative ones included.
+inline bool isAngleCode(const AngleTable::Codes& codes, int code) {
+    return code >= 0 && static_cast<std::size_t>(code) < codes.size() && codes[static_cast<std::size_t>(code)];
+}
+
 // Reads the value of `token` (and, for a point, the y and z groups after
 // it) into `g`. `g.text` may point into `scratch`. False on bad input, with
 // the scanner's error set.

@@ -49,6 +49,7 @@ private:
     bool readDatabaseTable(SymbolTable& table);
     bool readOwnedGroups(std::vector<OwnedGroup>& out, std::uint64_t* handle, std::string_view inside,
                          const AngleTable::Codes* angles);
+    bool takeHandle(const Token& token, bool& seen, std::uint64_t& handle);
     bool readEntities();
     bool readEntity(const Token& typeToken);
     bool keepEntity(const Token& typeToken);
@@ -159,6 +160,15 @@ bool Reader::findRelease() {
     kept_->encoding = isUtf8Release(kept_->version) ? TextEncoding::Utf8 : TextEncoding::Ansi;
     kept_->hadHandles = kept_->laterThanR12;
     return true;
+}
+
+// An entity or record has one handle; a second would be written back as
+// data and read as the handle next time.
+bool Reader::takeHandle(const Token& token, bool& seen, std::uint64_t& handle) {
+    if (seen) return fail(token.line, "a second handle (group 5) in one entity or record");
+    seen = true;
+    if (parseHandle(token.value, handle)) return true;
+    return fail(token.line, "handle \"" + std::string(trimBlanks(token.value)) + "\" is not hexadecimal");
 }
 
 bool Reader::readSection() {
@@ -301,6 +311,7 @@ bool Reader::readDatabaseTable(SymbolTable& table) {
 bool Reader::readOwnedGroups(std::vector<OwnedGroup>& out, std::uint64_t* handle, std::string_view inside,
                              const AngleTable::Codes* angles) {
     bool extended = false;
+    bool seenHandle = false;
     Token token;
     Group g;
     while (expect(token, inside)) {
@@ -309,9 +320,7 @@ bool Reader::readOwnedGroups(std::vector<OwnedGroup>& out, std::uint64_t* handle
             return true;
         }
         if (token.code == 5 && handle) {
-            if (!parseHandle(token.value, *handle)) {
-                return fail(token.line, "handle \"" + std::string(trimBlanks(token.value)) + "\" is not hexadecimal");
-            }
+            if (!takeHandle(token, seenHandle, *handle)) return false;
             continue;
         }
         if (token.code == 5) {
@@ -319,7 +328,7 @@ bool Reader::readOwnedGroups(std::vector<OwnedGroup>& out, std::uint64_t* handle
             if (parseHandle(token.value, tableHandle)) noteHandle(tableHandle);
         }
         if (token.code == 1001) extended = true;
-        const bool angle = angles && !extended && token.code >= 0 && (*angles)[static_cast<std::size_t>(token.code)];
+        const bool angle = angles && !extended && isAngleCode(*angles, token.code);
         if (!readGroup(scanner_, token, kept_->encoding, angle, scratch_, g)) return false;
         out.push_back(OwnedGroup::of(g));
     }
@@ -358,6 +367,7 @@ bool Reader::readEntity(const Token& typeToken) {
     GroupWriter writer(list_);
     writer.string(0, type);
     std::uint64_t handle = 0;
+    bool seenHandle = false;
     bool paper = false;
     bool extended = false;
     bool sequence = false;
@@ -371,14 +381,12 @@ bool Reader::readEntity(const Token& typeToken) {
             scanner_.pushBack(token);
             break;
         }
-        if (token.code == 5 && handle == 0) {
-            if (!parseHandle(token.value, handle)) {
-                return fail(token.line, "handle \"" + std::string(trimBlanks(token.value)) + "\" is not hexadecimal");
-            }
+        if (token.code == 5 && !extended) {
+            if (!takeHandle(token, seenHandle, handle)) return false;
             continue;
         }
         if (token.code == 1001) extended = true;
-        const bool angle = !extended && token.code < 1072 && angleCodes[static_cast<std::size_t>(token.code)];
+        const bool angle = !extended && isAngleCode(angleCodes, token.code);
         if (!readGroup(scanner_, token, kept_->encoding, angle, scratch_, g)) return false;
         if (!extended) {
             if (token.code == 67 && g.integer == 1) paper = true;

@@ -35,7 +35,7 @@ void writeRecordGroups(WriteContext& ctx, const std::vector<OwnedGroup>& groups,
     bool extended = false;
     for (const auto& g : groups) {
         if (g.code == 1001) extended = true;
-        const bool angle = !extended && g.code >= 0 && g.code < 1072 && angles[static_cast<std::size_t>(g.code)];
+        const bool angle = !extended && isAngleCode(angles, g.code);
         ctx.out.group(g.view(), angle);
     }
 }

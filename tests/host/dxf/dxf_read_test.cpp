@@ -137,6 +137,10 @@ INSTANTIATE_TEST_SUITE_P(
         BadFile{"PointWithoutY", kEntities + "  0\nPOINT\n 10\n0\n 30\n0\n", "line 7: point group 10 is not followed by its y (group 20)"},
         BadFile{"TableWithoutEndtab", "  0\nSECTION\n  2\nTABLES\n  0\nTABLE\n  2\nVIEW\n  0\nENDSEC\n", "line 9: table VIEW is not ended by ENDTAB"},
         BadFile{"UnknownRelease", "  0\nSECTION\n  2\nHEADER\n  9\n$ACADVER\n  1\nAC2099\n  0\nENDSEC\n  0\nEOF\n", "line 7: unknown DXF release \"AC2099\" in $ACADVER"},
+        BadFile{"TwoHandles", kEntities + "  0\nARC\n  5\n31\n  5\nLINE\n  0\nENDSEC\n  0\nEOF\n",
+                "line 9: a second handle (group 5) in one entity or record"},
+        BadFile{"NegativeCodeInEntity", kEntities + "  0\nARC\n -1\nx\n  0\nENDSEC\n",
+                "line 11: the file ends without 0 EOF"},
         BadFile{"NotDxf", "hello world\n", "line 1: group code \"hello world\" is not a number"},
         BadFile{"Empty", "", "line 1: the file ends without 0 EOF"}),
     [](const auto& info) { return std::string(info.param.name); });
