@@ -23,7 +23,9 @@ namespace zcad {
 namespace dxf {
 namespace {
 
-bool isKeyword(std::string_view value, std::string_view keyword) { return trimBlanks(value) == keyword; }
+// Structure words in any case: an entity typed "Section" would otherwise be
+// written back upper-cased as a section start.
+bool isKeyword(std::string_view value, std::string_view keyword) { return sameName(trimBlanks(value), keyword); }
 
 class Reader {
 public:
@@ -482,10 +484,6 @@ std::unique_ptr<Database> readDxf(const std::string& path, std::string& error) {
         return nullptr;
     }
     const std::string_view text(reinterpret_cast<const char*>(block.data()), size);
-    if (text.starts_with("AutoCAD Binary DXF")) {
-        error = path + ": binary DXF is not supported; save the drawing as ASCII DXF";
-        return nullptr;
-    }
     auto db = readDxfText(text, error);
     if (!db) error = path + ", " + error;
     return db;

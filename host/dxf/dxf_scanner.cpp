@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "dxf_binary.h"
 #include "dxf_numbers.h"
 
 namespace zcad::dxf {
@@ -56,14 +57,51 @@ std::string quoted(std::string_view text) {
 
 }  // namespace
 
+struct Scanner::BinaryState {
+    static constexpr std::size_t kSlots = 4;
+    const char* begin;
+    bool wideCodes;
+    std::size_t next = 0;
+    std::array<std::array<char, kBinaryTextBytes>, kSlots> text;
+};
+
 Scanner::Scanner(std::string_view text) : pos_(text.data()), end_(text.data() + text.size()) {
+    if (text.starts_with(kBinarySentinel)) {
+        binary_ = std::make_shared<BinaryState>();
+        binary_->begin = text.data();
+        pos_ += kBinarySentinel.size();
+        binary_->wideCodes = binaryHasWideCodes(text.substr(kBinarySentinel.size()));
+        line_ = kBinarySentinel.size();
+        return;
+    }
     // A byte order mark may lead UTF-8 files.
     if (text.size() >= 3 && std::memcmp(pos_, "\xEF\xBB\xBF", 3) == 0) pos_ += 3;
 }
 
 void Scanner::fail(std::size_t line, std::string_view message) {
     if (!error_.empty()) return;
-    error_ = "line " + std::to_string(line) + ": " + std::string(message);
+    error_ = (binary_ ? "byte " : "line ") + std::to_string(line) + ": " + std::string(message);
+}
+
+bool Scanner::nextBinary(Token& token) {
+    BinaryCursor cursor{pos_, end_, binary_->wideCodes};
+    char* text = binary_->text[binary_->next].data();
+    binary_->next = (binary_->next + 1) % BinaryState::kSlots;
+    const std::size_t at = line_;
+    std::string error;
+    const bool read = readBinaryGroup(cursor, token.code, token.value, text, error);
+    if (!read) {
+        if (!error.empty()) fail(at, error);
+        return false;
+    }
+    if (token.code < kMinCode || token.code > kMaxCode) {
+        fail(at, "group code " + std::to_string(token.code) + " is out of range");
+        return false;
+    }
+    token.line = at;
+    pos_ = cursor.pos;
+    line_ = static_cast<std::size_t>(pos_ - binary_->begin);
+    return true;
 }
 
 bool Scanner::readLine(std::string_view& line) {
@@ -100,6 +138,7 @@ bool Scanner::next(Token& token) {
         token = pushed_;
         return true;
     }
+    if (binary_) return nextBinary(token);
     std::string_view codeLine;
     const std::size_t codeAt = line_;
     if (!readLine(codeLine)) return false;

@@ -1,8 +1,11 @@
-// Splits ASCII DXF text into groups: a code line and a value line each,
-// LF or CRLF. Never reads outside the text; every refusal names the line.
+// Splits DXF into groups: in text, a code line and a value line each, LF
+// or CRLF; in binary DXF, as the binary reader decodes them. Never reads
+// outside the file; every refusal names the line (the byte in binary).
 #pragma once
 
+#include <array>
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -11,7 +14,7 @@ namespace zcad::dxf {
 struct Token {
     int code = 0;
     std::string_view value;  // the value line without its line end
-    std::size_t line = 0;    // line number of the code line, from 1
+    std::size_t line = 0;    // line number of the code line, from 1; in binary, the byte offset
 };
 
 class Scanner {
@@ -27,11 +30,17 @@ public:
     bool atEnd() const { return !pending_ && pos_ >= end_; }
     std::size_t line() const { return line_; }
     bool crlf() const { return crlf_; }
+    bool binary() const { return binary_ != nullptr; }
 
     // Sets the error for a group at `line`, once.
     void fail(std::size_t line, std::string_view message);
 
 private:
+    // Numbers of a binary file as text: a few slots in turn, so the values
+    // of a point's x and y stay readable while its z is read. Shared by
+    // copies of a scanner, which only ever go back in the file.
+    struct BinaryState;
+    bool nextBinary(Token& token);
     bool readLine(std::string_view& line);
     // The careful reading of a code line, with its refusals.
     bool parseCode(std::string_view codeLine, std::size_t codeAt, int& code);
@@ -43,6 +52,7 @@ private:
     bool pending_ = false;
     Token pushed_;
     std::string error_;
+    std::shared_ptr<BinaryState> binary_;
 };
 
 }  // namespace zcad::dxf

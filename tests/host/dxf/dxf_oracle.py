@@ -1,6 +1,6 @@
 """Independent checks of DXF files with ezdxf, for the DXF tests.
 
-make OUT VERSION      writes the reference drawing
+make OUT VERSION [bin] writes the reference drawing, as binary DXF with bin
 dump FILE             audits FILE and prints one line per model-space entity
 compare SRC OUT       prints the handles of entities that differ
 """
@@ -18,7 +18,7 @@ def make_later_entities(msp):
                                                             "rotation": 30, "layer": "KERB"})
 
 
-def make(path, version):
+def make(path, version, form="asc"):
     doc = ezdxf.new(version)
     doc.layers.add("WALLS", color=1, linetype="DASHED")
     doc.layers.add("KERB", color=151)
@@ -45,7 +45,7 @@ def make(path, version):
     line.set_xdata("ZTEST", [(1000, "note ^ here"), (1040, 2.5), (1070, 7), (1010, (1, 2, 3))])
     msp.add_arc((3, 4), 1.5, 10.5, 200.25)
     msp.add_point((7.7, 8.8, 9.9))
-    doc.saveas(path)
+    doc.saveas(path, fmt=form)
 
 
 def number(v):
@@ -119,7 +119,7 @@ def compare(src, out):
 if __name__ == "__main__":
     command = sys.argv[1]
     if command == "make":
-        make(sys.argv[2], sys.argv[3])
+        make(sys.argv[2], sys.argv[3], *sys.argv[4:5])
     elif command == "dump":
         dump(sys.argv[2])
     elif command == "compare":

@@ -38,6 +38,19 @@ TEST_P(EzdxfOracle, UnchangedRoundTripReadsBackEqual) {
     EXPECT_EQ(oracle("compare " + src + " " + out), "done\n");
 }
 
+TEST_P(EzdxfOracle, BinaryFilesReadAsTheirDrawing) {
+    const auto src = (dir_ / (std::string("binary_") + GetParam() + ".dxf")).string();
+    oracle("make " + src + " " + GetParam() + " bin");
+    ASSERT_EQ(readFile(src).rfind("AutoCAD Binary DXF", 0), 0u);
+    std::string error;
+    auto db = zcad::readDxf(src, error);
+    ASSERT_TRUE(db) << error;
+    // Saved in the same release, as text.
+    const std::string out = (dir_ / (std::string("from_binary_") + GetParam() + ".dxf")).string();
+    ASSERT_TRUE(zcad::writeDxf(out, *db, nullptr, error)) << error;
+    EXPECT_EQ(oracle("compare " + src + " " + out), "done\n");
+}
+
 TEST_P(EzdxfOracle, MovingOneEntityChangesOnlyThatEntity) {
     const std::string src = source(dir_, GetParam());
     std::string error;

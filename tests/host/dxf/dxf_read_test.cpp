@@ -141,6 +141,8 @@ INSTANTIATE_TEST_SUITE_P(
                 "line 9: a second handle (group 5) in one entity or record"},
         BadFile{"NegativeCodeInEntity", kEntities + "  0\nARC\n -1\nx\n  0\nENDSEC\n",
                 "line 11: the file ends without 0 EOF"},
+        BadFile{"KeywordInOtherCase", kEntities + "  0\nSectioN\n  2\nX\n  0\nENDSEC\n  0\nEOF\n",
+                "line 5: section ENTITIES is not ended by ENDSEC"},
         BadFile{"NotDxf", "hello world\n", "line 1: group code \"hello world\" is not a number"},
         BadFile{"Empty", "", "line 1: the file ends without 0 EOF"}),
     [](const auto& info) { return std::string(info.param.name); });
