@@ -52,6 +52,10 @@ void writeGroups(WriteContext& ctx, const std::vector<Group>& groups, const Angl
 
 }  // namespace
 
+bool opensSequence(std::string_view type, const std::vector<Group>& groups) {
+    return (type == "POLYLINE" || type == "INSERT") && hasCode(groups, 66);
+}
+
 void writeEntity(WriteContext& ctx, EntityId id) {
     auto& groups = ctx.groups;
     groups.clear();
@@ -69,7 +73,7 @@ void writeEntity(WriteContext& ctx, EntityId id) {
     const bool follower = type == "VERTEX" || type == "ATTRIB" || type == "SEQEND";
     const std::uint64_t owner = follower && ctx.parent ? ctx.parent : ctx.modelSpace;
     if (!follower) ctx.parent = 0;
-    if ((type == "POLYLINE" || type == "INSERT") && hasCode(groups, 66)) ctx.parent = handle;
+    if (opensSequence(type, groups)) ctx.parent = handle;
     if (type == "SEQEND") ctx.parent = 0;
 
     if (!ctx.laterThanR12) return writeGroups(ctx, groups, angles, 0, nullptr);

@@ -225,10 +225,7 @@ void writeNewDrawing(WriteContext& ctx) {
     out.raw(0, "ENDSEC");
     out.raw(0, "SECTION");
     out.raw(2, "ENTITIES");
-    const auto count = static_cast<EntityId>(ctx.db.entityCount());
-    for (EntityId id = 0; id < count; ++id) {
-        if (ctx.db.valid(id)) writeEntity(ctx, id);
-    }
+    writeAllEntities(ctx);
     out.raw(0, "ENDSEC");
     if (ctx.laterThanR12) writeObjects(ctx, s);
     out.raw(0, "EOF");

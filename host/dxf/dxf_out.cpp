@@ -61,6 +61,16 @@ bool Out::flush() {
     return !failed_;
 }
 
+void Out::bytes(std::string_view text) {
+    if (text.size() < kDirectBytes) {
+        std::memcpy(room(text.size()), text.data(), text.size());
+        at_ += text.size();
+        return;
+    }
+    flush();
+    if (!failed_ && !text.empty()) failed_ = !sink_(text);
+}
+
 char* Out::room(std::size_t bytes) {
     if (static_cast<std::size_t>(end_ - at_) < bytes) flush();
     return at_;

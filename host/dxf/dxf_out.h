@@ -23,6 +23,9 @@ public:
 
     // Hands over what is buffered; false if the sink refused anything.
     bool flush();
+    bool failed() const { return failed_; }
+    // Finished text made elsewhere, handed on in its place.
+    void bytes(std::string_view text);
 
     // A value exactly as given (kept groups, names we wrote ourselves).
     void raw(int code, std::string_view value);

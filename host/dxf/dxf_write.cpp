@@ -41,14 +41,7 @@ void writeTables(WriteContext& ctx) {
 
 void writeEntities(WriteContext& ctx) {
     writeSectionStart(ctx.out, "ENTITIES");
-    const auto& paper = ctx.kept->paperEntities;
-    std::size_t next = 0;
-    const auto count = static_cast<EntityId>(ctx.db.entityCount());
-    for (EntityId id = 0; id < count; ++id) {
-        for (; next < paper.size() && paper[next].before <= id; ++next) writeKeptRange(ctx, paper[next].raw);
-        if (ctx.db.valid(id)) writeEntity(ctx, id);
-    }
-    for (; next < paper.size(); ++next) writeKeptRange(ctx, paper[next].raw);
+    writeAllEntities(ctx);
     ctx.out.raw(0, "ENDSEC");
 }
 

@@ -54,6 +54,14 @@ void writeHeader(WriteContext& ctx);
 void writeHostTable(WriteContext& ctx, std::size_t index);
 void writeHostRecords(WriteContext& ctx, std::size_t index);  // records only
 void writeEntity(WriteContext& ctx, EntityId id);
+// Every entity, with the kept paper-space ones in their places.
+void writeAllEntities(WriteContext& ctx);
+// Threads that make the entities' text: 0 lets the drawing's size and the
+// machine decide, 1 makes it in one pass. For tests.
+void setEntityWriters(unsigned threads);
+// Whether an entity of this type and groups is followed by VERTEX/ATTRIB
+// entities that it owns, up to a SEQEND.
+bool opensSequence(std::string_view type, const std::vector<Group>& groups);
 void writeKeptRange(WriteContext& ctx, const RawRange& range);
 void writeKeptTable(WriteContext& ctx, const KeptTable& table);
 

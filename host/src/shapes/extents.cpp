@@ -1,4 +1,8 @@
+#include <algorithm>
 #include <cmath>
+#include <system_error>
+#include <thread>
+#include <vector>
 
 #include "geometry.h"
 #include "zcad/entity_shape.h"
@@ -52,21 +56,49 @@ Box boxOf(const shapes::Geometry& g) {
 
 bool isSubEntityType(std::string_view type) { return type == "VERTEX" || type == "ATTRIB" || type == "SEQEND"; }
 
-}  // namespace
-
-Box entityExtents(const Database& db, EntityId id) { return boxOf(shapes::entityGeometry(db, id)); }
-
-Box drawingExtents(const Database& db) {
+Box extentsOfRange(const Database& db, EntityId first, EntityId last) {
     Box box;
     // One record and one shape reused: a drawing can hold millions of entities.
     shapes::EntityRecord e;
     shapes::Geometry shape;
-    for (EntityId id = db.next(kNoEntity); id != kNoEntity; id = db.next(id)) {
+    for (EntityId id = first; id < last; ++id) {
+        if (!db.valid(id)) continue;
         e.load(db, id);
         if (isSubEntityType(e.type()) || e.paperSpace()) continue;
         shapes::entityGeometry(db, id, e, shape);
         box.add(boxOf(shape));
     }
+    return box;
+}
+
+// Below this a thread costs more than it saves.
+constexpr std::size_t kParallelFrom = 32768;
+constexpr unsigned kMostThreads = 4;
+
+}  // namespace
+
+Box entityExtents(const Database& db, EntityId id) { return boxOf(shapes::entityGeometry(db, id)); }
+
+Box drawingExtents(const Database& db) {
+    const auto count = static_cast<EntityId>(db.entityCount());
+    const unsigned threads = std::min(std::thread::hardware_concurrency(), kMostThreads);
+    if (count < kParallelFrom || threads < 2) return extentsOfRange(db, 0, count);
+    // Reading the database is safe from several threads; each takes a slice.
+    std::vector<Box> boxes(threads);
+    std::vector<std::thread> workers;
+    for (unsigned i = 0; i < threads; ++i) {
+        const auto first = static_cast<EntityId>(std::uint64_t{count} * i / threads);
+        const auto last = static_cast<EntityId>(std::uint64_t{count} * (i + 1) / threads);
+        const auto slice = [&db, &boxes, i, first, last] { boxes[i] = extentsOfRange(db, first, last); };
+        try {
+            workers.emplace_back(slice);
+        } catch (const std::system_error&) {
+            slice();  // no thread to be had: this one does the slice
+        }
+    }
+    for (auto& worker : workers) worker.join();
+    Box box;
+    for (const auto& part : boxes) box.add(part);
     return box;
 }
 

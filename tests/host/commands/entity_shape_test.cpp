@@ -127,6 +127,21 @@ TEST_F(EntityShapeTest, PolylineVerticesCountThroughTheirOwner) {
     expectBox(drawingExtents(db()), 0, 0, 2, 4, 3, 2);
 }
 
+// A large drawing is measured in slices at once: a polyline whose vertices
+// lie in the next slice, the extremes in different slices, erased and
+// paper-space entities that must not count.
+TEST_F(EntityShapeTest, LargeDrawingsMeasureAsSmallOnes) {
+    for (int i = 0; i < 50000; ++i) ListBuilder("POINT").point(10, i % 100, i % 77, 0).append(db());
+    const EntityId far = ListBuilder("POINT").point(10, 1e6, 0, 0).append(db());
+    db().erase(far);
+    ListBuilder("POINT").point(10, -1e6, 0, 0).integer(67, 1).append(db());
+    const EntityId head = appendPolyline2d(db(), 5.0, {{-40, -30}, {4, 0}});
+    for (int i = 0; i < 30000; ++i) ListBuilder("POINT").point(10, 1, 1, -2).append(db());
+    ListBuilder("POINT").point(10, 250, 1, 0).append(db());
+    EXPECT_TRUE(db().valid(head));
+    expectBox(drawingExtents(db()), -40, -30, -2, 250, 76, 5);
+}
+
 // Face records carry a dummy (0,0,0) point that is no place of the mesh.
 TEST_F(EntityShapeTest, PolyfaceExtentsSkipFaceRecords) {
     const EntityId head = ListBuilder("POLYLINE").integer(66, 1).point(10, 0, 0, 0).integer(70, 64).integer(71, 3)

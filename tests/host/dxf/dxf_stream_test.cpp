@@ -11,6 +11,7 @@
 
 #include "../../../host/dxf/dxf_file_writer.h"
 #include "../../../host/dxf/dxf_scanner.h"
+#include "../../../host/dxf/dxf_writer.h"
 #include "dxf_test_support.h"
 
 namespace {
@@ -105,6 +106,44 @@ TEST(DxfFileWriter, AFailedWriteIsReportedWithItsError) {
     EXPECT_FALSE(writer.finish());
     EXPECT_EQ(errno, ENOSPC);
     ::close(fd);
+}
+
+// Polylines and blocks with attributes whose followers run across the
+// pieces that threads make, erased entities, and paper-space entities kept
+// between model-space ones: the text is the same however many threads make it.
+TEST(DxfEntityWriters, ThreadsWriteWhatOnePassWrites) {
+    const std::string paper = "  0\nSECTION\n  2\nHEADER\n  9\n$ACADVER\n  1\nAC1015\n  0\nENDSEC\n"
+                              "  0\nSECTION\n  2\nENTITIES\n  0\nPOINT\n  5\n20\n 67\n1\n 10\n1\n 20\n2\n"
+                              "  0\nENDSEC\n  0\nEOF\n";
+    std::string error;
+    for (const bool loaded : {false, true}) {
+        auto db = loaded ? zcad::readDxfText(paper, error) : std::make_unique<zcad::Database>();
+        ASSERT_TRUE(db) << error;
+        std::mt19937 random(9);
+        for (int sequence = 0; sequence < 900; ++sequence) {
+            const bool block = sequence % 3 == 0;
+            db->append(dxftest::list({{0, block ? "INSERT" : "POLYLINE"}, {8, "0"}, {66, 1}, {10, 0.0, 0.0, 0.0}, {2, "B"}}));
+            for (int v = static_cast<int>(random() % 90); v >= 0; --v) {
+                db->append(dxftest::list({{0, block ? "ATTRIB" : "VERTEX"}, {8, "0"}, {10, 1.0 * v, 2.0, 3.0}}));
+            }
+            db->append(dxftest::list({{0, "SEQEND"}, {8, "0"}}));
+            db->append(dxftest::list({{0, "LINE"}, {8, "0"}, {10, 0.0, 0.0, 0.0}, {11, 1.0, 1.0, 0.0}}));
+        }
+        for (zcad::EntityId id = 5; id < db->entityCount(); id += 997) db->erase(id);
+        for (const auto version : {zcad::DxfVersion::R12, zcad::DxfVersion::R2000}) {
+            if (loaded && version == zcad::DxfVersion::R12) continue;
+            zcad::dxf::setEntityWriters(1);
+            const std::string one = zcad::writeDxfText(*db, loaded ? nullptr : &version);
+            zcad::dxf::setEntityWriters(3);
+            const std::string three = zcad::writeDxfText(*db, loaded ? nullptr : &version);
+            zcad::dxf::setEntityWriters(0);
+            ASSERT_GT(db->entityCount(), 40000u);
+            EXPECT_TRUE(one == three) << (loaded ? "loaded" : "new") << " drawing differs";
+            if (loaded) {
+                EXPECT_NE(one.find("\n 67\n1\n"), std::string::npos);
+            }
+        }
+    }
 }
 
 }  // namespace
