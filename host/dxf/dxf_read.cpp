@@ -448,6 +448,7 @@ namespace {
 // faster to scan than a mapping of the page cache.
 bool readWhole(int fd, std::size_t size, LargeBlock& block) {
     block = LargeBlock(size);
+    block.use(0, size);
     std::size_t done = 0;
     while (done < size) {
         const ssize_t n = ::read(fd, block.data() + done, size - done);

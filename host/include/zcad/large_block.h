@@ -25,6 +25,11 @@ public:
     std::uint8_t* data() const { return data_; }
     std::size_t size() const { return size_; }
 
+    // Marks bytes as filled. Under AddressSanitizer the rest of the block
+    // stays out of bounds, so reading past what was stored is caught as a
+    // heap overflow would be; otherwise this does nothing.
+    void use(std::size_t offset, std::size_t bytes);
+
 private:
     void release();
 

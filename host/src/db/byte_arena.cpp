@@ -11,6 +11,7 @@ std::uint64_t ByteArena::store(std::span<const std::uint8_t> bytes) {
         used_ = 0;
     }
     const std::uint64_t ref = (static_cast<std::uint64_t>(chunks_.size() - 1) << 32) | used_;
+    chunks_.back().use(used_, size);
     if (size) std::memcpy(chunks_.back().data() + used_, bytes.data(), size);
     used_ += size;
     return ref;

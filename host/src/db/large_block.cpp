@@ -1,5 +1,6 @@
 #include "zcad/large_block.h"
 
+#include <sanitizer/asan_interface.h>
 #include <sys/mman.h>
 
 #include <new>
@@ -32,6 +33,13 @@ LargeBlock::LargeBlock(std::size_t bytes) {
     data_ = start + head;
     // Only advice: without huge pages the block works the same, only slower.
     ::madvise(data_, size_, MADV_HUGEPAGE);
+    ASAN_POISON_MEMORY_REGION(data_, size_);
+}
+
+void LargeBlock::use(std::size_t offset, std::size_t bytes) {
+    ASAN_UNPOISON_MEMORY_REGION(data_ + offset, bytes);
+    static_cast<void>(offset);
+    static_cast<void>(bytes);
 }
 
 LargeBlock::~LargeBlock() { release(); }
@@ -49,6 +57,8 @@ LargeBlock& LargeBlock::operator=(LargeBlock&& other) noexcept {
 }
 
 void LargeBlock::release() {
+    // Poison left behind would mark a later mapping at this address.
+    ASAN_UNPOISON_MEMORY_REGION(data_, size_);
     if (data_) ::munmap(data_, size_);
     data_ = nullptr;
     size_ = 0;

@@ -14,6 +14,7 @@ TEST(LargeBlock, IsAlignedWritableAndMovesItsOwnership) {
     ASSERT_NE(block.data(), nullptr);
     EXPECT_EQ(reinterpret_cast<std::uintptr_t>(block.data()) % zcad::LargeBlock::kAlignment, 0u);
     EXPECT_EQ(block.size(), zcad::LargeBlock::kAlignment);
+    block.use(0, block.size());
     block.data()[block.size() - 1] = 7;
     zcad::LargeBlock moved(std::move(block));
     EXPECT_EQ(block.data(), nullptr);
@@ -36,6 +37,29 @@ TEST(ByteArena, ListsAcrossChunksAndLargerThanAChunkReadBackIntact) {
     }
     arena.clear();
     EXPECT_EQ(arena.bytesHeld(), 0u);
+}
+
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kAddressSanitizer = true;
+#else
+constexpr bool kAddressSanitizer = false;
+#endif
+
+// The blocks are not heap memory, so the sanitizer is told where the
+// stored lists end.
+TEST(ByteArenaDeathTest, ReadingPastTheLastListIsCaughtUnderAddressSanitizer) {
+    if (!kAddressSanitizer) GTEST_SKIP() << "built without AddressSanitizer";
+    zcad::ByteArena arena;
+    const std::vector<std::uint8_t> bytes(40, 1);
+    const auto ref = arena.store(bytes);
+    const auto stored = arena.at(ref, 40);
+    EXPECT_EQ(stored[39], 1);
+    EXPECT_DEATH(
+        {
+            const volatile std::uint8_t* past = stored.data() + 40;
+            static_cast<void>(*past);
+        },
+        "AddressSanitizer");
 }
 
 }  // namespace
