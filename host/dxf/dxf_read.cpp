@@ -1,14 +1,14 @@
-// Reading an ASCII DXF file into a database plus the content kept for
-// writing it back.
+// Reading a DXF file, text or binary, into a database plus the content
+// kept for writing it back.
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
-#include <new>
 #include <cstring>
 #include <memory>
+#include <new>
 
 #include "dxf_groups.h"
 #include "dxf_kept.h"
