@@ -13,7 +13,7 @@
 
 #include "plot/plot_import.h"
 #include "plot_file_generator.h"
-#include "strings/line_reader.h"
+#include "files/line_reader.h"
 #include "zcad/console.h"
 #include "zcad/database.h"
 #include "zcad/host_test.h"
@@ -55,7 +55,7 @@ const Sample& sample() {
 }
 
 std::int64_t countLines(const std::string& path) {
-    zastrings::LineReader lines(zastrings::openFileSource(path));
+    zafiles::LineReader lines(zafiles::openFileSource(path));
     std::int64_t n = 0;
     while (lines.next()) ++n;
     return n;

@@ -1,7 +1,7 @@
 #include "plot_file_generator.h"
 
 #include "layers/fixed_columns.h"
-#include "strings/output_file.h"
+#include "files/output_file.h"
 
 namespace {
 
@@ -153,7 +153,7 @@ constexpr std::size_t kFlushBytes = 1 << 20;
 }  // namespace
 
 bool generatePlotFile(const std::string& path, const PlotFileShape& shape, std::string& error) {
-    zastrings::OutputFile file;
+    zafiles::OutputFile file;
     if (!file.open(path)) {
         error = file.failureReason();
         return false;

@@ -17,7 +17,7 @@
 #include <vector>
 
 #include "settings/settings_record.h"
-#include "strings/string_file_generator.h"
+#include "string_file_generator.h"
 #include "strings/string_import.h"
 #include "zcad/console.h"
 #include "zcad/database.h"

@@ -5,7 +5,7 @@
 
 #include <CLI/CLI.hpp>
 
-#include "strings/string_file_generator.h"
+#include "string_file_generator.h"
 
 int main(int argc, char** argv) {
     CLI::App app{"Writes made-up UR and TR string-and-point files"};

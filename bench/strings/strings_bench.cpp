@@ -9,7 +9,7 @@
 
 #include <unistd.h>
 
-#include "strings/string_file_generator.h"
+#include "string_file_generator.h"
 #include "strings/tr_reader.h"
 #include "strings/ur_reader.h"
 

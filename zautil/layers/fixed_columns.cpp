@@ -4,7 +4,8 @@
 #include <array>
 #include <charconv>
 
-#include "strings/c_numbers.h"
+#include "files/c_numbers.h"
+#include "files/text_rules.h"
 
 ZaFixedLine::ZaFixedLine(std::size_t bufferWidth) : text_(bufferWidth > 2 ? bufferWidth - 2 : 0, ' ') {}
 
@@ -53,18 +54,13 @@ std::string_view zaColumns(std::string_view line, std::size_t column, std::size_
 }
 
 std::int32_t zaGetIntField(std::string_view line, std::size_t column, std::size_t width) {
-    return zastrings::readCInt(zaColumns(line, column, width));
+    return zafiles::readCInt(zaColumns(line, column, width));
 }
 
 double zaGetRealField(std::string_view line, std::size_t column, std::size_t width) {
-    return zastrings::readCReal(zaColumns(line, column, width));
+    return zafiles::readCReal(zaColumns(line, column, width));
 }
 
 std::string_view zaGetStringField(std::string_view line, std::size_t column, std::size_t width) {
-    std::string_view field = zaColumns(line, column, width);
-    const auto first = field.find_first_not_of(' ');
-    if (first == std::string_view::npos) return {};
-    field.remove_prefix(first);
-    while (!field.empty() && static_cast<unsigned char>(field.back()) <= 32) field.remove_suffix(1);
-    return field;
+    return zafiles::trimField(zaColumns(line, column, width));
 }

@@ -1,6 +1,6 @@
 #include "layers/pen_catalogue.h"
 
-#include "layers/scan_fields.h"
+#include "files/scan_fields.h"
 #include "settings/install_dir.h"
 #include "settings/path_text.h"
 
@@ -21,14 +21,14 @@ std::int64_t distance(std::uint32_t a, std::uint32_t b) {
 }
 
 bool parsePen(std::string_view line, ZaPen& pen) {
-    ZaScan scan(line);
+    zafiles::Scan scan(line);
     return scan.integer(pen.pen) && scan.literal(',') && scan.real(pen.width) && scan.literal(',') &&
            scan.hex(pen.colour);
 }
 
 }  // namespace
 
-bool zaNearestPenIn(zastrings::LineReader& lines, std::uint32_t colour, ZaPen& result) {
+bool zaNearestPenIn(zafiles::LineReader& lines, std::uint32_t colour, ZaPen& result) {
     std::int64_t best = kNoPenYet;
     ZaPen pen;
     while (const auto line = lines.next()) {
@@ -42,9 +42,9 @@ bool zaNearestPenIn(zastrings::LineReader& lines, std::uint32_t colour, ZaPen& r
 }
 
 bool zaNearestPenInFile(const std::string& path, std::uint32_t colour, ZaPen& result) {
-    auto source = zastrings::openFileSource(path);
+    auto source = zafiles::openFileSource(path);
     if (!source) return false;
-    zastrings::LineReader lines(std::move(source));
+    zafiles::LineReader lines(std::move(source));
     return zaNearestPenIn(lines, colour, result);
 }
 

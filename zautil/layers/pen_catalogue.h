@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "strings/line_reader.h"
+#include "files/line_reader.h"
 
 struct ZaPen {
     std::int32_t pen = 0;
@@ -16,7 +16,7 @@ struct ZaPen {
 // The pen whose colour is nearest (sum of squared 8-bit component
 // differences; the earlier pen wins a tie). False when the catalogue holds
 // no pen; lines that are not pens are passed over.
-bool zaNearestPenIn(zastrings::LineReader& lines, std::uint32_t colour, ZaPen& result);
+bool zaNearestPenIn(zafiles::LineReader& lines, std::uint32_t colour, ZaPen& result);
 // False also when the file cannot be opened.
 bool zaNearestPenInFile(const std::string& path, std::uint32_t colour, ZaPen& result);
 // pen.tbl of the installation directory; false when that is not found.

@@ -4,7 +4,7 @@
 #include "arx/acedads.h"
 #include "layers/plot_pen_file.h"
 #include "layers/plot_pen_table.h"
-#include "layers/table_file.h"
+#include "files/replace_file.h"
 
 namespace {
 
@@ -84,5 +84,5 @@ void ZaPlotPenTable::write() {
         if (row.state == ZaPenRowState::Kept) zaAppendPlotPenRow(out, row);
     }
     out += "/////\r\n";
-    if (!zaReplaceFile(path_, out)) acutPrintf("\nAn error occured writing to file, '%s'", path_.c_str());
+    if (!zafiles::replaceFile(path_, out)) acutPrintf("\nAn error occured writing to file, '%s'", path_.c_str());
 }

@@ -35,7 +35,7 @@ std::optional<ZaPlotLayerRow> zaParsePlotLayerRow(std::string_view line) {
     return row;
 }
 
-bool zaReadPlotLayerRows(zastrings::LineReader& lines, std::vector<ZaPlotLayerRow>& rows) {
+bool zaReadPlotLayerRows(zafiles::LineReader& lines, std::vector<ZaPlotLayerRow>& rows) {
     rows.clear();
     const auto header = lines.next();
     if (!header || !zaIsPlotLayerHeader(*header)) return false;

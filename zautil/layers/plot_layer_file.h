@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "layers/plot_layer_row.h"
-#include "strings/line_reader.h"
+#include "files/line_reader.h"
 
 // Only the first three characters of the header are looked at.
 bool zaIsPlotLayerHeader(std::string_view line);
@@ -19,7 +19,7 @@ std::optional<ZaPlotLayerRow> zaParsePlotLayerRow(std::string_view line);
 
 // The rows after the header, up to a line beginning with "/" or the 300th
 // row. False, with no rows, when the header is wrong.
-bool zaReadPlotLayerRows(zastrings::LineReader& lines, std::vector<ZaPlotLayerRow>& rows);
+bool zaReadPlotLayerRows(zafiles::LineReader& lines, std::vector<ZaPlotLayerRow>& rows);
 
 // The whole file, CRLF line ends; names beyond 12 characters are cut.
 std::string zaFormatPlotLayerFile(std::span<const ZaPlotLayerRow> rows);

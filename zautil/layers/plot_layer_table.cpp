@@ -6,8 +6,8 @@
 
 #include "arx/acedads.h"
 #include "layers/plot_layer_file.h"
-#include "layers/table_file.h"
-#include "strings/line_reader.h"
+#include "files/replace_file.h"
+#include "files/line_reader.h"
 
 namespace {
 
@@ -34,7 +34,7 @@ void ZaPlotLayerTable::resetSelection() {
 bool ZaPlotLayerTable::load(const std::string& path) {
     acutPrintf("Loading file %s \n", path.c_str());
     path_ = path;
-    auto source = zastrings::openFileSource(path);
+    auto source = zafiles::openFileSource(path);
     if (!source) {
         loaded_ = false;
         rows_.clear();
@@ -45,10 +45,10 @@ bool ZaPlotLayerTable::load(const std::string& path) {
     return read(std::move(source));
 }
 
-bool ZaPlotLayerTable::read(std::unique_ptr<zastrings::ByteSource> source) {
+bool ZaPlotLayerTable::read(std::unique_ptr<zafiles::ByteSource> source) {
     resetSelection();
     modified_ = false;
-    zastrings::LineReader lines(std::move(source));
+    zafiles::LineReader lines(std::move(source));
     loaded_ = zaReadPlotLayerRows(lines, rows_);
     return loaded_;
 }
@@ -114,7 +114,7 @@ int ZaPlotLayerTable::addRow(std::string_view layerName, const char* textStyle) 
 
 bool ZaPlotLayerTable::save() {
     if (!loaded_ || !modified_) return true;
-    if (zaReplaceFile(path_, zaFormatPlotLayerFile(rows_))) return true;
+    if (zafiles::replaceFile(path_, zaFormatPlotLayerFile(rows_))) return true;
     acutPrintf("\nError occureed writing to file, '%s'", path_.c_str());
     return false;
 }

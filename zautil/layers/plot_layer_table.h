@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "layers/plot_layer_row.h"
-#include "strings/byte_source.h"
+#include "files/byte_source.h"
 
 enum class ZaLayerKind { Line = 1, Text = 2 };
 
@@ -23,7 +23,7 @@ public:
     // leaves the table unloaded. Either way the selection starts afresh.
     bool load(const std::string& path);
     // The same from any bytes, without the messages about the file.
-    bool read(std::unique_ptr<zastrings::ByteSource> source);
+    bool read(std::unique_ptr<zafiles::ByteSource> source);
     bool loaded() const { return loaded_; }
 
     // The codes of the next lookup; 0 in a row matches any.

@@ -5,16 +5,11 @@
 #include <charconv>
 
 #include "layers/plot_layer_row.h"
-#include "layers/scan_fields.h"
-#include "strings/c_numbers.h"
+#include "files/scan_fields.h"
+#include "files/text_rules.h"
+#include "files/c_numbers.h"
 
 namespace {
-
-void upperCase(std::string& text) {
-    for (char& c : text) {
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    }
-}
 
 void appendHex6(std::string& out, std::uint32_t value) {
     std::array<char, 12> digits{};
@@ -31,8 +26,8 @@ std::optional<ZaPlotPenRow> zaParsePlotPenRow(std::string_view line) {
     if (comma == std::string_view::npos) return std::nullopt;
     ZaPlotPenRow row;
     row.layerName = std::string(line.substr(0, std::min(comma, kZaLayerNameLimit)));
-    upperCase(row.layerName);
-    ZaScan scan(line.substr(comma + 1));
+    zafiles::upperInPlace(row.layerName);
+    zafiles::Scan scan(line.substr(comma + 1));
     if (!scan.integer(row.pen) || !scan.literal(',') || !scan.integer(row.second) || !scan.literal(',') ||
         !scan.integer(row.lineType) || !scan.literal(',') || !scan.real(row.width) || !scan.literal(',') ||
         !scan.hex(row.colour)) {
@@ -47,10 +42,10 @@ void zaAppendPlotPenRow(std::string& out, const ZaPlotPenRow& row) {
     out += row.layerName;
     for (const std::int32_t value : {row.pen, row.second, row.lineType}) {
         out += ',';
-        zastrings::appendInt(out, value, 0);
+        zafiles::appendInt(out, value, 0);
     }
     out += ',';
-    zastrings::appendFixed(out, row.width, 0, 6);
+    zafiles::appendFixed(out, row.width, 0, 6);
     out += ',';
     appendHex6(out, row.colour);
     out += "\r\n";

@@ -9,7 +9,8 @@
 #include "layers/pen_catalogue.h"
 #include "layers/plot_layer_row.h"
 #include "layers/plot_pen_file.h"
-#include "strings/line_reader.h"
+#include "files/line_reader.h"
+#include "files/text_rules.h"
 
 namespace {
 
@@ -25,9 +26,7 @@ ZaPlotPenRow blankRow() {
 // a second one each export.
 std::string rowKey(std::string_view layerName) {
     std::string key(layerName.substr(0, kZaLayerNameLimit));
-    for (char& c : key) {
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    }
+    zafiles::upperInPlace(key);
     return key;
 }
 
@@ -65,7 +64,7 @@ void ZaPlotPenTable::load(const std::string& path, int mode) {
     mode_ = mode;
     rows_.clear();
     refused_ = false;
-    auto source = zastrings::openFileSource(path);
+    auto source = zafiles::openFileSource(path);
     if (!source) {
         acutPrintf("\nFile '%s' does not exist, a new file with this name will be created.", path.c_str());
         rows_.push_back(blankRow());
@@ -81,10 +80,10 @@ void ZaPlotPenTable::refuse() {
     refused_ = true;
 }
 
-void ZaPlotPenTable::read(std::unique_ptr<zastrings::ByteSource> source) {
+void ZaPlotPenTable::read(std::unique_ptr<zafiles::ByteSource> source) {
     rows_.clear();
     refused_ = false;
-    zastrings::LineReader lines(std::move(source));
+    zafiles::LineReader lines(std::move(source));
     const auto header = lines.next();
     if (!header || !header->starts_with(kZaPlotPenHeader)) {
         acutPrintf("\nCorrupt plot\\pen file '%s'", path_.c_str());

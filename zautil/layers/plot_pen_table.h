@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "layers/plot_pen_row.h"
-#include "strings/byte_source.h"
+#include "files/byte_source.h"
 
 struct ZaPenChoice {
     std::int32_t pen = 0;
@@ -23,7 +23,7 @@ public:
     // row; a corrupt one leaves the table empty and is never written over.
     void load(const std::string& path, int mode);
     // The rows after the file was opened, from any bytes.
-    void read(std::unique_ptr<zastrings::ByteSource> source);
+    void read(std::unique_ptr<zafiles::ByteSource> source);
 
     // The pen and line type for an entity's layer and own colour (0: by
     // layer). A known row notices a change of the drawing layer's colour

@@ -9,7 +9,7 @@
 #include "plot/plot_reader.h"
 #include "plot/plot_summary.h"
 #include "settings/settings_record.h"
-#include "strings/line_reader.h"
+#include "files/line_reader.h"
 
 namespace {
 
@@ -51,7 +51,7 @@ void ZaPlotImport::readPlotFile(const std::string& path) {
         acutPrintf("\nCorrupt '%s' plot (plot.dot.lay file)", path.c_str());
         return;
     }
-    auto source = zastrings::openFileSource(path);
+    auto source = zafiles::openFileSource(path);
     if (!source) {
         acutPrintf("\nError cannot open '%s' plot file", path.c_str());
         acutPrintf("\n");
@@ -62,7 +62,7 @@ void ZaPlotImport::readPlotFile(const std::string& path) {
     progress.start();
     ZaPlotReader reader(table, zaIsModelPlotFile(path));
     {
-        zastrings::LineReader lines(std::move(source));
+        zafiles::LineReader lines(std::move(source));
         reader.read(lines, progress);
     }
     acutPrintf("\nNumber of lines read %lld \n", static_cast<long long>(reader.linesRead()));

@@ -23,7 +23,7 @@ ZaPlotReader::ZaPlotReader(ZaPlotLayerTable& table, bool modelFile) : table_(tab
     run_.reserve(kRunStartRoom);
 }
 
-void ZaPlotReader::read(zastrings::LineReader& lines, ZaPlotProgress& progress) {
+void ZaPlotReader::read(zafiles::LineReader& lines, ZaPlotProgress& progress) {
     while (const auto line = lines.next()) {
         progress.at(++lines_);
         if (acedUsrBrk()) {
@@ -42,7 +42,7 @@ void ZaPlotReader::read(zastrings::LineReader& lines, ZaPlotProgress& progress) 
     endRun();
 }
 
-bool ZaPlotReader::dispatch(std::int32_t type, std::string_view line, zastrings::LineReader& lines) {
+bool ZaPlotReader::dispatch(std::int32_t type, std::string_view line, zafiles::LineReader& lines) {
     switch (type) {
     case kZaPlotEnd:
         return false;

@@ -13,7 +13,7 @@
 #include "plot/plot_layout.h"
 #include "plot/plot_progress.h"
 #include "shell/entity_create.h"
-#include "strings/line_reader.h"
+#include "files/line_reader.h"
 
 // Record types of the plot file; any other is passed over.
 enum ZaPlotRecord : std::int32_t {
@@ -39,7 +39,7 @@ public:
     ZaPlotReader(ZaPlotLayerTable& table, bool modelFile);
 
     // Until record 0, the end of the file, or a user break.
-    void read(zastrings::LineReader& lines, ZaPlotProgress& progress);
+    void read(zafiles::LineReader& lines, ZaPlotProgress& progress);
 
     std::int64_t linesRead() const { return lines_; }
     const ZaPlotExtents& extents() const { return extents_; }
@@ -52,11 +52,11 @@ public:
 
 private:
     // False when reading is to stop.
-    bool dispatch(std::int32_t type, std::string_view line, zastrings::LineReader& lines);
+    bool dispatch(std::int32_t type, std::string_view line, zafiles::LineReader& lines);
     void move(std::string_view line);
     void draw(std::string_view line);
     void endRun();
-    bool text(std::string_view line, zastrings::LineReader& lines);
+    bool text(std::string_view line, zafiles::LineReader& lines);
     void circle(std::string_view line);
     void arc(std::string_view line);
     void switchToWide();

@@ -46,7 +46,7 @@ const std::string& spellDegrees(std::string_view text, std::string& spelt) {
 
 // The text lines follow the record and belong to it even when the record's
 // numbers are unusable, so they are always read.
-bool ZaPlotReader::text(std::string_view line, zastrings::LineReader& lines) {
+bool ZaPlotReader::text(std::string_view line, zafiles::LineReader& lines) {
     const std::int32_t count = layout_->integer(line, ZaPlotField::LineCount);
     const int mode = justification(layout_->integer(line, ZaPlotField::Code));
     const double x = layout_->real(line, ZaPlotField::X);

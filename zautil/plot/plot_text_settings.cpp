@@ -5,7 +5,8 @@
 
 #include "arx/acedads.h"
 #include "shell/text_style.h"
-#include "strings/c_numbers.h"
+#include "files/c_numbers.h"
+#include "files/text_rules.h"
 
 namespace {
 
@@ -21,23 +22,14 @@ bool currentTextStyle(std::string& name) {
     return true;
 }
 
-// A font file's name ("txt.shx") stands for the style "txt".
-std::string fontPattern(const std::string& font) {
-    std::string pattern = font.substr(0, font.find('.'));
-    for (char& c : pattern) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    }
-    return pattern;
-}
-
 }  // namespace
 
 ZaPlotTextSettings zaPlotTextSettings(const ZaSettings& settings) {
     ZaPlotTextSettings text;
     text.font = settings.textFont;
-    text.height = zastrings::readCReal(settings.textHeight);
-    text.widthRatio = zastrings::readCReal(settings.textWidthRatio);
-    text.obliqueDegrees = zastrings::readCReal(settings.textAngle);
+    text.height = zafiles::readCReal(settings.textHeight);
+    text.widthRatio = zafiles::readCReal(settings.textWidthRatio);
+    text.obliqueDegrees = zafiles::readCReal(settings.textAngle);
     text.fontPreference = settings.textFontPreference;
     return text;
 }
@@ -50,7 +42,7 @@ void zaSetUpPlotTextStyle(const ZaPlotTextSettings& settings) {
         acutPrintf("Use text style \"%s\"\n", settings.font.c_str());
     }
     ZaTextStyleSettings style;
-    style.font = fontPattern(font);
+    style.font = zafiles::fontStem(font);
     style.height = settings.height;
     style.widthRatio = settings.widthRatio;
     style.obliquing = settings.obliqueDegrees * kAngleFactor;

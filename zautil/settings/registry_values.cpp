@@ -1,5 +1,7 @@
 #include "settings/registry_values.h"
 
+#include "files/c_numbers.h"
+
 #include <algorithm>
 #include <climits>
 #include <cstdio>
@@ -78,7 +80,7 @@ std::optional<int> zaRegReadWhole(HKEY key, const char* name) {
 std::optional<double> zaRegReadReal(HKEY key, const char* name) {
     const auto text = zaRegReadText(key, name, kRealTextLimit);
     if (!text) return std::nullopt;
-    return std::atof(text->c_str());
+    return zafiles::readCReal(*text);
 }
 
 std::optional<std::string> zaRegReadText(HKEY key, const char* name, std::size_t limit) {
@@ -91,8 +93,7 @@ std::optional<int> zaRegReadCounted(HKEY key, const char* name) {
     const auto text = zaRegReadText(key, name, kCountedTextLimit);
     if (!text) return std::nullopt;
     // atoi's value, without its undefined overflow
-    const long value = std::strtol(text->c_str(), nullptr, 10);
-    return static_cast<int>(std::clamp<long>(value, INT_MIN, INT_MAX));
+    return zafiles::readCInt(*text);
 }
 
 bool zaRegWriteFlag(HKEY key, const char* name, bool value) { return writeDword(key, name, value ? 1 : 0); }

@@ -5,6 +5,7 @@
 
 #include "arx/acedads.h"
 #include "arx/dbtables.h"
+#include "files/text_rules.h"
 
 namespace {
 
@@ -18,16 +19,6 @@ struct Closer {
 template <typename Object>
 using Opened = std::unique_ptr<Object, Closer>;
 
-// Style names may carry a font file's extension ("romans.shx"); the
-// settings name the font without it, in lower case.
-std::string cutName(const std::string& name) {
-    std::string cut = name.substr(0, name.find('.'));
-    for (char& c : cut) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    }
-    return cut;
-}
-
 struct Match {
     std::string name;  // as the table has it
     std::string cut;
@@ -35,7 +26,9 @@ struct Match {
 
 std::optional<Match> findStyle(const AcDbTextStyleTable& table, const char* pattern) {
     for (const std::string& name : table.names()) {
-        std::string cut = cutName(name);
+        // Style names may carry a font file's extension ("romans.shx"); the
+        // settings name the font without it, in lower case.
+        std::string cut = zafiles::fontStem(name);
         if (acutWcMatch(cut.c_str(), pattern) == RTNORM) return Match{name, std::move(cut)};
     }
     return std::nullopt;

@@ -2,6 +2,7 @@
 
 #include "arx/acedads.h"
 #include "arx/dbtables.h"
+#include "files/text_rules.h"
 
 namespace zastrings {
 namespace {
@@ -49,9 +50,7 @@ const std::string& ImportLayers::derive() {
     std::string layer = cleaned_;
     if (map_.inForce()) {
         lowered_ = cleaned_;
-        for (char& c : lowered_) {
-            if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-        }
+        zafiles::lowerInPlace(lowered_);
         const std::string* mapped = map_.find(lowered_);
         cleanMapValue(mapped ? std::string_view(*mapped) : std::string_view("0"), rules_, layer);
     }

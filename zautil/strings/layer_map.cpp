@@ -6,21 +6,14 @@
 
 #include "arx/acedads.h"
 #include "shell/za_advice.h"
-#include "strings/byte_source.h"
+#include "files/byte_source.h"
+#include "files/text_rules.h"
 #include "strings/import_file_dialog.h"
 
 namespace zastrings {
 namespace {
 
 constexpr std::size_t kKeyLimit = 19;
-
-bool isCSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
-
-void lowerInPlace(std::string& text) {
-    for (char& c : text) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    }
-}
 
 bool skipped(std::string_view line) { return line[0] == '#' || line[0] == '/' || line[0] == '$'; }
 
@@ -29,7 +22,7 @@ bool skipped(std::string_view line) { return line[0] == '#' || line[0] == '/' ||
 // scans it.
 std::optional<std::string_view> keyOf(std::string_view line) {
     std::size_t at = 0;
-    while (at < line.size() && isCSpace(line[at])) ++at;
+    while (at < line.size() && zafiles::isCSpace(line[at])) ++at;
     if (at == line.size() || line[at] != '"') return std::nullopt;
     const std::string_view rest = line.substr(at + 1);
     const std::string_view key = rest.substr(0, std::min(rest.find('"'), kKeyLimit));
@@ -59,7 +52,7 @@ const std::string* LayerMap::find(const std::string& lowerName) const {
     return nullptr;
 }
 
-bool readLayerMap(LineReader& lines, const std::string& path, const LayerNameRules& rules, LayerMap& map) {
+bool readLayerMap(zafiles::LineReader& lines, const std::string& path, const LayerNameRules& rules, LayerMap& map) {
     acutPrintf("Zarvo Layer look up map:\n");
     // Lines are taken as a text-mode read gives them, ended by a line feed,
     // so none is empty: the value runs to the line's end and the echo of
@@ -83,7 +76,7 @@ bool readLayerMap(LineReader& lines, const std::string& path, const LayerNameRul
             cleanMapValue(value, rules, layer);
             try {
                 std::string lowerKey(*key);
-                lowerInPlace(lowerKey);
+                zafiles::lowerInPlace(lowerKey);
                 map.add(std::move(lowerKey), layer);
             } catch (const std::bad_alloc&) {
                 zaAdviceMessage("Out of memory\nZarvo_AutoCAD code error\n");
@@ -108,12 +101,12 @@ bool LoadLayerMapFile(int preference, const std::string& storedPath, const std::
     } else {
         return false;
     }
-    auto source = openFileSource(path);
+    auto source = zafiles::openFileSource(path);
     if (!source) {
         zaAdviceMessage("Cannot open layer control file\nZarvo_AutoCAD layer lookup fails");
         return false;
     }
-    LineReader lines(std::move(source));
+    zafiles::LineReader lines(std::move(source));
     return readLayerMap(lines, path, rules, map);
 }
 

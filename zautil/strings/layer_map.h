@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "strings/layer_name_rules.h"
-#include "strings/line_reader.h"
+#include "files/line_reader.h"
 
 namespace zastrings {
 
@@ -40,7 +40,7 @@ private:
 
 // Reads map lines, printing each as it goes. Stops with false at a line
 // whose value is missing; the entries before it stay in the map.
-bool readLayerMap(LineReader& lines, const std::string& path, const LayerNameRules& rules, LayerMap& map);
+bool readLayerMap(zafiles::LineReader& lines, const std::string& path, const LayerNameRules& rules, LayerMap& map);
 
 // Reads the map file that the map preference chooses: 0 none (false), 1
 // asked for with a file dialog starting in the job's directory (a cancel is

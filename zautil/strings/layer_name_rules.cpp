@@ -3,7 +3,8 @@
 #include <algorithm>
 
 #include "settings/settings_record.h"
-#include "strings/c_numbers.h"
+#include "files/c_numbers.h"
+#include "files/text_rules.h"
 
 namespace zastrings {
 namespace {
@@ -13,7 +14,6 @@ constexpr std::size_t kMapValueLimit = 127;
 bool isLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 bool isKeptMark(char c) { return c == '+' || c == '-' || c == '$' || c == '_'; }
-char upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
 // The characters of the name up to the first one that ends it.
 void clean(std::string_view text, const LayerNameRules& rules, std::string& name) {
@@ -22,7 +22,7 @@ void clean(std::string_view text, const LayerNameRules& rules, std::string& name
         if (c == ' ' && !rules.endNameAtSpace) {
             name += '_';
         } else if (isLetter(c)) {
-            name += upper(c);
+            name += zafiles::upperAscii(c);
         } else if ((isDigit(c) && rules.includeNumerics) || isKeptMark(c)) {
             name += c;
         } else {
@@ -35,14 +35,13 @@ void clean(std::string_view text, const LayerNameRules& rules, std::string& name
 }  // namespace
 
 LayerNameRules layerNameRules(const ZaSettings& settings) {
-    return {settings.endNameAtSpace, settings.includeNumerics, readCInt(settings.maximumSize)};
+    return {settings.endNameAtSpace, settings.includeNumerics, zafiles::readCInt(settings.maximumSize)};
 }
 
 void cleanCodeName(std::string_view text, const LayerNameRules& rules, std::string& name) {
     // A size of zero or less leaves nothing of the code.
     text = text.substr(0, static_cast<std::size_t>(std::max(rules.maximumSize, 0)));
-    text = text.substr(0, text.find_last_not_of(' ') + 1);
-    clean(text, rules, name);
+    clean(zafiles::trimTrailingSpaces(text), rules, name);
 }
 
 void cleanMapValue(std::string_view value, const LayerNameRules& rules, std::string& name) {

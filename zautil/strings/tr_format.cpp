@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "strings/c_numbers.h"
+#include "files/c_numbers.h"
 
 namespace zastrings {
 namespace {
@@ -38,11 +38,11 @@ bool isTRDataLine(std::string_view line) {
 }
 
 void parseTRLine(std::string_view line, StringRecord& record) {
-    record.stringNumber = readCInt(field(line, kStringColumn));
+    record.stringNumber = zafiles::readCInt(field(line, kStringColumn));
     record.pointNumber = 0;
-    record.x = readCReal(field(line, kXColumn));
-    record.y = readCReal(field(line, kYColumn));
-    record.z = readCReal(field(line, kZColumn));
+    record.x = zafiles::readCReal(field(line, kXColumn));
+    record.y = zafiles::readCReal(field(line, kYColumn));
+    record.z = zafiles::readCReal(field(line, kZColumn));
     record.text.assign(field(line, kCodeColumn), field(line, kNotesColumn));
 }
 
@@ -50,11 +50,11 @@ void appendTRLine(std::string& out, std::int32_t stringNumber, std::int32_t poin
                   std::string_view text) {
     text = text.substr(0, text.find('\0'));
     const std::size_t start = out.size();
-    appendInt(out, stringNumber, 6);
-    appendInt(out, pointNumber, 6);
-    appendFixed(out, x, 13, 4);
-    appendFixed(out, y, 13, 4);
-    appendFixed(out, z, 10, 4);
+    zafiles::appendInt(out, stringNumber, 6);
+    zafiles::appendInt(out, pointNumber, 6);
+    zafiles::appendFixed(out, x, 13, 4);
+    zafiles::appendFixed(out, y, 13, 4);
+    zafiles::appendFixed(out, z, 10, 4);
     out += ' ';
     const std::string_view code = text.substr(0, RecordText::kCodeLength);
     out += code;

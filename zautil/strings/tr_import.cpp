@@ -7,7 +7,7 @@
 #include "arx/acedads.h"
 #include "strings/import_entities.h"
 #include "strings/import_progress.h"
-#include "strings/last_error.h"
+#include "files/last_error.h"
 #include "strings/string_import.h"
 #include "strings/tr_reader.h"
 
@@ -63,7 +63,7 @@ private:
 
 bool TRImport::fail(const std::string& text, Echo echo) {
     ImportEntities::discard();
-    setLastError(import_.lastError_, text);
+    zafiles::setLastError(import_.lastError_, text);
     if (echo == Echo::Return) {
         acutPrintf("\rTRIN == %s\n", import_.lastError_.c_str());
     } else {
@@ -135,7 +135,7 @@ bool StringImport::importTR(const std::string& path) {
     started_ = importClockMilliseconds();
     TRReader reader;
     if (!reader.open(path)) {
-        setLastError(lastError_, reader.lastError());
+        zafiles::setLastError(lastError_, reader.lastError());
         return false;
     }
     const bool loaded = loadLayerMap();
@@ -161,7 +161,7 @@ bool StringImport::importTR(const std::string& path) {
                  : formatted("\nGood lines %lld bad lines %lld please check.   Time %8.2f seconds\n",
                              static_cast<long long>(good), static_cast<long long>(bad), seconds);
     // An entity that could not be made keeps its own text as the failure.
-    if (made) setLastError(lastError_, summary);
+    if (made) zafiles::setLastError(lastError_, summary);
     acutPrintf("%s", summary.c_str());
     if (const auto rate = importRate(good, elapsed)) acutPrintf("\rat %lld per second\n", *rate);
     acutPrintf("\nTR Completed %lld", static_cast<long long>(good));

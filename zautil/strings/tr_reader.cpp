@@ -1,25 +1,25 @@
 #include "strings/tr_reader.h"
 
 #include "arx/acedads.h"
-#include "strings/last_error.h"
+#include "files/last_error.h"
 #include "strings/tr_format.h"
 
 namespace zastrings {
 
 bool TRReader::refuse(std::string_view text) {
-    setLastError(lastError_, text);
+    zafiles::setLastError(lastError_, text);
     acutPrintf("\rError TRFile  %s\n", lastError_.c_str());
     close();
     return false;
 }
 
-bool TRReader::open(const std::string& path) { return open(openFileSource(path), path); }
+bool TRReader::open(const std::string& path) { return open(zafiles::openFileSource(path), path); }
 
-bool TRReader::open(std::unique_ptr<ByteSource> source, const std::string& name) {
+bool TRReader::open(std::unique_ptr<zafiles::ByteSource> source, const std::string& name) {
     close();
     lastError_.clear();
     if (!source) {
-        setLastError(lastError_, "Error opening file '" + name + "'\n");
+        zafiles::setLastError(lastError_, "Error opening file '" + name + "'\n");
         acutPrintf("\n*ImportTrFile - %s\n", lastError_.c_str());
         return false;
     }

@@ -7,8 +7,8 @@
 #include <optional>
 #include <string>
 
-#include "strings/byte_source.h"
-#include "strings/line_reader.h"
+#include "files/byte_source.h"
+#include "files/line_reader.h"
 #include "strings/string_record.h"
 
 namespace zastrings {
@@ -20,7 +20,7 @@ public:
     bool open(const std::string& path);
     // The same on bytes from elsewhere; `name` stands for the path in
     // messages, and a null source is a file that could not be opened.
-    bool open(std::unique_ptr<ByteSource> source, const std::string& name);
+    bool open(std::unique_ptr<zafiles::ByteSource> source, const std::string& name);
 
     // The next data record, the first data line first; false at the end.
     bool next(StringRecord& record);
@@ -37,7 +37,7 @@ public:
 private:
     bool refuse(std::string_view text);
 
-    std::optional<LineReader> lines_;
+    std::optional<zafiles::LineReader> lines_;
     StringRecord first_;
     bool firstWaiting_ = false;
     std::int64_t good_ = 0;

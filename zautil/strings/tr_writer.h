@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "strings/output_file.h"
+#include "files/output_file.h"
 #include "strings/string_record.h"
 
 namespace zastrings {
@@ -33,7 +33,7 @@ private:
     bool put(std::int32_t stringNumber, std::int32_t pointNumber, double x, double y, double z, std::string_view text);
     bool failed();
 
-    OutputFile file_;
+    zafiles::OutputFile file_;
     std::string line_;
     std::string lastError_;
 };

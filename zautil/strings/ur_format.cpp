@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "strings/byte_order.h"
+#include "files/byte_order.h"
 
 namespace zastrings {
 namespace {
@@ -24,22 +24,22 @@ void putTerminated(char* block, std::string_view text) {
 }  // namespace
 
 void encodeURRecord(const StringRecord& record, char* block) {
-    storeI32LE(block + kString, record.stringNumber);
-    storeI32LE(block + kPoint, record.pointNumber);
-    storeF64LE(block + kX, record.x);
-    storeF64LE(block + kY, record.y);
-    storeF64LE(block + kZ, record.z);
+    zafiles::storeI32LE(block + kString, record.stringNumber);
+    zafiles::storeI32LE(block + kPoint, record.pointNumber);
+    zafiles::storeF64LE(block + kX, record.x);
+    zafiles::storeF64LE(block + kY, record.y);
+    zafiles::storeF64LE(block + kZ, record.z);
     const std::string_view text = record.text.view();
     std::fill(std::copy(text.begin(), text.end(), block + kText), block + kPadding, ' ');
     std::fill_n(block + kPadding, kURBlockSize - kPadding, '\0');
 }
 
 void decodeURRecord(const char* block, StringRecord& record) {
-    record.stringNumber = loadI32LE(block + kString);
-    record.pointNumber = loadI32LE(block + kPoint);
-    record.x = loadF64LE(block + kX);
-    record.y = loadF64LE(block + kY);
-    record.z = loadF64LE(block + kZ);
+    record.stringNumber = zafiles::loadI32LE(block + kString);
+    record.pointNumber = zafiles::loadI32LE(block + kPoint);
+    record.x = zafiles::loadF64LE(block + kX);
+    record.y = zafiles::loadF64LE(block + kY);
+    record.z = zafiles::loadF64LE(block + kZ);
     record.text.assign(std::string_view(block + kText, RecordText::kLength));
 }
 

@@ -4,7 +4,7 @@
 #include "shell/za_advice.h"
 #include "strings/import_entities.h"
 #include "strings/import_progress.h"
-#include "strings/last_error.h"
+#include "files/last_error.h"
 #include "strings/string_import.h"
 #include "strings/ur_reader.h"
 
@@ -53,7 +53,7 @@ private:
 };
 
 bool URImport::fail(const Failure& failure) {
-    setLastError(import_.lastError_, failure.shortText);
+    zafiles::setLastError(import_.lastError_, failure.shortText);
     zaAdviceMessage(failure.shownText);
     return false;
 }
@@ -105,7 +105,7 @@ bool URImport::draw(const StringRecord& record) {
 bool URImport::run(const std::string& path) {
     URReader reader;
     if (!reader.open(path)) {
-        setLastError(import_.lastError_, reader.lastError());
+        zafiles::setLastError(import_.lastError_, reader.lastError());
         return false;
     }
     ImportProgress progress(ProgressLine::Record);
@@ -116,11 +116,11 @@ bool URImport::run(const std::string& path) {
         // A break drops the string being built and stops there: the record
         // in hand belongs to what was dropped as often as not.
         if (!progress.at(records)) {
-            setLastError(import_.lastError_, "User impatient. \nCancelling command...\n");
+            zafiles::setLastError(import_.lastError_, "User impatient. \nCancelling command...\n");
             discardString();
             going = false;
         } else if (reader.next(record) != URRead::Record) {
-            setLastError(import_.lastError_, reader.lastError());
+            zafiles::setLastError(import_.lastError_, reader.lastError());
             discardString();
             going = false;
         } else {

@@ -4,8 +4,8 @@
 
 #include "arx/acedads.h"
 #include "shell/za_advice.h"
-#include "strings/byte_order.h"
-#include "strings/last_error.h"
+#include "files/byte_order.h"
+#include "files/last_error.h"
 #include "strings/ur_format.h"
 
 namespace zastrings {
@@ -37,17 +37,17 @@ constexpr const char* kShortRecordShown = "Unexpected EOF on UR file\nMaybe UR f
 URReader::URReader() = default;
 
 bool URReader::refuse(const char* shortText, const char* shownText) {
-    setLastError(lastError_, shortText);
+    zafiles::setLastError(lastError_, shortText);
     zaAdviceMessage(shownText);
     close();
     return false;
 }
 
-bool URReader::open(const std::string& path) { return open(openFileSource(path)); }
+bool URReader::open(const std::string& path) { return open(zafiles::openFileSource(path)); }
 
 bool URReader::readHeaderBlock(char* block) { return source_->read(std::span<char>(block, kURBlockSize)) == kURBlockSize; }
 
-bool URReader::open(std::unique_ptr<ByteSource> source) {
+bool URReader::open(std::unique_ptr<zafiles::ByteSource> source) {
     close();
     lastError_.clear();
     if (!source) {
@@ -73,7 +73,7 @@ bool URReader::open(std::unique_ptr<ByteSource> source) {
     if (!readHeaderBlock(block.data())) return refuse(kCannotRead, kCannotRead);
     if (std::string_view(block.data(), kVersionTag.size()) != kVersionTag) return refuse(kNotUR, kNotUR);
     if (!readHeaderBlock(block.data())) return refuse(kCannotReadCount, kCannotReadCountShown);
-    if (loadI32LE(block.data()) != count) return refuse(kWrongCount, kWrongCountShown);
+    if (zafiles::loadI32LE(block.data()) != count) return refuse(kWrongCount, kWrongCountShown);
     // The job and run blocks carry nothing a reader needs.
     if (!readHeaderBlock(block.data())) return refuse(kCannotReadJob, kCannotReadJobShown);
     if (!readHeaderBlock(block.data())) return refuse(kCannotReadRun, kCannotReadRunShown);
@@ -96,7 +96,7 @@ bool URReader::refill() {
 
 URRead URReader::shortRecord() {
     if (source_) {
-        setLastError(lastError_, kShortRecord);
+        zafiles::setLastError(lastError_, kShortRecord);
         zaAdviceMessage(kShortRecordShown);
         source_.reset();
     }

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "strings/byte_source.h"
+#include "files/byte_source.h"
 #include "strings/string_record.h"
 
 namespace zastrings {
@@ -28,7 +28,7 @@ public:
     bool open(const std::string& path);
     // The same checks on bytes from elsewhere (memory, in tests and fuzzing);
     // a null source is a file that could not be opened.
-    bool open(std::unique_ptr<ByteSource> source);
+    bool open(std::unique_ptr<zafiles::ByteSource> source);
 
     // The next record in file order. A file that ends early gives
     // ShortRecord once the whole records before the cut have been read.
@@ -49,7 +49,7 @@ private:
     bool refill();
     URRead shortRecord();
 
-    std::unique_ptr<ByteSource> source_;
+    std::unique_ptr<zafiles::ByteSource> source_;
     std::vector<char> block_;
     std::size_t blockRecords_ = 0;
     std::size_t blockNext_ = 0;

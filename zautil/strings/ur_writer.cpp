@@ -3,7 +3,7 @@
 #include <array>
 #include <limits>
 
-#include "strings/byte_order.h"
+#include "files/byte_order.h"
 
 namespace zastrings {
 namespace {
@@ -52,7 +52,7 @@ bool URWriter::PutURRecord(std::int32_t stringNumber, std::int32_t pointNumber, 
 
 bool URWriter::finish() {
     std::array<char, 4> count{};
-    storeI32LE(count.data(), written_);
+    zafiles::storeI32LE(count.data(), written_);
     const bool counted = file_.overwrite(kURCountOffset, std::string_view(count.data(), count.size()));
     const bool closed = file_.close();
     return (counted && closed) || failed();

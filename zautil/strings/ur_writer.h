@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "strings/output_file.h"
+#include "files/output_file.h"
 #include "strings/string_record.h"
 #include "strings/ur_format.h"
 
@@ -40,7 +40,7 @@ public:
 private:
     bool failed();
 
-    OutputFile file_;
+    zafiles::OutputFile file_;
     URBlock block_{};
     std::int32_t written_ = 0;
     std::string lastError_;

@@ -8,7 +8,7 @@ namespace {
 using PenCatalogue = ZarvoTest;
 
 bool nearestIn(const std::string& table, std::uint32_t colour, ZaPen& pen) {
-    zastrings::LineReader lines(zastrings::memorySource(std::span<const char>(table.data(), table.size())));
+    zafiles::LineReader lines(zafiles::memorySource(std::span<const char>(table.data(), table.size())));
     return zaNearestPenIn(lines, colour, pen);
 }
 

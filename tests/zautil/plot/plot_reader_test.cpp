@@ -25,9 +25,9 @@ protected:
     ZaPlotReader& run(const std::string& plot, const std::string& name = "job.p01",
                       const std::vector<LayRow>& layers = kLayers) {
         const std::string lay = plotLay(layers);
-        EXPECT_TRUE(table_.read(zastrings::memorySource(std::span<const char>(lay.data(), lay.size()))));
+        EXPECT_TRUE(table_.read(zafiles::memorySource(std::span<const char>(lay.data(), lay.size()))));
         reader_.emplace(table_, zaIsModelPlotFile(name));
-        zastrings::LineReader lines(zastrings::memorySource(std::span<const char>(plot.data(), plot.size())));
+        zafiles::LineReader lines(zafiles::memorySource(std::span<const char>(plot.data(), plot.size())));
         ZaPlotProgress progress(noTime);
         reader_->read(lines, progress);
         return *reader_;

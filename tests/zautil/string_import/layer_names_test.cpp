@@ -2,7 +2,7 @@
 #include <string>
 
 #include "string_import_fixture.h"
-#include "strings/byte_source.h"
+#include "files/byte_source.h"
 #include "strings/import_layers.h"
 #include "strings/layer_map.h"
 #include "strings/layer_name_rules.h"
@@ -19,7 +19,7 @@ std::string codeName(std::string_view text, bool endAtSpace, bool numerics, int 
 
 // Reads map text as a file would give it.
 bool readMap(const std::string& text, LayerMap& map, int maximumSize = 255) {
-    LineReader lines(memorySource({text.data(), text.size()}));
+    zafiles::LineReader lines(zafiles::memorySource({text.data(), text.size()}));
     return readLayerMap(lines, "test.map", {false, true, maximumSize}, map);
 }
 

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "string_import_fixture.h"
-#include "strings/string_file_generator.h"
+#include "string_file_generator.h"
 #include "run_command.h"
 #include "zcad/dxf.h"
 

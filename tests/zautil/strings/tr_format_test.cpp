@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include "strings/c_numbers.h"
 #include "strings/tr_format.h"
 
 using namespace zastrings;
@@ -104,19 +103,4 @@ TEST(TRFormat, ReadsFieldsByColumn) {
     record = parse(line(1, 1, 1, 2, 99999.9999, "ROAD"));
     EXPECT_EQ(record.z, 99999.9999);
     EXPECT_EQ(record.text.view(), "ROAD");
-}
-
-TEST(TRFormat, NumbersReadAsTheSuitesCConversions) {
-    EXPECT_EQ(readCInt("  123 "), 123);
-    EXPECT_EQ(readCInt("+12x"), 12);
-    EXPECT_EQ(readCInt("--5"), 0);
-    EXPECT_EQ(readCInt("-2147483648"), INT32_MIN);
-    EXPECT_EQ(readCInt("99999999999999999999999"), INT32_MAX);
-
-    EXPECT_EQ(readCReal(" \t+.5"), 0.5);
-    EXPECT_EQ(readCReal("-7.5e2xyz"), -750.0);
-    EXPECT_EQ(readCReal("+-1"), 0.0);
-    EXPECT_EQ(readCReal("x1"), 0.0);
-    EXPECT_EQ(readCReal("-1e999"), -INFINITY);
-    EXPECT_EQ(readCReal("1e-999"), 0.0);
 }

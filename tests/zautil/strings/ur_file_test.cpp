@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "string_files.h"
-#include "strings/string_file_generator.h"
+#include "string_file_generator.h"
 #include "strings/ur_reader.h"
 #include "strings/ur_writer.h"
 

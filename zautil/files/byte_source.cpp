@@ -1,4 +1,4 @@
-#include "strings/byte_source.h"
+#include "files/byte_source.h"
 
 #include <sys/stat.h>
 
@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <cstring>
 
-namespace zastrings {
+namespace zafiles {
 namespace {
 
 class FileSource final : public ByteSource {
@@ -67,4 +67,4 @@ std::unique_ptr<ByteSource> openFileSource(const std::string& path) {
 
 std::unique_ptr<ByteSource> memorySource(std::span<const char> bytes) { return std::make_unique<MemorySource>(bytes); }
 
-}  // namespace zastrings
+}  // namespace zafiles

@@ -3,14 +3,14 @@
 
 #include <gtest/gtest.h>
 
-#include "strings/line_reader.h"
+#include "files/line_reader.h"
 
-using namespace zastrings;
+using namespace zafiles;
 
 namespace {
 
 std::vector<std::string> lines(const std::string& bytes, std::size_t blockBytes) {
-    LineReader reader(memorySource(std::span<const char>(bytes.data(), bytes.size())), blockBytes);
+    zafiles::LineReader reader(zafiles::memorySource(std::span<const char>(bytes.data(), bytes.size())), blockBytes);
     std::vector<std::string> result;
     while (const auto line = reader.next()) result.emplace_back(*line);
     return result;

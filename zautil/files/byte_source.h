@@ -9,7 +9,7 @@
 #include <span>
 #include <string>
 
-namespace zastrings {
+namespace zafiles {
 
 class ByteSource {
 public:
@@ -28,4 +28,4 @@ std::unique_ptr<ByteSource> openFileSource(const std::string& path);
 // The bytes must outlive the source.
 std::unique_ptr<ByteSource> memorySource(std::span<const char> bytes);
 
-}  // namespace zastrings
+}  // namespace zafiles

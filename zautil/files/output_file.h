@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace zastrings {
+namespace zafiles {
 
 class OutputFile {
 public:
@@ -40,4 +40,4 @@ private:
     int errorNumber_ = 0;
 };
 
-}  // namespace zastrings
+}  // namespace zafiles

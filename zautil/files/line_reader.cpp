@@ -1,9 +1,9 @@
-#include "strings/line_reader.h"
+#include "files/line_reader.h"
 
 #include <algorithm>
 #include <cstring>
 
-namespace zastrings {
+namespace zafiles {
 namespace {
 
 // A held line: cut at a NUL, without a CR that ended it.
@@ -75,4 +75,4 @@ std::optional<std::string_view> LineReader::next() {
     }
 }
 
-}  // namespace zastrings
+}  // namespace zafiles

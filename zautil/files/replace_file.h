@@ -7,4 +7,8 @@
 
 // Writes the bytes beside the file and renames them over it. False when
 // anything failed; the old file is then untouched.
-bool zaReplaceFile(const std::string& path, std::string_view bytes);
+namespace zafiles {
+
+bool replaceFile(const std::string& path, std::string_view bytes);
+
+}  // namespace zafiles

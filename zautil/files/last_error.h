@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace zastrings {
+namespace zafiles {
 
 inline constexpr std::size_t kLastErrorLimit = 255;
 
@@ -14,4 +14,4 @@ inline void setLastError(std::string& target, std::string_view text) {
     target.assign(text.substr(0, kLastErrorLimit));
 }
 
-}  // namespace zastrings
+}  // namespace zafiles

@@ -10,9 +10,9 @@
 #include <string_view>
 #include <vector>
 
-#include "strings/byte_source.h"
+#include "files/byte_source.h"
 
-namespace zastrings {
+namespace zafiles {
 
 class LineReader {
 public:
@@ -36,4 +36,4 @@ private:
     bool skipping_ = false;
 };
 
-}  // namespace zastrings
+}  // namespace zafiles

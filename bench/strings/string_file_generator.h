@@ -1,4 +1,4 @@
-// Made-up string-and-point files for tests and benchmarks: strings of a
+// Made-up string-and-point files for benchmarks and tests: strings of a
 // given length, lone points between them, and a set of plot codes; the same
 // shape and seed always give the same records.
 #pragma once

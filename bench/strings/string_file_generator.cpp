@@ -1,4 +1,4 @@
-#include "strings/string_file_generator.h"
+#include "string_file_generator.h"
 
 #include <algorithm>
 #include <array>

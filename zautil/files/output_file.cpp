@@ -1,9 +1,9 @@
-#include "strings/output_file.h"
+#include "files/output_file.h"
 
 #include <cerrno>
 #include <cstring>
 
-namespace zastrings {
+namespace zafiles {
 namespace {
 
 constexpr std::size_t kBlockBytes = 256 * 1024;
@@ -74,4 +74,4 @@ bool OutputFile::close() {
 
 std::string OutputFile::failureReason() const { return failed() ? std::strerror(errorNumber_) : std::string{}; }
 
-}  // namespace zastrings
+}  // namespace zafiles

@@ -1,14 +1,14 @@
-#include "strings/c_numbers.h"
+#include "files/c_numbers.h"
 
 #include <algorithm>
 #include <array>
 #include <charconv>
 #include <limits>
 
-namespace zastrings {
-namespace {
+#include "files/text_rules.h"
 
-bool isCSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+namespace zafiles {
+namespace {
 
 // The text after leading white space and a sign; true when the sign was '-'.
 bool takeSign(std::string_view& text) {
@@ -20,6 +20,8 @@ bool takeSign(std::string_view& text) {
     text.remove_prefix(1);
     return negative;
 }
+
+bool startsWithSign(std::string_view text) { return !text.empty() && (text.front() == '+' || text.front() == '-'); }
 
 // A number too large or too small for a double: strtod's infinity or zero.
 double outOfRange(std::string_view number) {
@@ -36,27 +38,36 @@ void appendPadded(std::string& out, const char* first, const char* last, int wid
 
 }  // namespace
 
-std::int32_t readCInt(std::string_view text) {
-    const bool negative = takeSign(text);
-    if (!text.empty() && (text.front() == '+' || text.front() == '-')) return 0;
+std::optional<std::int32_t> takeCInt(std::string_view& text) {
+    std::string_view rest = text;
+    const bool negative = takeSign(rest);
+    if (startsWithSign(rest)) return std::nullopt;
     std::int64_t value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error == std::errc::invalid_argument) return 0;
+    const auto [end, error] = std::from_chars(rest.data(), rest.data() + rest.size(), value);
+    if (error == std::errc::invalid_argument) return std::nullopt;
+    text = rest.substr(static_cast<std::size_t>(end - rest.data()));
     // strtol's saturation, not atoi's undefined overflow.
     const std::int64_t limit = std::int64_t{std::numeric_limits<std::int32_t>::max()} + (negative ? 1 : 0);
     const std::int64_t magnitude = error == std::errc::result_out_of_range || value > limit ? limit : value;
     return static_cast<std::int32_t>(negative ? -magnitude : magnitude);
 }
 
-double readCReal(std::string_view text) {
-    const bool negative = takeSign(text);
-    if (!text.empty() && (text.front() == '+' || text.front() == '-')) return 0.0;
+std::optional<double> takeCReal(std::string_view& text) {
+    std::string_view rest = text;
+    const bool negative = takeSign(rest);
+    if (startsWithSign(rest)) return std::nullopt;
     double value = 0.0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error == std::errc::invalid_argument) return 0.0;
-    if (error == std::errc::result_out_of_range) value = outOfRange(text.substr(0, static_cast<std::size_t>(end - text.data())));
+    const auto [end, error] = std::from_chars(rest.data(), rest.data() + rest.size(), value);
+    if (error == std::errc::invalid_argument) return std::nullopt;
+    const auto used = static_cast<std::size_t>(end - rest.data());
+    if (error == std::errc::result_out_of_range) value = outOfRange(rest.substr(0, used));
+    text = rest.substr(used);
     return negative ? -value : value;
 }
+
+std::int32_t readCInt(std::string_view text) { return takeCInt(text).value_or(0); }
+
+double readCReal(std::string_view text) { return takeCReal(text).value_or(0.0); }
 
 void appendInt(std::string& out, std::int32_t value, int width) {
     std::array<char, 16> digits{};
@@ -73,4 +84,4 @@ void appendFixed(std::string& out, double value, int width, int decimals) {
     appendPadded(out, digits.data(), result.ptr, width);
 }
 
-}  // namespace zastrings
+}  // namespace zafiles

@@ -1,7 +1,8 @@
-#include "layers/table_file.h"
+#include "files/replace_file.h"
 
 #include <cstdio>
 
+namespace zafiles {
 namespace {
 
 bool writeAll(const std::string& path, std::string_view bytes) {
@@ -14,9 +15,11 @@ bool writeAll(const std::string& path, std::string_view bytes) {
 
 }  // namespace
 
-bool zaReplaceFile(const std::string& path, std::string_view bytes) {
+bool replaceFile(const std::string& path, std::string_view bytes) {
     const std::string beside = path + ".new~";
     if (writeAll(beside, bytes) && std::rename(beside.c_str(), path.c_str()) == 0) return true;
     std::remove(beside.c_str());
     return false;
 }
+
+}  // namespace zafiles

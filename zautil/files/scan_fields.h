@@ -5,9 +5,11 @@
 #include <cstdint>
 #include <string_view>
 
-class ZaScan {
+namespace zafiles {
+
+class Scan {
 public:
-    explicit ZaScan(std::string_view text) : rest_(text) {}
+    explicit Scan(std::string_view text) : rest_(text) {}
 
     bool integer(std::int32_t& value);  // %d, saturating
     bool real(double& value);           // %f
@@ -18,8 +20,8 @@ public:
 
 private:
     void skipSpace();
-    // A sign, if any; true when it was '-'.
-    bool takeSign();
 
     std::string_view rest_;
 };
+
+}  // namespace zafiles

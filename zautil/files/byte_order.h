@@ -5,7 +5,7 @@
 #include <bit>
 #include <cstdint>
 
-namespace zastrings {
+namespace zafiles {
 
 inline std::uint32_t loadU32LE(const char* p) {
     const auto byte = [p](int i) { return static_cast<std::uint32_t>(static_cast<unsigned char>(p[i])); };
@@ -30,4 +30,4 @@ inline void storeF64LE(char* p, double value) {
     storeU32LE(p + 4, static_cast<std::uint32_t>(bits >> 32));
 }
 
-}  // namespace zastrings
+}  // namespace zafiles

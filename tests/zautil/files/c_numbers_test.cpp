@@ -1,0 +1,77 @@
+#include <cmath>
+#include <cstdint>
+
+#include <gtest/gtest.h>
+
+#include "files/c_numbers.h"
+#include "files/scan_fields.h"
+#include "files/text_rules.h"
+
+using namespace zafiles;
+
+TEST(CNumbers, ReadAsTheSuitesCConversions) {
+    EXPECT_EQ(readCInt("  123 "), 123);
+    EXPECT_EQ(readCInt("+12x"), 12);
+    EXPECT_EQ(readCInt("--5"), 0);
+    EXPECT_EQ(readCInt("-2147483648"), INT32_MIN);
+    EXPECT_EQ(readCInt("99999999999999999999999"), INT32_MAX);
+    EXPECT_EQ(readCInt("-99999999999"), INT32_MIN);
+
+    EXPECT_EQ(readCReal(" \t+.5"), 0.5);
+    EXPECT_EQ(readCReal("-7.5e2xyz"), -750.0);
+    EXPECT_EQ(readCReal("+-1"), 0.0);
+    EXPECT_EQ(readCReal("x1"), 0.0);
+    EXPECT_EQ(readCReal("-1e999"), -INFINITY);
+    EXPECT_EQ(readCReal("1e-999"), 0.0);
+}
+
+TEST(CNumbers, TakingANumberLeavesWhatFollowsAndNoNumberLeavesTheText) {
+    std::string_view text = " 12,-3.5e1 ,x";
+    EXPECT_EQ(takeCInt(text), 12);
+    EXPECT_EQ(text, ",-3.5e1 ,x");
+    text.remove_prefix(1);
+    EXPECT_EQ(takeCReal(text), -35.0);
+    EXPECT_EQ(text, " ,x");
+    text.remove_prefix(2);
+    EXPECT_FALSE(takeCInt(text));
+    EXPECT_FALSE(takeCReal(text));
+    EXPECT_EQ(text, "x");
+}
+
+TEST(Scan, ReadsTheSuitesScanfFormats) {
+    Scan scan("  7 , 0.35 ,0xFF00aa tail");
+    std::int32_t pen = 0;
+    double width = 0;
+    std::uint32_t colour = 0;
+    ASSERT_TRUE(scan.integer(pen) && scan.literal(',') && scan.real(width) && scan.literal(',') && scan.hex(colour));
+    EXPECT_EQ(pen, 7);
+    EXPECT_EQ(width, 0.35);
+    EXPECT_EQ(colour, 0xFF00AAu);
+    EXPECT_EQ(scan.rest(), " tail");
+    EXPECT_FALSE(scan.literal(','));
+
+    Scan negative("-1 ,-ff ,123456789");
+    EXPECT_TRUE(negative.integer(pen) && negative.literal(',') && negative.hex(colour) && negative.literal(','));
+    EXPECT_EQ(pen, -1);
+    EXPECT_EQ(colour, 0u - 0xFFu);  // strtoul negates in unsigned arithmetic
+    EXPECT_TRUE(negative.hex(colour));
+    EXPECT_EQ(colour, 0xFFFFFFFFu);  // and saturates first
+}
+
+TEST(TextRules, LettersAreAsciiAndEachTrimKeepsItsOwnRule) {
+    std::string text = "Road-ä 12";
+    upperInPlace(text);
+    EXPECT_EQ(text, "ROAD-ä 12");
+    EXPECT_EQ(lowerCased("KERB\xC4"), "kerb\xC4");  // the byte 0xC4 is no letter here
+    EXPECT_TRUE(isCSpace('\v') && isCSpace('\r') && !isCSpace('\0') && !isCSpace('\xA0'));
+
+    // A fixed-column name loses leading spaces and trailing control characters...
+    EXPECT_EQ(trimField("  ROAD \t\r"), "ROAD");
+    EXPECT_EQ(trimField("\tROAD"), "\tROAD");
+    // ...a code only its trailing spaces.
+    EXPECT_EQ(trimTrailingSpaces("  RD\t  "), "  RD\t");
+    EXPECT_EQ(trimTrailingSpaces("    "), "");
+
+    EXPECT_EQ(fontStem("RomanS.SHX"), "romans");
+    EXPECT_EQ(fontStem("txt"), "txt");
+}

@@ -1,0 +1,32 @@
+// The module's one set of text rules. Text is single-byte, as in the suite's
+// files: letters are the ASCII ones, never the locale's, so that a code or a
+// layer name compares the same on every machine.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace zafiles {
+
+// White space as the C library's isspace sees it in the "C" locale: space,
+// tab, line feed, vertical tab, form feed, carriage return.
+constexpr bool isCSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+
+constexpr char upperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+constexpr char lowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+void upperInPlace(std::string& text);
+void lowerInPlace(std::string& text);
+std::string lowerCased(std::string_view text);
+
+// Without leading spaces and without trailing characters of code 32 or
+// below: how the suite's fixed-column readers take a name.
+std::string_view trimField(std::string_view text);
+// Without trailing spaces only: a code keeps its tabs and its leading blanks.
+std::string_view trimTrailingSpaces(std::string_view text);
+
+// The text cut at its first '.', lower case: a font file's name ("Txt.shx")
+// as the style name it stands for ("txt").
+std::string fontStem(std::string_view name);
+
+}  // namespace zafiles
