@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "strings/byte_source.h"
+#include "files/byte_source.h"
 #include "strings/layer_map.h"
 #include "zcad/console.h"
 
@@ -35,7 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::span<const char> bytes(reinterpret_cast<const char*>(data + 1), size - 1);
 
     zastrings::LayerMap map;
-    zastrings::LineReader lines(zastrings::memorySource(bytes), 0);
+    zafiles::LineReader lines(zafiles::memorySource(bytes), 0);
     zastrings::readLayerMap(lines, "fuzz.map", rules, map);
     map.forEachInLookupOrder([](const zastrings::LayerMapEntry& entry) {
         if (entry.key.empty() || entry.key.size() > 19 || !clean(entry.layer)) __builtin_trap();

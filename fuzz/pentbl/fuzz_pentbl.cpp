@@ -10,7 +10,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The first three bytes are the colour asked for.
     std::uint32_t colour = 0;
     for (std::size_t i = 0; i < 3 && i < size; ++i) colour = (colour << 8) | data[i];
-    zastrings::LineReader lines(zastrings::memorySource(std::span<const char>(reinterpret_cast<const char*>(data), size)));
+    zafiles::LineReader lines(zafiles::memorySource(std::span<const char>(reinterpret_cast<const char*>(data), size)));
     ZaPen pen;
     pen.pen = -12345;
     const bool found = zaNearestPenIn(lines, colour, pen);

@@ -28,11 +28,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     zcad::test::resetHost();
     zcad::setOutputSink([](std::string_view) {});
     ZaPlotLayerTable table;
-    if (!table.read(zastrings::memorySource(std::span<const char>(kLayers.data(), kLayers.size())))) __builtin_trap();
+    if (!table.read(zafiles::memorySource(std::span<const char>(kLayers.data(), kLayers.size())))) __builtin_trap();
     // The first byte says whether the file is named as a 3D model.
     const bool model = size > 0 && (data[0] & 1);
     ZaPlotReader reader(table, model);
-    zastrings::LineReader lines(zastrings::memorySource(std::span<const char>(reinterpret_cast<const char*>(data), size)));
+    zafiles::LineReader lines(zafiles::memorySource(std::span<const char>(reinterpret_cast<const char*>(data), size)));
     ZaPlotProgress progress(stoppedClock);
     reader.read(lines, progress);
     if (zcad::test::sequenceOpen()) __builtin_trap();

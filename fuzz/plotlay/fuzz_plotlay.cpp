@@ -17,8 +17,8 @@ bool sameRow(const ZaPlotLayerRow& a, const ZaPlotLayerRow& b) {
            a.textLayer == b.textLayer && a.textStyle == b.textStyle;
 }
 
-std::unique_ptr<zastrings::ByteSource> bytes(std::string_view text) {
-    return zastrings::memorySource(std::span<const char>(text.data(), text.size()));
+std::unique_ptr<zafiles::ByteSource> bytes(std::string_view text) {
+    return zafiles::memorySource(std::span<const char>(text.data(), text.size()));
 }
 
 }  // namespace

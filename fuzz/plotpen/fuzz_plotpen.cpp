@@ -14,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static const bool quiet = (zcad::setOutputSink([](std::string_view) {}), true);
     (void)quiet;
     ZaPlotPenTable table;
-    table.read(zastrings::memorySource(std::span<const char>(reinterpret_cast<const char*>(data), size)));
+    table.read(zafiles::memorySource(std::span<const char>(reinterpret_cast<const char*>(data), size)));
     if (table.refused() && !table.rows().empty()) __builtin_trap();
     for (const ZaPlotPenRow& row : table.rows()) {
         std::string line;

@@ -3,23 +3,23 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "strings/line_reader.h"
+#include "files/line_reader.h"
 #include "strings/tr_reader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::span<const char> bytes(reinterpret_cast<const char*>(data), size);
 
     zastrings::TRReader reader;
-    if (reader.open(zastrings::memorySource(bytes), "fuzz.tr1")) {
+    if (reader.open(zafiles::memorySource(bytes), "fuzz.tr1")) {
         zastrings::StringRecord record;
         while (reader.next(record)) {
             if (record.text.size() > 16) __builtin_trap();
         }
     }
 
-    zastrings::LineReader lines(zastrings::memorySource(bytes), 0);
+    zafiles::LineReader lines(zafiles::memorySource(bytes), 0);
     while (const auto line = lines.next()) {
-        if (line->size() > zastrings::LineReader::kHeldLength) __builtin_trap();
+        if (line->size() > zafiles::LineReader::kHeldLength) __builtin_trap();
     }
     return 0;
 }

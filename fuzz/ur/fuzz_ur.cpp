@@ -8,7 +8,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     zastrings::URReader reader;
     const std::span<const char> bytes(reinterpret_cast<const char*>(data), size);
-    if (!reader.open(zastrings::memorySource(bytes))) return 0;
+    if (!reader.open(zafiles::memorySource(bytes))) return 0;
     zastrings::StringRecord record;
     std::int64_t records = 0;
     while (reader.next(record) == zastrings::URRead::Record) ++records;
