@@ -33,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const bool model = size > 0 && (data[0] & 1);
     ZaPlotReader reader(table, model);
     zafiles::LineReader lines(zafiles::memorySource(std::span<const char>(reinterpret_cast<const char*>(data), size)));
-    ZaPlotProgress progress(stoppedClock);
+    zaimport::ImportProgress progress(kZaPlotProgress, stoppedClock);
     reader.read(lines, progress);
     if (zcad::test::sequenceOpen()) __builtin_trap();
     if (reader.linesRead() < 0) __builtin_trap();

@@ -1,12 +1,10 @@
 #include "plot/pfin.h"
 
-#include <platform/dialog.h>
-#include <platform/file_dialog.h>
-
-#include <filesystem>
 #include <optional>
 
 #include "arx/acedads.h"
+#include "files/file_tests.h"
+#include "import/open_file_dialog.h"
 #include "plot/plot_file_filter.h"
 #include "plot/plot_import.h"
 #include "settings/current_job.h"
@@ -17,17 +15,11 @@ namespace {
 
 // The chosen path, or nothing when the dialog was cancelled.
 std::optional<std::string> choosePlotFile(const ZsAcEnviron& env) {
-    zplat::FileDialog dialog(true, {}, zaProposedPlotFile(env.job), OFN_FILEMUSTEXIST | OFN_HIDEREADONLY,
-                             kZaPlotFileFilter);
-    dialog.setTitle("Open ZARVO Plot File");
-    dialog.setInitialDir(zaWithSeparator(env.job.directory));
-    if (dialog.doModal() != zplat::IDOK) return std::nullopt;
-    return dialog.pathName();
-}
-
-bool isFile(const std::string& path) {
-    std::error_code error;
-    return std::filesystem::is_regular_file(path, error);
+    return zaimport::chooseFileToOpen({.title = "Open ZARVO Plot File",
+                                       .filter = kZaPlotFileFilter,
+                                       .directory = zaWithSeparator(env.job.directory),
+                                       .proposedName = zaProposedPlotFile(env.job),
+                                       .mustExist = true});
 }
 
 }  // namespace
@@ -46,7 +38,7 @@ void zaPFIN() {
         acutPrintf("\n*ImportPlotFile - Cancelled*\n");
         return;
     }
-    if (!isFile(*path)) {
+    if (!zafiles::isFile(*path)) {
         acutPrintf("\nThe selected plot file '%s' does not exist", path->c_str());
         return;
     }

@@ -1,24 +1,14 @@
 #include "plot/plot_import.h"
 
-#include <filesystem>
-
 #include "arx/acedads.h"
+#include "files/file_tests.h"
+#include "import/import_progress.h"
 #include "layers/layer_colouring.h"
 #include "layers/plot_layer_table.h"
-#include "plot/plot_progress.h"
 #include "plot/plot_reader.h"
 #include "plot/plot_summary.h"
 #include "settings/settings_record.h"
 #include "files/line_reader.h"
-
-namespace {
-
-bool isFile(const std::string& path) {
-    std::error_code error;
-    return std::filesystem::is_regular_file(path, error);
-}
-
-}  // namespace
 
 ZaPlotImport::ZaPlotImport() { ready_ = prepare(); }
 
@@ -27,11 +17,11 @@ bool ZaPlotImport::prepare() {
         acutPrintf("\nCould not find Zarvo installation directory.");
         return false;
     }
-    if (!isFile(env_.layPath)) {
+    if (!zafiles::isFile(env_.layPath)) {
         acutPrintf("\nThe Zarvo Software system file plot.lay does not exist.  Contact vendor");
         return false;
     }
-    if (!isFile(env_.penPath)) {
+    if (!zafiles::isFile(env_.penPath)) {
         acutPrintf("\nThe Zarvo Software system file plot.pen does not exist.  Contact vendor");
         return false;
     }
@@ -58,8 +48,8 @@ void ZaPlotImport::readPlotFile(const std::string& path) {
         acedCommandS(RTNONE);
         return;
     }
-    ZaPlotProgress progress;
-    progress.start();
+    zaimport::ImportProgress progress(kZaPlotProgress);
+    acutPrintf("\nStart line %d\n", 0);
     ZaPlotReader reader(table, zaIsModelPlotFile(path));
     {
         zafiles::LineReader lines(std::move(source));

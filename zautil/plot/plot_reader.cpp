@@ -23,12 +23,11 @@ ZaPlotReader::ZaPlotReader(ZaPlotLayerTable& table, bool modelFile) : table_(tab
     run_.reserve(kRunStartRoom);
 }
 
-void ZaPlotReader::read(zafiles::LineReader& lines, ZaPlotProgress& progress) {
+void ZaPlotReader::read(zafiles::LineReader& lines, zaimport::ImportProgress& progress) {
     while (const auto line = lines.next()) {
         progress.at(++lines_);
-        if (acedUsrBrk()) {
+        if (zaimport::userBrokeOff("plot file")) {
             broken_ = true;
-            acutPrintf("\n*Cancel*\nWARNING: User Abort: plot file partially loaded\n");
             break;
         }
         const std::int32_t type = layout_->integer(*line, ZaPlotField::Type);

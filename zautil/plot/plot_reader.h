@@ -8,10 +8,10 @@
 #include <string_view>
 #include <vector>
 
+#include "import/import_extents.h"
+#include "import/import_progress.h"
 #include "layers/plot_layer_table.h"
-#include "plot/plot_extents.h"
 #include "plot/plot_layout.h"
-#include "plot/plot_progress.h"
 #include "shell/entity_create.h"
 #include "files/line_reader.h"
 
@@ -29,6 +29,9 @@ enum ZaPlotRecord : std::int32_t {
     kZaPlotWide = 12,
 };
 
+// A line at growing intervals; only a slow report raises the limit.
+inline constexpr zaimport::ProgressStyle kZaPlotProgress{"\rAt line %lld\n", zaimport::Pacing::RaiseLimitWhenSlow};
+
 // Does the name say 3D (".m" and two more characters)? Only then does the
 // wide layout carry z for moves and draws.
 bool zaIsModelPlotFile(std::string_view path);
@@ -39,10 +42,10 @@ public:
     ZaPlotReader(ZaPlotLayerTable& table, bool modelFile);
 
     // Until record 0, the end of the file, or a user break.
-    void read(zafiles::LineReader& lines, ZaPlotProgress& progress);
+    void read(zafiles::LineReader& lines, zaimport::ImportProgress& progress);
 
     std::int64_t linesRead() const { return lines_; }
-    const ZaPlotExtents& extents() const { return extents_; }
+    const zaimport::ImportExtents& extents() const { return extents_; }
     bool threeD() const { return threeD_; }
     bool broken() const { return broken_; }
     // Records passed over for numbers that are not finite.
@@ -74,7 +77,7 @@ private:
     bool threeD_ = false;
     bool broken_ = false;
     ZaPoint current_{};
-    ZaPlotExtents extents_;
+    zaimport::ImportExtents extents_;
     std::vector<ZaPoint> run_;  // the last move point, then the draws
     bool runTruncated_ = false;
     std::string runLayer_;

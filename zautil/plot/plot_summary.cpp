@@ -1,21 +1,16 @@
 #include "plot/plot_summary.h"
 
-#include <cstdio>
-#include <string>
-
 #include "arx/acedads.h"
+#include "import/import_progress.h"
+#include "import/import_view.h"
 #include "plot/plot_reader.h"
 
 namespace {
 
-// "%13.3f,%13.3f", sized for any double.
-std::string corner(double x, double y) {
-    const int size = std::snprintf(nullptr, 0, "%13.3f,%13.3f", x, y);
-    std::string text(static_cast<std::size_t>(size) + 1, '\0');
-    std::snprintf(text.data(), text.size(), "%13.3f,%13.3f", x, y);
-    text.pop_back();
-    return text;
-}
+// A plot import is timed only when it took more than this.
+constexpr double kShortestTimedSeconds = 0.1;
+
+constexpr zaimport::ExtentsReport kPlotExtents{"\n\rEast  %13.3f   %13.3f\n", "\rNorth %13.3f   %13.3f\n\n", true};
 
 }  // namespace
 
@@ -33,19 +28,9 @@ void zaReportPlotTiming(std::int64_t lines, double seconds) {
     const auto n = static_cast<long long>(lines);
     acutPrintf("At %lld seconds %.2f \n", n, seconds);
     acutPrintf("\nImport %lld lines complete in %.2f seconds\n", n, seconds);
-    const long long rate = n >= 11 && seconds > 0.1 ? static_cast<long long>(static_cast<double>(n) / seconds) : -1;
-    if (rate > 0) acutPrintf("\nAt %lld lines per second\n", rate);
+    if (const auto rate = zaimport::importRate(lines, seconds, kShortestTimedSeconds)) {
+        acutPrintf("\nAt %lld lines per second\n", *rate);
+    }
 }
 
-void zaZoomToPlot(const ZaPlotExtents& extents) {
-    if (extents.flat()) {
-        acedCommandS(RTSTR, "zoom", RTSTR, "e", RTNONE);
-        return;
-    }
-    const std::string lower = corner(extents.minX, extents.minY);
-    const std::string upper = corner(extents.maxX, extents.maxY);
-    acutPrintf("\n\rEast  %13.3f   %13.3f\n", extents.minX, extents.maxX);
-    acutPrintf("\rNorth %13.3f   %13.3f\n\n", extents.minY, extents.maxY);
-    acedCommandS(RTSTR, "zoom", RTSTR, "w", RTSTR, lower.c_str(), RTSTR, upper.c_str(), RTNONE);
-    acedCommandS(RTNONE);
-}
+void zaZoomToPlot(const zaimport::ImportExtents& extents) { zaimport::zoomToImport(extents, kPlotExtents); }

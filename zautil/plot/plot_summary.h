@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "plot/plot_extents.h"
+#include "import/import_extents.h"
 
 class ZaPlotReader;
 
@@ -13,4 +13,4 @@ void zaReportPlotProblems(const ZaPlotReader& reader);
 // The time taken and, for files long enough to time, lines per second.
 void zaReportPlotTiming(std::int64_t lines, double seconds);
 // A window round the extents, or the drawing's extents when they make none.
-void zaZoomToPlot(const ZaPlotExtents& extents);
+void zaZoomToPlot(const zaimport::ImportExtents& extents);

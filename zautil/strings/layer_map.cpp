@@ -5,10 +5,10 @@
 #include <optional>
 
 #include "arx/acedads.h"
+#include "import/open_file_dialog.h"
 #include "shell/za_advice.h"
 #include "files/byte_source.h"
 #include "files/text_rules.h"
-#include "strings/import_file_dialog.h"
 
 namespace zastrings {
 namespace {
@@ -92,8 +92,8 @@ bool LoadLayerMapFile(int preference, const std::string& storedPath, const std::
                       const LayerNameRules& rules, LayerMap& map) {
     std::string path;
     if (preference == 1) {
-        const auto chosen =
-            chooseFileToOpen("Select a Layer Map File to use", "Layer Map Files (*.map )|*.map||", jobDirectory);
+        const auto chosen = zaimport::chooseFileToOpen("Select a Layer Map File to use",
+                                                       "Layer Map Files (*.map )|*.map||", jobDirectory);
         if (!chosen) return true;
         path = *chosen;
     } else if (preference == 2 || preference == 3) {

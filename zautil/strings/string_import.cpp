@@ -3,9 +3,10 @@
 #include <cstdlib>
 
 #include "arx/acedads.h"
+#include "import/import_progress.h"
+#include "import/layer_colouring.h"
 #include "settings/path_text.h"
 #include "settings/settings_record.h"
-#include "strings/import_progress.h"
 
 namespace zastrings {
 namespace {
@@ -20,6 +21,15 @@ ImportSettings importSettings(const ZaSettings& s) {
 std::string fallbackInstallDir() {
     const char* root = std::getenv("ZARVO_DRIVE_ROOT");
     return (root && *root ? zaWithSeparator(root) : std::string("/")) + "zarvo";
+}
+
+// Slot i of the created layers takes colour i of the sequence.
+void colourCreatedLayers(const std::vector<std::string>& created) {
+    zaimport::LayerColouring colouring;
+    for (std::size_t i = 0; i < created.size(); ++i) {
+        colouring.colour(created[i], i);
+        acutPrintf("  at %d\n", static_cast<int>(i));
+    }
 }
 
 }  // namespace
@@ -45,12 +55,14 @@ bool StringImport::loadLayerMap() {
                             map_);
 }
 
-void StringImport::finish(ExtentsReport report) {
+void StringImport::finish(const zaimport::ExtentsReport& report) {
     if (settings_.colourLayers) colourCreatedLayers(layers_.created());
-    showPointsAsCrosses();
-    zoomToImport(extents_, report);
+    zaimport::showPointsAsCrosses();
+    zaimport::zoomToImport(extents_, report);
 }
 
-std::int64_t StringImport::elapsedMilliseconds() const { return importClockMilliseconds() - started_; }
+double StringImport::elapsedSeconds() const {
+    return static_cast<double>(zaimport::monotonicMilliseconds() - started_) * 0.001;
+}
 
 }  // namespace zastrings

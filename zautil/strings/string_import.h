@@ -7,9 +7,9 @@
 #include <cstdint>
 #include <string>
 
+#include "import/import_extents.h"
+#include "import/import_view.h"
 #include "settings/za_env.h"
-#include "strings/import_extents.h"
-#include "strings/import_finish.h"
 #include "strings/import_layers.h"
 #include "strings/layer_map.h"
 #include "strings/layer_name_rules.h"
@@ -63,8 +63,10 @@ private:
     // on the drawing's current layer.
     const std::string& layerOf(const StringRecord& record);
     bool loadLayerMap();
-    void finish(ExtentsReport report);
-    std::int64_t elapsedMilliseconds() const;
+    // The created layers coloured, points shown as crosses, and the view
+    // on what was read.
+    void finish(const zaimport::ExtentsReport& report);
+    double elapsedSeconds() const;
 
     ZsAcEnviron environment_;
     std::string penPath_;
@@ -73,7 +75,7 @@ private:
     std::string lastError_;
     LayerMap map_;
     ImportLayers layers_;
-    ImportExtents extents_;
+    zaimport::ImportExtents extents_;
     std::int64_t started_ = 0;
 };
 

@@ -5,8 +5,8 @@
 #include <cstdio>
 
 #include "arx/acedads.h"
+#include "import/import_progress.h"
 #include "strings/import_entities.h"
-#include "strings/import_progress.h"
 #include "files/last_error.h"
 #include "strings/string_import.h"
 #include "strings/tr_reader.h"
@@ -34,6 +34,9 @@ __attribute__((format(printf, 1, 2))) std::string formatted(const char* format, 
 std::string entityFailure(const char* entity, const std::string& layer, const StringRecord& r) {
     return formatted("Error creating AutoCAD %s <%s>\n  x  %f  y  %f  z  %f", entity, layer.c_str(), r.x, r.y, r.z);
 }
+
+constexpr zaimport::ProgressStyle kTRProgress{"\r at record %lld \n", zaimport::Pacing::RaiseLimitEachReport};
+constexpr zaimport::ExtentsReport kTRExtents{"\nEast  %13.3f   %13.3f\n", "\nNorth %13.3f   %13.3f\n\n", false};
 
 }  // namespace
 
@@ -73,7 +76,7 @@ bool TRImport::fail(const std::string& text, Echo echo) {
 }
 
 const std::string& TRImport::layerOf(const StringRecord& record) {
-    import_.extents_.addTR(record.x, record.y);
+    import_.extents_.take(record.x, record.y);
     return import_.layerOf(record);
 }
 
@@ -110,7 +113,7 @@ bool TRImport::endGroup(const char* failure) {
 
 bool TRImport::run(TRReader& reader) {
     ImportEntities::discard();
-    ImportProgress progress(ProgressLine::GoodLine);
+    zaimport::ImportProgress progress(kTRProgress);
     StringRecord record;
     bool made = reader.next(record) && startGroup(record);
     while (made) {
@@ -118,7 +121,7 @@ bool TRImport::run(TRReader& reader) {
             made = endGroup("Error creating AutoCAD Polyline SEQEND entity\n");
             break;
         }
-        if (!progress.at(reader.goodLines())) {
+        if (progress.at(reader.goodLines()) && zaimport::userBrokeOff("UR file")) {
             ImportEntities::discard();
             break;
         }
@@ -132,7 +135,7 @@ bool TRImport::run(TRReader& reader) {
 }
 
 bool StringImport::importTR(const std::string& path) {
-    started_ = importClockMilliseconds();
+    started_ = zaimport::monotonicMilliseconds();
     TRReader reader;
     if (!reader.open(path)) {
         zafiles::setLastError(lastError_, reader.lastError());
@@ -153,9 +156,8 @@ bool StringImport::importTR(const std::string& path) {
     const std::int64_t bad = reader.badLines();
     reader.close();
 
-    finish(ExtentsReport::AfterZoom);
-    const std::int64_t elapsed = elapsedMilliseconds();
-    const double seconds = static_cast<double>(elapsed) * 0.001;
+    finish(kTRExtents);
+    const double seconds = elapsedSeconds();
     const std::string summary =
         bad == 0 ? formatted("\nPoints converted %lld   Time %8.2f seconds\n", static_cast<long long>(good), seconds)
                  : formatted("\nGood lines %lld bad lines %lld please check.   Time %8.2f seconds\n",
@@ -163,7 +165,7 @@ bool StringImport::importTR(const std::string& path) {
     // An entity that could not be made keeps its own text as the failure.
     if (made) zafiles::setLastError(lastError_, summary);
     acutPrintf("%s", summary.c_str());
-    if (const auto rate = importRate(good, elapsed)) acutPrintf("\rat %lld per second\n", *rate);
+    if (const auto rate = zaimport::importRate(good, seconds, 0.0)) acutPrintf("\rat %lld per second\n", *rate);
     acutPrintf("\nTR Completed %lld", static_cast<long long>(good));
     return made && good > 2;
 }

@@ -1,20 +1,16 @@
-#include <filesystem>
+#include <optional>
 #include <string>
 
 #include "arx/acedads.h"
+#include "files/file_tests.h"
+#include "import/open_file_dialog.h"
 #include "settings/current_job.h"
-#include "strings/import_file_dialog.h"
 #include "strings/string_import.h"
 #include "strings/string_import_commands.h"
 
 namespace {
 
 constexpr const char* kVersion = "V3.0.0  (Mar 2013)";
-
-bool exists(const std::string& path) {
-    std::error_code error;
-    return std::filesystem::exists(path, error);
-}
 
 // True for 3D; nothing when the question was cancelled.
 std::optional<bool> ask3D() {
@@ -34,16 +30,16 @@ void zaTRIN() {
     zastrings::StringImport import;
     acutPrintf("\nTRIN Import Version %s\n  %s", kVersion, import.currentJob().c_str());
     acutPrintf("\nplot.Pen name <%s>\n", import.penPath().c_str());
-    if (!exists(import.penPath())) {
+    if (!zafiles::isFile(import.penPath())) {
         acutPrintf("\nThe Zarvo Software system file '%s' does not exist.  Contact vendor", import.penPath().c_str());
         return;
     }
-    const auto path = zastrings::chooseFileToOpen(
+    const auto path = zaimport::chooseFileToOpen(
         "Open ZARVO Universal Transfer File",
         "Universal Transfer File (*.tr? )|*.tr?|Universal Transfer Model (*.tm? )|*.tm?|All files (*.*)|*.*||",
         import.jobDirectory());
     if (!path) return cancelled();
-    if (!exists(*path)) {
+    if (!zafiles::isFile(*path)) {
         acutPrintf("\nThe selected ascii string file '%s' does not exist", path->c_str());
         return;
     }

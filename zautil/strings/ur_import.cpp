@@ -1,9 +1,9 @@
 // The UR import: record after record, strings as polylines and lone points
 // as POINTs; a string of one record becomes a POINT too.
 #include "arx/acedads.h"
+#include "import/import_progress.h"
 #include "shell/za_advice.h"
 #include "strings/import_entities.h"
-#include "strings/import_progress.h"
 #include "files/last_error.h"
 #include "strings/string_import.h"
 #include "strings/ur_reader.h"
@@ -23,6 +23,9 @@ constexpr Failure kPolylineFails{"Cannot make POLYLINE",
                                  "Cannot make POLYLINE\nZarvo_AutoCAD creation sequence fails\n"};
 constexpr Failure kVertexFails{"Cannot make VERTEX", "Cannot make VERTEX\nZarvo_AutoCAD creation sequence fails\n"};
 constexpr Failure kSeqendFails{"Cannot make SEQEND", "Cannot make SEQEND\nZarvo_AutoCAD creation sequence fails\n"};
+
+constexpr zaimport::ProgressStyle kURProgress{"At record %lld\n", zaimport::Pacing::RaiseLimitEachReport};
+constexpr zaimport::ExtentsReport kURExtents{"\n\n\rEast  %13.3f   %13.3f\n", "\rNorth %13.3f   %13.3f\n\n", true};
 
 }  // namespace
 
@@ -78,7 +81,7 @@ bool URImport::endString() {
 bool URImport::draw(const StringRecord& record) {
     const ImportPoint at{record.x, record.y, record.z};
     const std::int32_t number = record.stringNumber;
-    import_.extents_.addUR(record.x, record.y);
+    import_.extents_.takeLowerFirst(record.x, record.y);
     const bool ended = !stringOpen_ || (number != 0 && number == previousNumber_) || endString();
     previousNumber_ = number;
     // A record after a string that could not be ended is drawn on its own.
@@ -108,14 +111,14 @@ bool URImport::run(const std::string& path) {
         zafiles::setLastError(import_.lastError_, reader.lastError());
         return false;
     }
-    ImportProgress progress(ProgressLine::Record);
+    zaimport::ImportProgress progress(kURProgress);
     StringRecord record;
     std::int64_t records = 0;
     bool going = true;
     while (going && records < reader.recordCount()) {
         // A break drops the string being built and stops there: the record
         // in hand belongs to what was dropped as often as not.
-        if (!progress.at(records)) {
+        if (progress.at(records) && zaimport::userBrokeOff("UR file")) {
             zafiles::setLastError(import_.lastError_, "User impatient. \nCancelling command...\n");
             discardString();
             going = false;
@@ -131,17 +134,16 @@ bool URImport::run(const std::string& path) {
     if (stringOpen_) going = endString();
     if (!going) acutPrintf("\rAborting caused by \" %s \"\n", import_.lastError_.c_str());
 
-    import_.finish(ExtentsReport::BeforeZoom);
-    const std::int64_t elapsed = import_.elapsedMilliseconds();
-    acutPrintf("\nURIN at end of file at %lld in %.2f seconds", static_cast<long long>(records),
-               static_cast<double>(elapsed) * 0.001);
-    if (const auto rate = importRate(records, elapsed)) acutPrintf(" at %lld per second.", *rate);
+    import_.finish(kURExtents);
+    const double seconds = import_.elapsedSeconds();
+    acutPrintf("\nURIN at end of file at %lld in %.2f seconds", static_cast<long long>(records), seconds);
+    if (const auto rate = zaimport::importRate(records, seconds, 0.0)) acutPrintf(" at %lld per second.", *rate);
     acutPrintf("\n");
     return true;
 }
 
 bool StringImport::importUR(const std::string& path) {
-    started_ = importClockMilliseconds();
+    started_ = zaimport::monotonicMilliseconds();
     if (!loadLayerMap()) {
         acutPrintf(
             "\nSettings did not provide any layer map file for plot code mapping!\n\rDirectly use plot code as layer "

@@ -1,10 +1,10 @@
 #include <platform/message_box.h>
 
 #include "arx/acedads.h"
+#include "import/open_file_dialog.h"
 #include "settings/current_job.h"
 #include "settings/job_path.h"
 #include "shell/za_advice.h"
-#include "strings/import_file_dialog.h"
 #include "strings/string_import.h"
 #include "strings/string_import_commands.h"
 
@@ -20,7 +20,7 @@ void zaURIN() {
     zastrings::StringImport import;
     acutPrintf("\n\"URIN UR Import Version %s\"\n", kVersion);
     acutPrintf("Current Zarvo job  \"%s\" \n", import.currentJob().c_str());
-    auto path = zastrings::chooseFileToOpen("Open Zarvo UR File", "Zarvo UR File (*.ur?)|*.ur?||", import.jobDirectory());
+    auto path = zaimport::chooseFileToOpen("Open Zarvo UR File", "Zarvo UR File (*.ur?)|*.ur?||", import.jobDirectory());
     if (!path) return;
     if (!UpdateJobName(&*path, "ur", false)) {
         zaAdviceMessage("Invalid file selected must be a ur file.. aborting ");

@@ -1,7 +1,7 @@
 #include <string>
 #include <vector>
 
-#include "layers/colour_sequence.h"
+#include "import/colour_sequence.h"
 #include "layers/layer_colouring.h"
 #include "zarvo_fixture.h"
 

@@ -51,7 +51,7 @@ TEST_F(Pfin, ImportsColoursSummarisesAndZooms) {
     EXPECT_EQ(storedTypes(), "POLYLINE VERTEX VERTEX VERTEX SEQEND TEXT ");
     const std::string opening = "\nThe selected plot file is " + plot + ".\nplot lay file " + install_ +
                                 "plot.lay \nplot pen file " + install_ + "plot.pen \nLoading file " + install_ +
-                                "plot.lay \n\nStart line 0\n";
+                                "plot.lay \n\nStart line 0\n\rAt line 1\n";
     EXPECT_EQ(out.substr(0, opening.size()), opening);
     EXPECT_NE(out.find("\nNumber of lines read 8 \n\nNumber of layers 3\n"), std::string::npos);
     EXPECT_NE(out.find("\nImport 8 lines complete in "), std::string::npos);

@@ -28,7 +28,7 @@ protected:
         EXPECT_TRUE(table_.read(zafiles::memorySource(std::span<const char>(lay.data(), lay.size()))));
         reader_.emplace(table_, zaIsModelPlotFile(name));
         zafiles::LineReader lines(zafiles::memorySource(std::span<const char>(plot.data(), plot.size())));
-        ZaPlotProgress progress(noTime);
+        zaimport::ImportProgress progress(kZaPlotProgress, noTime);
         reader_->read(lines, progress);
         return *reader_;
     }

@@ -1,4 +1,4 @@
-#include "layers/colour_sequence.h"
+#include "import/colour_sequence.h"
 
 const std::array<int, kZaLayerColourCount> zaLayerColourSequence = {
     1, 151, 7, 9, 242, 94, 5, 161, 40, 33, 233, 215, 232, 241, 240, 242,
