@@ -122,9 +122,9 @@ void ZaPlotReader::draw(std::string_view line) {
 }
 
 void ZaPlotReader::endRun() {
-    if (run_.size() == 2) zaMakeLine(run_[0].data(), run_[1].data(), runLayer_.c_str(), 0.0);
-    const bool made = run_.size() < 3 ||
-                      (threeD_ ? zaMake3DPolyline(run_, runLayer_.c_str()) : zaMakePolyline(run_, runLayer_.c_str()));
+    // A line the host refuses is passed over, as every command passes them.
+    if (run_.size() == 2) shapes_.line(run_[0], run_[1], runLayer_);
+    const bool made = run_.size() < 3 || shapes_.polyline(run_, runLayer_, threeD_);
     if (!made && refused()) {
         acutPrintf("\nCould not make a polyline of %d vertices on layer '%s' at line %lld\n",
                    static_cast<int>(run_.size()), runLayer_.c_str(), static_cast<long long>(lines_));

@@ -12,7 +12,7 @@
 #include "import/import_progress.h"
 #include "layers/plot_layer_table.h"
 #include "plot/plot_layout.h"
-#include "shell/entity_create.h"
+#include "shell/entity_maker.h"
 #include "files/line_reader.h"
 
 // Record types of the plot file; any other is passed over.
@@ -72,6 +72,7 @@ private:
     static constexpr std::int64_t kRefusalsShown = 10;
 
     ZaPlotLayerTable& table_;
+    ZaEntityMaker shapes_;
     const ZaPlotLayout* layout_ = &kZaNarrowPlotLayout;
     bool modelFile_;
     bool threeD_ = false;

@@ -92,8 +92,7 @@ void ZaPlotReader::circle(std::string_view line) {
         ++skipped_;
         return;
     }
-    const ads_point centre = {x, y, 0.0};
-    zaMakeCircle(centre, radius, table_.lineLayer().c_str(), 0.0);
+    shapes_.circle({x, y, 0.0}, radius, table_.lineLayer());
     extents_.take(x, y);
     table_.markUsedByLines();
 }
@@ -108,8 +107,7 @@ void ZaPlotReader::arc(std::string_view line) {
         ++skipped_;
         return;
     }
-    const ads_point centre = {x, y, 0.0};
-    zaMakeArc(centre, radius, start, end, table_.lineLayer().c_str(), 0.0);
+    shapes_.arc({x, y, 0.0}, radius, start, end, table_.lineLayer());
     extents_.take(x, y);
     table_.markUsedByLines();
 }

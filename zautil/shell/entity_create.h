@@ -1,22 +1,19 @@
-// The one gate through which entity lists enter the drawing, and the builders
-// for the plain entity kinds the commands draw.
+// The module's named entity builders, each for one entity: the list goes
+// through the gate (shell/entity_gate.h). A command that draws many keeps
+// a ZaEntityMaker instead (shell/entity_maker.h).
 #pragma once
 
-#include <array>
 #include <span>
 
 #include "arx/adsdef.h"
+#include "shell/entity_maker.h"
 
-// x, y, z in drawing units; a vector of these is a contiguous run of triples.
-using ZaPoint = std::array<double, 3>;
-
-// Hands the list to the host and releases it in every case. True when the
-// host made the entity (or accepted the sequence element).
+// Hands the list to the host and releases it in every case. False for a
+// missing list; else true when the host made the entity (or accepted the
+// sequence element).
 bool zaCreateEntity(resbuf* list);
 
-// POLYLINE, VERTEX..., SEQEND. A first point repeated (in x and y) at the end
-// closes the polyline instead of being written again. Fewer than two points
-// are refused; a failure part-way leaves no open sequence behind.
+// As ZaEntityMaker::polyline.
 bool zaMakePolyline(std::span<const ZaPoint> points, const char* layer);
 bool zaMake3DPolyline(std::span<const ZaPoint> points, const char* layer);
 

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "arx/acedads.h"
+#include "shell/entity_create.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "arx/adsdef.h"
-#include "shell/entity_create.h"
+#include "shell/entity_maker.h"
 
 // Mode: horizontal part times ten plus vertical part. Horizontal 0, 1, 2 is
 // left, centre, right; vertical 0, 1, 2 is baseline, middle, top. So 0 is

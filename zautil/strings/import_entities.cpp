@@ -1,92 +1,59 @@
 #include "strings/import_entities.h"
 
-#include <algorithm>
-#include <cstring>
-
 #include "arx/acedads.h"
 
 namespace zastrings {
 namespace {
 
-// Every group 8 is built with room for any layer name an import derives
-// (a map value keeps at most 127 characters), so names are copied in.
-constexpr std::size_t kLayerRoom = 255;
+// Room for any layer name an import derives: a map value keeps at most 127
+// characters, a code far fewer.
+const std::string kLayerRoom(127, ' ');
+constexpr ads_point kOrigin = {0, 0, 0};
 
-resbuf* groupOf(resbuf* list, int code) {
-    while (list && list->restype != code) list = list->rbnext;
+// The type, then group 8 when layers are wanted, then the rest.
+resbuf* build(const char* type, bool withLayer, resbuf* rest) {
+    resbuf* list = withLayer ? acutBuildList(RTDXF0, type, 8, kLayerRoom.c_str(), 0) : acutBuildList(RTDXF0, type, 0);
+    if (!list) {
+        acutRelRb(rest);
+        return nullptr;
+    }
+    resbuf* last = list;
+    while (last->rbnext) last = last->rbnext;
+    last->rbnext = rest;
     return list;
 }
 
-// The list's groups in order, with group 8 only when layers are wanted.
-resbuf* build(const char* type, bool withLayer) {
-    const std::string room(kLayerRoom, ' ');
-    return withLayer ? acutBuildList(RTDXF0, type, 8, room.c_str(), 0) : acutBuildList(RTDXF0, type, 0);
-}
-
-void append(resbuf* list, resbuf* tail) {
-    if (!list) {
-        acutRelRb(tail);
-        return;
-    }
-    while (list->rbnext) list = list->rbnext;
-    list->rbnext = tail;
+resbuf* header(const ImportEntityStyle& style) {
+    const short flags = style.polyline3D ? 8 : 0;
+    if (!style.headerAtFirstPoint) return acutBuildList(66, 1, 10, kOrigin, 70, flags, 0);
+    if (style.polyline3D) return acutBuildList(66, 1, 70, flags, 0);
+    return acutBuildList(10, kOrigin, 66, 1, 70, flags, 0);
 }
 
 }  // namespace
 
-ImportEntities::ImportEntities(const ImportEntityStyle& style) {
-    const ads_point origin = {0, 0, 0};
-    resbuf* point = build("POINT", style.withLayers);
-    append(point, acutBuildList(10, origin, 0));
-    point_ = keep(point);
+ImportEntities::ImportEntities(const ImportEntityStyle& style)
+    : headerAtFirstPoint_(style.headerAtFirstPoint),
+      point_(build("POINT", style.withLayers, acutBuildList(10, kOrigin, 0))),
+      polyline_(build("POLYLINE", style.withLayers, header(style))),
+      vertex_(build("VERTEX", style.withLayers, acutBuildList(10, kOrigin, 70, style.polyline3D ? 32 : 0, 0))),
+      seqend_(build("SEQEND", style.withLayers, nullptr)) {}
 
-    resbuf* polyline = build("POLYLINE", style.withLayers);
-    const short flags = style.polyline3D ? 8 : 0;
-    if (!style.headerAtFirstPoint) {
-        append(polyline, acutBuildList(66, 1, 10, origin, 70, flags, 0));
-    } else if (style.polyline3D) {
-        append(polyline, acutBuildList(66, 1, 70, flags, 0));
-    } else {
-        append(polyline, acutBuildList(10, origin, 66, 1, 70, flags, 0));
-    }
-    polyline_ = keep(polyline);
-    // The header of a UR string stays at the origin.
-    if (!style.headerAtFirstPoint) polyline_.point = nullptr;
-
-    resbuf* vertex = build("VERTEX", style.withLayers);
-    append(vertex, acutBuildList(10, origin, 70, style.polyline3D ? 32 : 0, 0));
-    vertex_ = keep(vertex);
-
-    seqend_ = keep(build("SEQEND", style.withLayers));
+bool ImportEntities::point(const ImportPoint& at, const std::string& layer) {
+    return point_.text(8, layer).point(10, at.data()).make();
 }
-
-ImportEntities::~ImportEntities() {
-    for (const Kept* kept : {&point_, &polyline_, &vertex_, &seqend_}) acutRelRb(kept->list);
-}
-
-ImportEntities::Kept ImportEntities::keep(resbuf* list) { return {list, groupOf(list, 8), groupOf(list, 10)}; }
-
-bool ImportEntities::make(const Kept& kept, const std::string& layer, const ImportPoint* at) {
-    if (!kept.list) return false;
-    if (kept.layer) {
-        const std::size_t size = std::min(layer.size(), kLayerRoom);
-        std::memcpy(kept.layer->resval.rstring, layer.data(), size);
-        kept.layer->resval.rstring[size] = '\0';
-    }
-    if (kept.point && at) std::copy(at->begin(), at->end(), kept.point->resval.rpoint);
-    return acdbEntMake(kept.list) == RTNORM;
-}
-
-bool ImportEntities::point(const ImportPoint& at, const std::string& layer) { return make(point_, layer, &at); }
 
 bool ImportEntities::polyline(const ImportPoint& first, const std::string& layer) {
-    return make(polyline_, layer, &first);
+    polyline_.text(8, layer);
+    // The header of a UR string stays at the origin.
+    if (headerAtFirstPoint_) polyline_.point(10, first.data());
+    return polyline_.make();
 }
 
-bool ImportEntities::vertex(const ImportPoint& at, const std::string& layer) { return make(vertex_, layer, &at); }
+bool ImportEntities::vertex(const ImportPoint& at, const std::string& layer) {
+    return vertex_.text(8, layer).point(10, at.data()).make();
+}
 
-bool ImportEntities::seqend(const std::string& layer) { return make(seqend_, layer, nullptr); }
-
-void ImportEntities::discard() { acdbEntMake(nullptr); }
+bool ImportEntities::seqend(const std::string& layer) { return seqend_.text(8, layer).make(); }
 
 }  // namespace zastrings

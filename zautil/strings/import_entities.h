@@ -1,12 +1,12 @@
-// The entities of a string import, made through the host from lists kept
-// for the whole import and rewritten in place: a million records cost no
-// list building at all.
+// The entities of a string import, made through the entity gate from lists
+// kept for the whole import and rewritten in place: a million records cost
+// no list building at all.
 #pragma once
 
 #include <array>
 #include <string>
 
-#include "arx/adsdef.h"
+#include "shell/entity_gate.h"
 
 namespace zastrings {
 
@@ -23,9 +23,6 @@ struct ImportEntityStyle {
 class ImportEntities {
 public:
     explicit ImportEntities(const ImportEntityStyle& style);
-    ImportEntities(const ImportEntities&) = delete;
-    ImportEntities& operator=(const ImportEntities&) = delete;
-    ~ImportEntities();
 
     // Each is true when the host made the entity or took the element.
     bool point(const ImportPoint& at, const std::string& layer);
@@ -34,22 +31,14 @@ public:
     bool seqend(const std::string& layer);
 
     // Drops whatever polyline the host holds open.
-    static void discard();
+    static void discard() { zaCancelSequence(); }
 
 private:
-    struct Kept {
-        resbuf* list = nullptr;
-        resbuf* layer = nullptr;  // the group 8 element, when there is one
-        resbuf* point = nullptr;  // the group 10 element, when there is one
-    };
-
-    static Kept keep(resbuf* list);
-    static bool make(const Kept& kept, const std::string& layer, const ImportPoint* at);
-
-    Kept point_;
-    Kept polyline_;
-    Kept vertex_;
-    Kept seqend_;
+    bool headerAtFirstPoint_;
+    ZaEntityList point_;
+    ZaEntityList polyline_;
+    ZaEntityList vertex_;
+    ZaEntityList seqend_;
 };
 
 }  // namespace zastrings

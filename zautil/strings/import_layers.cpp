@@ -1,8 +1,8 @@
 #include "strings/import_layers.h"
 
 #include "arx/acedads.h"
-#include "arx/dbtables.h"
 #include "files/text_rules.h"
+#include "shell/layer_create.h"
 
 namespace zastrings {
 namespace {
@@ -10,24 +10,6 @@ namespace {
 // Enough for any run of codes; a file of more distinct names than this is
 // still right, only slower, as the cache starts again.
 constexpr std::size_t kCacheLimit = 4096;
-
-// True when the layer was added.
-bool addLayer(const std::string& name) {
-    AcDbLayerTable* table = nullptr;
-    if (acdbHostApplicationServices()->workingDatabase()->getLayerTable(table, AcDb::kForWrite) != Acad::eOk) {
-        acutPrintf("error creating layer\n");
-        return false;
-    }
-    bool added = false;
-    if (!table->has(name.c_str())) {
-        auto* record = new AcDbLayerTableRecord;
-        record->setName(name.c_str());
-        added = table->add(record) == Acad::eOk;
-        record->close();
-    }
-    table->close();
-    return added;
-}
 
 }  // namespace
 
@@ -61,8 +43,9 @@ const std::string& ImportLayers::derive() {
 void ImportLayers::create(const std::string& name) {
     // NUL names the null device where the suite runs: never a layer of ours.
     if (name == "NUL") return;
-    if (!addLayer(name)) return;
-    if (created_.size() < kCreatedSlots) created_.push_back(name);
+    const ZaLayerMade made = zaEnsureLayer(name);
+    if (made == ZaLayerMade::Refused) acutPrintf("error creating layer\n");
+    if (made == ZaLayerMade::Added && created_.size() < kCreatedSlots) created_.push_back(name);
 }
 
 }  // namespace zastrings

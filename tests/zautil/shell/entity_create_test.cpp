@@ -3,7 +3,6 @@
 #include "drawn.h"
 #include "host_fixture.h"
 #include "shell/entity_create.h"
-#include "shell/entity_dump.h"
 
 namespace {
 
@@ -75,13 +74,6 @@ TEST_F(SimpleEntities, CarryTheirGeometryLayerAndThickness) {
     EXPECT_EQ(drawn[1].real(50), 0.25);  // radians pass through untouched
     EXPECT_EQ(drawn[1].real(51), 4.0);
     EXPECT_EQ(drawn[2].real(40), 7);
-}
-
-TEST(EntityDump, SpellsEachGroupByItsKind) {
-    const ads_point p = {1.5, -2, 0};
-    resbuf* list = acutBuildList(RTDXF0, "line", 8, "Roads", 10, p, 39, 0.25, 70, 32, 0);
-    EXPECT_EQ(zaDumpList(list), "((5020 . \"line\") (8 . \"Roads\") (10 1.5 -2 0) (39 . 0.25) (70 . 32))");
-    acutRelRb(list);
 }
 
 }  // namespace

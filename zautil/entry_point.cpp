@@ -8,11 +8,9 @@
 #include "settings/settings_record.h"
 #include "settings/settings_store.h"
 #include "settings/short_name_rule.h"
-#include "shell/command_table.h"
+#include "command_table.h"
 
 namespace {
-
-bool ribbonLoaded = false;
 
 AcEdCommandStack* commandStack() {
     AcRxObject* entry = acrxSysRegistry()->at("ACAD_REGISTERED_COMMANDS");
@@ -46,7 +44,6 @@ void zaInitApp() {
     acDocManagerPtr()->pushResourceHandle(nullptr);
     if (zaLoadDefaults()) {
         zaSetShortNameRuleSource([] { return zaSettings().restrictFileNameLength; });
-        ribbonLoaded = false;
         registerCommands();
         acutPrintf("\nSetting up Zarvo AutoCAD Interface Commands\n");
     }
@@ -55,7 +52,7 @@ void zaInitApp() {
 
 }  // namespace
 
-extern "C" __attribute__((visibility("default"))) int acrxGetApiVersion() { return 0x00140000; }
+extern "C" __attribute__((visibility("default"))) int acrxGetApiVersion() { return kHostApiVersion; }
 
 extern "C" __attribute__((visibility("default"))) AcRx::AppRetCode acrxEntryPoint(AcRx::AppMsgCode message,
                                                                                   void* appId) {

@@ -1,3 +1,0 @@
-#include "za_trace.h"
-
-void zaTrace(const char*) {}
