@@ -115,7 +115,7 @@ bool generateURFile(const std::string& path, const StringFileShape& shape, std::
         return written;
     });
     written = written && writer.finish();
-    if (!written) error = writer.adviceText();
+    if (!written) error = writer.lastError() + ": " + writer.failureReason();
     return written;
 }
 
@@ -127,7 +127,7 @@ bool generateTRFile(const std::string& path, const StringFileShape& shape, std::
         return written;
     });
     written = written && writer.close();
-    if (!written) error = writer.adviceText();
+    if (!written) error = writer.lastError() + ": " + writer.failureReason();
     return written;
 }
 

@@ -36,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     zastrings::LayerMap map;
     zafiles::LineReader lines(zafiles::memorySource(bytes), 0);
-    zastrings::readLayerMap(lines, "fuzz.map", rules, map);
+    zastrings::readLayerMap(lines, rules, map);
     map.forEachInLookupOrder([](const zastrings::LayerMapEntry& entry) {
         if (entry.key.empty() || entry.key.size() > 19 || !clean(entry.layer)) __builtin_trap();
     });

@@ -81,22 +81,22 @@ void ZaPlotLayerTable::findByCodes() {
     textStyle_ = row.textStyle;
 }
 
-int ZaPlotLayerTable::findOrAddByName(std::string_view layerName, ZaLayerKind kind, const char* textStyle) {
+bool ZaPlotLayerTable::findOrAddByName(std::string_view layerName, ZaLayerKind kind, const char* textStyle) {
     const std::string& currentName = kind == ZaLayerKind::Line ? lineLayer_ : textLayer_;
-    if (currentName == layerName) return 0;
-    if (!loaded_) return 0;
+    if (currentName == layerName) return false;
+    if (!loaded_) return false;
     const auto hit = std::find_if(rows_.begin(), rows_.end(),
                                   [&](const ZaPlotLayerRow& row) { return nameOfKind(row, kind) == layerName; });
     if (hit == rows_.end()) return addRow(layerName, textStyle);
     makeCurrent(static_cast<std::size_t>(hit - rows_.begin()));
-    return 1;
+    return true;
 }
 
-int ZaPlotLayerTable::addRow(std::string_view layerName, const char* textStyle) {
+bool ZaPlotLayerTable::addRow(std::string_view layerName, const char* textStyle) {
     if (rows_.size() >= kZaPlotLayerMaxRows) {
         acutPrintf("\nLayer table '%s' holds %d rows: layer '%s' not added\n", path_.c_str(),
                    static_cast<int>(kZaPlotLayerMaxRows), nameOf(layerName).c_str());
-        return 0;
+        return false;
     }
     std::int32_t largest = 0;
     for (const ZaPlotLayerRow& row : rows_) largest = std::max(largest, row.layerCode);
@@ -109,7 +109,7 @@ int ZaPlotLayerTable::addRow(std::string_view layerName, const char* textStyle) 
     rows_.push_back(std::move(row));
     modified_ = true;
     makeCurrent(rows_.size() - 1);
-    return 1;
+    return true;
 }
 
 bool ZaPlotLayerTable::save() {

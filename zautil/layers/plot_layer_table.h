@@ -37,12 +37,12 @@ public:
     // The last row matching the codes becomes current. No match: no row is
     // current and the names stay as they were.
     void findByCodes();
-    // 0 when the name is already current (or the table is not loaded), 1
-    // when a row was found or added and became current.
-    int findOrAddByName(std::string_view layerName, ZaLayerKind kind, const char* textStyle = nullptr);
+    // False when the name is already current (or the table is not loaded);
+    // true when a row was found or added and became current.
+    bool findOrAddByName(std::string_view layerName, ZaLayerKind kind, const char* textStyle = nullptr);
     // A new row: the next layer code, any pen and line type, the name for
-    // both layers. 0 when the table already holds its 300 rows.
-    int addRow(std::string_view layerName, const char* textStyle = nullptr);
+    // both layers. False when the table already holds its 300 rows.
+    bool addRow(std::string_view layerName, const char* textStyle = nullptr);
     // Rewrites plot.lay when rows were added; false when that failed.
     bool save();
 

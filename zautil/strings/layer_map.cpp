@@ -5,9 +5,6 @@
 #include <optional>
 
 #include "arx/acedads.h"
-#include "import/open_file_dialog.h"
-#include "shell/za_advice.h"
-#include "files/byte_source.h"
 #include "files/text_rules.h"
 
 namespace zastrings {
@@ -52,62 +49,32 @@ const std::string* LayerMap::find(const std::string& lowerName) const {
     return nullptr;
 }
 
-bool readLayerMap(zafiles::LineReader& lines, const std::string& path, const LayerNameRules& rules, LayerMap& map) {
-    acutPrintf("Zarvo Layer look up map:\n");
+LayerMapRead readLayerMap(zafiles::LineReader& lines, const LayerNameRules& rules, LayerMap& map, LineEcho echo) {
     // Lines are taken as a text-mode read gives them, ended by a line feed,
-    // so none is empty: the value runs to the line's end and the echo of
-    // each line ends it.
+    // so none is empty: the value runs to the line's end.
     std::string line;
     std::string layer;
     int number = 0;
     for (auto text = lines.next(); text; text = lines.next(), ++number) {
         line.assign(*text);
         line += '\n';
-        if (skipped(line)) {
-            acutPrintf("skip 1");
-        } else if (const auto key = keyOf(line); !key) {
-            acutPrintf("scanf fails");
-        } else {
+        // Comments and lines without a key are passed over.
+        const auto key = skipped(line) ? std::nullopt : keyOf(line);
+        if (key) {
             const std::string_view value = valueOf(line, rules.maximumSize);
-            if (value.empty()) {
-                acutPrintf("ERROR: file: \"%s\": line %d: Bad layer map file line\n", path.c_str(), number);
-                return false;
-            }
+            if (value.empty()) return {LayerMapRead::Outcome::BadLine, number};
             cleanMapValue(value, rules, layer);
             try {
                 std::string lowerKey(*key);
                 zafiles::lowerInPlace(lowerKey);
                 map.add(std::move(lowerKey), layer);
             } catch (const std::bad_alloc&) {
-                zaAdviceMessage("Out of memory\nZarvo_AutoCAD code error\n");
-                return false;
+                return {LayerMapRead::Outcome::OutOfMemory, number};
             }
         }
-        acutPrintf("1 %d  %s", number, line.c_str());
+        if (echo) echo(number, line);
     }
-    return true;
-}
-
-bool LoadLayerMapFile(int preference, const std::string& storedPath, const std::string& jobDirectory,
-                      const LayerNameRules& rules, LayerMap& map) {
-    std::string path;
-    if (preference == 1) {
-        const auto chosen = zaimport::chooseFileToOpen("Select a Layer Map File to use",
-                                                       "Layer Map Files (*.map )|*.map||", jobDirectory);
-        if (!chosen) return true;
-        path = *chosen;
-    } else if (preference == 2 || preference == 3) {
-        path = storedPath;
-    } else {
-        return false;
-    }
-    auto source = zafiles::openFileSource(path);
-    if (!source) {
-        zaAdviceMessage("Cannot open layer control file\nZarvo_AutoCAD layer lookup fails");
-        return false;
-    }
-    zafiles::LineReader lines(std::move(source));
-    return readLayerMap(lines, path, rules, map);
+    return {LayerMapRead::Outcome::Read, number};
 }
 
 }  // namespace zastrings

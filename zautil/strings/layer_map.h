@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "strings/layer_name_rules.h"
 #include "files/line_reader.h"
+#include "strings/layer_name_rules.h"
 
 namespace zastrings {
 
@@ -38,13 +38,27 @@ private:
     std::vector<LayerMapEntry> entries_;  // in file order
 };
 
-// Reads map lines, printing each as it goes. Stops with false at a line
-// whose value is missing; the entries before it stay in the map.
-bool readLayerMap(zafiles::LineReader& lines, const std::string& path, const LayerNameRules& rules, LayerMap& map);
+struct LayerMapRead {
+    enum class Outcome {
+        Read,
+        BadLine,      // a key without a value within the maximum size
+        OutOfMemory,
+    };
+    Outcome outcome = Outcome::Read;
+    int line = 0;  // where reading stopped, counted from 0
+};
 
-// Reads the map file that the map preference chooses: 0 none (false), 1
-// asked for with a file dialog starting in the job's directory (a cancel is
-// no map, but true), 2 or 3 the stored path.
+// Called with each line read and taken (or passed over), before the next.
+using LineEcho = void (*)(int number, const std::string& line);
+
+// Reads map lines until the end or a bad line; the entries before a bad
+// line stay in the map.
+LayerMapRead readLayerMap(zafiles::LineReader& lines, const LayerNameRules& rules, LayerMap& map,
+                          LineEcho echo = nullptr);
+
+// Reads the map file that the map preference chooses, telling the user
+// what it reads: 0 none (false), 1 asked for with a file dialog starting in
+// the job's directory (a cancel is no map, but true), 2 or 3 the stored path.
 bool LoadLayerMapFile(int preference, const std::string& storedPath, const std::string& jobDirectory,
                       const LayerNameRules& rules, LayerMap& map);
 

@@ -5,9 +5,9 @@
 #include <cstdio>
 
 #include "arx/acedads.h"
+#include "files/last_error.h"
 #include "import/import_progress.h"
 #include "strings/import_entities.h"
-#include "files/last_error.h"
 #include "strings/string_import.h"
 #include "strings/tr_reader.h"
 
@@ -37,6 +37,24 @@ std::string entityFailure(const char* entity, const std::string& layer, const St
 
 constexpr zaimport::ProgressStyle kTRProgress{"\r at record %lld \n", zaimport::Pacing::RaiseLimitEachReport};
 constexpr zaimport::ExtentsReport kTRExtents{"\nEast  %13.3f   %13.3f\n", "\nNorth %13.3f   %13.3f\n\n", false};
+
+// Opens the file, printing as TRIN does; on a refusal the last error holds
+// its text.
+bool openTRReporting(TRReader& reader, const std::string& path, std::string& lastError) {
+    const bool opened = reader.open(path);
+    if (reader.fault() == TRFault::CannotOpen) {
+        zafiles::setLastError(lastError, "Error opening file '" + path + "'\n");
+        acutPrintf("\n*ImportTrFile - %s\n", lastError.c_str());
+        return false;
+    }
+    acutPrintf("\nLoading TR file <%s> \n", path.c_str());
+    if (opened) return true;
+    const char* what = reader.fault() == TRFault::NoHeader ? "Error reading file header '"
+                                                           : "Error reading first record in file '";
+    zafiles::setLastError(lastError, what + path + "'\n");
+    acutPrintf("\rError TRFile  %s\n", lastError.c_str());
+    return false;
+}
 
 }  // namespace
 
@@ -137,10 +155,7 @@ bool TRImport::run(TRReader& reader) {
 bool StringImport::importTR(const std::string& path) {
     started_ = zaimport::monotonicMilliseconds();
     TRReader reader;
-    if (!reader.open(path)) {
-        zafiles::setLastError(lastError_, reader.lastError());
-        return false;
-    }
+    if (!openTRReporting(reader, path, lastError_)) return false;
     const bool loaded = loadLayerMap();
     if (loaded) {
         acutPrintf("\nMap Translation follows\n");

@@ -1,36 +1,28 @@
 #include "strings/tr_reader.h"
 
-#include "arx/acedads.h"
-#include "files/last_error.h"
 #include "strings/tr_format.h"
 
 namespace zastrings {
 
-bool TRReader::refuse(std::string_view text) {
-    zafiles::setLastError(lastError_, text);
-    acutPrintf("\rError TRFile  %s\n", lastError_.c_str());
+bool TRReader::refuse(TRFault fault) {
     close();
+    fault_ = fault;
     return false;
 }
 
-bool TRReader::open(const std::string& path) { return open(zafiles::openFileSource(path), path); }
+bool TRReader::open(const std::string& path) { return open(zafiles::openFileSource(path)); }
 
-bool TRReader::open(std::unique_ptr<zafiles::ByteSource> source, const std::string& name) {
+bool TRReader::open(std::unique_ptr<zafiles::ByteSource> source) {
     close();
-    lastError_.clear();
-    if (!source) {
-        zafiles::setLastError(lastError_, "Error opening file '" + name + "'\n");
-        acutPrintf("\n*ImportTrFile - %s\n", lastError_.c_str());
-        return false;
-    }
-    acutPrintf("\nLoading TR file <%s> \n", name.c_str());
+    fault_ = TRFault::None;
+    if (!source) return refuse(TRFault::CannotOpen);
     lines_.emplace(std::move(source));
     auto line = lines_->next();
-    if (!line) return refuse("Error reading file header '" + name + "'\n");
+    if (!line) return refuse(TRFault::NoHeader);
     // A first line that is not data is the header; the line after it is taken
     // as data whatever it holds.
     if (!isTRDataLine(*line)) line = lines_->next();
-    if (!line) return refuse("Error reading first record in file '" + name + "'\n");
+    if (!line) return refuse(TRFault::NoFirstRecord);
     parseTRLine(*line, first_);
     firstWaiting_ = true;
     return true;

@@ -1,5 +1,6 @@
 // Reads a TR file: an optional header line, then data lines; lines that are
-// not data lines are counted as bad and passed over.
+// not data lines are counted as bad and passed over. It says what went
+// wrong and leaves the telling to its caller.
 #pragma once
 
 #include <cstdint>
@@ -13,14 +14,21 @@
 
 namespace zastrings {
 
+enum class TRFault {
+    None,
+    CannotOpen,
+    NoHeader,       // the file is empty
+    NoFirstRecord,  // a header and nothing after it
+};
+
 class TRReader {
 public:
-    // Opens the file and reads up to its first data line; on failure prints
-    // the message, sets lastError() and closes the file.
+    // Opens the file and reads up to its first data line; on failure sets
+    // fault() and closes the file.
     bool open(const std::string& path);
-    // The same on bytes from elsewhere; `name` stands for the path in
-    // messages, and a null source is a file that could not be opened.
-    bool open(std::unique_ptr<zafiles::ByteSource> source, const std::string& name);
+    // The same on bytes from elsewhere; a null source is a file that could
+    // not be opened.
+    bool open(std::unique_ptr<zafiles::ByteSource> source);
 
     // The next data record, the first data line first; false at the end.
     bool next(StringRecord& record);
@@ -29,20 +37,19 @@ public:
     std::int64_t goodLines() const { return good_; }
     std::int64_t badLines() const { return bad_; }
 
-    // The last failure, at most 255 characters.
-    const std::string& lastError() const { return lastError_; }
+    TRFault fault() const { return fault_; }
 
     void close();
 
 private:
-    bool refuse(std::string_view text);
+    bool refuse(TRFault fault);
 
     std::optional<zafiles::LineReader> lines_;
     StringRecord first_;
     bool firstWaiting_ = false;
     std::int64_t good_ = 0;
     std::int64_t bad_ = 0;
-    std::string lastError_;
+    TRFault fault_ = TRFault::None;
 };
 
 }  // namespace zastrings

@@ -42,11 +42,4 @@ bool TRWriter::PutTRRecord(const StringRecord& record) {
 
 bool TRWriter::close() { return file_.close() || failed(); }
 
-std::string TRWriter::adviceText() const {
-    std::string text = lastError_;
-    const std::string reason = file_.failureReason();
-    if (!reason.empty()) text += "\n" + reason;
-    return text + "\nZarvo_AutoCAD filing problem\n";
-}
-
 }  // namespace zastrings

@@ -26,8 +26,9 @@ public:
     // Writes what waits and closes; false when any write or the close failed.
     bool close();
 
+    // What failed, short ("Cannot write TR file"), and the system's reason.
     const std::string& lastError() const { return lastError_; }
-    std::string adviceText() const;
+    std::string failureReason() const { return file_.failureReason(); }
 
 private:
     bool put(std::int32_t stringNumber, std::int32_t pointNumber, double x, double y, double z, std::string_view text);

@@ -7,6 +7,7 @@
 #include "files/last_error.h"
 #include "strings/string_import.h"
 #include "strings/ur_reader.h"
+#include "strings/ur_report.h"
 
 namespace zastrings {
 
@@ -107,10 +108,7 @@ bool URImport::draw(const StringRecord& record) {
 
 bool URImport::run(const std::string& path) {
     URReader reader;
-    if (!reader.open(path)) {
-        zafiles::setLastError(import_.lastError_, reader.lastError());
-        return false;
-    }
+    if (!openURReporting(reader, path, import_.lastError_)) return false;
     zaimport::ImportProgress progress(kURProgress);
     StringRecord record;
     std::int64_t records = 0;
@@ -123,7 +121,7 @@ bool URImport::run(const std::string& path) {
             discardString();
             going = false;
         } else if (reader.next(record) != URRead::Record) {
-            zafiles::setLastError(import_.lastError_, reader.lastError());
+            reportURFault(reader.fault(), import_.lastError_);
             discardString();
             going = false;
         } else {

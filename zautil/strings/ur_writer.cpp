@@ -60,11 +60,4 @@ bool URWriter::finish() {
 
 bool URWriter::close() { return file_.close() || failed(); }
 
-std::string URWriter::adviceText() const {
-    std::string text = lastError_;
-    const std::string reason = file_.failureReason();
-    if (!reason.empty()) text += "\n" + reason;
-    return text + "\nZarvo_AutoCAD filing problem\n";
-}
-
 }  // namespace zastrings

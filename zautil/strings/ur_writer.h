@@ -33,9 +33,9 @@ public:
     bool close();
 
     std::int32_t recordsWritten() const { return written_; }
-    // What failed, short ("Cannot write UR file"), and the text to show.
+    // What failed, short ("Cannot write UR file"), and the system's reason.
     const std::string& lastError() const { return lastError_; }
-    std::string adviceText() const;
+    std::string failureReason() const { return file_.failureReason(); }
 
 private:
     bool failed();

@@ -59,7 +59,7 @@ TEST_F(PlotLayerTable, OnlyRowsWithASemicolonInColumn39UpToTheEndMarkOr300AreRea
     ASSERT_TRUE(t.load(write("full.lay", plotLay(rows))));
     ASSERT_EQ(t.rows().size(), 300u);
     EXPECT_EQ(t.rows().back().layerCode, 300);
-    EXPECT_EQ(t.findOrAddByName("NEW", ZaLayerKind::Line), 0);  // full: refused, and said
+    EXPECT_FALSE(t.findOrAddByName("NEW", ZaLayerKind::Line));  // full: refused, and said
     EXPECT_EQ(t.rows().size(), 300u);
     EXPECT_TRUE(printed("layer 'NEW' not added"));
 }
@@ -68,7 +68,7 @@ TEST_F(PlotLayerTable, WithoutTheHeaderOrTheFileNothingIsFoundAddedOrWritten) {
     ZaPlotLayerTable bad;
     EXPECT_FALSE(bad.load(write("bad.lay", "LA\r\n" + layRow({1, 0, 0, "A", "B", "C"}) + "\r\n")));
     EXPECT_EQ(lookUp(bad, 1, 0, 0), "0,0,std");
-    EXPECT_EQ(bad.findOrAddByName("X", ZaLayerKind::Line), 0);
+    EXPECT_FALSE(bad.findOrAddByName("X", ZaLayerKind::Line));
     EXPECT_TRUE(bad.save());
     EXPECT_EQ(read(dir_ + "bad.lay").substr(0, 4), "LA\r\n");
     EXPECT_FALSE(bad.load(dir_ + "none.lay"));
@@ -79,11 +79,11 @@ TEST_F(PlotLayerTable, ANameIsFoundByItsKindOrAddedAfterTheLargestCodeAndSaved) 
     const std::string path = write("plot.lay", plotLay(kRoads));
     ZaPlotLayerTable t;
     ASSERT_TRUE(t.load(path));
-    EXPECT_EQ(t.findOrAddByName("KERBTXT", ZaLayerKind::Text), 1);
+    EXPECT_TRUE(t.findOrAddByName("KERBTXT", ZaLayerKind::Text));
     EXPECT_EQ(t.layerCode() * 100 + t.pen(), 5702);
-    EXPECT_EQ(t.findOrAddByName("KERBTXT", ZaLayerKind::Text), 0);  // already current
-    EXPECT_EQ(t.findOrAddByName("ROADTXT", ZaLayerKind::Line), 1);  // not a line layer: added
-    EXPECT_EQ(t.findOrAddByName("FOURTEEN_CHARS", ZaLayerKind::Line), 1);
+    EXPECT_FALSE(t.findOrAddByName("KERBTXT", ZaLayerKind::Text));  // already current
+    EXPECT_TRUE(t.findOrAddByName("ROADTXT", ZaLayerKind::Line));  // not a line layer: added
+    EXPECT_TRUE(t.findOrAddByName("FOURTEEN_CHARS", ZaLayerKind::Line));
     ASSERT_EQ(t.rows().size(), 6u);
     EXPECT_EQ(t.rows()[4].layerCode, 58);
     const ZaPlotLayerRow& added = t.rows().back();
@@ -105,7 +105,7 @@ TEST_F(PlotLayerTable, ANameIsFoundByItsKindOrAddedAfterTheLargestCodeAndSaved) 
 TEST_F(PlotLayerTable, ATableOfOneRowStillAddsNamesItDoesNotHold) {
     ZaPlotLayerTable t;
     ASSERT_TRUE(t.load(write("plot.lay", plotLay({{5, 0, 0, "ONLY", "ONLYT", "s"}}))));
-    EXPECT_EQ(t.findOrAddByName("OTHER", ZaLayerKind::Line, "romans"), 1);
+    EXPECT_TRUE(t.findOrAddByName("OTHER", ZaLayerKind::Line, "romans"));
     ASSERT_EQ(t.rows().size(), 2u);
     EXPECT_EQ(t.rows()[1].layerCode, 6);
     EXPECT_EQ(t.rows()[1].textStyle, "romans");

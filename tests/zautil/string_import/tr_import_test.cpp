@@ -57,7 +57,20 @@ TEST_F(TRImportTest, BadLinesAreCountedAndPassedOver) {
 TEST_F(TRImportTest, AHeaderAloneOrTwoLinesFail) {
     EXPECT_FALSE(importTR(write("header01.tr1", std::string(kTRHeaderLine))));
     EXPECT_EQ(error_, "Error reading first record in file '" + dir_ + "header01.tr1'\n");
+    EXPECT_EQ(output_, "\nLoading TR file <" + dir_ + "header01.tr1> \n\rError TRFile  " + error_ + "\n");
     EXPECT_EQ(storedTypes(), "");
+    output_.clear();
+    EXPECT_FALSE(importTR(write("empty001.tr1", "")));
+    EXPECT_EQ(error_, "Error reading file header '" + dir_ + "empty001.tr1'\n");
+    EXPECT_NE(output_.find("\rError TRFile  " + error_ + "\n"), std::string::npos);
+    output_.clear();
+    EXPECT_FALSE(importTR(dir_ + "missing1.tr1"));
+    EXPECT_EQ(error_, "Error opening file '" + dir_ + "missing1.tr1'\n");
+    EXPECT_EQ(output_, "\n*ImportTrFile - " + error_ + "\n");
+    // The last-error text holds at most 255 characters, however long the path.
+    const std::string longPath = dir_ + std::string(300, 'n') + "/x.tr1";
+    EXPECT_FALSE(importTR(longPath));
+    EXPECT_EQ(error_, ("Error opening file '" + longPath).substr(0, 255));
 
     // Two lines are drawn, but too few to count as an import.
     EXPECT_FALSE(importTR(write("twoline1.tr1", trLines({rec(3, 1, 1, 1, "KB"), rec(3, 2, 2, 2, "KB")}))));

@@ -2,6 +2,7 @@
 #include <string>
 
 #include "string_import_fixture.h"
+#include "strings/ur_report.h"
 
 using namespace zastrings;
 
@@ -60,21 +61,33 @@ TEST_F(URImportTest, RefusedFilesLeaveTheDrawingUntouched) {
     wrongCount[56] = 3;
     std::string wrongTag = good;
     wrongTag[0] = 'v';
+    const std::string sized = "\nPoint records 2 sizeof 56 gives file size of 336 bytes\n";
     const struct {
         std::string bytes;
         const char* error;
+        std::string printed;  // before the advice
+        const char* shown;
     } cases[] = {
-        {good.substr(0, 224), "Bad size for UR file"},
-        {good.substr(0, 281), "Bad size for UR file"},
-        {wrongTag, "Not a UR file"},
-        {wrongCount, "Points incorrect in UR file"},
+        {good.substr(0, 224), "Bad size for UR file", "\nWrong size \n", "Bad size for UR file"},
+        {good.substr(0, 281), "Bad size for UR file", "\nWrong size \n", "Bad size for UR file"},
+        {wrongTag, "Not a UR file", sized, "Not a UR file"},
+        {wrongCount, "Points incorrect in UR file", sized,
+         "\n\rPoints incorrect in UR file\nFile size and  number of points must agree\n"},
     };
     for (const auto& c : cases) {
-        EXPECT_FALSE(importUR(write("bad00001.ur1", c.bytes))) << c.error;
+        SCOPED_TRACE(c.error);
+        output_.clear();
+        EXPECT_FALSE(importUR(write("bad00001.ur1", c.bytes)));
         EXPECT_EQ(error_, c.error);
+        EXPECT_NE(output_.find(c.printed + "\nZARVO Software message <" + c.shown + ">\n"), std::string::npos)
+            << output_;
+        EXPECT_EQ(output_.find("Check file size."), std::string::npos);
     }
+    output_.clear();
     EXPECT_FALSE(importUR(dir_ + "missing1.ur1"));
     EXPECT_EQ(error_, "Cannot open UR file");
+    EXPECT_NE(output_.find("\n Cannot open UR file \n\nZARVO Software message <Cannot open UR file>\n"),
+              std::string::npos);
     EXPECT_EQ(storedTypes(), "");
     EXPECT_EQ(layerNames(), std::vector<std::string>{"0"});
     EXPECT_EQ(output_.find("pdmode"), std::string::npos);
@@ -94,4 +107,13 @@ TEST_F(URImportTest, ABreakDropsTheStringBeingBuilt) {
     EXPECT_EQ(count(storedTypes(), "VERTEX"), 10);
     EXPECT_EQ(count(storedTypes(), "POLYLINE"), 1);
     EXPECT_FALSE(zcad::test::sequenceOpen());
+}
+
+TEST_F(URImportTest, AFileCutShortWhileReadIsAdvisedWithItsOwnTexts) {
+    // Only a file that changes while it is read ends inside its records
+    // (the reader's tests cut one); here is what URIN then tells.
+    std::string error;
+    reportURFault(URFault::ShortRecord, error);
+    EXPECT_EQ(error, "Bad or corrupt end to file");
+    EXPECT_EQ(output_, "\nZARVO Software message <Unexpected EOF on UR file\nMaybe UR file has short record \n>\n");
 }
