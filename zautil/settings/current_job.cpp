@@ -65,6 +65,8 @@ bool zaSetCurrentJob(std::string_view jobFile) {
     }
     const bool written = writeJob(key, job);
     RegCloseKey(key);
+    // The registry holds the job; job files that could not be written have
+    // been reported, and the suite still finds the job in the registry.
     WriteOtherOldJobFiles(job);
     if (!written) return false;
     // Older programs of the suite still read the old key where it exists.

@@ -5,4 +5,8 @@
 
 #include <string_view>
 
-void WriteOtherOldJobFiles(std::string_view currentJob);
+// True when all three were written whole. A curjob that cannot be opened,
+// and any file that could not be written or closed, is reported on the
+// command line; the job directory's files are passed over silently when
+// they cannot be opened, as the suite's own writer passes them over.
+bool WriteOtherOldJobFiles(std::string_view currentJob);

@@ -3,6 +3,7 @@
 #include "settings_fixture.h"
 
 #include "settings/current_job.h"
+#include "settings/job_files.h"
 #include "settings/za_env.h"
 #include "settings/zselect.h"
 
@@ -82,6 +83,29 @@ TEST_F(CurrentJob, JobFilesThatCannotBeWritten) {
     EXPECT_TRUE(zaSetCurrentJob(jobs_ + "abcdefgh.ur8"));
     EXPECT_EQ(boxes(), Texts{"Failed to get zarvo install directory"});
     EXPECT_FALSE(std::filesystem::exists(jobs_ + "oldjob.dat"));
+}
+
+TEST_F(CurrentJob, JobFilesThatCannotBeWrittenWholeAreReported) {
+    // A full disk under each file: it opens, but its bytes do not land.
+    std::filesystem::create_symlink("/dev/full", install_ + "curjob");
+    std::filesystem::create_symlink("/dev/full", jobs_ + "_oldjob.ojd");
+    EXPECT_FALSE(WriteOtherOldJobFiles(jobs_ + "abcdefgh.xx7"));
+    EXPECT_EQ(output_, "Failed to write job file \"" + install_ + "curjob\": No space left on device\n"
+                       "Failed to write job file \"" + jobs_ + "_oldjob.ojd\": No space left on device\n");
+    EXPECT_EQ(readFile(jobs_ + "oldjob.dat"), "abcdefgh7\r\n");
+    // The registry still takes the job.
+    output_.clear();
+    EXPECT_TRUE(zaSetCurrentJob(jobs_ + "abcdefgh.ur7"));
+    EXPECT_NE(output_.find("No space left on device"), std::string::npos);
+
+    std::filesystem::remove(install_ + "curjob");
+    std::filesystem::remove(jobs_ + "_oldjob.ojd");
+    EXPECT_TRUE(WriteOtherOldJobFiles(jobs_ + "abcdefgh.xx7"));
+    // A job directory that does not exist is passed over silently, but the
+    // files are not there for the suite.
+    output_.clear();
+    EXPECT_FALSE(WriteOtherOldJobFiles(dir_ + "/nojobs/abcdefgh.xx7"));
+    EXPECT_EQ(output_, "");
 }
 
 TEST_F(CurrentJob, EnvironmentRecordHoldsTheInstallationAndTheJob) {
