@@ -49,16 +49,13 @@ bool ZaPlotReader::dispatch(std::int32_t type, std::string_view line, zafiles::L
         move(line);
         return true;
     case kZaPlotPen:
-        table_.setPen(layout_->integer(line, ZaPlotField::Code));
-        table_.findByCodes();
+        selectByCode(&ZaPlotLayerTable::setPen, line);
         return true;
     case kZaPlotLineType:
-        table_.setLineType(layout_->integer(line, ZaPlotField::Code));
-        table_.findByCodes();
+        selectByCode(&ZaPlotLayerTable::setLineType, line);
         return true;
     case kZaPlotLayerCode:
-        table_.setLayerCode(layout_->integer(line, ZaPlotField::Code));
-        table_.findByCodes();
+        selectByCode(&ZaPlotLayerTable::setLayerCode, line);
         return true;
     case kZaPlotText:
         return text(line, lines);
@@ -74,6 +71,11 @@ bool ZaPlotReader::dispatch(std::int32_t type, std::string_view line, zafiles::L
     default:
         return true;
     }
+}
+
+void ZaPlotReader::selectByCode(void (ZaPlotLayerTable::*set)(std::int32_t), std::string_view line) {
+    (table_.*set)(layout_->integer(line, ZaPlotField::Code));
+    table_.findByCodes();
 }
 
 void ZaPlotReader::switchToWide() {

@@ -56,6 +56,8 @@ public:
 private:
     // False when reading is to stop.
     bool dispatch(std::int32_t type, std::string_view line, zafiles::LineReader& lines);
+    // A pen, line type or layer code, and the row the codes now select.
+    void selectByCode(void (ZaPlotLayerTable::*set)(std::int32_t), std::string_view line);
     void move(std::string_view line);
     void draw(std::string_view line);
     void endRun();

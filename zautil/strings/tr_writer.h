@@ -7,13 +7,15 @@
 #include <string>
 #include <string_view>
 
-#include "files/output_file.h"
+#include "strings/string_file_output.h"
 #include "strings/string_record.h"
 
 namespace zastrings {
 
 class TRWriter {
 public:
+    TRWriter();
+
     // Creates or truncates the file. False when it cannot be opened.
     bool open(const std::string& path);
 
@@ -27,16 +29,14 @@ public:
     bool close();
 
     // What failed, short ("Cannot write TR file"), and the system's reason.
-    const std::string& lastError() const { return lastError_; }
+    const std::string& lastError() const { return file_.lastError(); }
     std::string failureReason() const { return file_.failureReason(); }
 
 private:
     bool put(std::int32_t stringNumber, std::int32_t pointNumber, double x, double y, double z, std::string_view text);
-    bool failed();
 
-    zafiles::OutputFile file_;
+    StringFileOutput file_;
     std::string line_;
-    std::string lastError_;
 };
 
 }  // namespace zastrings

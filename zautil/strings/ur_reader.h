@@ -58,9 +58,8 @@ public:
     URFault fault() const { return fault_; }
     // The size, once it has passed its check (also when a later check failed).
     const std::optional<URSize>& size() const { return size_; }
-    // The records the header announces, and those handed out so far.
+    // The records the header announces.
     std::int64_t recordCount() const { return count_; }
-    std::int64_t recordsRead() const { return read_; }
 
     void close();
 

@@ -8,38 +8,27 @@
 namespace zastrings {
 namespace {
 
-constexpr std::string_view kCannotOpen = "Cannot open output file";
-constexpr std::string_view kCannotWrite = "Cannot write UR file";
 constexpr std::string_view kTooMany = "Too many points for a UR file";
 
 }  // namespace
 
+URWriter::URWriter() : file_("Cannot write UR file") {}
+
 bool URWriter::open(const std::string& path) {
     written_ = 0;
-    lastError_.clear();
-    if (file_.open(path)) return true;
-    lastError_ = kCannotOpen;
-    return false;
-}
-
-bool URWriter::failed() {
-    if (lastError_.empty()) lastError_ = kCannotWrite;
-    return false;
+    return file_.open(path);
 }
 
 bool URWriter::WriteURHeader() {
     const auto header = urHeader();
-    return file_.append(std::string_view(header.data(), header.size())) || failed();
+    return file_.append(std::string_view(header.data(), header.size()));
 }
 
 bool URWriter::PutURRecord(const StringRecord& record) {
     // The header's count could not carry another record.
-    if (written_ == std::numeric_limits<std::int32_t>::max()) {
-        lastError_ = kTooMany;
-        return false;
-    }
+    if (written_ == std::numeric_limits<std::int32_t>::max()) return file_.refuse(kTooMany);
     encodeURRecord(record, block_.data());
-    if (!file_.append(std::string_view(block_.data(), block_.size()))) return failed();
+    if (!file_.append(std::string_view(block_.data(), block_.size()))) return false;
     ++written_;
     return true;
 }
@@ -55,9 +44,9 @@ bool URWriter::finish() {
     zafiles::storeI32LE(count.data(), written_);
     const bool counted = file_.overwrite(kURCountOffset, std::string_view(count.data(), count.size()));
     const bool closed = file_.close();
-    return (counted && closed) || failed();
+    return counted && closed;
 }
 
-bool URWriter::close() { return file_.close() || failed(); }
+bool URWriter::close() { return file_.close(); }
 
 }  // namespace zastrings

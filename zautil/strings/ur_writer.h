@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "files/output_file.h"
+#include "strings/string_file_output.h"
 #include "strings/string_record.h"
 #include "strings/ur_format.h"
 
@@ -17,6 +17,8 @@ namespace zastrings {
 
 class URWriter {
 public:
+    URWriter();
+
     // Creates or truncates the file. False when it cannot be opened.
     bool open(const std::string& path);
 
@@ -34,16 +36,13 @@ public:
 
     std::int32_t recordsWritten() const { return written_; }
     // What failed, short ("Cannot write UR file"), and the system's reason.
-    const std::string& lastError() const { return lastError_; }
+    const std::string& lastError() const { return file_.lastError(); }
     std::string failureReason() const { return file_.failureReason(); }
 
 private:
-    bool failed();
-
-    zafiles::OutputFile file_;
+    StringFileOutput file_;
     URBlock block_{};
     std::int32_t written_ = 0;
-    std::string lastError_;
 };
 
 }  // namespace zastrings
