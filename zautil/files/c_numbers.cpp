@@ -10,24 +10,60 @@
 namespace zafiles {
 namespace {
 
-// The text after leading white space and a sign; true when the sign was '-'.
-bool takeSign(std::string_view& text) {
-    std::size_t at = 0;
-    while (at < text.size() && isCSpace(text[at])) ++at;
-    text.remove_prefix(at);
-    if (text.empty() || (text.front() != '+' && text.front() != '-')) return false;
-    const bool negative = text.front() == '-';
-    text.remove_prefix(1);
-    return negative;
+// What a conversion took: its value, and where the text after it starts
+// (null when no number stood there).
+template <typename Number>
+struct Taken {
+    Number value{};
+    const char* end = nullptr;
+};
+
+// Leading white space and a sign; `negative` says whether it was '-'.
+const char* skipSign(const char* at, const char* last, bool& negative) {
+    while (at != last && isCSpace(*at)) ++at;
+    negative = at != last && *at == '-';
+    if (at != last && (*at == '+' || *at == '-')) ++at;
+    return at;
 }
 
-bool startsWithSign(std::string_view text) { return !text.empty() && (text.front() == '+' || text.front() == '-'); }
+bool isSign(const char* at, const char* last) { return at != last && (*at == '+' || *at == '-'); }
 
 // A number too large or too small for a double: strtod's infinity or zero.
 double outOfRange(std::string_view number) {
     const auto exponent = number.find_first_of("eE");
     const bool tiny = exponent != std::string_view::npos && exponent + 1 < number.size() && number[exponent + 1] == '-';
     return tiny ? 0.0 : std::numeric_limits<double>::infinity();
+}
+
+Taken<std::int32_t> takeInt(const char* first, const char* last) {
+    bool negative = false;
+    const char* at = skipSign(first, last, negative);
+    if (isSign(at, last)) return {};
+    std::int64_t value = 0;
+    const auto [end, error] = std::from_chars(at, last, value);
+    if (error == std::errc::invalid_argument) return {};
+    // strtol's saturation, not atoi's undefined overflow.
+    const std::int64_t limit = std::int64_t{std::numeric_limits<std::int32_t>::max()} + (negative ? 1 : 0);
+    const std::int64_t magnitude = error == std::errc::result_out_of_range || value > limit ? limit : value;
+    return {static_cast<std::int32_t>(negative ? -magnitude : magnitude), end};
+}
+
+Taken<double> takeReal(const char* first, const char* last) {
+    bool negative = false;
+    const char* at = skipSign(first, last, negative);
+    if (isSign(at, last)) return {};
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(at, last, value);
+    if (error == std::errc::invalid_argument) return {};
+    if (error == std::errc::result_out_of_range) value = outOfRange({at, static_cast<std::size_t>(end - at)});
+    return {negative ? -value : value, end};
+}
+
+template <typename Number>
+std::optional<Number> advance(std::string_view& text, const Taken<Number>& taken) {
+    if (!taken.end) return std::nullopt;
+    text.remove_prefix(static_cast<std::size_t>(taken.end - text.data()));
+    return taken.value;
 }
 
 void appendPadded(std::string& out, const char* first, const char* last, int width) {
@@ -39,35 +75,16 @@ void appendPadded(std::string& out, const char* first, const char* last, int wid
 }  // namespace
 
 std::optional<std::int32_t> takeCInt(std::string_view& text) {
-    std::string_view rest = text;
-    const bool negative = takeSign(rest);
-    if (startsWithSign(rest)) return std::nullopt;
-    std::int64_t value = 0;
-    const auto [end, error] = std::from_chars(rest.data(), rest.data() + rest.size(), value);
-    if (error == std::errc::invalid_argument) return std::nullopt;
-    text = rest.substr(static_cast<std::size_t>(end - rest.data()));
-    // strtol's saturation, not atoi's undefined overflow.
-    const std::int64_t limit = std::int64_t{std::numeric_limits<std::int32_t>::max()} + (negative ? 1 : 0);
-    const std::int64_t magnitude = error == std::errc::result_out_of_range || value > limit ? limit : value;
-    return static_cast<std::int32_t>(negative ? -magnitude : magnitude);
+    return advance(text, takeInt(text.data(), text.data() + text.size()));
 }
 
 std::optional<double> takeCReal(std::string_view& text) {
-    std::string_view rest = text;
-    const bool negative = takeSign(rest);
-    if (startsWithSign(rest)) return std::nullopt;
-    double value = 0.0;
-    const auto [end, error] = std::from_chars(rest.data(), rest.data() + rest.size(), value);
-    if (error == std::errc::invalid_argument) return std::nullopt;
-    const auto used = static_cast<std::size_t>(end - rest.data());
-    if (error == std::errc::result_out_of_range) value = outOfRange(rest.substr(0, used));
-    text = rest.substr(used);
-    return negative ? -value : value;
+    return advance(text, takeReal(text.data(), text.data() + text.size()));
 }
 
-std::int32_t readCInt(std::string_view text) { return takeCInt(text).value_or(0); }
+std::int32_t readCInt(std::string_view text) { return takeInt(text.data(), text.data() + text.size()).value; }
 
-double readCReal(std::string_view text) { return takeCReal(text).value_or(0.0); }
+double readCReal(std::string_view text) { return takeReal(text.data(), text.data() + text.size()).value; }
 
 void appendInt(std::string& out, std::int32_t value, int width) {
     std::array<char, 16> digits{};
