@@ -10,7 +10,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::span<const char> bytes(reinterpret_cast<const char*>(data), size);
 
     zastrings::TRReader reader;
-    if (reader.open(zafiles::memorySource(bytes), "fuzz.tr1")) {
+    const bool opened = reader.open(zafiles::memorySource(bytes));
+    if (opened != (reader.fault() == zastrings::TRFault::None)) __builtin_trap();
+    if (opened) {
         zastrings::StringRecord record;
         while (reader.next(record)) {
             if (record.text.size() > 16) __builtin_trap();

@@ -8,7 +8,10 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     zastrings::URReader reader;
     const std::span<const char> bytes(reinterpret_cast<const char*>(data), size);
-    if (!reader.open(zafiles::memorySource(bytes))) return 0;
+    // A refusal always says why; an accepted file has nothing to say.
+    const bool opened = reader.open(zafiles::memorySource(bytes));
+    if (opened != (reader.fault() == zastrings::URFault::None)) __builtin_trap();
+    if (!opened) return 0;
     zastrings::StringRecord record;
     std::int64_t records = 0;
     while (reader.next(record) == zastrings::URRead::Record) ++records;
