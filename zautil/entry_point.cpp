@@ -5,10 +5,10 @@
 
 #include "arx/acedads.h"
 #include "arx/rxapi.h"
+#include "command_table.h"
 #include "settings/settings_record.h"
 #include "settings/settings_store.h"
 #include "settings/short_name_rule.h"
-#include "command_table.h"
 
 namespace {
 

@@ -11,9 +11,9 @@
 
 #include <unistd.h>
 
+#include "files/line_reader.h"
 #include "plot/plot_import.h"
 #include "plot_file_generator.h"
-#include "files/line_reader.h"
 #include "zcad/console.h"
 #include "zcad/database.h"
 #include "zcad/host_test.h"

@@ -1,7 +1,7 @@
 #include "plot_file_generator.h"
 
-#include "layers/fixed_columns.h"
 #include "files/output_file.h"
+#include "layers/fixed_columns.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 #include <string>
 
 #include "arx/acedads.h"
+#include "files/replace_file.h"
 #include "layers/plot_pen_file.h"
 #include "layers/plot_pen_table.h"
-#include "files/replace_file.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
-#include "layers/plot_layer_row.h"
 #include "files/line_reader.h"
+#include "layers/plot_layer_row.h"
 
 // Only the first three characters of the header are looked at.
 bool zaIsPlotLayerHeader(std::string_view line);

@@ -5,9 +5,9 @@
 #include <string>
 
 #include "arx/acedads.h"
-#include "layers/plot_layer_file.h"
-#include "files/replace_file.h"
 #include "files/line_reader.h"
+#include "files/replace_file.h"
+#include "layers/plot_layer_file.h"
 
 namespace {
 

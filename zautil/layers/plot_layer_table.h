@@ -10,8 +10,8 @@
 #include <string_view>
 #include <vector>
 
-#include "layers/plot_layer_row.h"
 #include "files/byte_source.h"
+#include "layers/plot_layer_row.h"
 
 enum class ZaLayerKind { Line = 1, Text = 2 };
 

@@ -4,10 +4,10 @@
 #include <array>
 #include <charconv>
 
-#include "layers/plot_layer_row.h"
+#include "files/c_numbers.h"
 #include "files/scan_fields.h"
 #include "files/text_rules.h"
-#include "files/c_numbers.h"
+#include "layers/plot_layer_row.h"
 
 namespace {
 

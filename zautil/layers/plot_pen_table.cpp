@@ -5,12 +5,12 @@
 #include <new>
 
 #include "arx/acedads.h"
+#include "files/line_reader.h"
+#include "files/text_rules.h"
 #include "layers/line_type_code.h"
 #include "layers/pen_catalogue.h"
 #include "layers/plot_layer_row.h"
 #include "layers/plot_pen_file.h"
-#include "files/line_reader.h"
-#include "files/text_rules.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 #include <string_view>
 #include <vector>
 
-#include "layers/plot_pen_row.h"
 #include "files/byte_source.h"
+#include "layers/plot_pen_row.h"
 
 struct ZaPenChoice {
     std::int32_t pen = 0;

@@ -2,13 +2,13 @@
 
 #include "arx/acedads.h"
 #include "files/file_tests.h"
+#include "files/line_reader.h"
 #include "import/import_progress.h"
 #include "layers/layer_colouring.h"
 #include "layers/plot_layer_table.h"
 #include "plot/plot_reader.h"
 #include "plot/plot_summary.h"
 #include "settings/settings_record.h"
-#include "files/line_reader.h"
 
 ZaPlotImport::ZaPlotImport() { ready_ = prepare(); }
 

@@ -8,12 +8,12 @@
 #include <string_view>
 #include <vector>
 
+#include "files/line_reader.h"
 #include "import/import_extents.h"
 #include "import/import_progress.h"
 #include "layers/plot_layer_table.h"
 #include "plot/plot_layout.h"
 #include "shell/entity_maker.h"
-#include "files/line_reader.h"
 
 // Record types of the plot file; any other is passed over.
 enum ZaPlotRecord : std::int32_t {

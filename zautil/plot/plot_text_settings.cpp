@@ -4,9 +4,9 @@
 #include <memory>
 
 #include "arx/acedads.h"
-#include "shell/text_style.h"
 #include "files/c_numbers.h"
 #include "files/text_rules.h"
+#include "shell/text_style.h"
 
 namespace {
 

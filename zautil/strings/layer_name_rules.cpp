@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "settings/settings_record.h"
 #include "files/c_numbers.h"
 #include "files/text_rules.h"
+#include "settings/settings_record.h"
 
 namespace zastrings {
 namespace {

@@ -1,10 +1,10 @@
 // The UR import: record after record, strings as polylines and lone points
 // as POINTs; a string of one record becomes a POINT too.
 #include "arx/acedads.h"
+#include "files/last_error.h"
 #include "import/import_progress.h"
 #include "shell/za_advice.h"
 #include "strings/import_entities.h"
-#include "files/last_error.h"
 #include "strings/string_import.h"
 #include "strings/ur_reader.h"
 #include "strings/ur_report.h"
