@@ -18,67 +18,60 @@ bool zaEnterEntity(const resbuf* list) { return acdbEntMake(list) == RTNORM; }
 
 void zaCancelSequence() { acdbEntMake(nullptr); }
 
+ZaEntityList::ZaEntityList(resbuf* list) : list_(list) {
+    for (resbuf* rb = list_; rb; rb = rb->rbnext) elements_.push_back({rb->restype, rb, 0});
+}
+
 ZaEntityList& ZaEntityList::operator=(ZaEntityList&& other) noexcept {
     if (this == &other) return *this;
     acutRelRb(list_);
     list_ = std::exchange(other.list_, nullptr);
-    rooms_ = std::move(other.rooms_);
+    elements_ = std::move(other.elements_);
     return *this;
 }
 
 ZaEntityList::~ZaEntityList() { acutRelRb(list_); }
 
-resbuf* ZaEntityList::find(int code, resbuf** before) const {
-    resbuf* previous = nullptr;
-    for (resbuf* rb = list_; rb; previous = rb, rb = rb->rbnext) {
-        if (rb->restype != code) continue;
-        if (before) *before = previous;
-        return rb;
+ZaEntityList::Element* ZaEntityList::find(int code) {
+    for (Element& element : elements_) {
+        if (element.code == code) return &element;
     }
     return nullptr;
 }
 
-// The host sized the element for the text it was built with.
-std::size_t& ZaEntityList::roomOf(const resbuf* element) {
-    for (auto& [known, room] : rooms_) {
-        if (known == element) return room;
-    }
-    return rooms_.emplace_back(element, std::strlen(element->resval.rstring)).second;
-}
-
 ZaEntityList& ZaEntityList::text(int code, std::string_view value) {
-    resbuf* before = nullptr;
-    resbuf* element = find(code, &before);
-    if (!element || !element->resval.rstring) return *this;
-    std::size_t& room = roomOf(element);
-    if (value.size() > room) {
+    Element* element = find(code);
+    if (!element || !element->rb->resval.rstring) return *this;
+    // The host sized the element for the text it was built with.
+    if (element->room == 0) element->room = std::strlen(element->rb->resval.rstring);
+    if (value.size() > element->room) {
         const std::string blank(std::max(value.size(), kTextRoom), ' ');
         resbuf* larger = acutBuildList(code, blank.c_str(), 0);
         if (!larger) {
             // Without room for the text no entity of this list is right.
             acutRelRb(std::exchange(list_, nullptr));
-            rooms_.clear();
+            elements_.clear();
             return *this;
         }
-        larger->rbnext = element->rbnext;
-        (before ? before->rbnext : list_) = larger;
-        element->rbnext = nullptr;
-        acutRelRb(element);
-        rooms_.erase(std::find_if(rooms_.begin(), rooms_.end(), [&](const auto& r) { return r.first == element; }));
-        rooms_.emplace_back(larger, blank.size());
-        element = larger;
+        resbuf* old = element->rb;
+        larger->rbnext = old->rbnext;
+        const auto at = static_cast<std::size_t>(element - elements_.data());
+        (at > 0 ? elements_[at - 1].rb->rbnext : list_) = larger;
+        old->rbnext = nullptr;
+        acutRelRb(old);
+        *element = {code, larger, blank.size()};
     }
-    std::memcpy(element->resval.rstring, value.data(), value.size());
-    element->resval.rstring[value.size()] = '\0';
+    std::memcpy(element->rb->resval.rstring, value.data(), value.size());
+    element->rb->resval.rstring[value.size()] = '\0';
     return *this;
 }
 
 ZaEntityList& ZaEntityList::point(int code, const double* xyz) {
-    if (resbuf* element = find(code)) std::copy(xyz, xyz + 3, element->resval.rpoint);
+    if (Element* element = find(code)) std::copy(xyz, xyz + 3, element->rb->resval.rpoint);
     return *this;
 }
 
 ZaEntityList& ZaEntityList::real(int code, double value) {
-    if (resbuf* element = find(code)) element->resval.rreal = value;
+    if (Element* element = find(code)) element->rb->resval.rreal = value;
     return *this;
 }

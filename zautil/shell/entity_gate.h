@@ -27,9 +27,9 @@ public:
     ZaEntityList() = default;
     // Takes the list; null stands for one that could not be built, and
     // every make() of it then fails.
-    explicit ZaEntityList(resbuf* list) : list_(list) {}
+    explicit ZaEntityList(resbuf* list);
     ZaEntityList(ZaEntityList&& other) noexcept
-        : list_(std::exchange(other.list_, nullptr)), rooms_(std::move(other.rooms_)) {}
+        : list_(std::exchange(other.list_, nullptr)), elements_(std::move(other.elements_)) {}
     ZaEntityList& operator=(ZaEntityList&& other) noexcept;
     ~ZaEntityList();
 
@@ -45,10 +45,16 @@ public:
     const resbuf* list() const { return list_; }
 
 private:
-    resbuf* find(int code, resbuf** before = nullptr) const;
-    std::size_t& roomOf(const resbuf* element);
+    // The list's elements in order, so that a value is found without
+    // walking the list for every entity.
+    struct Element {
+        int code;
+        resbuf* rb;
+        std::size_t room;  // characters a text element holds; unknown (0) until written
+    };
+
+    Element* find(int code);
 
     resbuf* list_ = nullptr;
-    // The characters each text element can hold, once it has been written.
-    std::vector<std::pair<const resbuf*, std::size_t>> rooms_;
+    std::vector<Element> elements_;
 };
