@@ -14,12 +14,19 @@ constexpr std::size_t kTextRoom = 31;
 
 }  // namespace
 
-bool zaEnterEntity(const resbuf* list) { return acdbEntMake(list) == RTNORM; }
-
 void zaCancelSequence() { acdbEntMake(nullptr); }
 
 ZaEntityList::ZaEntityList(resbuf* list) : list_(list) {
-    for (resbuf* rb = list_; rb; rb = rb->rbnext) elements_.push_back({rb->restype, rb, 0});
+    byCode_.fill(-1);
+    for (resbuf* rb = list_; rb; rb = rb->rbnext) {
+        const int code = rb->restype;
+        if (code >= 0 && code < kIndexedCodes && byCode_[static_cast<std::size_t>(code)] < 0) {
+            byCode_[static_cast<std::size_t>(code)] = static_cast<int>(elements_.size());
+        }
+        // The host sized each text element for the text it was built with.
+        const bool text = holdsText(code) && rb->resval.rstring;
+        elements_.push_back({code, rb, text ? std::strlen(rb->resval.rstring) : 0});
+    }
 }
 
 ZaEntityList& ZaEntityList::operator=(ZaEntityList&& other) noexcept {
@@ -27,51 +34,28 @@ ZaEntityList& ZaEntityList::operator=(ZaEntityList&& other) noexcept {
     acutRelRb(list_);
     list_ = std::exchange(other.list_, nullptr);
     elements_ = std::move(other.elements_);
+    byCode_ = other.byCode_;
     return *this;
 }
 
 ZaEntityList::~ZaEntityList() { acutRelRb(list_); }
 
-ZaEntityList::Element* ZaEntityList::find(int code) {
-    for (Element& element : elements_) {
-        if (element.code == code) return &element;
+ZaEntityList& ZaEntityList::textOutgrown(Element& element, std::string_view value) {
+    const std::string blank(std::max(value.size(), kTextRoom), ' ');
+    resbuf* larger = acutBuildList(element.code, blank.c_str(), 0);
+    if (!larger) {
+        // Without room for the text no entity of this list is right.
+        acutRelRb(std::exchange(list_, nullptr));
+        elements_.clear();
+        byCode_.fill(-1);
+        return *this;
     }
-    return nullptr;
-}
-
-ZaEntityList& ZaEntityList::text(int code, std::string_view value) {
-    Element* element = find(code);
-    if (!element || !element->rb->resval.rstring) return *this;
-    // The host sized the element for the text it was built with.
-    if (element->room == 0) element->room = std::strlen(element->rb->resval.rstring);
-    if (value.size() > element->room) {
-        const std::string blank(std::max(value.size(), kTextRoom), ' ');
-        resbuf* larger = acutBuildList(code, blank.c_str(), 0);
-        if (!larger) {
-            // Without room for the text no entity of this list is right.
-            acutRelRb(std::exchange(list_, nullptr));
-            elements_.clear();
-            return *this;
-        }
-        resbuf* old = element->rb;
-        larger->rbnext = old->rbnext;
-        const auto at = static_cast<std::size_t>(element - elements_.data());
-        (at > 0 ? elements_[at - 1].rb->rbnext : list_) = larger;
-        old->rbnext = nullptr;
-        acutRelRb(old);
-        *element = {code, larger, blank.size()};
-    }
-    std::memcpy(element->rb->resval.rstring, value.data(), value.size());
-    element->rb->resval.rstring[value.size()] = '\0';
-    return *this;
-}
-
-ZaEntityList& ZaEntityList::point(int code, const double* xyz) {
-    if (Element* element = find(code)) std::copy(xyz, xyz + 3, element->rb->resval.rpoint);
-    return *this;
-}
-
-ZaEntityList& ZaEntityList::real(int code, double value) {
-    if (Element* element = find(code)) element->rb->resval.rreal = value;
-    return *this;
+    resbuf* old = element.rb;
+    larger->rbnext = old->rbnext;
+    const auto at = static_cast<std::size_t>(&element - elements_.data());
+    (at > 0 ? elements_[at - 1].rb->rbnext : list_) = larger;
+    old->rbnext = nullptr;
+    acutRelRb(old);
+    element = {element.code, larger, blank.size()};
+    return text(element.code, value);
 }
