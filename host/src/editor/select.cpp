@@ -203,12 +203,19 @@ int acedEntSel(const ACHAR* prompt, ads_name entity, ads_point pick) {
     if (!entity) return RTERROR;
     ads_name_clear(entity);
     const Database& db = currentDatabase();
+    const PromptControl control = takePromptControl();
     for (;;) {
         const std::optional<std::string> line = readAnswer(prompt ? prompt : "\nSelect object: ");
         if (!line || isCancelLine(*line)) return RTCAN;
         if (trimmed(*line).empty()) return RTERROR;
         double point[3];
         if (!parsePoint(*line, point)) {
+            // A keyword that acedInitGet offered answers instead of a pick.
+            const std::string_view word = matchKeyword(control.keywords, *line);
+            if (!word.empty()) {
+                setLastKeyword(std::string(word));
+                return RTKWORD;
+            }
             writeOutput("\nInvalid point.\n");
             continue;
         }
