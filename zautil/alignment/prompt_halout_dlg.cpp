@@ -21,7 +21,8 @@ constexpr const char* kAlignmentFilter =
 
 std::string fileOfJob(const std::string& directory, const std::string& name, const char* type,
                       const std::string& run) {
-    return zaWithSeparator(directory) + name + "." + type + run;
+    const std::string file = name + "." + type + run;
+    return directory.empty() ? file : zaWithSeparator(directory) + file;
 }
 
 // The job's directory as the field shows it: without a closing separator,
@@ -137,10 +138,11 @@ void ZPromptHALOUTDlg::browse() {
 
 void ZPromptHALOUTDlg::onOK() {
     if (!updateData(true)) return;
-    // A file needs a name and a run; a blank one would make ".h1" files.
-    if (jobName_.empty() || run_.empty()) {
-        AfxMessageBox("Enter the job name and the run of the alignment files.");
-        gotoControl(jobName_.empty() ? kJobName : kRun);
+    // Blank fields would make a file named ".h1" or one in no known place.
+    const int blank = directory_.empty() ? kDirectory : jobName_.empty() ? kJobName : run_.empty() ? kRun : 0;
+    if (blank != 0) {
+        AfxMessageBox("Enter the working directory, job name and run of the alignment files.");
+        gotoControl(blank);
         return;
     }
     settings_.halStraightInterval = straight_;
