@@ -1,5 +1,5 @@
-// Making the read polylines ready: which way each runs, and vertices that
-// repeat.
+// Making the read polylines ready: reversed with their arcs, and vertices
+// that repeat. (Which way each runs is the command's test.)
 #include "alignment/alignment_list.h"
 
 #include <gmock/gmock.h>
@@ -38,24 +38,6 @@ TEST_F(AlignmentList, AReversedListKeepsEveryArcAndItsIP) {
     EXPECT_NEAR(list[2].bulgeOrRadius, 10, 1e-9);
     EXPECT_NEAR(list.back().chainage, 40 + 5 * std::numbers::pi, 1e-9);
     EXPECT_EQ(output_.find("WARNING"), std::string::npos);
-}
-
-TEST_F(AlignmentList, ThePickChoosesTheStartAndTheShiftFollowsThePegged) {
-    ZaAlignment pegged = road();
-    zaOrientAlignments({29, 29, 0}, pegged, nullptr);
-    EXPECT_EQ(pegged.front().x, 30) << "picked near its end: the end is chainage 0";
-    zaOrientAlignments({29, 29, 0}, pegged, nullptr);
-    EXPECT_EQ(pegged.front().x, 30) << "already running from the pick";
-
-    pegged = road();
-    // A shift line beside the road, drawn from its far end.
-    ZaAlignment shift = {at(35, 30, 0, 9), at(35, 5, 0, 8), at(0, 5, 0, 7)};
-    zaOrientAlignments({1, 0, 0}, pegged, &shift);
-    EXPECT_EQ(pegged.front().x, 0);
-    EXPECT_EQ(shift.front(), at(0, 5, 0, 7));
-    EXPECT_EQ(shift.back(), at(35, 30, 0, 9));
-    zaOrientAlignments({1, 0, 0}, pegged, &shift);
-    EXPECT_EQ(shift.front().x, 0) << "drawn the same way: left as it is";
 }
 
 TEST_F(AlignmentList, ARepeatedVertexGoesAndTheCurveBeforeItStays) {

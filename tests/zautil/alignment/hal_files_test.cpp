@@ -1,6 +1,5 @@
-// The HAL and RV files to the character: banner and mode lines, the HT and
-// TAB02 columns, what each file leaves out, CRLF, the RV name, and values
-// that would break a column.
+// The HAL file to the character (the RV file's lines are the command's
+// test), the RV name, and values that would break a column.
 #include "alignment/hal_files.h"
 
 #include <gmock/gmock.h>
@@ -28,26 +27,6 @@ TEST(HalFiles, TheHalFileWithoutAShiftAlignment) {
     EXPECT_EQ(first.size(), 78u);
 }
 
-TEST(HalFiles, WithAShiftAlignmentItsLinesFollowAndItsLevelsGoToTheRVFile) {
-    const ZaAlignment shift = {rec(-512345.123456, 7012345.5, 0, 0, 101.25), rec(1, 2, kZaTangentPoint, 12.5, 102),
-                               rec(3, 4, 250, 20.125, 102), rec(5, 6, kZaTangentPoint, 27.75, 103.5),
-                               rec(7, 8, 0, 1234.56789, 99.5)};
-    const std::string hal = zaHalFileText(kPegged, &shift, {1, 1000});
-    EXPECT_THAT(hal, testing::StartsWith("HAL from ZARVO AutoCAD Interface\r\nHMOD  7  4\r\nHT09"));
-    EXPECT_THAT(hal, testing::EndsWith(
-                         "HT09      30.00000      30.00000       0.00000   0.000   0.000   1.0001000.000\r\n"
-                         "HT10 -512345.12346 7012345.50000       0.00000   0.000   0.000   1.0001000.000\r\n"
-                         "HT10       3.00000       4.00000     250.00000   0.000   0.000   1.0001000.000\r\n"
-                         "HT10       7.00000       8.00000       0.00000   0.000   0.000   1.0001000.000\r\n"));
-    EXPECT_EQ(zaRvFileText(shift),
-              "JOB from ZARVO AutoCAD Interface\r\n"
-              "LIMITS         0.0000      1234.5679     0.000     0.000     0.000\r\n"
-              "TAB02         0.0000       101.2500         0.0000\r\n"
-              "TAB02        12.5000       102.0000         0.0000\r\n"
-              "TAB02        27.7500       103.5000         0.0000\r\n"
-              "TAB02      1234.5679        99.5000         0.0000\r\n");
-}
-
 TEST(HalFiles, TheRVFileIsNamedAfterTheHALFile) {
     EXPECT_EQ(zaRvFileName("/jobs/road0001.h1A"), "/jobs/road0001.rvA");
     EXPECT_EQ(zaRvFileName("/jobs/road0001.H1b"), "/jobs/road0001.rvb");
@@ -60,6 +39,7 @@ TEST(HalFiles, AValueTooWideForItsColumnOrNoNumberIsFound) {
     wide[4].x = -10000000.0;  // 15 characters with five decimals
     EXPECT_EQ(zaFirstUnfitRecord(wide, false), &wide[4]);
     wide[4].x = 99999999.99999;
+    wide[0].x = -9999999.99999;
     EXPECT_EQ(zaFirstUnfitRecord(wide, false), nullptr);
     wide[2].bulgeOrRadius = 2.5e8;
     EXPECT_EQ(zaFirstUnfitRecord(wide, false), &wide[2]);
