@@ -1,7 +1,6 @@
 #include "alignment/halout.h"
 
-#include <platform/dialog.h>
-
+#include <cstdio>
 #include <new>
 #include <optional>
 #include <string>
@@ -67,8 +66,7 @@ private:
     ads_point pick_ = {0, 0, 0};
     int coordinateSystem_ = 0;
     ZaAlignment pegged_;
-    ZaAlignment shift_;
-    bool hasShift_ = false;
+    ZaAlignment shift_;  // empty without a shift alignment
 };
 
 bool HalExport::allocate() {
@@ -141,9 +139,7 @@ bool HalExport::pickShift() {
         showPickRefusal(status == RTREJ ? PickRefusal::Rejected : PickRefusal::Unrecognized);
         return false;
     }
-    if (!readPicked(entity, shift_)) return false;
-    hasShift_ = !shift_.empty();
-    return true;
+    return readPicked(entity, shift_);
 }
 
 bool HalExport::fitsTheFiles(const char* name, const ZaAlignment& list, bool writesRv) {
@@ -159,7 +155,7 @@ bool HalExport::fitsTheFiles(const char* name, const ZaAlignment& list, bool wri
 }
 
 bool HalExport::computePaths() {
-    ZaAlignment* shift = hasShift_ ? &shift_ : nullptr;
+    ZaAlignment* shift = shift_.empty() ? nullptr : &shift_;
     zaOrientAlignments({pick_[0], pick_[1], pick_[2]}, pegged_, shift);
     if (!FixArcs("Pegged", pegged_)) return false;
     if (shift && !FixArcs("Shift", *shift)) return false;
@@ -172,12 +168,12 @@ bool HalExport::writeHal(const std::string& path, const ZaHalIntervals& interval
     acutPrintf("\nWriting file: \"%s\" as HAL transfer file", path.c_str());
     // Written whole beside the old file and renamed over it: a failure
     // leaves no part-written file and the old one as it was.
-    if (!zafiles::replaceFile(path, zaHalFileText(pegged_, hasShift_ ? &shift_ : nullptr, intervals))) {
+    if (!zafiles::replaceFile(path, zaHalFileText(pegged_, shift_.empty() ? nullptr : &shift_, intervals))) {
         zaAdviceMessage("Cannot create H1 file\nMaybe access to directory restricted\nZarvo_AutoCAD filing problem");
         return false;
     }
     acutPrintf("Outputs.\n");
-    if (hasShift_) acutPrintf("Outputs.\n");
+    if (!shift_.empty()) acutPrintf("Outputs.\n");
     return true;
 }
 
@@ -209,7 +205,7 @@ void HalExport::exportAlignments() {
     if (zaSettings().saveJobHALOUT && zaSetCurrentJob(target->path)) {
         acutPrintf("Set file \"%s\" as current job\n", target->path.c_str());
     }
-    if (hasShift_) writeRv(target->path);
+    if (!shift_.empty()) writeRv(target->path);
 }
 
 }  // namespace

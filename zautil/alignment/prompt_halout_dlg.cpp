@@ -84,7 +84,7 @@ ZPromptHALOUTDlg::ZPromptHALOUTDlg(ZaSettings& settings, HWND parent)
 std::string ZPromptHALOUTDlg::halPath() const { return fileOfJob(directory_, jobName_, "h1", run_); }
 
 bool ZPromptHALOUTDlg::onInitDialog() {
-    // The rule may have changed since the dialog was built.
+    // The short-name rule as it stands when the dialog opens.
     itemAs<CzaFileName>(kJobName)->setLimit(zaJobNameLimit());
     setFocusHint(kJobName, zaJobNameStatusText());
     std::string job;
