@@ -26,8 +26,18 @@ bool isArc(const ZaAlignment& list, std::size_t i) {
     return std::isfinite(arc.centre[0]) && std::isfinite(arc.centre[1]) && std::isfinite(arc.radius);
 }
 
+// Does q lie strictly between p and r along the line through them? On a
+// tangent run the tangent point always does; one that does not marks a
+// path that doubles back on itself.
+bool liesBetween(const ZaPoint& p, const ZaPoint& r, const ZaPoint& q) {
+    const double along = (q[0] - p[0]) * (r[0] - p[0]) + (q[1] - p[1]) * (r[1] - p[1]);
+    const double chord = (r[0] - p[0]) * (r[0] - p[0]) + (r[1] - p[1]) * (r[1] - p[1]);
+    return along > 0 && along < chord;
+}
+
 // The record before the last is checked once its successor is in: a
-// tangent point must lie on the line from its predecessor to its successor.
+// tangent point must lie on the line from its predecessor to its successor,
+// between them.
 void checkTangency(ZaAlignment& out) {
     const std::size_t o = out.size();
     if (o <= 2) return;
@@ -35,7 +45,9 @@ void checkTangency(ZaAlignment& out) {
     if (tangent.bulgeOrRadius != kZaTangentPoint) return;
     const ZaPoint before = out[o - 3].point();
     const ZaPoint after = out[o - 1].point();
-    if (!(zaOffsetFromChord(before, after, tangent.point()) > kTangentTolerance)) return;
+    const bool tangential = zaOffsetFromChord(before, after, tangent.point()) <= kTangentTolerance &&
+                            liesBetween(before, after, tangent.point());
+    if (tangential) return;
     tangent.bulgeOrRadius = 0;
     acutPrintf("\nWARNING: Vector not tangent to arc at (%.3f, %.3f).  New IP created.", tangent.x, tangent.y);
     acedGrDraw(before.data(), after.data(), 1, 0);

@@ -144,6 +144,20 @@ TEST_F(AlignmentPath, ACurveEndingAtAnAngleIntoAStraightBeforeAnotherCurveIsAnAn
     EXPECT_NEAR(path.back().chainage, total, 1e-9);
 }
 
+TEST_F(AlignmentPath, ACurveThatDoublesBackOnItsStraightIsAnAnglePoint) {
+    // The curve leaves (20,0) heading back west: in line with the straight,
+    // but its IP lies behind the tangent point, not ahead of it.
+    const ZaAlignment path = computed({at(0, 0), at(20, 0, kQuarter), at(10, -10), at(10, -30)});
+    const double arc = 10 * kPi / 2;
+    expectPath(path, {{0, 0, 0, 0},
+                      {20, 0, 0, 20},
+                      {10, 0, 10, 20 + arc / 2},
+                      {10, -10, kZaTangentPoint, 20 + arc},
+                      {10, -30, 0, 40 + arc}});
+    EXPECT_THAT(output_, testing::HasSubstr("Vector not tangent to arc at (20.000, 0.000)."));
+    EXPECT_EQ(warnings(), 1);
+}
+
 TEST_F(AlignmentPath, SegmentsWithNoCircleAreStraights) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     expectPath(computed({at(0, 0, nan), at(10, 0, 0.5), at(10, 0), at(10, 5)}),
