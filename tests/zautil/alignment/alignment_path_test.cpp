@@ -1,7 +1,8 @@
 // The path computation on the alignments a designer draws, each checked
 // against the IPs and chainages worked out by hand: where the tangent
 // lines meet, and the plan length of straights and arcs (r times the
-// angle). Tangent points that are not tangent, and the 1600-record limits.
+// angle). Tangent points that are not tangent, the 1600-record limits, and
+// repeated vertices.
 #include "alignment/alignment_path.h"
 
 #include <gmock/gmock.h>
@@ -9,6 +10,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "alignment/alignment_list.h"
 #include "host_fixture.h"
 
 namespace {
@@ -162,6 +164,12 @@ TEST_F(AlignmentPath, SegmentsWithNoCircleAreStraights) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     expectPath(computed({at(0, 0, nan), at(10, 0, 0.5), at(10, 0), at(10, 5)}),
                {{0, 0, 0, 0}, {10, 0, 0, 10}, {10, 0, 0, 10}, {10, 5, 0, 15}});
+}
+
+TEST(AlignmentList, ARepeatedVertexGoesAndTheCurveBeforeItStays) {
+    ZaAlignment list = {at(0, 0), at(20, 0, kQuarter), at(30, 10, 0.3, 5), at(30, 10), at(30, 30), at(30, 30)};
+    zaDropRepeatedVertices(list);
+    EXPECT_EQ(list, (ZaAlignment{at(0, 0), at(20, 0, kQuarter), at(30, 10), at(30, 30)}));
 }
 
 TEST_F(AlignmentPath, EveryListHoldsAtMost1600Records) {
