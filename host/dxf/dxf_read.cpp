@@ -17,6 +17,7 @@
 #include "dxf_version.h"
 #include "zcad/dxf.h"
 #include "zcad/large_block.h"
+#include "zcad/text.h"
 
 namespace zcad {
 
@@ -25,7 +26,7 @@ namespace {
 
 // Structure words in any case: an entity typed "Section" would otherwise be
 // written back upper-cased as a section start.
-bool isKeyword(std::string_view value, std::string_view keyword) { return sameName(trimBlanks(value), keyword); }
+bool isKeyword(std::string_view value, std::string_view keyword) { return equalNoCase(trimmed(value), keyword); }
 
 class Reader {
 public:
@@ -120,7 +121,7 @@ std::unique_ptr<Database> Reader::run(std::string& error) {
             break;
         }
         if (!isKeyword(token.value, "SECTION")) {
-            fail(token.line, "expected SECTION or EOF, found \"" + std::string(trimBlanks(token.value)) + "\"");
+            fail(token.line, "expected SECTION or EOF, found \"" + std::string(trimmed(token.value)) + "\"");
             break;
         }
         if (!readSection()) break;
@@ -151,9 +152,9 @@ bool Reader::findRelease() {
             if (probe.next(token)) acadver = token.value;
             if (!acadver.empty()) {
                 if (!releaseOfAcadver(acadver, kept_->version)) {
-                    return fail(token.line, "unknown DXF release \"" + std::string(trimBlanks(acadver)) + "\" in $ACADVER");
+                    return fail(token.line, "unknown DXF release \"" + std::string(trimmed(acadver)) + "\" in $ACADVER");
                 }
-                kept_->acadver = std::string(trimBlanks(acadver));
+                kept_->acadver = std::string(trimmed(acadver));
             }
             break;
         }
@@ -170,20 +171,20 @@ bool Reader::takeHandle(const Token& token, bool& seen, std::uint64_t& handle) {
     if (seen) return fail(token.line, "a second handle (group 5) in one entity or record");
     seen = true;
     if (parseHandle(token.value, handle)) return true;
-    return fail(token.line, "handle \"" + std::string(trimBlanks(token.value)) + "\" is not hexadecimal");
+    return fail(token.line, "handle \"" + std::string(trimmed(token.value)) + "\" is not hexadecimal");
 }
 
 bool Reader::readSection() {
     Token name;
     if (!expect(name, "a section")) return false;
     if (name.code != 2) return fail(name.line, "SECTION is not followed by its name (group 2)");
-    const std::string section = upperName(name.value);
+    const std::string section = upperCase(trimmed(name.value));
     if (section == "HEADER") return readHeader();
     if (section == "TABLES") return readTables();
     if (section == "ENTITIES") return readEntities();
     RawRange range;
     if (!keepUntilEndsec(section, range)) return false;
-    kept_->items.push_back({ItemKind::Section, std::string(trimBlanks(name.value)), range});
+    kept_->items.push_back({ItemKind::Section, std::string(trimmed(name.value)), range});
     return true;
 }
 
@@ -219,7 +220,7 @@ bool Reader::readHeader() {
             return fail(token.line, "section HEADER is not ended by ENDSEC");
         }
         if (token.code == 9) {
-            db_->header().push_back({std::string(trimBlanks(token.value)), {}});
+            db_->header().push_back({std::string(trimmed(token.value)), {}});
             var = &db_->header().back();
             continue;
         }
@@ -246,7 +247,7 @@ bool Reader::readTables() {
         if (isKeyword(token.value, "ENDSEC")) return true;
         if (!isKeyword(token.value, "TABLE")) {
             return fail(token.line, "expected TABLE or ENDSEC in TABLES, found \"" +
-                                        std::string(trimBlanks(token.value)) + "\"");
+                                        std::string(trimmed(token.value)) + "\"");
         }
         if (!readTable(token)) return false;
     }
@@ -258,7 +259,7 @@ bool Reader::readTable(const Token& tableToken) {
     if (!expect(name, "a table")) return false;
     if (name.code != 2) return fail(tableToken.line, "TABLE is not followed by its name (group 2)");
     KeptTable table;
-    table.name = upperName(name.value);
+    table.name = upperCase(trimmed(name.value));
     SymbolTable* dbTable = db_->table(table.name);
     if (dbTable) {
         table.inDatabase = true;
@@ -355,7 +356,7 @@ bool Reader::readEntities() {
 }
 
 bool Reader::readEntity(const Token& typeToken) {
-    const std::string type = upperName(typeToken.value);
+    const std::string type = upperCase(trimmed(typeToken.value));
     if (type.empty()) return fail(typeToken.line, "an entity has no type");
     const Scanner start = scanner_;
     const bool follower = type == "VERTEX" || type == "ATTRIB" || type == "SEQEND";

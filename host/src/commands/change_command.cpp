@@ -10,6 +10,7 @@
 #include "layer_names.h"
 #include "object_selection.h"
 #include "zcad/entity_shape.h"
+#include "zcad/text.h"
 
 namespace zcad::commands {
 

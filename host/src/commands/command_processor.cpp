@@ -3,6 +3,7 @@
 #include "arx/adscodes.h"
 #include "host_state.h"
 #include "zcad/console.h"
+#include "zcad/text.h"
 
 namespace zcad::commands {
 

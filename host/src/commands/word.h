@@ -43,7 +43,4 @@ std::optional<long> integerOf(const Word& word);
 // gives; "@dx,dy[,dz]" is relative to `last`.
 std::optional<Point3> pointOf(const Word& word, const Point3& last = {});
 
-std::string upperCase(std::string_view text);
-std::string_view trimmed(std::string_view text);
-
 }  // namespace zcad::commands

@@ -11,6 +11,7 @@
 #include "entity_names.h"
 #include "fault_seams.h"
 #include "list_codec.h"
+#include "table_defaults.h"
 #include "zcad/database.h"
 
 namespace zcad {

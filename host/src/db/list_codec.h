@@ -28,9 +28,6 @@ struct ParsedList {
 // False for a list the host cannot take.
 bool parseEntityList(const Database& db, const resbuf* list, ParsedList& parsed);
 
-// Makes the layer when the drawing lacks it, as the host does.
-bool ensureLayer(Database& db, const std::string& name);
-
 // The list of a stored entity, as acdbEntGet returns it: -1, 0, 5, rest.
 resbuf* entityToResbuf(const Database& db, EntityId id);
 // A table record as acdbTblSearch returns it: 0, 2, 70, the rest.

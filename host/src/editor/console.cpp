@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include "text_encoding.h"
+#include "zcad/text.h"
 
 namespace zcad {
 
@@ -115,8 +116,7 @@ std::optional<std::string> readAnswer(std::string_view prompt) {
 }
 
 bool isCancelLine(std::string_view line) {
-    while (!line.empty() && (line.front() == ' ' || line.front() == '\t')) line.remove_prefix(1);
-    while (!line.empty() && (line.back() == ' ' || line.back() == '\t')) line.remove_suffix(1);
+    line = trimmed(line);
     return line == "*Cancel*" || line == "^C" || line == "*cancel*" || line == "*CANCEL*";
 }
 

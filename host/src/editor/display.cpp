@@ -1,7 +1,7 @@
 // Display calls: nothing to draw here, so highlights are accepted and
 // temporary vectors recorded for tests to read.
 #include "arx/acedads.h"
-#include "entity_names.h"
+#include "db/entity_names.h"
 #include "zcad/host_test.h"
 
 namespace zcad::test {

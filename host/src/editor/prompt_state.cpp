@@ -1,10 +1,9 @@
-#include "text_case.h"
 #include "prompt_state.h"
 
 #include <cctype>
-#include <charconv>
-#include <cstdlib>
 #include <string>
+
+#include "zcad/text.h"
 
 namespace zcad {
 
@@ -12,11 +11,6 @@ namespace {
 
 PromptControl pending;
 std::string keyword;
-
-
-bool prefixNoCase(std::string_view prefix, std::string_view word) {
-    return prefix.size() <= word.size() && equalNoCase(prefix, word.substr(0, prefix.size()));
-}
 
 // The capitals of "eXit" make its shortcut "X".
 std::string shortcutOf(std::string_view word) {
@@ -62,7 +56,7 @@ std::string_view matchKeyword(const std::vector<std::string>& keywords, std::str
     }
     std::string_view found;
     for (const auto& word : keywords) {
-        if (!prefixNoCase(answer, word)) continue;
+        if (!startsWithNoCase(word, answer)) continue;
         if (!found.empty()) return {};  // not unique
         found = word;
     }
@@ -71,35 +65,5 @@ std::string_view matchKeyword(const std::vector<std::string>& keywords, std::str
 
 void setLastKeyword(std::string word) { keyword = std::move(word); }
 const std::string& lastKeyword() { return keyword; }
-
-std::string_view trimmed(std::string_view text) {
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front()))) text.remove_prefix(1);
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back()))) text.remove_suffix(1);
-    return text;
-}
-
-bool parseReal(std::string_view text, double& value) {
-    text = trimmed(text);
-    if (!text.empty() && text.front() == '+') text.remove_prefix(1);
-    if (text.empty()) return false;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return ec == std::errc() && end == text.data() + text.size();
-}
-
-bool parsePoint(std::string_view text, double point[3]) {
-    double values[3] = {0, 0, 0};
-    int count = 0;
-    while (count < 3) {
-        const std::size_t comma = text.find(',');
-        if (!parseReal(text.substr(0, comma), values[count])) return false;
-        ++count;
-        if (comma == std::string_view::npos) break;
-        text.remove_prefix(comma + 1);
-        if (count == 3) return false;
-    }
-    if (count < 2) return false;
-    for (int i = 0; i < 3; ++i) point[i] = values[i];
-    return true;
-}
 
 }  // namespace zcad

@@ -6,11 +6,9 @@
 
 #include "arx/acedads.h"
 #include "prompt_state.h"
+#include "text/number_text.h"
 #include "zcad/console.h"
-
-namespace zcad {
-void setPromptControl(int bits, std::string_view list);
-}
+#include "zcad/text.h"
 
 using namespace zcad;
 

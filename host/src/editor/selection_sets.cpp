@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "arx/acedads.h"
-#include "entity_names.h"
+#include "db/entity_names.h"
 #include "zcad/selection.h"
 
 namespace zcad {

@@ -1,6 +1,6 @@
 // Test seams that need the whole host: a fresh drawing and scripted runs.
 #include "arx/acedads.h"
-#include "command_processor.h"
+#include "commands/command_processor.h"
 #include "zcad/console.h"
 #include "zcad/database.h"
 #include "zcad/host_test.h"

@@ -9,10 +9,12 @@
 
 #include "../../../host/dxf/dxf_numbers.h"
 #include "../../../host/dxf/dxf_text.h"
+#include "../../../host/src/text/number_text.h"
 
 namespace {
 
 using namespace zcad::dxf;
+using zcad::parseReal;
 
 std::string real(double v) {
     char buffer[kMaxNumberChars];

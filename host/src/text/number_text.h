@@ -1,0 +1,16 @@
+// Numbers as text, read by one rule wherever the host takes them (answers
+// to prompts, words of host commands, DXF values): blanks around, an
+// optional sign, decimal digits with a point and an exponent. Infinities,
+// NaN and hexadecimal are refused: no drawing has a use for them.
+#pragma once
+
+#include <string_view>
+
+namespace zcad {
+
+bool parseReal(std::string_view text, double& value);
+
+// "x,y" or "x,y,z", blanks allowed around each number; z is 0 when absent.
+bool parsePoint(std::string_view text, double point[3]);
+
+}  // namespace zcad
