@@ -3,7 +3,6 @@
 // threads, each writing runs of entities into text of its own, and the runs
 // are handed on in order; memory stays at a few runs.
 #include <algorithm>
-#include <atomic>
 #include <condition_variable>
 #include <exception>
 #include <mutex>
@@ -13,6 +12,7 @@
 #include <vector>
 
 #include "dxf_writer.h"
+#include "state/session_state.h"
 
 namespace zcad::dxf {
 
@@ -23,7 +23,9 @@ constexpr EntityId kRunLength = 8192;
 constexpr std::size_t kParallelFrom = 4 * kRunLength;
 constexpr unsigned kMostWorkers = 4;
 
-std::atomic<unsigned> workersWanted{0};
+struct EntityWriters {
+    unsigned wanted = 0;  // 0: the drawing's size and the machine decide
+};
 
 bool isFollower(std::string_view type) { return type == "VERTEX" || type == "ATTRIB" || type == "SEQEND"; }
 
@@ -153,11 +155,11 @@ private:
 
 }  // namespace
 
-void setEntityWriters(unsigned threads) { workersWanted = threads; }
+void setEntityWriters(unsigned threads) { sessionState<EntityWriters>().wanted = threads; }
 
 void writeAllEntities(WriteContext& ctx) {
     const auto count = static_cast<EntityId>(ctx.db.entityCount());
-    const unsigned wanted = workersWanted;
+    const unsigned wanted = sessionState<EntityWriters>().wanted;
     const unsigned workers = wanted ? wanted : std::min(std::thread::hardware_concurrency(), kMostWorkers);
     if ((count < kParallelFrom && wanted == 0) || workers < 2) {
         writeRun(ctx, 0, count);

@@ -1,5 +1,6 @@
 #include "zcad/database.h"
 
+#include "state/session_state.h"
 #include "table_defaults.h"
 #include "zcad/text.h"
 
@@ -114,10 +115,13 @@ std::size_t Database::bytesHeld() const {
 }
 
 namespace {
-std::unique_ptr<Database>& current() {
-    static std::unique_ptr<Database> db = std::make_unique<Database>();
-    return db;
-}
+
+struct CurrentDrawing {
+    std::unique_ptr<Database> db = std::make_unique<Database>();
+};
+
+std::unique_ptr<Database>& current() { return sessionState<CurrentDrawing>().db; }
+
 }  // namespace
 
 Database& currentDatabase() { return *current(); }

@@ -11,6 +11,7 @@
 #include "entity_names.h"
 #include "fault_seams.h"
 #include "list_codec.h"
+#include "state/session_state.h"
 #include "table_defaults.h"
 #include "zcad/database.h"
 
@@ -41,10 +42,7 @@ struct Sequence {
     void cancel() { open = false; }
 };
 
-Sequence& sequence() {
-    static Sequence s;
-    return s;
-}
+Sequence& sequence() { return sessionState<Sequence>(); }
 
 struct Requirement {
     const char* type;
@@ -150,8 +148,6 @@ int makeEntity(const resbuf* list, EntityId* made) {
 namespace test {
 bool sequenceOpen() { return sequence().open; }
 }  // namespace test
-
-void cancelEntitySequence() { sequence().cancel(); }
 
 }  // namespace zcad
 

@@ -35,6 +35,4 @@ resbuf* tableRecordToResbuf(const SymbolTable& table, const TableRecord& record)
 // One group as a result buffer.
 resbuf* groupToResbuf(const Group& g);
 
-void cancelEntitySequence();
-
 }  // namespace zcad

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <unistd.h>
 
+#include "state/session_state.h"
 #include "text_encoding.h"
 #include "zcad/text.h"
 
@@ -47,10 +48,11 @@ private:
     std::FILE* in_;
 };
 
-std::deque<std::unique_ptr<InputSource>>& sources() {
-    static std::deque<std::unique_ptr<InputSource>> s;
-    return s;
-}
+struct Input {
+    std::deque<std::unique_ptr<InputSource>> sources;
+};
+
+std::deque<std::unique_ptr<InputSource>>& sources() { return sessionState<Input>().sources; }
 
 void writeStdout(std::string_view text) {
     std::string utf8;

@@ -2,15 +2,21 @@
 
 #include <cctype>
 #include <string>
+#include <utility>
 
+#include "state/session_state.h"
 #include "zcad/text.h"
 
 namespace zcad {
 
 namespace {
 
-PromptControl pending;
-std::string keyword;
+struct Prompts {
+    PromptControl pending;  // for the next prompt
+    std::string keyword;    // the last one matched
+};
+
+Prompts& prompts() { return sessionState<Prompts>(); }
 
 // The capitals of "eXit" make its shortcut "X".
 std::string shortcutOf(std::string_view word) {
@@ -24,12 +30,11 @@ std::string shortcutOf(std::string_view word) {
 }  // namespace
 
 PromptControl takePromptControl() {
-    PromptControl taken = std::move(pending);
-    pending = PromptControl{};
-    return taken;
+    return std::exchange(prompts().pending, PromptControl{});
 }
 
 void setPromptControl(int bits, std::string_view list) {
+    PromptControl& pending = prompts().pending;
     pending.bits = bits;
     pending.keywords.clear();
     std::size_t at = 0;
@@ -63,7 +68,7 @@ std::string_view matchKeyword(const std::vector<std::string>& keywords, std::str
     return found;
 }
 
-void setLastKeyword(std::string word) { keyword = std::move(word); }
-const std::string& lastKeyword() { return keyword; }
+void setLastKeyword(std::string word) { prompts().keyword = std::move(word); }
+const std::string& lastKeyword() { return prompts().keyword; }
 
 }  // namespace zcad

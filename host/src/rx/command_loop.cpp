@@ -6,6 +6,7 @@
 #include "arx/acedads.h"
 #include "command_registry.h"
 #include "commands/command_processor.h"
+#include "state/session_state.h"
 #include "zcad/console.h"
 #include "zcad/database.h"
 #include "zcad/session.h"
@@ -59,10 +60,7 @@ void makeModuleCommandsReachable() {
     });
 }
 
-SaveTarget& saveTarget() {
-    static SaveTarget target;
-    return target;
-}
+SaveTarget& saveTarget() { return sessionState<SaveTarget>(); }
 
 bool runCommandLine(const std::string& line) {
     std::string_view text = trimmed(line);

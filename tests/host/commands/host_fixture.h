@@ -21,12 +21,11 @@ class HostTest : public ::testing::Test {
 protected:
     void SetUp() override {
         test::resetHost();
-        commands::resetHostCommands();
         previousSink_ = setOutputSink([this](std::string_view text) { printed_ += text; });
     }
     void TearDown() override {
         setOutputSink(std::move(previousSink_));
-        commands::resetHostCommands();
+        test::resetHost();
     }
 
     Database& db() { return currentDatabase(); }
