@@ -14,6 +14,7 @@
 #include "state/session_state.h"
 #include "table_defaults.h"
 #include "zcad/database.h"
+#include "zcad/host_test.h"
 
 namespace zcad {
 

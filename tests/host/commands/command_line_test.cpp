@@ -4,8 +4,8 @@
 #include <fstream>
 
 #include "arx/acedads.h"
+#include "commands/host_state.h"
 #include "host_fixture.h"
-#include "host_state.h"
 #include "zcad/text.h"
 
 namespace zcad::testing {

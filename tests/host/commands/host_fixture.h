@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "command_processor.h"
+#include "commands/command_processor.h"
 #include "zcad/console.h"
 #include "zcad/database.h"
 #include "zcad/host_test.h"

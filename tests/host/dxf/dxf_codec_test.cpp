@@ -7,9 +7,9 @@
 #include <random>
 #include <string>
 
-#include "../../../host/dxf/dxf_numbers.h"
-#include "../../../host/dxf/dxf_text.h"
-#include "../../../host/src/text/number_text.h"
+#include "dxf/dxf_numbers.h"
+#include "dxf/dxf_text.h"
+#include "text/number_text.h"
 
 namespace {
 

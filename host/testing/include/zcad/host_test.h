@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#pragma GCC visibility push(default)
+
 namespace zcad::test {
 
 // Makes the n-th (1-based) acdbEntMake call from now that carries a list
@@ -33,3 +35,5 @@ void resetHost();
 std::string runCommands(const std::vector<std::string>& lines);
 
 }  // namespace zcad::test
+
+#pragma GCC visibility pop
