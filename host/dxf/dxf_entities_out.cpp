@@ -45,14 +45,14 @@ std::uint64_t parentBefore(const Database& db, EntityId first) {
     return 0;
 }
 
-// Entities [first, last) with the paper-space entities kept before each.
+// Entities [first, last) with what was kept (paper space, comments) before each.
 void writeRun(WriteContext& ctx, EntityId first, EntityId last) {
-    const std::vector<KeptEntity>* paper = ctx.kept ? &ctx.kept->paperEntities : nullptr;
-    auto next = paper ? std::lower_bound(paper->begin(), paper->end(), first,
-                                         [](const KeptEntity& e, EntityId id) { return e.before < id; })
-                      : std::vector<KeptEntity>::const_iterator();
+    const std::vector<KeptEntity>* kept = ctx.kept ? &ctx.kept->keptEntities : nullptr;
+    auto next = kept ? std::lower_bound(kept->begin(), kept->end(), first,
+                                        [](const KeptEntity& e, EntityId id) { return e.before < id; })
+                     : std::vector<KeptEntity>::const_iterator();
     for (EntityId id = first; id < last; ++id) {
-        for (; paper && next != paper->end() && next->before <= id; ++next) writeKeptRange(ctx, next->raw);
+        for (; kept && next != kept->end() && next->before <= id; ++next) writeKeptRange(ctx, next->raw);
         if (ctx.db.valid(id)) writeEntity(ctx, id);
     }
 }
@@ -63,9 +63,10 @@ public:
         : ctx_(ctx), count_(count), runs_((count + kRunLength - 1) / kRunLength), slots_(2 * workers) {
         // Fewer threads than asked still finish the job; none at all is for
         // the caller to handle, before anything was written.
+        threads_.reserve(workers);
         try {
             for (unsigned i = 0; i < workers; ++i) threads_.emplace_back([this] { work(); });
-        } catch (const std::system_error&) {
+        } catch (...) {
             if (threads_.empty()) throw;
         }
     }
@@ -176,10 +177,10 @@ void writeAllEntities(WriteContext& ctx) {
         }
     }
     if (!ctx.kept) return;
-    const auto& paper = ctx.kept->paperEntities;
-    for (auto it = std::lower_bound(paper.begin(), paper.end(), count,
+    const auto& kept = ctx.kept->keptEntities;
+    for (auto it = std::lower_bound(kept.begin(), kept.end(), count,
                                     [](const KeptEntity& e, EntityId id) { return e.before < id; });
-         it != paper.end(); ++it) {
+         it != kept.end(); ++it) {
         writeKeptRange(ctx, it->raw);
     }
 }

@@ -58,6 +58,7 @@ private:
     bool keepEntity(const Token& typeToken);
     bool keepUntilEndsec(std::string_view name, RawRange& range);
     void keep(const Token& token);
+    RawRange keepComment(const Token& token);
     void noteHandle(std::uint64_t handle);
     KeptItem* findItem(ItemKind kind);
 
@@ -87,6 +88,12 @@ void Reader::keep(const Token& token) {
     }
 }
 
+RawRange Reader::keepComment(const Token& token) {
+    const RawRange range{kept_->raw.size(), 1};
+    keep(token);
+    return range;
+}
+
 void Reader::noteHandle(std::uint64_t handle) {
     if (handle > kept_->largestHandle) kept_->largestHandle = handle;
     db_->reserveHandle(handle);
@@ -107,9 +114,7 @@ std::unique_ptr<Database> Reader::run(std::string& error) {
     Token token;
     while (scanner_.next(token)) {
         if (token.code == 999) {
-            const std::size_t first = kept_->raw.size();
-            keep(token);
-            kept_->items.push_back({ItemKind::Comment, {}, {first, 1}});
+            kept_->items.push_back({ItemKind::Comment, {}, keepComment(token)});
             continue;
         }
         if (token.code != 0) {
@@ -224,6 +229,10 @@ bool Reader::readHeader() {
             var = &db_->header().back();
             continue;
         }
+        if (!var && token.code == 999) {  // later ones go with the variable they follow
+            kept_->headerComments.push_back(keepComment(token));
+            continue;
+        }
         if (!var) return fail(token.line, "group " + std::to_string(token.code) + " comes before any $ variable in HEADER");
         if (!readGroup(scanner_, token, kept_->encoding, false, scratch_, g)) return false;
         var->groups.push_back(OwnedGroup::of(g));
@@ -240,7 +249,10 @@ bool Reader::readTables() {
     if (!findItem(ItemKind::Tables)) kept_->items.push_back({ItemKind::Tables, "TABLES", {}});
     Token token;
     while (expect(token, "section TABLES")) {
-        if (token.code == 999) continue;
+        if (token.code == 999) {
+            kept_->tables.push_back({{}, false, keepComment(token)});
+            continue;
+        }
         if (token.code != 0) {
             return fail(token.line, "expected 0 TABLE or ENDSEC in TABLES, found group code " + std::to_string(token.code));
         }
@@ -342,6 +354,11 @@ bool Reader::readEntities() {
     if (!findItem(ItemKind::Entities)) kept_->items.push_back({ItemKind::Entities, "ENTITIES", {}});
     Token token;
     while (expect(token, "section ENTITIES")) {
+        // Only before the first entity: later ones go with the entity they follow.
+        if (token.code == 999) {
+            kept_->keptEntities.push_back({static_cast<EntityId>(db_->entityCount()), keepComment(token)});
+            continue;
+        }
         if (token.code != 0) {
             return fail(token.line, "expected group 0 (an entity) in ENTITIES, found group code " +
                                         std::to_string(token.code));
@@ -356,7 +373,8 @@ bool Reader::readEntities() {
 }
 
 bool Reader::readEntity(const Token& typeToken) {
-    const std::string type = upperCase(trimmed(typeToken.value));
+    // Text like any other, so that what the writer encodes reads back the same.
+    const std::string type = upperCase(decodeText(trimmed(typeToken.value), kept_->encoding, scratch_));
     if (type.empty()) return fail(typeToken.line, "an entity has no type");
     const Scanner start = scanner_;
     const bool follower = type == "VERTEX" || type == "ATTRIB" || type == "SEQEND";
@@ -427,7 +445,7 @@ bool Reader::keepEntity(const Token& typeToken) {
         if (token.code == 0) {
             scanner_.pushBack(token);
             entity.raw.count = kept_->raw.size() - entity.raw.first;
-            kept_->paperEntities.push_back(entity);
+            kept_->keptEntities.push_back(entity);
             return true;
         }
         keep(token);
@@ -438,12 +456,14 @@ bool Reader::keepEntity(const Token& typeToken) {
 }  // namespace
 }  // namespace dxf
 
-std::unique_ptr<Database> readDxfText(std::string_view text, std::string& error) {
-    dxf::Reader reader(text);
-    return reader.run(error);
-}
-
 namespace {
+
+constexpr const char* kNoMemory = "not enough memory to read the drawing";
+
+struct OpenFile {
+    int fd;
+    ~OpenFile() { ::close(fd); }
+};
 
 // The whole file in one block: read() into huge pages is several times
 // faster to scan than a mapping of the page cache.
@@ -460,7 +480,22 @@ bool readWhole(int fd, std::size_t size, LargeBlock& block) {
     return true;
 }
 
+// Nothing is half-read: a drawing that runs out of memory is refused whole.
+std::unique_ptr<Database> readText(std::string_view text, std::string& error) {
+    dxf::Reader reader(text);
+    return reader.run(error);
+}
+
 }  // namespace
+
+std::unique_ptr<Database> readDxfText(std::string_view text, std::string& error) {
+    try {
+        return readText(text, error);
+    } catch (const std::bad_alloc&) {
+        error = kNoMemory;
+        return nullptr;
+    }
+}
 
 std::unique_ptr<Database> readDxf(const std::string& path, std::string& error) {
     const int fd = ::open(path.c_str(), O_RDONLY);
@@ -470,25 +505,21 @@ std::unique_ptr<Database> readDxf(const std::string& path, std::string& error) {
         error = path + ": cannot open the drawing";
         return nullptr;
     }
+    const OpenFile file{fd};
     const auto size = static_cast<std::size_t>(st.st_size);
-    LargeBlock block;
-    bool read = false;
     try {
-        read = readWhole(fd, size, block);
+        LargeBlock block;
+        if (!readWhole(fd, size, block)) {
+            error = path + ": cannot read the drawing";
+            return nullptr;
+        }
+        auto db = readText(std::string_view(reinterpret_cast<const char*>(block.data()), size), error);
+        if (!db) error = path + ", " + error;
+        return db;
     } catch (const std::bad_alloc&) {
-        ::close(fd);
-        error = path + ": not enough memory to read the drawing";
+        error = path + ": " + kNoMemory;
         return nullptr;
     }
-    ::close(fd);
-    if (!read) {
-        error = path + ": cannot read the drawing";
-        return nullptr;
-    }
-    const std::string_view text(reinterpret_cast<const char*>(block.data()), size);
-    auto db = readDxfText(text, error);
-    if (!db) error = path + ", " + error;
-    return db;
 }
 
 }  // namespace zcad

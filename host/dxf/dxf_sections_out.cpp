@@ -44,18 +44,31 @@ void writeHeader(WriteContext& ctx) {
     const bool viewVars = r12 && ctx.db.view.set;
     out.raw(0, "SECTION");
     out.raw(2, "HEADER");
+    if (ctx.kept) {
+        for (const RawRange& comment : ctx.kept->headerComments) writeKeptRange(ctx, comment);
+    }
     writeVar(out, "$ACADVER");
     out.raw(1, ctx.kept ? std::string_view(ctx.kept->acadver) : std::string_view(acadverOf(ctx.version)));
     bool codepage = false, seed = false, extMin = false, extMax = false, viewCtr = false, viewSize = false;
     bool handling = false;
     for (const auto& var : ctx.db.header()) {
         const std::string_view name = var.name;
-        if (equalNoCase(name, "$ACADVER")) continue;
+        // A variable written anew keeps the comments that followed it.
+        const auto comments = [&out, &var] {
+            for (const auto& g : var.groups) {
+                if (g.code == 999) out.owned(g);
+            }
+        };
+        if (equalNoCase(name, "$ACADVER")) {
+            comments();
+            continue;
+        }
         if (equalNoCase(name, "$HANDSEED")) {
             if (seed) continue;
             seed = true;
             writeVar(out, name);
             out.handle(5, ctx.nextHandle);
+            comments();
             continue;
         }
         if (ctx.extents.changed && (equalNoCase(name, "$EXTMIN") || equalNoCase(name, "$EXTMAX"))) {
@@ -63,18 +76,21 @@ void writeHeader(WriteContext& ctx) {
             (isMin ? extMin : extMax) = true;
             writeVar(out, name);
             out.point(10, isMin ? ctx.extents.min : ctx.extents.max, false);
+            comments();
             continue;
         }
         if (viewVars && equalNoCase(name, "$VIEWCTR")) {
             viewCtr = true;
             writeVar(out, name);
             out.point(12, ctx.db.view.centre, true);
+            comments();
             continue;
         }
         if (viewVars && equalNoCase(name, "$VIEWSIZE")) {
             viewSize = true;
             writeVar(out, name);
             out.real(40, ctx.db.view.height);
+            comments();
             continue;
         }
         if (equalNoCase(name, "$DWGCODEPAGE")) codepage = true;
@@ -151,7 +167,8 @@ void writeHostRecords(WriteContext& ctx, std::size_t index) {
         const TableRecord& record = records[i];
         out.raw(0, name);
         // R12 records carry a handle only when the file gave them one.
-        if (ctx.laterThanR12 || (ctx.handles && record.handle)) out.handle(5, ctx.recordHandles[index][i]);
+        const bool handled = ctx.laterThanR12 || (ctx.handles && record.handle);
+        if (handled) out.handle(5, ctx.recordHandles[index][i]);
         const bool madeByHost = !hasCode(record.groups, 100);
         if (ctx.laterThanR12 && madeByHost) {
             if (ctx.tableHandles[index]) out.handle(330, ctx.tableHandles[index]);
@@ -159,7 +176,9 @@ void writeHostRecords(WriteContext& ctx, std::size_t index) {
             out.raw(100, recordSubclass(name));
         }
         writeRecordGroups(ctx, record.groups, angles);
-        const bool isNew = record.handle == 0 || (ctx.laterThanR12 && madeByHost);
+        // A record written without its handle reads back as one the host
+        // made, so it gets what such a record must have now.
+        const bool isNew = record.handle == 0 || !handled || (ctx.laterThanR12 && madeByHost);
         if (!isNew) continue;
         for (const auto& g : requiredGroups(index)) {
             if (!hasCode(record.groups, g.code)) out.owned(g);

@@ -28,6 +28,10 @@ void writeTables(WriteContext& ctx) {
     }
     std::array<bool, 3> written{};
     for (const auto& table : ctx.kept->tables) {
+        if (table.comment()) {
+            writeKeptRange(ctx, table.raw);
+            continue;
+        }
         if (!table.inDatabase) {
             writeKeptTable(ctx, table);
             continue;

@@ -26,7 +26,7 @@ void saveAs(std::string_view argument) {
     std::string error;
     const DxfVersion* version = saveTarget().version ? &*saveTarget().version : nullptr;
     if (!writeDxf(path, currentDatabase(), version, error)) {
-        writeOutput("\nCannot save " + path + ": " + error + "\n");
+        writeOutput("\n" + error + "\n");
         return;
     }
     writeOutput("Saved " + path + "\n");
