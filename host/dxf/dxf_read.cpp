@@ -236,7 +236,7 @@ bool Reader::readHeader() {
         if (!var) return fail(token.line, "group " + std::to_string(token.code) + " comes before any $ variable in HEADER");
         if (!readGroup(scanner_, token, kept_->encoding, false, scratch_, g)) return false;
         var->groups.push_back(OwnedGroup::of(g));
-        if (token.code == 5 && var->name == "$HANDSEED") {
+        if (token.code == 5 && equalNoCase(var->name, "$HANDSEED")) {
             kept_->hadHandles = true;
             std::uint64_t seed = 0;
             if (parseHandle(token.value, seed) && seed > 0) db_->reserveHandle(seed - 1);

@@ -63,7 +63,8 @@ void writeHeader(WriteContext& ctx) {
             comments();
             continue;
         }
-        if (equalNoCase(name, "$HANDSEED")) {
+        // A drawing without handles keeps its $HANDSEED as it was.
+        if (ctx.handles && equalNoCase(name, "$HANDSEED")) {
             if (seed) continue;
             seed = true;
             writeVar(out, name);

@@ -78,7 +78,11 @@ TEST(DxfWrite, ASecondSaveWritesTheSameText) {
              // An R12 record with a handle the file does not keep: written
              // without it, so with what a record must have.
              std::string("  0\nSECTION\n  2\nTABLES\n  0\nTABLE\n  2\nLAYER\n 70\n1\n  0\nLAYER\n  5\n10\n"
-                         "  2\nWALLS\n  0\nENDTAB\n  0\nENDSEC\n  0\nEOF\n")}) {
+                         "  2\nWALLS\n  0\nENDTAB\n  0\nENDSEC\n  0\nEOF\n"),
+             // A $HANDSEED that gives no handle: the drawing has none, and
+             // the variable stays as it was.
+             std::string("  0\nSECTION\n  2\nHEADER\n  9\n$HANDSEED\n  4\n40\n  0\nENDSEC\n"
+                         "  0\nSECTION\n  2\nENTITIES\n  0\nPOINT\n 10\n1\n 20\n2\n  0\nENDSEC\n  0\nEOF\n")}) {
         const std::string first = zcad::writeDxfText(*read(text), nullptr);
         EXPECT_EQ(zcad::writeDxfText(*read(first), nullptr), first) << text;
     }
