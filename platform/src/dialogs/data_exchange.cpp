@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <climits>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
@@ -64,7 +65,8 @@ void ddxText(DataExchange& dx, int id, double& value) {
     char* end = nullptr;
     errno = 0;
     const double d = std::strtod(text.c_str(), &end);
-    if (text.empty() || *end != '\0' || errno == ERANGE) {
+    // "nan" would pass any range check after this one.
+    if (text.empty() || *end != '\0' || errno == ERANGE || !std::isfinite(d)) {
         dx.fail(id, "Please enter a number.");
         return;
     }
