@@ -117,14 +117,6 @@ std::size_t formatHandle(char* out, std::uint64_t handle) {
     return static_cast<std::size_t>(result.ptr - out);
 }
 
-bool parseInteger(std::string_view text, std::int64_t& value) {
-    text = trimmed(text);
-    if (!text.empty() && text.front() == '+') text.remove_prefix(1);
-    if (text.empty()) return false;
-    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
-    return result.ec == std::errc() && result.ptr == text.data() + text.size();
-}
-
 bool parseHandle(std::string_view text, std::uint64_t& value) {
     text = trimmed(text);
     if (text.empty() || text.size() > 16) return false;

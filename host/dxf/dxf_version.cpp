@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "dxf_numbers.h"
+#include "text/number_text.h"
 #include "zcad/text.h"
 
 namespace zcad {

@@ -3,7 +3,7 @@
 // ends and radii) are not offered.
 #include <string>
 
-#include "../shapes/entity_edit.h"
+#include "shapes/entity_edit.h"
 #include "colour_word.h"
 #include "host_command.h"
 #include "keywords.h"

@@ -63,8 +63,8 @@ std::optional<Point3> pointOf(const Word& word, const Point3& last) {
     if (relative && trimmed(text).empty()) return last;
     double xyz[3];
     if (!parsePoint(text, xyz)) return std::nullopt;
-    if (!relative) return Point3{xyz[0], xyz[1], xyz[2]};
-    return Point3{last.x + xyz[0], last.y + xyz[1], last.z + xyz[2]};
+    const Point3 point{xyz[0], xyz[1], xyz[2]};
+    return relative ? last + point : point;
 }
 
 }  // namespace zcad::commands

@@ -7,14 +7,11 @@
 #include <string_view>
 
 #include "arx/adsdef.h"
+#include "geom/vec3.h"
 
 namespace zcad::commands {
 
-struct Point3 {
-    double x = 0;
-    double y = 0;
-    double z = 0;
-};
+using Point3 = geom::Vec3;
 
 struct Word {
     enum class Kind { Text, Real, Integer, Point, Entity, Set };

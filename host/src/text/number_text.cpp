@@ -40,11 +40,17 @@ bool parsePlainDecimal(std::string_view text, double& value) {
     return true;
 }
 
+// The number without its blanks and a leading '+'.
+std::string_view numberPart(std::string_view text) {
+    text = trimmed(text);
+    if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+    return text;
+}
+
 }  // namespace
 
 bool parseReal(std::string_view text, double& value) {
-    text = trimmed(text);
-    if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+    text = numberPart(text);
     if (text.empty()) return false;
     const char first = text.front();
     // from_chars would take "inf" and "nan".
@@ -52,6 +58,13 @@ bool parseReal(std::string_view text, double& value) {
     if (parsePlainDecimal(text, value)) return true;
     const auto result = std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::general);
     return result.ec == std::errc() && result.ptr == text.data() + text.size() && std::isfinite(value);
+}
+
+bool parseInteger(std::string_view text, std::int64_t& value) {
+    text = numberPart(text);
+    if (text.empty()) return false;
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+    return result.ec == std::errc() && result.ptr == text.data() + text.size();
 }
 
 bool parsePoint(std::string_view text, double point[3]) {

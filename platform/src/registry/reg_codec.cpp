@@ -15,21 +15,25 @@ int hexDigit(char c) {
     return -1;
 }
 
+// UTF-16LE units as single-byte text; an odd last byte is left out.
+std::string fromUtf16(const unsigned char* bytes, std::size_t size) {
+    std::string out;
+    out.reserve(size / 2);
+    for (std::size_t i = 0; i + 1 < size; i += 2) {
+        const std::uint32_t unit = bytes[i] | (bytes[i + 1] << 8);
+        // A surrogate pair is one character, beyond the code page either way.
+        if (unit >= 0xD800 && unit <= 0xDBFF && i + 3 < size) i += 2;
+        out.push_back(toCp1252(unit));
+    }
+    return out;
+}
+
 std::optional<std::string> decodeUtf16(std::string_view bytes, std::string& error) {
     if (bytes.size() % 2 != 0) {
         error = "the UTF-16 text has an odd number of bytes";
         return std::nullopt;
     }
-    std::string out;
-    out.reserve(bytes.size() / 2);
-    for (std::size_t i = 0; i < bytes.size(); i += 2) {
-        const std::uint32_t unit = static_cast<unsigned char>(bytes[i]) |
-                                   (static_cast<unsigned char>(bytes[i + 1]) << 8);
-        // A surrogate pair is one character, beyond the code page either way.
-        if (unit >= 0xD800 && unit <= 0xDBFF && i + 3 < bytes.size()) i += 2;
-        out.push_back(toCp1252(unit));
-    }
-    return out;
+    return fromUtf16(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size());
 }
 
 std::optional<std::string> decodeUtf8(std::string_view bytes, std::string& error) {
@@ -168,16 +172,7 @@ std::string formatHex(std::uint32_t type, const std::vector<std::uint8_t>& bytes
     return out;
 }
 
-std::string utf16ToText(const std::vector<std::uint8_t>& bytes) {
-    std::string out;
-    out.reserve(bytes.size() / 2);
-    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
-        const std::uint32_t unit = bytes[i] | (bytes[i + 1] << 8);
-        if (unit >= 0xD800 && unit <= 0xDBFF && i + 3 < bytes.size()) i += 2;
-        out.push_back(toCp1252(unit));
-    }
-    return out;
-}
+std::string utf16ToText(const std::vector<std::uint8_t>& bytes) { return fromUtf16(bytes.data(), bytes.size()); }
 
 std::vector<std::uint8_t> textToUtf16(std::string_view text) {
     std::vector<std::uint8_t> out;

@@ -14,6 +14,7 @@
 namespace {
 
 using namespace zcad::dxf;
+using zcad::parseInteger;
 using zcad::parseReal;
 
 std::string real(double v) {
