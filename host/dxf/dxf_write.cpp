@@ -74,8 +74,9 @@ std::vector<KeptItem> sectionOrder(const WriteContext& ctx) {
     }
     if (!hasItem(*ctx.kept, ItemKind::Entities)) {
         auto at = std::find_if(items.begin(), items.end(), [](const KeptItem& i) {
-            return i.kind == ItemKind::Section && (equalNoCase(i.name, "OBJECTS") || equalNoCase(i.name, "THUMBNAILIMAGE") ||
-                                                   equalNoCase(i.name, "ACDSDATA"));
+            return i.kind == ItemKind::Section &&
+                   (equalNoCase(i.name, "OBJECTS") || equalNoCase(i.name, "THUMBNAILIMAGE") ||
+                    equalNoCase(i.name, "ACDSDATA"));
         });
         items.insert(at, {ItemKind::Entities, "ENTITIES", {}});
     }

@@ -24,8 +24,9 @@ TableRecord defaultStyle(std::string_view name) {
 }
 
 TableRecord continuousLinetype() {
-    return record({OwnedGroup::string(2, "CONTINUOUS"), OwnedGroup::integral(70, 0), OwnedGroup::string(3, "Solid line"),
-                   OwnedGroup::integral(72, 65), OwnedGroup::integral(73, 0), OwnedGroup::real(40, 0.0)});
+    return record({OwnedGroup::string(2, "CONTINUOUS"), OwnedGroup::integral(70, 0),
+                   OwnedGroup::string(3, "Solid line"), OwnedGroup::integral(72, 65), OwnedGroup::integral(73, 0),
+                   OwnedGroup::real(40, 0.0)});
 }
 
 TableRecord* ensureLayer(Database& db, std::string_view name) {

@@ -192,7 +192,7 @@ TEST(OutOfMemory, ZcadSaysSoAndLeavesTheTarget) {
         if (status == 0) {
             EXPECT_EQ(readFile(out), expected) << "allocation " << n;
         } else {
-            EXPECT_NE(complaint.find("not enough memory"), std::string::npos) << "allocation " << n << ": " << complaint;
+            EXPECT_NE(complaint.find("not enough memory"), std::string::npos) << n << ": " << complaint;
             EXPECT_EQ(readFile(out), "old") << "allocation " << n;
         }
         EXPECT_EQ(filesIn(dir), (std::vector<std::string>{"in.dxf", "out.dxf"})) << "allocation " << n;
