@@ -34,13 +34,6 @@ void appendHostChar(std::string& out, char32_t cp) {
     appendEscape(out, 0xDC00 + (v & 0x3FF));
 }
 
-int hexValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    return -1;
-}
-
 // A "\U+XXXX" escape at `i`: its code unit, or -1.
 long escapeAt(std::string_view text, std::size_t i) {
     if (i + 7 > text.size() || text[i] != '\\' || (text[i + 1] != 'U' && text[i + 1] != 'u') || text[i + 2] != '+') {
@@ -48,7 +41,7 @@ long escapeAt(std::string_view text, std::size_t i) {
     }
     long unit = 0;
     for (std::size_t k = i + 3; k < i + 7; ++k) {
-        const int h = hexValue(text[k]);
+        const int h = hexDigitValue(text[k]);
         if (h < 0) return -1;
         unit = unit * 16 + h;
     }

@@ -28,6 +28,14 @@ constexpr std::string_view trimmedRight(std::string_view text) {
 
 constexpr std::string_view trimmed(std::string_view text) { return trimmedRight(trimmedLeft(text)); }
 
+// The value of a hexadecimal digit, or -1.
+constexpr int hexDigitValue(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
 constexpr char upperChar(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
 inline std::string upperCase(std::string_view text) {

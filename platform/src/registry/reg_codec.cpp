@@ -8,11 +8,10 @@ namespace zplat::reg {
 
 namespace {
 
-int hexDigit(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
+// A code point in Windows-1252, or '?' where the code page has none.
+char toCp1252(std::uint32_t cp) {
+    const int byte = zcad::cp1252::byteOf(cp);
+    return byte < 0 ? '?' : static_cast<char>(byte);
 }
 
 // UTF-16LE units as single-byte text; an odd last byte is left out.
@@ -51,13 +50,6 @@ std::optional<std::string> decodeUtf8(std::string_view bytes, std::string& error
 }
 
 }  // namespace
-
-char toCp1252(std::uint32_t cp) {
-    const int byte = zcad::cp1252::byteOf(cp);
-    return byte < 0 ? '?' : static_cast<char>(byte);
-}
-
-std::uint32_t fromCp1252(unsigned char c) { return zcad::cp1252::unicodeOf(c); }
 
 std::optional<std::string> decodeFileText(std::string_view bytes, std::string& error) {
     if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFF &&
@@ -106,7 +98,7 @@ std::optional<HexData> parseHex(std::string_view raw) {
         if (close == std::string_view::npos || close == 4 || close > 12) return std::nullopt;
         std::uint32_t type = 0;
         for (const char c : raw.substr(4, close - 4)) {
-            const int d = hexDigit(c);
+            const int d = zcad::hexDigitValue(c);
             if (d < 0) return std::nullopt;
             type = type * 16 + static_cast<std::uint32_t>(d);
         }
@@ -138,7 +130,7 @@ std::optional<HexData> parseHex(std::string_view raw) {
             needByte = true;
             continue;
         }
-        const int d = hexDigit(c);
+        const int d = zcad::hexDigitValue(c);
         if (d < 0 || digits == 2) return std::nullopt;
         byte = byte * 16 + d;
         ++digits;
@@ -178,7 +170,7 @@ std::vector<std::uint8_t> textToUtf16(std::string_view text) {
     std::vector<std::uint8_t> out;
     out.reserve(text.size() * 2);
     for (const char c : text) {
-        const std::uint32_t cp = fromCp1252(static_cast<unsigned char>(c));
+        const char32_t cp = zcad::cp1252::unicodeOf(static_cast<unsigned char>(c));
         out.push_back(static_cast<std::uint8_t>(cp & 0xFF));
         out.push_back(static_cast<std::uint8_t>(cp >> 8));
     }

@@ -169,10 +169,7 @@ private:
         }
         std::uint32_t n = 0;
         for (const char c : digits) {
-            int d = -1;
-            if (c >= '0' && c <= '9') d = c - '0';
-            if (c >= 'a' && c <= 'f') d = c - 'a' + 10;
-            if (c >= 'A' && c <= 'F') d = c - 'A' + 10;
+            const int d = zcad::hexDigitValue(c);
             if (d < 0) {
                 error_ = "dword: needs one to eight hex digits";
                 return false;
