@@ -44,13 +44,12 @@ struct RawRange {
 // A table as found in TABLES: the host's LAYER, STYLE and LTYPE live in the
 // database; the others are kept whole (from the groups after "2 NAME" to
 // before "0 ENDTAB"). A 999 comment between tables is kept in its place
-// as an entry with no name.
+// as an entry of its own.
 struct KeptTable {
     std::string name;  // upper case
     bool inDatabase = false;
     RawRange raw;
-
-    bool comment() const { return name.empty(); }
+    bool comment = false;
 };
 
 enum class ItemKind { Header, Tables, Entities, Section, Comment };

@@ -250,7 +250,7 @@ bool Reader::readTables() {
     Token token;
     while (expect(token, "section TABLES")) {
         if (token.code == 999) {
-            kept_->tables.push_back({{}, false, keepComment(token)});
+            kept_->tables.push_back({{}, false, keepComment(token), true});
             continue;
         }
         if (token.code != 0) {

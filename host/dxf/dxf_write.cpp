@@ -28,7 +28,7 @@ void writeTables(WriteContext& ctx) {
     }
     std::array<bool, 3> written{};
     for (const auto& table : ctx.kept->tables) {
-        if (table.comment()) {
+        if (table.comment) {
             writeKeptRange(ctx, table.raw);
             continue;
         }

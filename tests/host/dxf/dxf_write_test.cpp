@@ -79,6 +79,9 @@ TEST(DxfWrite, ASecondSaveWritesTheSameText) {
              // without it, so with what a record must have.
              std::string("  0\nSECTION\n  2\nTABLES\n  0\nTABLE\n  2\nLAYER\n 70\n1\n  0\nLAYER\n  5\n10\n"
                          "  2\nWALLS\n  0\nENDTAB\n  0\nENDSEC\n  0\nEOF\n"),
+             // A table with no name is a table, not a comment.
+             std::string("999\nnote\n  0\nSECTION\n  2\nTABLES\n  0\nTABLE\n  2\n\n 70\n0\n  0\nENDTAB\n"
+                         "  0\nENDSEC\n  0\nEOF\n"),
              // A $HANDSEED that gives no handle: the drawing has none, and
              // the variable stays as it was.
              std::string("  0\nSECTION\n  2\nHEADER\n  9\n$HANDSEED\n  4\n40\n  0\nENDSEC\n"
