@@ -88,9 +88,14 @@ void Reader::keep(const Token& token) {
     }
 }
 
+// A comment inside a section may end up among an entity's groups when the
+// drawing is saved (two ENTITIES sections become one), where it is text;
+// so it is kept as the writer spells text, and reads back the same.
 RawRange Reader::keepComment(const Token& token) {
     const RawRange range{kept_->raw.size(), 1};
-    keep(token);
+    std::string spelt;
+    encodeText(decodeText(token.value, kept_->encoding, scratch_), kept_->encoding, spelt);
+    kept_->raw.add(token.code, spelt);
     return range;
 }
 
@@ -114,7 +119,8 @@ std::unique_ptr<Database> Reader::run(std::string& error) {
     Token token;
     while (scanner_.next(token)) {
         if (token.code == 999) {
-            kept_->items.push_back({ItemKind::Comment, {}, keepComment(token)});
+            kept_->items.push_back({ItemKind::Comment, {}, {kept_->raw.size(), 1}});
+            keep(token);
             continue;
         }
         if (token.code != 0) {

@@ -79,6 +79,12 @@ TEST(DxfWrite, ASecondSaveWritesTheSameText) {
              // without it, so with what a record must have.
              std::string("  0\nSECTION\n  2\nTABLES\n  0\nTABLE\n  2\nLAYER\n 70\n1\n  0\nLAYER\n  5\n10\n"
                          "  2\nWALLS\n  0\nENDTAB\n  0\nENDSEC\n  0\nEOF\n"),
+             // Two ENTITIES sections become one, and the comment that began
+             // the second (with a byte that is not UTF-8) lands after an entity.
+             std::string("  0\nSECTION\n  2\nHEADER\n  9\n$ACADVER\n  1\nAC1024\n  0\nENDSEC\n"
+                         "  0\nSECTION\n  2\nENTITIES\n  0\nPOINT\n 10\n1\n 20\n2\n  0\nENDSEC\n"
+                         "  0\nSECTION\n  2\nENTITIES\n999\nnot \x9b UTF-8\n  0\nPOINT\n 10\n3\n 20\n4\n"
+                         "  0\nENDSEC\n  0\nEOF\n"),
              // A table with no name is a table, not a comment.
              std::string("999\nnote\n  0\nSECTION\n  2\nTABLES\n  0\nTABLE\n  2\n\n 70\n0\n  0\nENDTAB\n"
                          "  0\nENDSEC\n  0\nEOF\n"),
