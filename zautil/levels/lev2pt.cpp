@@ -13,7 +13,6 @@
 #include "levels/level_selection.h"
 #include "levels/level_text.h"
 #include "settings/settings_record.h"
-#include "settings/settings_store.h"
 #include "shell/entity_maker.h"
 #include "shell/za_advice.h"
 
@@ -79,51 +78,40 @@ std::optional<int> makePoints(const ZaLevelSelection& selection, int count, cons
     std::string layer = run.layer;
     ZaEntityMaker maker;
     int valid = 0;
-    for (int index = 0; index < count; ++index) {
-        ads_name entity;
-        if (!selection.name(index, entity)) {
-            zaAdviceMessage("Selection error .... acedSSName() \nNo Name");
-            return std::nullopt;
-        }
-        const ZaEntityGot list(acdbEntGet(entity));
-        if (!list) {
-            zaAdviceMessage("Selection error .... acdbEntGet()\nNo objects selected\n");
-            return std::nullopt;
-        }
-        if (current) layer = layerOfText(list.get(), run.settings);
-        const resbuf* text = zaFindGroup(list.get(), 1);
-        const resbuf* insertion = zaFindGroup(list.get(), 10);
-        if (!text || !insertion) {
-            zaAdviceMessage("Cannot get insertion point information\nAutoCAD file structure error\n");
-            return std::nullopt;
-        }
-        const auto level = zaLevelOfText(zaGroupText(text, "0"));
-        if (!level) continue;
-        const double* at = insertion->resval.rpoint;
-        if (!maker.point({at[0], at[1], *level}, layer)) {
-            zaAdviceMessage(("Cannot make the point of level " + zaGroupText(text, "0") + " on layer \"" + layer +
-                             "\"\nZarvo_AutoCAD creation problem\n")
-                                .c_str());
-            return std::nullopt;
-        }
-        ++valid;
-        acutPrintf("Create %d  point at [%7.3f, %7.3f] level = %7.3f layer  \"%s\" \n", valid, at[0], at[1], *level,
-                   layer.c_str());
-    }
+    const bool completed = selection.forEach(
+        count, "Selection error .... acedSSName() \nNo Name", "Selection error .... acdbEntGet()\nNo objects selected\n",
+        [&](const resbuf* list) {
+            if (current) layer = layerOfText(list, run.settings);
+            const resbuf* text = zaFindGroup(list, 1);
+            const resbuf* insertion = zaFindGroup(list, 10);
+            if (!text || !insertion) {
+                zaAdviceMessage("Cannot get insertion point information\nAutoCAD file structure error\n");
+                return false;
+            }
+            const auto level = zaLevelOfText(zaGroupText(text, "0"));
+            if (!level) return true;
+            const double* at = insertion->resval.rpoint;
+            if (!maker.point({at[0], at[1], *level}, layer)) {
+                zaAdviceMessage(("Cannot make the point of level " + zaGroupText(text, "0") + " on layer \"" + layer +
+                                 "\"\nZarvo_AutoCAD creation problem\n")
+                                    .c_str());
+                return false;
+            }
+            ++valid;
+            acutPrintf("Create %d  point at [%7.3f, %7.3f] level = %7.3f layer  \"%s\" \n", valid, at[0], at[1],
+                       *level, layer.c_str());
+            return true;
+        });
+    if (!completed) return std::nullopt;
     return valid;
 }
 
-// Keeps the confirmed flag word and defined layer when the user asked for
-// it; the request itself is never kept for the next run.
+// The confirmed flag word and defined layer are what a run keeps.
 void storeSettings(const ZaSettings& run) {
-    ZaSettings& live = zaSettings();
-    if (run.l2pPreferences & kZaLevelSaveDefaults) {
+    zaStoreLevelSettings(run.l2pPreferences, zaSettings().l2pPreferences, [&run](ZaSettings& live) {
         live.l2pPreferences = run.l2pPreferences;
         live.l2pLayerName = run.l2pLayerName;
-    } else {
-        live.l2pPreferences &= ~kZaLevelSaveDefaults;
-    }
-    zaWriteAllSettings(live);
+    });
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 #include "levels/level_flags.h"
 
 #include "arx/acedads.h"
+#include "settings/settings_record.h"
+#include "settings/settings_store.h"
 
 ZaLayerPreference zaLayerPreference(int flags) {
     if (!(flags & kZaLevelLayerNotPrompt)) return ZaLayerPreference::Prompt;
@@ -32,4 +34,13 @@ void zaAnnounceLayerPreference(ZaLayerPreference preference, const std::string& 
         acutPrintf("Use current layer name \n");
         return;
     }
+}
+
+void zaStoreLevelSettings(int runFlags, int& liveFlags, const std::function<void(ZaSettings&)>& keep) {
+    if (runFlags & kZaLevelSaveDefaults) {
+        keep(zaSettings());
+    } else {
+        liveFlags &= ~kZaLevelSaveDefaults;
+    }
+    zaWriteAllSettings(zaSettings());
 }

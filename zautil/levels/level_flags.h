@@ -3,7 +3,10 @@
 // shown and whether a run stores what it used.
 #pragma once
 
+#include <functional>
 #include <string>
+
+struct ZaSettings;
 
 inline constexpr int kZaLevelAllFixed = 0x001;
 inline constexpr int kZaLevelFixedPrecision = 0x002;
@@ -23,3 +26,8 @@ int zaWithLayerPreference(int flags, ZaLayerPreference preference);
 
 // Prints the line that tells where the new entities will go.
 void zaAnnounceLayerPreference(ZaLayerPreference preference, const std::string& definedLayer);
+
+// The end of a run: when the run's flag word asks for it, `keep` copies the
+// run's group into the live settings; otherwise only the request is cleared
+// from the live flag word. Every setting is then written to the registry.
+void zaStoreLevelSettings(int runFlags, int& liveFlags, const std::function<void(ZaSettings&)>& keep);

@@ -54,8 +54,22 @@ std::optional<int> ZaLevelSelection::choose(const ZaSelectionTexts& texts) {
     }
 }
 
-bool ZaLevelSelection::name(int index, ads_name entity) const {
-    return held_ && acedSSName(set_, index, entity) == RTNORM;
+bool ZaLevelSelection::forEach(int count, const char* nameFailed, const char* readFailed,
+                               const std::function<bool(const resbuf*)>& visit) const {
+    for (int index = 0; index < count; ++index) {
+        ads_name entity;
+        if (!held_ || acedSSName(set_, index, entity) != RTNORM) {
+            zaAdviceMessage(nameFailed);
+            return false;
+        }
+        const std::unique_ptr<resbuf, int (*)(resbuf*)> list(acdbEntGet(entity), acutRelRb);
+        if (!list) {
+            zaAdviceMessage(readFailed);
+            return false;
+        }
+        if (!visit(list.get())) return false;
+    }
+    return true;
 }
 
 const resbuf* zaFindGroup(const resbuf* list, int code) {
@@ -70,5 +84,3 @@ std::string zaGroupText(const resbuf* group, const char* fallback) {
     if (group && group->restype >= 0 && group->restype <= 9 && group->resval.rstring) return group->resval.rstring;
     return fallback;
 }
-
-void ZaListRelease::operator()(resbuf* list) const { acutRelRb(list); }

@@ -3,6 +3,7 @@
 // and the entities' lists read one by one.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -34,8 +35,11 @@ public:
     // command must end (the message already given).
     std::optional<int> choose(const ZaSelectionTexts& texts);
 
-    // Names the index-th entity of the set; false when the host cannot.
-    bool name(int index, ads_name entity) const;
+    // Hands the list of each of the first `count` entities in turn to
+    // `visit`, which returns false to stop. False when it stopped, or when
+    // the host could not name or read an entity (its advice text given).
+    bool forEach(int count, const char* nameFailed, const char* readFailed,
+                 const std::function<bool(const resbuf*)>& visit) const;
 
 private:
     void release();
@@ -51,8 +55,3 @@ const resbuf* zaFindGroup(const resbuf* list, int code);
 // for any other type.
 std::string zaGroupText(const resbuf* group, const char* fallback);
 
-struct ZaListRelease {
-    void operator()(resbuf* list) const;
-};
-// An entity list from acdbEntGet, released when it goes.
-using ZaEntityGot = std::unique_ptr<resbuf, ZaListRelease>;

@@ -12,7 +12,6 @@
 #include "levels/level_text.h"
 #include "levels/p2l_dialog.h"
 #include "settings/settings_record.h"
-#include "settings/settings_store.h"
 #include "shell/text_create.h"
 #include "shell/za_advice.h"
 
@@ -52,53 +51,43 @@ bool confirmValues(ZaSettings& run) {
 // Labels every point of the set; false when a failure ended the run.
 bool labelPoints(const ZaLevelSelection& selection, int count, const ZaSettings& run) {
     const bool current = zaLayerPreference(run.p2lPreferences) == ZaLayerPreference::Current;
-    const std::string fixedLayer = run.p2lLayerName.empty() ? "0" : run.p2lLayerName;
-    std::string layer = fixedLayer;
+    std::string layer = run.p2lLayerName.empty() ? "0" : run.p2lLayerName;
     std::string level;
-    for (int index = 0; index < count; ++index) {
-        ads_name entity;
-        if (!selection.name(index, entity)) {
-            zaAdviceMessage("Selection error ... acedSSName()\nZarvo_AutoCAD user error\n");
-            return false;
-        }
-        const ZaEntityGot list(acdbEntGet(entity));
-        if (!list) {
-            zaAdviceMessage("Selection error ...  acdbEntGet()\nZarvo_AutoCAD user error\n");
-            return false;
-        }
-        if (current) {
-            const resbuf* group = zaFindGroup(list.get(), 8);
-            if (!group) zaAdviceMessage("Cannot get layer\nLayers not defined in drawing\n");
-            layer = group ? zaGroupText(group, "0") : run.p2lLayerName;
-        }
-        const resbuf* location = zaFindGroup(list.get(), 10);
-        if (!location) continue;
-        const double* at = location->resval.rpoint;
-        zaFormatLevel(at[2], run.p2lPrecision, level);
-        ZaTextRecord text;
-        text.text = level.c_str();
-        text.point = {at[0] + run.p2lXOffset, at[1] + run.p2lYOffset, at[2]};
-        text.height = run.p2lTextHeight;
-        text.rotation = run.p2lTextAngle;
-        text.layer = layer.c_str();
-        if (!zaMakeText(text)) {
-            acutPrintf("\n");
-            zaAdviceMessage(("Cannot make the level text \"" + level + "\" on layer \"" + layer +
-                             "\"\nZarvo_AutoCAD creation problem\n")
-                                .c_str());
-            return false;
-        }
-        acutPrintf("Create %d at [%8.3f  %8.3f] level %8.3f layer \"%s\" \n", index, at[0], at[1], at[2],
-                   layer.c_str());
-    }
-    return true;
+    int index = 0;
+    return selection.forEach(
+        count, "Selection error ... acedSSName()\nZarvo_AutoCAD user error\n",
+        "Selection error ...  acdbEntGet()\nZarvo_AutoCAD user error\n", [&](const resbuf* list) {
+            const int at = index++;
+            if (current) {
+                const resbuf* group = zaFindGroup(list, 8);
+                if (!group) zaAdviceMessage("Cannot get layer\nLayers not defined in drawing\n");
+                layer = group ? zaGroupText(group, "0") : run.p2lLayerName;
+            }
+            const resbuf* location = zaFindGroup(list, 10);
+            if (!location) return true;
+            const double* point = location->resval.rpoint;
+            zaFormatLevel(point[2], run.p2lPrecision, level);
+            ZaTextRecord text;
+            text.text = level.c_str();
+            text.point = {point[0] + run.p2lXOffset, point[1] + run.p2lYOffset, point[2]};
+            text.height = run.p2lTextHeight;
+            text.rotation = run.p2lTextAngle;
+            text.layer = layer.c_str();
+            if (!zaMakeText(text)) {
+                zaAdviceMessage(("Cannot make the level text \"" + level + "\" on layer \"" + layer +
+                                 "\"\nZarvo_AutoCAD creation problem\n")
+                                    .c_str());
+                return false;
+            }
+            acutPrintf("Create %d at [%8.3f  %8.3f] level %8.3f layer \"%s\" \n", at, point[0], point[1], point[2],
+                       layer.c_str());
+            return true;
+        });
 }
 
-// Keeps the values used when the user asked for it; the request itself is
-// never kept for the next run.
+// The values a run used are what it keeps.
 void storeSettings(const ZaSettings& run) {
-    ZaSettings& live = zaSettings();
-    if (run.p2lPreferences & kZaLevelSaveDefaults) {
+    zaStoreLevelSettings(run.p2lPreferences, zaSettings().p2lPreferences, [&run](ZaSettings& live) {
         live.p2lPrecision = run.p2lPrecision;
         live.p2lXOffset = run.p2lXOffset;
         live.p2lYOffset = run.p2lYOffset;
@@ -106,10 +95,7 @@ void storeSettings(const ZaSettings& run) {
         live.p2lTextAngle = run.p2lTextAngle;
         live.p2lPreferences = run.p2lPreferences;
         live.p2lLayerName = run.p2lLayerName;
-    } else {
-        live.p2lPreferences &= ~kZaLevelSaveDefaults;
-    }
-    zaWriteAllSettings(live);
+    });
 }
 
 }  // namespace
