@@ -32,7 +32,8 @@ void selectAll() {
 void drawPoints() {
     zcad::test::resetHost();
     quiet();
-    resbuf* list = acutBuildList(RTDXF0, "POINT", 8, "SURVEY", 10, ads_point{0, 0, 0}, 0);
+    const ads_point origin = {0, 0, 0};
+    resbuf* list = acutBuildList(RTDXF0, "POINT", 8, "SURVEY", 10, origin, 0);
     resbuf* at = list->rbnext->rbnext;
     for (int i = 0; i < kEntities; ++i) {
         at->resval.rpoint[0] = 1000.0 + i % 300;
@@ -45,7 +46,8 @@ void drawPoints() {
 
 void BM_HostFloor(benchmark::State& state) {
     drawPoints();
-    resbuf* text = acutBuildList(RTDXF0, "TEXT", 8, "mk_lev", 10, ads_point{0, 0, 0}, 40, 3.0, 1, "50.000", 0);
+    const ads_point origin = {0, 0, 0};
+    resbuf* text = acutBuildList(RTDXF0, "TEXT", 8, "mk_lev", 10, origin, 40, 3.0, 1, "50.000", 0);
     for (auto _ : state) {
         ads_name entity;
         ads_name next;
