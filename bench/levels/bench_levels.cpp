@@ -51,9 +51,10 @@ void BM_HostFloor(benchmark::State& state) {
     for (auto _ : state) {
         ads_name entity;
         ads_name next;
-        for (int s = acdbEntNext(nullptr, entity); s == RTNORM; s = acdbEntNext(entity, next), ads_name_set(next, entity)) {
+        int s = acdbEntNext(nullptr, entity);
+        for (int i = 0; i < kEntities && s == RTNORM; ++i, s = acdbEntNext(entity, next), ads_name_set(next, entity)) {
             resbuf* got = acdbEntGet(entity);
-            if (zcad::currentDatabase().entityCount() < 2 * kEntities) acdbEntMake(text);
+            acdbEntMake(text);
             acutRelRb(got);
         }
     }
