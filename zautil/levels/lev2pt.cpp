@@ -65,10 +65,13 @@ bool confirmLayer(LevelRun& run) {
 }
 
 // The layer of a text, or the defined layer when it has none.
-std::string layerOfText(const resbuf* list, const ZaSettings& settings) {
-    if (const resbuf* group = zaFindGroup(list, 8)) return zaGroupText(group, "0");
+void takeLayerOfText(const resbuf* list, const ZaSettings& settings, std::string& layer) {
+    if (const resbuf* group = zaFindGroup(list, 8)) {
+        layer = zaGroupText(group, "0");
+        return;
+    }
     zaAdviceMessage("Cannot get layer\nNo entity type 8 found in object\n");
-    return settings.l2pLayerName.empty() ? kFallbackLayer : settings.l2pLayerName;
+    layer = settings.l2pLayerName.empty() ? kFallbackLayer : settings.l2pLayerName.c_str();
 }
 
 // Makes the points; the count of valid texts, or nothing when a failure
@@ -81,7 +84,7 @@ std::optional<int> makePoints(const ZaLevelSelection& selection, int count, cons
     const bool completed = selection.forEach(
         count, "Selection error .... acedSSName() \nNo Name", "Selection error .... acdbEntGet()\nNo objects selected\n",
         [&](const resbuf* list) {
-            if (current) layer = layerOfText(list, run.settings);
+            if (current) takeLayerOfText(list, run.settings, layer);
             const resbuf* text = zaFindGroup(list, 1);
             const resbuf* insertion = zaFindGroup(list, 10);
             if (!text || !insertion) {
@@ -92,9 +95,9 @@ std::optional<int> makePoints(const ZaLevelSelection& selection, int count, cons
             if (!level) return true;
             const double* at = insertion->resval.rpoint;
             if (!maker.point({at[0], at[1], *level}, layer)) {
-                zaAdviceMessage(("Cannot make the point of level " + zaGroupText(text, "0") + " on layer \"" + layer +
-                                 "\"\nZarvo_AutoCAD creation problem\n")
-                                    .c_str());
+                const std::string failure = "Cannot make the point of level " + std::string(zaGroupText(text, "0")) +
+                                            " on layer \"" + layer + "\"\nZarvo_AutoCAD creation problem\n";
+                zaAdviceMessage(failure.c_str());
                 return false;
             }
             ++valid;

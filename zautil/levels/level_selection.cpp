@@ -1,5 +1,7 @@
 #include "levels/level_selection.h"
 
+#include <memory>
+
 #include "arx/acedads.h"
 #include "shell/za_advice.h"
 
@@ -79,7 +81,7 @@ const resbuf* zaFindGroup(const resbuf* list, int code) {
     return nullptr;
 }
 
-std::string zaGroupText(const resbuf* group, const char* fallback) {
+const char* zaGroupText(const resbuf* group, const char* fallback) {
     // The host types a group by its code: codes 0 to 9 hold strings.
     if (group && group->restype >= 0 && group->restype <= 9 && group->resval.rstring) return group->resval.rstring;
     return fallback;

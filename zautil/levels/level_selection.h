@@ -4,9 +4,7 @@
 #pragma once
 
 #include <functional>
-#include <memory>
 #include <optional>
-#include <string>
 
 #include "arx/adsdef.h"
 
@@ -53,5 +51,4 @@ private:
 const resbuf* zaFindGroup(const resbuf* list, int code);
 // The text of a group whose value is a string (codes 0 to 9); `fallback`
 // for any other type.
-std::string zaGroupText(const resbuf* group, const char* fallback);
-
+const char* zaGroupText(const resbuf* group, const char* fallback);

@@ -61,7 +61,7 @@ bool labelPoints(const ZaLevelSelection& selection, int count, const ZaSettings&
             if (current) {
                 const resbuf* group = zaFindGroup(list, 8);
                 if (!group) zaAdviceMessage("Cannot get layer\nLayers not defined in drawing\n");
-                layer = group ? zaGroupText(group, "0") : run.p2lLayerName;
+                layer = group ? zaGroupText(group, "0") : run.p2lLayerName.c_str();
             }
             const resbuf* location = zaFindGroup(list, 10);
             if (!location) return true;
@@ -74,9 +74,9 @@ bool labelPoints(const ZaLevelSelection& selection, int count, const ZaSettings&
             text.rotation = run.p2lTextAngle;
             text.layer = layer.c_str();
             if (!zaMakeText(text)) {
-                zaAdviceMessage(("Cannot make the level text \"" + level + "\" on layer \"" + layer +
-                                 "\"\nZarvo_AutoCAD creation problem\n")
-                                    .c_str());
+                const std::string failure = "Cannot make the level text \"" + level + "\" on layer \"" + layer +
+                                            "\"\nZarvo_AutoCAD creation problem\n";
+                zaAdviceMessage(failure.c_str());
                 return false;
             }
             acutPrintf("Create %d at [%8.3f  %8.3f] level %8.3f layer \"%s\" \n", at, point[0], point[1], point[2],
