@@ -1,6 +1,7 @@
 #include "command_table.h"
 
 #include "alignment/halout.h"
+#include "levels/level_commands.h"
 #include "plot/pfin.h"
 #include "settings/zselect.h"
 #include "strings/string_import_commands.h"
@@ -14,6 +15,9 @@ constexpr ZaCommandRow kCommands[] = {
     {"URIN", "URI", zaURIN},
     {"TRIN", "TRI", zaTRIN},
     {"HALOUT", "HOUT", zaHALOUT},
+    {"PT2LEV", "P2L", zaPT2LEV},
+    {"LEV2PT", "L2P", zaLEV2PT},
+    {"PELEV", "PLEV", zaPELEV},
     {"ZSELECT", "ZSELECT", zaZSelect},
 };
 
