@@ -2,6 +2,7 @@
 
 #include "plot/pfin.h"
 #include "settings/zselect.h"
+#include "strings/string_export_commands.h"
 #include "strings/string_import_commands.h"
 
 namespace {
@@ -12,6 +13,8 @@ constexpr ZaCommandRow kCommands[] = {
     {"PFIN", "PFI", zaPFIN},
     {"URIN", "URI", zaURIN},
     {"TRIN", "TRI", zaTRIN},
+    {"UROUT", "URO", zaUROUT},
+    {"TROUT", "TRO", zaTROUT},
     {"ZSELECT", "ZSELECT", zaZSelect},
 };
 

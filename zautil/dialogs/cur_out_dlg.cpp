@@ -53,7 +53,7 @@ CUROutDlg::CUROutDlg(ZaUROutOptions* options, HWND parent)
     addButton(zplat::IDOK, "&Yes");
     addButton(zplat::IDCANCEL, "&No");
     addButton(kHelp, "&Help");
-    addStatusLine(kHint, "Export a Zarvo XYZ File - Arc && Circle Options");
+    addStatusLine(kHint, "Export a Zarvo XYZ File - Arc & Circle Options");
 
     setFocusHint(kNone, "Do not export details of Arcs and Circles");
     setFocusHint(kFlatness, "Specify the height of the arc");
