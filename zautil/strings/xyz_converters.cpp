@@ -110,7 +110,9 @@ bool XYZExport::Do3DFace(const resbuf* list) {
     }
     std::array<ZaPoint, 4> corners{};
     for (int i = 0; i < 4; ++i) {
-        const auto corner = groupPoint(list, 10 + i);
+        auto corner = groupPoint(list, 10 + i);
+        // A face of three corners may leave out the fourth, which is the third.
+        if (!corner && i == 3) corner = corners[2];
         if (!corner) {
             acutPrintf("\rERROR: could not retrieve information for 3DFace - point %d\n", i + 1);
             return false;

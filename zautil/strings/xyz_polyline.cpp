@@ -28,18 +28,18 @@ bool XYZExport::DoPOLYLINE(const resbuf* list) {
     if (!name) return fail("Selection error ... Cannot get ename\nZarvo_AutoCAD user error");
     const auto layer = groupText(list, 8);
     if (!layer) return fail("Selection error ... Cannot get entity layer\nZarvo_AutoCAD user error");
-    const auto flags = groupInteger(list, 70);
-    if (!flags) return fail("Selection error ... Cannot get POLYLINE flags (70 group)\nZarvo_AutoCAD user error");
-    if (*flags & kPolygonMesh) {
+    // Drawings leave out a group at its default: no flags are flags 0.
+    const long flags = groupInteger(list, 70).value_or(0);
+    if (flags & kPolygonMesh) {
         return fail("Selection error ... Entity is a polygon mesh\nZarvo_AutoCAD unsupported element\n");
     }
-    if (*flags & kPolyfaceMesh) {
+    if (flags & kPolyfaceMesh) {
         return fail("Selection error ... Entity is a polyface mesh\nZarvo_AutoCAD unsupported element\n");
     }
-    if (*flags & kSplineFit) return fail("Spline vertices are not supported\nZarvo_AutoCAD unsupported element\n");
-    const bool closed = (*flags & kClosed) != 0;
+    if (flags & kSplineFit) return fail("Spline vertices are not supported\nZarvo_AutoCAD unsupported element\n");
+    const bool closed = (flags & kClosed) != 0;
     // A 3D polyline's vertices are in the world; a 2D one's in its own system.
-    if (*flags & k3DPolyline) {
+    if (flags & k3DPolyline) {
         transform_.fromWorld();
     } else {
         const resbuf* extrusion = findGroup(list, 210);

@@ -14,6 +14,24 @@ using testing::ElementsAre;
 
 constexpr double kPi = std::numbers::pi;
 
+struct Refusal {
+    std::function<void(zcad::GroupWriter&)> groups;
+    const char* message;
+};
+
+// An entity on layer L (unless told not) with the points, reals and whole
+// numbers given.
+std::function<void(zcad::GroupWriter&)> entity(const char* type, std::vector<int> points, std::vector<int> reals = {},
+                                               std::vector<std::pair<int, int>> wholes = {}, bool layer = true) {
+    return [=](zcad::GroupWriter& w) {
+        w.string(0, type);
+        if (layer) w.string(8, "L");
+        for (const int code : points) w.point(code, 1, 2, 3);
+        for (const int code : reals) w.real(code, 1);
+        for (const auto& [code, value] : wholes) w.integral(code, value);
+    };
+}
+
 class Converters : public StringExportTest {
 protected:
     std::vector<std::string> exported() { return shown(readUR(exportAll(true, freshName("ur1")))); }
@@ -111,6 +129,21 @@ TEST_F(Converters, OldStylePolylinesClosedAndWithBulges) {
                                         "2 9 4.0000,0.0000,3.0000 EDGE          plYSYS"));
 }
 
+TEST_F(Converters, GroupsLeftOutAtTheirDefaultsAreTheDefaults) {
+    // No flags: an open 2D polyline, as URIN makes one; no fourth corner: the third.
+    store(entity("POLYLINE", {}));
+    store(entity("VERTEX", {10}));
+    store(entity("VERTEX", {10}));
+    store(entity("SEQEND", {}));
+    store(entity("3DFACE", {10, 11, 12}));
+    EXPECT_THAT(exported(), ElementsAre("1 0 1.0000,2.0000,3.0000 L             plYSYS",
+                                        "1 1 1.0000,2.0000,3.0000 L             plYSYS",
+                                        "2 2 1.0000,2.0000,3.0000 L             fcYSYS",
+                                        "2 3 1.0000,2.0000,3.0000 L             fcYSYS",
+                                        "2 4 1.0000,2.0000,3.0000 L             fcYSYS",
+                                        "2 5 1.0000,2.0000,3.0000 L             fcYSYS"));
+}
+
 TEST_F(Converters, LightweightBulgesBelongToTheirOwnVertex) {
     // Only the middle vertex is bulged: counting the 42 groups would give
     // its bulge to the first.
@@ -176,24 +209,6 @@ TEST_F(Converters, FacesAndBlockReferences) {
     EXPECT_EQ(open[3], "1 3 1.0000,1.0000,1.0000 TIN           fcYSYS");
 }
 
-struct Refusal {
-    std::function<void(zcad::GroupWriter&)> groups;
-    const char* message;
-};
-
-// An entity on layer L (unless told not) with the points, reals and whole
-// numbers given.
-std::function<void(zcad::GroupWriter&)> entity(const char* type, std::vector<int> points, std::vector<int> reals = {},
-                                               std::vector<std::pair<int, int>> wholes = {}, bool layer = true) {
-    return [=](zcad::GroupWriter& w) {
-        w.string(0, type);
-        if (layer) w.string(8, "L");
-        for (const int code : points) w.point(code, 1, 2, 3);
-        for (const int code : reals) w.real(code, 1);
-        for (const auto& [code, value] : wholes) w.integral(code, value);
-    };
-}
-
 TEST_F(Converters, AnEntityLackingWhatItsConverterNeedsStopsTheExport) {
     const Refusal refusals[] = {
         {entity("LINE", {11}), "Cannot get p1 coord"},
@@ -205,7 +220,6 @@ TEST_F(Converters, AnEntityLackingWhatItsConverterNeedsStopsTheExport) {
         {entity("ARC", {10}, {40, 51}), "Cannot get arc start angle"},
         {entity("ARC", {10}, {40, 50}), "Cannot get arc end angle"},
         {entity("CIRCLE", {10}), "Cannot get arc radius\nLeaving DoCIRCLE(..) with FALSE - Cannot get arc radius"},
-        {entity("POLYLINE", {}), "Selection error ... Cannot get POLYLINE flags (70 group)\nZarvo_AutoCAD user error"},
         {entity("POLYLINE", {}, {}, {{70, 0}}, false),
          "Selection error ... Cannot get entity layer\nZarvo_AutoCAD user error"},
         {entity("LWPOLYLINE", {10}, {}, {{70, 0}}),
@@ -240,11 +254,11 @@ TEST_F(Converters, AnEntityLackingWhatItsConverterNeedsStopsTheExport) {
         EXPECT_FALSE(reader.open(path));
         EXPECT_EQ(reader.fault(), zastrings::URFault::WrongCount);
     }
-    // A face without its fourth corner says so on the command line.
+    // A face without its third corner says so on the command line.
     zcad::test::resetHost();
-    store(entity("3DFACE", {10, 11, 12}));
+    store(entity("3DFACE", {10, 11, 13}));
     exportAll(true, freshName("ur1"));
-    EXPECT_TRUE(printed("\rERROR: could not retrieve information for 3DFace - point 4\n"));
+    EXPECT_TRUE(printed("\rERROR: could not retrieve information for 3DFace - point 3\n"));
 }
 
 }  // namespace
