@@ -50,18 +50,21 @@ protected:
         s.mapPreference = 0;
         s.polyline3D = true;
     }
+    // A made-up survey of 3000 records in the test's directory.
+    std::string generate(const std::string& name, int stringLength, int lonePoints) {
+        const zastrings::StringFileShape shape{.records = 3000, .codes = 12, .stringLength = stringLength,
+                                               .lonePoints = lonePoints};
+        std::string error;
+        const std::string path = dir_ + name;
+        const bool ur = name.ends_with(".ur1");
+        EXPECT_TRUE(ur ? zastrings::generateURFile(path, shape, error) : zastrings::generateTRFile(path, shape, error))
+            << error;
+        return path;
+    }
 };
 
 TEST_F(RoundTrip, URINThenUROUTGivesBackEveryCoordinateBitForBit) {
-    zastrings::StringFileShape shape;
-    shape.records = 3000;
-    shape.codes = 12;
-    shape.stringLength = 40;
-    shape.lonePoints = 3;
-    std::string error;
-    const std::string generated = dir_ + "survey01.ur1";
-    ASSERT_TRUE(zastrings::generateURFile(generated, shape, error)) << error;
-    auto records = readUR(generated);
+    auto records = readUR(generate("survey01.ur1", 40, 3));
     // Values no text format would keep, at levels the export keeps as they are.
     const auto odd = [](int string, double x, double y, double z) {
         StringRecord r;
@@ -90,14 +93,7 @@ TEST_F(RoundTrip, URINThenUROUTGivesBackEveryCoordinateBitForBit) {
 }
 
 TEST_F(RoundTrip, TRINThenTROUTKeepsEveryValueToItsFourDecimals) {
-    zastrings::StringFileShape shape;
-    shape.records = 3000;
-    shape.codes = 12;
-    shape.stringLength = 50;
-    shape.lonePoints = 2;
-    std::string error;
-    const std::string input = dir_ + "survey01.tr1";
-    ASSERT_TRUE(zastrings::generateTRFile(input, shape, error)) << error;
+    const std::string input = generate("survey01.tr1", 50, 2);
 
     zastrings::StringImport import;
     import.setPolyline3D(true);
