@@ -2,9 +2,12 @@
 // with bulges, lines, points, arcs, texts) loaded from DXF, arcs broken into
 // quarterly divisions of 2; beside the I/O floor (the same bytes read, and
 // written with fsync) and the ezdxf peer, which reads the drawing with its
-// iterdxf add-on and writes the same points.
+// iterdxf add-on and writes the same points. Each time is given as wall and
+// CPU seconds: on a shared machine the wall clock also counts other work,
+// and the CPU seconds of both sides are the fairer ratio.
 //   bench_string_export [--entities N] [--dir DIR] [--no-ezdxf] [--only ur|tr]
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <platform/test_driver.h>
@@ -34,19 +37,43 @@ double secondsSince(std::chrono::steady_clock::time_point from) {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - from).count();
 }
 
+double cpuSeconds() {
+    timespec now{};
+    ::clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
+}
+
+double seconds(const timeval& t) { return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) * 1e-6; }
+
+// The CPU seconds of the children waited for so far.
+double childCpuSeconds() {
+    rusage usage{};
+    ::getrusage(RUSAGE_CHILDREN, &usage);
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+struct Seconds {
+    double wall = 0;
+    double cpu = 0;
+};
+
 template <class Step>
-double timed(Step step) {
+Seconds timed(Step step) {
     const auto start = std::chrono::steady_clock::now();
+    const double cpu = cpuSeconds();
     step();
-    return secondsSince(start);
+    return {secondsSince(start), cpuSeconds() - cpu};
 }
 
 // The best of three runs: the machine is shared, and the least disturbed
 // run is the one that measures our code.
 template <class Step>
-double bestOf3(Step step) {
-    double best = 1e300;
-    for (int run = 0; run < 3; ++run) best = std::min(best, step());
+Seconds bestOf3(Step step) {
+    Seconds best{1e300, 1e300};
+    for (int run = 0; run < 3; ++run) {
+        const Seconds s = step();
+        best = {std::min(best.wall, s.wall), std::min(best.cpu, s.cpu)};
+    }
     return best;
 }
 
@@ -116,7 +143,7 @@ std::string slurp(const std::string& path) {
 
 // What the host API alone costs an export: each entity's list fetched and
 // released, as the converters get it.
-double hostWalk() {
+Seconds hostWalk() {
     return timed([] {
         for (ads_name name, next{}; acdbEntNext(next[0] ? next : nullptr, name) == RTNORM; ads_name_set(name, next)) {
             acutRelRb(acdbEntGet(name));
@@ -125,7 +152,7 @@ double hostWalk() {
 }
 
 // The fastest the same bytes can be read whole, and written to stay.
-double readFloor(const std::string& path) {
+Seconds readFloor(const std::string& path) {
     return timed([&] {
         const int fd = ::open(path.c_str(), O_RDONLY);
         std::vector<char> block(1 << 20);
@@ -135,14 +162,15 @@ double readFloor(const std::string& path) {
     });
 }
 
+// Waiting for the disk is the floor's work: its wall seconds count.
 double writeFloor(const std::string& bytes, const std::string& path) {
-    const double seconds = bestOf3([&] { return timed([&] { writeDurably(path, bytes); }); });
+    const Seconds floor = bestOf3([&] { return timed([&] { writeDurably(path, bytes); }); });
     fs::remove(path);
-    return seconds;
+    return floor.wall;
 }
 
 // One export as a user runs it: every entity, the file named.
-double exportAll(void (*command)(), const std::string& path, zplat::TestDriver& driver) {
+Seconds exportAll(void (*command)(), const std::string& path, zplat::TestDriver& driver) {
     fs::remove(path);
     zcad::clearInput();
     zcad::addInput(zcad::queueSource({"ALL", ""}));
@@ -150,18 +178,19 @@ double exportAll(void (*command)(), const std::string& path, zplat::TestDriver& 
     return timed(command);
 }
 
-// Runs the peer and returns its wall seconds; its report in `report`.
-double peer(const std::string& kind, const std::string& drawing, const std::string& output, std::string& report) {
+// Runs the peer; its report in `report`, a wall time below 0 when it failed.
+Seconds peer(const std::string& kind, const std::string& drawing, const std::string& output, std::string& report) {
     const std::string command = "/usr/bin/python3 " ZCAD_SOURCE_DIR "/bench/string_export/string_export_ezdxf.py " +
                                 kind + " " + drawing + " " + output + " 2>&1";
     const auto start = std::chrono::steady_clock::now();
+    const double cpu = childCpuSeconds();
     FILE* pipe = ::popen(command.c_str(), "r");
-    if (!pipe) return -1;
+    if (!pipe) return {-1, 0};
     char buffer[512];
     while (std::fgets(buffer, sizeof buffer, pipe)) report += buffer;
     const int status = ::pclose(pipe);
-    const double seconds = secondsSince(start);
-    return status == 0 ? seconds : -1;
+    const Seconds theirs{secondsSince(start), childCpuSeconds() - cpu};
+    return status == 0 ? theirs : Seconds{-1, 0};
 }
 
 }  // namespace
@@ -177,6 +206,8 @@ int main(int argc, char** argv) {
     app.add_flag("--no-ezdxf", noEzdxf, "leave the peer out");
     app.add_option("--only", only, "ur or tr: one of the two exports")->check(CLI::IsMember({"ur", "tr"}));
     CLI11_PARSE(app, argc, argv);
+    // Each result as soon as it is known: the peer takes minutes.
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);
 
     const fs::path work = fs::path(dir) / ("bench_export_" + std::to_string(::getpid()));
     fs::create_directories(work);
@@ -205,18 +236,19 @@ int main(int argc, char** argv) {
         }
     }
     const double dxfMB = static_cast<double>(fs::file_size(dxf)) / 1e6;
-    const double dxfFloor = bestOf3([&] { return readFloor(dxf); });
+    const Seconds dxfFloor = bestOf3([&] { return readFloor(dxf); });
     std::string error;
     std::unique_ptr<zcad::Database> loaded;
-    const double load = timed([&] { loaded = zcad::readDxf(dxf, error); });
+    const Seconds load = timed([&] { loaded = zcad::readDxf(dxf, error); });
     if (!loaded) {
         std::fprintf(stderr, "bench_string_export: %s\n", error.c_str());
         return 1;
     }
     zcad::replaceCurrentDatabase(std::move(loaded));
-    const double walk = bestOf3(hostWalk);
-    std::printf("%lld entities, DXF %.1f MB: load %.3f s, read floor %.3f s; the host's lists of every entity %.3f s\n",
-                entities, dxfMB, load, dxfFloor, walk);
+    const Seconds walk = bestOf3(hostWalk);
+    std::printf("%lld entities, DXF %.1f MB: load %.3f s (CPU %.3f), read floor %.3f s; the host's lists of every "
+                "entity %.3f s (CPU %.3f)\n",
+                entities, dxfMB, load.wall, load.cpu, dxfFloor.wall, walk.wall, walk.cpu);
 
     zplat::TestDriver driver;
     zplat::ScopedDialogDriver scoped(driver);
@@ -230,7 +262,7 @@ int main(int argc, char** argv) {
     for (const Run& run : {Run{"UROUT", zaUROUT, "survey01.ur1", "ur"}, Run{"TROUT", zaTROUT, "survey01.tr1", "tr"}}) {
         if (!only.empty() && only != run.kind) continue;
         const std::string path = (work / run.file).string();
-        const double seconds = bestOf3([&] { return exportAll(run.command, path, driver); });
+        const Seconds ours = bestOf3([&] { return exportAll(run.command, path, driver); });
         if (!fs::exists(path)) {
             std::fprintf(stderr, "%s wrote nothing\n", run.name);
             ++failures;
@@ -239,21 +271,23 @@ int main(int argc, char** argv) {
         const std::string bytes = slurp(path);
         const double floor = writeFloor(bytes, (work / "floor").string());
         // Writing itself: what the export adds to fetching the lists.
-        std::printf("%s  %.3f s for %.1f MB (writing itself %.3f s); write+fsync floor %.3f s: writing/floor %.2f, "
-                    "export/floor %.2f\n",
-                    run.name, seconds, static_cast<double>(bytes.size()) / 1e6, seconds - walk, floor,
-                    (seconds - walk) / floor, seconds / floor);
+        const double writing = ours.cpu - walk.cpu;
+        std::printf("%s  %.3f s (CPU %.3f) for %.1f MB, writing itself CPU %.3f s; write+fsync floor %.3f s: "
+                    "writing/floor %.2f, export/floor %.2f\n",
+                    run.name, ours.wall, ours.cpu, static_cast<double>(bytes.size()) / 1e6, writing, floor,
+                    writing / floor, ours.cpu / floor);
         if (noEzdxf) continue;
         std::string report;
-        const double theirs = peer(run.kind, dxf, (work / "peer").string(), report);
-        if (theirs < 0) {
+        const Seconds theirs = peer(run.kind, dxf, (work / "peer").string(), report);
+        if (theirs.wall < 0) {
             std::fprintf(stderr, "ezdxf peer failed (is python3-ezdxf installed?)\n%s", report.c_str());
             continue;
         }
         const bool same = slurp((work / "peer").string()) == bytes;
-        std::printf("  ezdxf %.3f s: %s  ratio %.1f (load+export), %.1f (export alone); same bytes: %s\n", theirs,
-                    report.substr(0, report.find('\n')).c_str(), theirs / (load + seconds), theirs / seconds,
-                    same ? "yes" : "no");
+        std::printf("  ezdxf %.3f s (CPU %.3f): %s  CPU ratio %.1f (load+export), %.1f (export alone); wall ratio "
+                    "%.1f; same bytes: %s\n",
+                    theirs.wall, theirs.cpu, report.substr(0, report.find('\n')).c_str(), theirs.cpu / (load.cpu + ours.cpu),
+                    theirs.cpu / ours.cpu, theirs.wall / (load.wall + ours.wall), same ? "yes" : "no");
         fs::remove(work / "peer");
     }
     fs::remove_all(work);
