@@ -68,8 +68,9 @@ class Writer:
         if self.kind == "ur":
             self.parts.append(struct.pack("<iiddd20s4x", string, self.count, x, y, z, text.encode("latin-1")))
         else:
-            self.parts.append("%6d%6d%13.4f%13.4f%10.4f %-4.4s %.16s\r\n" % (string, self.count, x, y, z, text[:4],
-                                                                           text[4:]))
+            # The point number keeps its 6 columns by counting on from 0.
+            self.parts.append("%6d%6d%13.4f%13.4f%10.4f %-4.4s %.16s\r\n" % (string, self.count % 1000000, x, y, z,
+                                                                           text[:4], text[4:]))
         self.count += 1
 
     def levelled(self, string, p, tag):
