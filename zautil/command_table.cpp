@@ -4,6 +4,7 @@
 #include "levels/level_commands.h"
 #include "plot/pfin.h"
 #include "settings/zselect.h"
+#include "strings/string_export_commands.h"
 #include "strings/string_import_commands.h"
 
 namespace {
@@ -14,6 +15,8 @@ constexpr ZaCommandRow kCommands[] = {
     {"PFIN", "PFI", zaPFIN},
     {"URIN", "URI", zaURIN},
     {"TRIN", "TRI", zaTRIN},
+    {"UROUT", "URO", zaUROUT},
+    {"TROUT", "TRO", zaTROUT},
     {"HALOUT", "HOUT", zaHALOUT},
     {"PT2LEV", "P2L", zaPT2LEV},
     {"LEV2PT", "L2P", zaLEV2PT},
