@@ -3,6 +3,7 @@
 #include "plot/pfin.h"
 #include "settings/zselect.h"
 #include "strings/string_import_commands.h"
+#include "triangles/utin.h"
 
 namespace {
 
@@ -12,6 +13,7 @@ constexpr ZaCommandRow kCommands[] = {
     {"PFIN", "PFI", zaPFIN},
     {"URIN", "URI", zaURIN},
     {"TRIN", "TRI", zaTRIN},
+    {"UTIN", "UTI", zaUTIN},
     {"ZSELECT", "ZSELECT", zaZSelect},
 };
 
