@@ -7,6 +7,7 @@
 //   bench_utin [--triangles N] [--dir DIR] [--no-ezdxf]
 #include <fcntl.h>
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -44,6 +45,17 @@ double secondsSince(std::chrono::steady_clock::time_point from) {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - from).count();
 }
 
+double cpuSeconds(const rusage& usage) {
+    const auto seconds = [](const timeval& t) { return static_cast<double>(t.tv_sec) + 1e-6 * static_cast<double>(t.tv_usec); };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+double cpuSecondsNow() {
+    rusage usage{};
+    ::getrusage(RUSAGE_SELF, &usage);
+    return cpuSeconds(usage);
+}
+
 long long statusBytes(const char* name) {
     std::ifstream status("/proc/self/status");
     std::string key;
@@ -58,7 +70,8 @@ long long statusBytes(const char* name) {
     return 0;
 }
 
-// The child: one import and one save, printing "import save bytes-per-triangle".
+// The child: one import and one save, printing their wall seconds, the CPU
+// seconds of both, the peak memory per triangle and the entities made.
 int runImport(const std::string& methodName, const std::string& input, const std::string& output,
               long long triangles) {
     const std::string scratch = std::filesystem::path(output).parent_path() / ("zarvo-" + std::to_string(::getpid()));
@@ -76,6 +89,7 @@ int runImport(const std::string& methodName, const std::string& input, const std
     options.colourLayers = true;
 
     const long long before = statusBytes("VmRSS");
+    const double cpuBefore = cpuSecondsNow();
     const auto start = std::chrono::steady_clock::now();
     zatriangles::importTriangles(options, input);
     const double importSeconds = secondsSince(start);
@@ -86,15 +100,18 @@ int runImport(const std::string& methodName, const std::string& input, const std
         return 1;
     }
     const double saveSeconds = secondsSince(saveStart);
+    const double cpu = cpuSecondsNow() - cpuBefore;
     const long long peak = statusBytes("VmHWM");
     std::filesystem::remove_all(scratch);
-    std::printf("%.3f %.3f %.1f %zu\n", importSeconds, saveSeconds,
+    std::printf("%.3f %.3f %.3f %.1f %zu\n", importSeconds, saveSeconds, cpu,
                 static_cast<double>(peak - before) / static_cast<double>(triangles),
                 zcad::currentDatabase().entityCount());
     return 0;
 }
 
-std::string run(const std::vector<std::string>& argv, double& seconds) {
+// Runs a program and takes its standard output, its wall seconds and the
+// CPU seconds it used: on a shared machine the CPU seconds compare fairly.
+std::string run(const std::vector<std::string>& argv, double& seconds, double& cpu) {
     int pipeEnds[2];
     if (::pipe(pipeEnds) != 0) return {};
     posix_spawn_file_actions_t actions;
@@ -114,8 +131,10 @@ std::string run(const std::vector<std::string>& argv, double& seconds) {
     for (ssize_t got; (got = ::read(pipeEnds[0], buffer, sizeof buffer)) > 0;) out.append(buffer, static_cast<std::size_t>(got));
     ::close(pipeEnds[0]);
     int status = 0;
-    if (spawned == 0) ::waitpid(pid, &status, 0);
+    rusage usage{};
+    if (spawned == 0) ::wait4(pid, &status, 0, &usage);
     seconds = secondsSince(start);
+    cpu = cpuSeconds(usage);
     if (spawned != 0 || !WIFEXITED(status) || WEXITSTATUS(status) != 0) return {};
     return out;
 }
@@ -179,12 +198,13 @@ int main(int argc, char** argv) {
     int failures = 0;
     for (const Method& m : kMethods) {
         const std::string output = ut + "." + m.name + ".dxf";
-        double wall = 0;
+        double wall = 0, childCpu = 0;
         const std::string ours =
-            run({self(), "--triangles", std::to_string(triangles), "--child", m.name, ut, output}, wall);
-        double importSeconds = 0, saveSeconds = 0, bytesPerTriangle = 0;
+            run({self(), "--triangles", std::to_string(triangles), "--child", m.name, ut, output}, wall, childCpu);
+        double importSeconds = 0, saveSeconds = 0, cpu = 0, bytesPerTriangle = 0;
         unsigned long long entities = 0;
-        if (std::sscanf(ours.c_str(), "%lf %lf %lf %llu", &importSeconds, &saveSeconds, &bytesPerTriangle, &entities) != 4) {
+        if (std::sscanf(ours.c_str(), "%lf %lf %lf %lf %llu", &importSeconds, &saveSeconds, &cpu, &bytesPerTriangle,
+                        &entities) != 5) {
             std::fprintf(stderr, "UTIN as %s failed\n", m.name);
             ++failures;
             continue;
@@ -193,21 +213,23 @@ int main(int argc, char** argv) {
         const auto dxfBytes = std::filesystem::file_size(output);
         std::filesystem::remove(output);
         const double floor = ioFloor(inputs, dxfBytes, output + ".floor");
-        std::printf("%-9s import %.3f s + DXF save %.3f s = %.3f s, %llu entities, %.0f bytes/triangle, DXF %.1f MB\n",
-                    m.name, importSeconds, saveSeconds, total, entities, bytesPerTriangle,
+        std::printf("%-9s import %.3f s + DXF save %.3f s = %.3f s (CPU %.3f s), %llu entities, %.0f bytes/triangle, "
+                    "DXF %.1f MB\n",
+                    m.name, importSeconds, saveSeconds, total, cpu, entities, bytesPerTriangle,
                     static_cast<double>(dxfBytes) / 1e6);
-        std::printf("          I/O floor %.3f s: %.2f times the floor\n", floor, total / floor);
+        std::printf("          I/O floor %.3f s: %.2f times the floor (CPU %.2f times)\n", floor, total / floor,
+                    cpu / floor);
         if (noEzdxf) continue;
-        double peer = 0;
+        double peer = 0, peerCpu = 0;
         const std::string peerOut = run(
-            {"/usr/bin/python3", ZCAD_SOURCE_DIR "/bench/triangles/utin_ezdxf.py", m.name, ut, output}, peer);
+            {"/usr/bin/python3", ZCAD_SOURCE_DIR "/bench/triangles/utin_ezdxf.py", m.name, ut, output}, peer, peerCpu);
         std::filesystem::remove(output);
         if (peerOut.empty()) {
             std::fprintf(stderr, "ezdxf peer failed (are python3-ezdxf and python3-numpy installed?)\n");
             continue;
         }
-        std::printf("          ezdxf %.3f s: %s  ezdxf/ours %.1f\n", peer, peerOut.substr(0, peerOut.find('\n')).c_str(),
-                    peer / total);
+        std::printf("          ezdxf %.3f s (CPU %.3f s): %s  ezdxf/ours %.1f (CPU %.1f)\n", peer, peerCpu,
+                    peerOut.substr(0, peerOut.find('\n')).c_str(), peer / total, peerCpu / cpu);
     }
     for (const std::string& input : inputs) std::filesystem::remove(input);
     return failures == 0 ? 0 : 1;
