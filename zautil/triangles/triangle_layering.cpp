@@ -6,6 +6,7 @@
 #include "arx/acedads.h"
 #include "import/colour_sequence.h"
 #include "import/layer_colouring.h"
+#include "shell/layer_create.h"
 
 namespace zatriangles {
 namespace {
@@ -27,7 +28,19 @@ void TriangleLayering::usePaintNumbers(const TriangleLayerNames& names) {
     for (int p = 0; p < kSlots; ++p) {
         const TriangleLayerEntry& entry = names[static_cast<std::size_t>(p)];
         slotLayers_[static_cast<std::size_t>(p)] = entry.set ? entry.name : numbered("try", p);
+        named_.set(static_cast<std::size_t>(p), entry.set);
     }
+}
+
+// A name from the triangle layer file that the drawing refuses as a layer
+// (a "/" in it, say) would stop the import at the first such triangle with
+// no word of why: that paint number keeps its numbered layer instead.
+void TriangleLayering::takeNamedLayerOrNumber(int paint) {
+    std::string& layer = slotLayers_[static_cast<std::size_t>(paint)];
+    if (zaEnsureLayer(layer) != ZaLayerMade::Refused) return;
+    std::string fallback = numbered("try", paint);
+    acutPrintf("Layer name \"%s\" of paint number %d refused, using %s\n", layer.c_str(), paint, fallback.c_str());
+    layer = std::move(fallback);
 }
 
 void TriangleLayering::useSlopes(std::vector<SlopeEntry> entries, bool fromControlFile) {
@@ -60,6 +73,7 @@ const std::string& TriangleLayering::layerOf(const UTTriangle& triangle, const V
     static const std::string kLayerZero = "0";
     switch (scheme_) {
     case LayerScheme::Paint:
+        if (named_.test(triangle.paint) && !marked_.test(triangle.paint)) takeNamedLayerOrNumber(triangle.paint);
         mark(triangle.paint);
         return slotLayers_[triangle.paint];
     case LayerScheme::Aspect: {

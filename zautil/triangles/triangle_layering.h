@@ -45,11 +45,13 @@ public:
 
 private:
     void mark(int slot) { marked_.set(static_cast<std::size_t>(slot)); }
+    void takeNamedLayerOrNumber(int paint);
 
     LayerScheme scheme_ = LayerScheme::Paint;
     std::array<std::string, kSlots> slotLayers_;
     std::vector<SlopeEntry> slopes_;
     std::bitset<kSlots> marked_;
+    std::bitset<kSlots> named_;  // paint numbers the triangle layer file names
     bool fromControlFile_ = false;
 };
 

@@ -94,11 +94,12 @@ TEST_F(Loaders, SlopesGoThroughTheControlFileAndItsFailuresDrawNothing) {
     EXPECT_EQ(storedTypes(), "");
 }
 
+// A name the drawing refuses as a layer leaves its paint number on its numbered layer.
 TEST_F(Loaders, PaintNumbersTakeTheNamesOfTheTriangleLayerFile) {
     const std::string path = writeModel("square01.ut1", square());
     const std::string lay = write(install_ + "triangle.lay",
                                   "<zarvo_triangle_lay><name_of_layer><layer colour=\"3\" name=\"GRASS\" texture=\"2\"/>"
-                                  "</name_of_layer></zarvo_triangle_lay>");
+                                  "<layer colour=\"255\" name=\"KERB/CHANNEL\"/></name_of_layer></zarvo_triangle_lay>");
     TriangleOptions o = options(ImportMethod::Faces);
     o.useTriangleLayerFile = true;
     o.colourLayers = true;
@@ -107,7 +108,8 @@ TEST_F(Loaders, PaintNumbersTakeTheNamesOfTheTriangleLayerFile) {
     ASSERT_EQ(faces.size(), 2u);
     EXPECT_EQ(faces[0].text(8), "GRASS");
     EXPECT_EQ(faces[1].text(8), "try255");
-    EXPECT_NE(output_.find("\nTriangle layer \nTriangle layer file <" + lay + "> reading\nloaded\n1 records read\n"
+    EXPECT_NE(output_.find("Layer name \"KERB/CHANNEL\" of paint number 255 refused, using try255\n"), std::string::npos);
+    EXPECT_NE(output_.find("\nTriangle layer \nTriangle layer file <" + lay + "> reading\nloaded\n2 records read\n"
                            "closing\n\nTriangle layer \"" + lay + "\" \n"),
               std::string::npos)
         << output_;
