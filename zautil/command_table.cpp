@@ -1,5 +1,6 @@
 #include "command_table.h"
 
+#include "levels/level_commands.h"
 #include "plot/pfin.h"
 #include "settings/zselect.h"
 #include "strings/string_import_commands.h"
@@ -14,6 +15,9 @@ constexpr ZaCommandRow kCommands[] = {
     {"URIN", "URI", zaURIN},
     {"TRIN", "TRI", zaTRIN},
     {"UTIN", "UTI", zaUTIN},
+    {"PT2LEV", "P2L", zaPT2LEV},
+    {"LEV2PT", "L2P", zaLEV2PT},
+    {"PELEV", "PLEV", zaPELEV},
     {"ZSELECT", "ZSELECT", zaZSelect},
 };
 
