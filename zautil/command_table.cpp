@@ -6,6 +6,7 @@
 #include "settings/zselect.h"
 #include "strings/string_export_commands.h"
 #include "strings/string_import_commands.h"
+#include "triangles/utin.h"
 
 namespace {
 
@@ -15,6 +16,7 @@ constexpr ZaCommandRow kCommands[] = {
     {"PFIN", "PFI", zaPFIN},
     {"URIN", "URI", zaURIN},
     {"TRIN", "TRI", zaTRIN},
+    {"UTIN", "UTI", zaUTIN},
     {"UROUT", "URO", zaUROUT},
     {"TROUT", "TRO", zaTROUT},
     {"HALOUT", "HOUT", zaHALOUT},

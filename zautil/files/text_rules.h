@@ -12,6 +12,10 @@ namespace zafiles {
 // tab, line feed, vertical tab, form feed, carriage return.
 constexpr bool isCSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
+constexpr bool isAsciiAlnum(char c) {
+    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
 constexpr char upperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 constexpr char lowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 

@@ -23,4 +23,12 @@ void LayerColouring::colour(const std::string& layer, std::size_t index) {
     acedCommandS(RTSTR, "C", RTSTR, colour.c_str(), RTSTR, layer.c_str(), RTNONE);
 }
 
+void colourLayersInTurn(const std::vector<std::string>& layers) {
+    LayerColouring colouring;
+    for (std::size_t i = 0; i < layers.size(); ++i) {
+        colouring.colour(layers[i], i);
+        acutPrintf("  at %d\n", static_cast<int>(i));
+    }
+}
+
 }  // namespace zaimport

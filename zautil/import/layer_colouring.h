@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <string>
+#include <vector>
 
 namespace zaimport {
 
@@ -23,5 +24,9 @@ private:
 
     bool started_ = false;
 };
+
+// The i-th layer takes the i-th colour of the sequence, each reported as
+// "  at i".
+void colourLayersInTurn(const std::vector<std::string>& layers);
 
 }  // namespace zaimport

@@ -13,3 +13,6 @@ bool zaIsPathSeparator(char c);
 bool zaEndsInSeparator(std::string_view path);
 // The directory with a separator added when it ends in none.
 std::string zaWithSeparator(std::string_view directory);
+// The root of the current drive, ending in a separator: ZARVO_DRIVE_ROOT
+// when set, else "/".
+std::string zaDriveRoot();

@@ -62,6 +62,11 @@ public:
         if (Element* element = find(code)) element->rb->resval.rreal = value;
         return *this;
     }
+    // A 16-bit integer group (60-79 and the like): flags, counts, indices.
+    ZaEntityList& integer(int code, short value) {
+        if (Element* element = find(code)) element->rb->resval.rint = value;
+        return *this;
+    }
 
     bool make() const { return list_ && zaEnterEntity(list_); }
     const resbuf* list() const { return list_; }

@@ -85,6 +85,14 @@ bool ZaEntityMaker::face(std::span<const ZaPoint, 4> at, std::string_view layer)
     return corners(face_, "3DFACE", at, layer);
 }
 
+bool ZaEntityMaker::face(std::span<const ZaPoint, 4> at, std::string_view layer, short invisibleEdges) {
+    kept(flaggedFace_, [] {
+        return acutBuildList(RTDXF0, "3DFACE", 8, kLayerRoom.c_str(), 10, kOrigin, 11, kOrigin, 12, kOrigin, 13,
+                             kOrigin, 70, 0, 0);
+    });
+    return corners(flaggedFace_.integer(70, invisibleEdges), "3DFACE", at, layer);
+}
+
 bool ZaEntityMaker::solid(std::span<const ZaPoint, 4> at, std::string_view layer) {
     return corners(solid_, "SOLID", at, layer);
 }
@@ -116,8 +124,51 @@ bool ZaEntityMaker::polyline(std::span<const ZaPoint> points, std::string_view l
             return false;
         }
     }
-    ZaEntityList& end = kept(seqend_, [] { return acutBuildList(RTDXF0, "SEQEND", 8, kLayerRoom.c_str(), 0); });
-    if (end.text(8, layer).make()) return true;
+    if (seqend(layer)) return true;
     zaCancelSequence();
     return false;
+}
+
+bool ZaEntityMaker::seqend(std::string_view layer) {
+    return kept(seqend_, [] { return acutBuildList(RTDXF0, "SEQEND", 8, kLayerRoom.c_str(), 0); })
+        .text(8, layer)
+        .make();
+}
+
+bool ZaEntityMaker::polyfaceHeader(int vertices, int faces, std::string_view layer) {
+    if (vertices < 0 || vertices > kPolyfaceLimit || faces < 0 || faces > kPolyfaceLimit) return false;
+    return kept(polyfaceHeader_, [] {
+               return acutBuildList(RTDXF0, "POLYLINE", 8, kLayerRoom.c_str(), 66, 1, 10, kOrigin, 70, 64, 71, 0, 72,
+                                    0, 0);
+           })
+        .text(8, layer)
+        .integer(71, static_cast<short>(vertices))
+        .integer(72, static_cast<short>(faces))
+        .make();
+}
+
+bool ZaEntityMaker::polyfaceVertex(const ZaPoint& at, std::string_view layer) {
+    return kept(polyfaceVertex_,
+                [] { return acutBuildList(RTDXF0, "VERTEX", 8, kLayerRoom.c_str(), 10, kOrigin, 70, 192, 0); })
+        .text(8, layer)
+        .point(10, at.data())
+        .make();
+}
+
+bool ZaEntityMaker::polyfaceFace(std::span<const int> vertices, std::string_view layer) {
+    if (vertices.size() != 3 && vertices.size() != 4) return false;
+    for (const int v : vertices) {
+        if (v == 0 || v < -kPolyfaceLimit || v > kPolyfaceLimit) return false;
+    }
+    const bool quad = vertices.size() == 4;
+    ZaEntityList& list = kept(polyfaceFaces_[quad ? 1 : 0], [quad] {
+        const char* room = kLayerRoom.c_str();
+        if (quad) return acutBuildList(RTDXF0, "VERTEX", 8, room, 10, kOrigin, 70, 128, 71, 1, 72, 1, 73, 1, 74, 1, 0);
+        return acutBuildList(RTDXF0, "VERTEX", 8, room, 10, kOrigin, 70, 128, 71, 1, 72, 1, 73, 1, 0);
+    });
+    list.text(8, layer);
+    for (std::size_t i = 0; i < vertices.size(); ++i) {
+        list.integer(71 + static_cast<int>(i), static_cast<short>(vertices[i]));
+    }
+    return list.make();
 }

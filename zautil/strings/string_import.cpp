@@ -1,7 +1,5 @@
 #include "strings/string_import.h"
 
-#include <cstdlib>
-
 #include "arx/acedads.h"
 #include "import/import_progress.h"
 #include "import/layer_colouring.h"
@@ -18,19 +16,7 @@ ImportSettings importSettings(const ZaSettings& s) {
 
 // Where the suite would be on a machine without its key: "zarvo" at the
 // root of the current drive.
-std::string fallbackInstallDir() {
-    const char* root = std::getenv("ZARVO_DRIVE_ROOT");
-    return (root && *root ? zaWithSeparator(root) : std::string("/")) + "zarvo";
-}
-
-// Slot i of the created layers takes colour i of the sequence.
-void colourCreatedLayers(const std::vector<std::string>& created) {
-    zaimport::LayerColouring colouring;
-    for (std::size_t i = 0; i < created.size(); ++i) {
-        colouring.colour(created[i], i);
-        acutPrintf("  at %d\n", static_cast<int>(i));
-    }
-}
+std::string fallbackInstallDir() { return zaDriveRoot() + "zarvo"; }
 
 }  // namespace
 
@@ -56,7 +42,7 @@ bool StringImport::loadLayerMap() {
 }
 
 void StringImport::finish(const zaimport::ExtentsReport& report) {
-    if (settings_.colourLayers) colourCreatedLayers(layers_.created());
+    if (settings_.colourLayers) zaimport::colourLayersInTurn(layers_.created());
     zaimport::showPointsAsCrosses();
     zaimport::zoomToImport(extents_, report);
 }

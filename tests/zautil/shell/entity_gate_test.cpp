@@ -72,4 +72,30 @@ TEST_F(EntityGate, APolylineThatFailedLeavesTheMakerReadyForTheNext) {
     for (const auto& d : drawnEntities()) EXPECT_EQ(d.text(8), "ROAD");
 }
 
+TEST_F(EntityGate, APolyfaceMeshNumbersItsVerticesIn16BitsAndRefusesWhatWouldWrap) {
+    ZaEntityMaker maker;
+    const std::array<int, 3> face = {1, -2, 3};
+    ASSERT_TRUE(maker.polyfaceHeader(3, 1, "MESH"));
+    for (const ZaPoint& p : {ZaPoint{0, 0, 0}, ZaPoint{1, 0, 0}, ZaPoint{1, 1, 1}}) ASSERT_TRUE(maker.polyfaceVertex(p, "V"));
+    ASSERT_TRUE(maker.polyfaceFace(face, "F"));
+    ASSERT_TRUE(maker.seqend("0"));
+    const auto drawn = drawnEntities();
+    ASSERT_EQ(drawn.size(), 6u);
+    EXPECT_EQ(drawn[0].flags(70), 64);
+    EXPECT_EQ(drawn[0].flags(71), 3);
+    EXPECT_EQ(drawn[3].flags(70), 192);
+    EXPECT_EQ(drawn[4].flags(72), -2);
+    EXPECT_EQ(drawn[4].at(74), nullptr);
+
+    zcad::test::failEntityMakeAt(0);
+    EXPECT_FALSE(maker.polyfaceHeader(32768, 1, "MESH"));
+    EXPECT_FALSE(maker.polyfaceHeader(1, -1, "MESH"));
+    EXPECT_FALSE(maker.polyfaceFace(std::array<int, 3>{1, 32768, 2}, "F"));
+    EXPECT_FALSE(maker.polyfaceFace(std::array<int, 3>{1, 0, 2}, "F"));
+    EXPECT_FALSE(maker.polyfaceFace(std::array<int, 2>{1, 2}, "F"));
+    EXPECT_EQ(zcad::test::entityMakeCalls(), 0) << "refused before the host was asked";
+    EXPECT_TRUE(maker.face(std::array<ZaPoint, 4>{}, "F", 5));
+    EXPECT_EQ(drawnEntities().back().flags(70), 5);
+}
+
 }  // namespace

@@ -1,0 +1,3 @@
+5 gentle
+4 steeper
+# the order is wrong

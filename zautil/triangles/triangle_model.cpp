@@ -1,0 +1,149 @@
+#include "triangles/triangle_model.h"
+
+#include <algorithm>
+#include <new>
+#include <stdexcept>
+
+#include "files/byte_order.h"
+#include "triangles/ut_name.h"
+
+namespace zatriangles {
+namespace {
+
+constexpr std::size_t kRecordsPerBlock = 8192;
+
+ZaPoint decodePoint(const char* record) {
+    return {zafiles::loadF64LE(record), zafiles::loadF64LE(record + 8), zafiles::loadF64LE(record + 16)};
+}
+
+}  // namespace
+
+RecordStream::RecordStream(std::size_t recordSize, std::size_t recordsPerBlock)
+    : recordSize_(recordSize), buffer_(recordSize * recordsPerBlock) {}
+
+void RecordStream::attach(zafiles::ByteSource* source) {
+    source_ = source;
+    held_ = next_ = 0;
+    cut_ = false;
+}
+
+bool RecordStream::refill() {
+    if (!source_ || cut_) return false;
+    const std::size_t got = source_->read(buffer_);
+    held_ = got / recordSize_;
+    next_ = 0;
+    cut_ = got < buffer_.size();
+    return held_ > 0;
+}
+
+TriangleModel::TriangleModel() : upRecords_(kUPRecordSize, kRecordsPerBlock), utRecords_(kUTRecordSize, kRecordsPerBlock) {}
+
+bool TriangleModel::refuse(UTFault fault) {
+    close();
+    fault_ = fault;
+    return false;
+}
+
+bool TriangleModel::openPoints(const std::string& utPath) { return openPoints(zafiles::openFileSource(upPathOf(utPath))); }
+
+bool TriangleModel::openPoints(std::unique_ptr<zafiles::ByteSource> up) {
+    if (!up) return refuse(UTFault::CannotOpenUP);
+    up_ = std::move(up);
+    const auto size = up_->size();
+    if (!size) return refuse(UTFault::CannotSeekUP);
+    if (*size % kUPRecordSize != 0 || *size < kUPMinimumSize) return refuse(UTFault::BadSizeUP);
+    upRecords_.attach(up_.get());
+    // Past the header, which a file of this size holds unless it cannot be read.
+    for (std::int64_t i = 0; i < kUPHeaderRecords; ++i) {
+        if (!upRecords_.next()) return refuse(UTFault::CannotSeekUP);
+    }
+    records_ = static_cast<std::int64_t>(*size / kUPRecordSize);
+    return true;
+}
+
+bool TriangleModel::readPoints() {
+    try {
+        points_.assign(static_cast<std::size_t>(records_), ZaPoint{});
+    } catch (const std::bad_alloc&) {
+        return refuse(UTFault::OutOfMemory);
+    } catch (const std::length_error&) {
+        return refuse(UTFault::OutOfMemory);
+    }
+    for (std::int64_t v = kUPHeaderRecords; v < records_; ++v) {
+        const char* record = upRecords_.next();
+        if (!record) return refuse(UTFault::ShortUP);
+        points_[static_cast<std::size_t>(v)] = decodePoint(record);
+    }
+    upRecords_.attach(nullptr);
+    up_.reset();
+    return true;
+}
+
+bool TriangleModel::nextPoint(ZaPoint& point) {
+    const char* record = upRecords_.next();
+    if (!record) return refuse(UTFault::ShortUP);
+    point = decodePoint(record);
+    return true;
+}
+
+bool TriangleModel::openTriangles(const std::string& utPath) { return openTriangles(zafiles::openFileSource(utPath)); }
+
+bool TriangleModel::openTriangles(std::unique_ptr<zafiles::ByteSource> ut) {
+    if (!ut) return refuse(UTFault::CannotOpenUT);
+    ut_ = std::move(ut);
+    const auto size = ut_->size();
+    if (!size) return refuse(UTFault::CannotSeekUT);
+    if (*size % kUTRecordSize != 0 || *size < kUTMinimumSize) return refuse(UTFault::BadSizeUT);
+    triangles_ = static_cast<std::int64_t>(*size / kUTRecordSize);
+    utRecords_.attach(ut_.get());
+    return true;
+}
+
+bool TriangleModel::checkVertices(const UTTriangle& triangle) {
+    const bool inRange = std::all_of(triangle.vertices.begin(), triangle.vertices.end(),
+                                     [this](std::int32_t v) { return hasPoint(v); });
+    return inRange || refuse(UTFault::BadVertex);
+}
+
+bool TriangleModel::prescan(bool checkNeighbours,
+                            const std::function<void(std::int64_t, const UTTriangle&)>& visit) {
+    active_ = 0;
+    UTTriangle triangle;
+    for (std::int64_t t = 0; t < triangles_; ++t) {
+        const char* record = utRecords_.next();
+        if (!record) return refuse(UTFault::ShortPrescan);
+        decodeUTTriangle(record, triangle);
+        if (triangle.active()) {
+            if (!checkVertices(triangle)) return false;
+            for (int edge = 0; checkNeighbours && edge < 3; ++edge) {
+                const std::int32_t across = triangle.neighbours[static_cast<std::size_t>(edge)];
+                if (!triangle.boundary(edge) && (across < 0 || across >= triangles_)) {
+                    return refuse(UTFault::BadNeighbour);
+                }
+            }
+            ++active_;
+        }
+        if (visit) visit(t, triangle);
+    }
+    if (!ut_->size()) return refuse(UTFault::CannotSeekUT);
+    utRecords_.attach(ut_.get());
+    return true;
+}
+
+bool TriangleModel::nextTriangle(UTTriangle& triangle) {
+    const char* record = utRecords_.next();
+    if (!record) return refuse(UTFault::ShortUT);
+    decodeUTTriangle(record, triangle);
+    return true;
+}
+
+void TriangleModel::close() {
+    upRecords_.attach(nullptr);
+    utRecords_.attach(nullptr);
+    up_.reset();
+    ut_.reset();
+    points_.clear();
+    points_.shrink_to_fit();
+}
+
+}  // namespace zatriangles
