@@ -1,0 +1,49 @@
+// Drawing on a cairo surface. Strokes and fills of one pen are gathered
+// into one path and drawn together: a cairo call per entity would cost more
+// than the entity.
+#pragma once
+
+#include <cairo.h>
+
+#include <vector>
+
+#include "sink.h"
+
+namespace zcad::render {
+
+class CairoCanvas : public Sink {
+public:
+    // `thin` is the width in picture units of a line of width 0.
+    CairoCanvas(cairo_t* cr, const View& view, double width, double height, double thin);
+    ~CairoCanvas() override;
+
+    void pen(const Rgb& colour, double width) override;
+    void segment(const P2& from, const P2& to) override;
+    void polygon(std::span<const P2> corners) override;
+    void dot(const P2& at) override;
+    double flatness() const override { return 0.2; }
+
+    // Draws what is gathered.
+    void flush();
+
+private:
+    enum class Mode { None, Stroke, Fill };
+    void use(Mode mode);
+    void counted();
+
+    cairo_t* cr_;
+    double width_;
+    double height_;
+    double thin_;
+    double slack_;  // how far outside the picture a line is still drawn
+    Rgb colour_;
+    double penWidth_ = 0;
+    Mode mode_ = Mode::None;
+    std::size_t gathered_ = 0;
+    bool atEnd_ = false;  // the path ends at end_, so a joining segment needs no move
+    P2 end_;
+    std::vector<P2> clipped_;
+    std::vector<P2> scratch_;
+};
+
+}  // namespace zcad::render
