@@ -161,7 +161,7 @@ void Painter::emitArc(const shapes::ArcPiece& arc, const Context& context) {
     const double radius = std::max(std::hypot(u.x, u.y), std::hypot(v.x, v.y));
     if (!std::isfinite(radius)) return;
     const double flat = sink_.flatness();
-    double step = shapes::kTwoPi / 256;
+    double step = shapes::kTwoPi / 64;
     if (flat > 0 && radius > flat) step = 2 * std::acos(1 - flat / radius);
     if (flat > 0 && radius <= flat) step = sweep;
     const auto steps = static_cast<int>(std::clamp(std::ceil(sweep / step), 1.0, 4096.0));

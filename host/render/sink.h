@@ -23,8 +23,8 @@ public:
     virtual void polygon(std::span<const P2> corners) = 0;  // filled
     virtual void dot(const P2& at) = 0;
     // Largest gap between a curve and the chords that draw it; 0 asks for
-    // a fixed number of chords per turn (measuring, where picture units
-    // are not yet known).
+    // 64 chords a turn (measuring, where picture units are not yet known;
+    // the margin covers what they cut off).
     virtual double flatness() const = 0;
     // True when only the place of things counts: texts as their boxes.
     virtual bool measuring() const { return false; }

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "geom/text_metrics.h"
 #include "stroke_font.h"
 
 namespace zcad::render {
@@ -41,15 +42,17 @@ void drawGlyph(unsigned char c, const TextFrame& frame, double cell, Sink& sink)
     }
 }
 
-// The character a %% code stands for, and how many bytes it takes; 0 for
-// the switches %%o and %%u.
-unsigned char percentCode(std::string_view text, std::size_t i, std::size_t& length) {
+constexpr int kSwitch = -1;
+
+// The character a %% code stands for, and how many bytes it takes; kSwitch
+// for %%o and %%u.
+int percentCode(std::string_view text, std::size_t i, std::size_t& length) {
     const char code = text[i + 2];
     length = 3;
     if (i + 4 < text.size() && isDigit(code) && isDigit(text[i + 3]) && isDigit(text[i + 4])) {
         length = 5;
         const int value = (code - '0') * 100 + (text[i + 3] - '0') * 10 + (text[i + 4] - '0');
-        return static_cast<unsigned char>(value & 0xFF);
+        return value & 0xFF;
     }
     switch (code) {
     case 'd':
@@ -65,25 +68,34 @@ unsigned char percentCode(std::string_view text, std::size_t i, std::size_t& len
     case 'O':
     case 'u':
     case 'U':
-        return 0;
+        return kSwitch;
     default:
         return static_cast<unsigned char>(code);
     }
 }
 
+// Below this height in picture units letters cannot be told apart; a line
+// through the middle of the text shows where it is, as CAD screens do.
+constexpr double kLegibleHeight = 2.5;
+
 }  // namespace
 
 void drawTextLine(std::string_view text, const TextFrame& frame, Sink& sink) {
+    if (std::hypot(frame.up.x, frame.up.y) < kLegibleHeight) {
+        const double cells = static_cast<double>(geom::textCells(text));
+        if (cells > 0) sink.segment(cellPoint(frame, 0, 0.5), cellPoint(frame, cells, 0.5));
+        return;
+    }
     bool over = false;
     bool under = false;
     double cell = 0;
     std::size_t i = 0;
     while (i < text.size()) {
-        unsigned char c = static_cast<unsigned char>(text[i]);
+        int c = static_cast<unsigned char>(text[i]);
         std::size_t length = 1;
         if (text.compare(i, 2, "%%") == 0 && i + 2 < text.size()) {
             c = percentCode(text, i, length);
-            if (c == 0) {
+            if (c == kSwitch) {
                 const char code = text[i + 2];
                 if (code == 'o' || code == 'O') over = !over;
                 if (code == 'u' || code == 'U') under = !under;
@@ -91,7 +103,7 @@ void drawTextLine(std::string_view text, const TextFrame& frame, Sink& sink) {
                 continue;
             }
         }
-        drawGlyph(c, frame, cell, sink);
+        drawGlyph(static_cast<unsigned char>(c), frame, cell, sink);
         if (under) sink.segment(cellPoint(frame, cell, -0.15), cellPoint(frame, cell + 1, -0.15));
         if (over) sink.segment(cellPoint(frame, cell, 1.15), cellPoint(frame, cell + 1, 1.15));
         cell += 1;

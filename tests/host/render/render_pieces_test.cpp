@@ -80,6 +80,22 @@ TEST_F(RenderPiecesTest, TurnedCentredTextStaysInsideItsHostBox) {
     EXPECT_LE(highX, 50 + 4.0 / 3 + 1e-9) << "descenders go no lower than a third of the height";
 }
 
+TEST(RenderText, CodesTakeTheCellsTheHostCountsAndTinyTextIsALine) {
+    const std::string text = "%%000%%uAB%%d%%";
+    const double cells = static_cast<double>(geom::textCells(text));
+    Recorder big;
+    render::drawTextLine(text, {{0, 0}, {10, 0}, {0, 10}}, big);
+    double right = 0;
+    for (const auto& p : big.points) right = std::max(right, p.x);
+    EXPECT_LE(right, cells * 10);
+    EXPECT_GT(right, (cells - 1) * 10) << "the last cell is drawn";
+
+    Recorder tiny;
+    render::drawTextLine(text, {{0, 0}, {1, 0}, {0, 1}}, tiny);
+    ASSERT_EQ(tiny.points.size(), 2u);
+    EXPECT_EQ(tiny.points[1].x, cells);
+}
+
 TEST(RenderText, MtextLinesFollowParagraphsAndTheWidth) {
     EXPECT_EQ(render::mtextLines("{\\fArial|b1;Lot}\\P12\\~m", 1, 0), (std::vector<std::string>{"Lot", "12 m"}));
     EXPECT_EQ(render::mtextLines("ABCDEFGHIJ", 1, 4), (std::vector<std::string>{"ABCD", "EFGH", "IJ"}));
