@@ -5,6 +5,7 @@
 
 #include "geom/drawing_vars.h"
 #include "geom/text_metrics.h"
+#include "spline.h"
 #include "text_lines.h"
 #include "zcad/entity_shape.h"
 #include "zcad/text.h"
@@ -275,6 +276,14 @@ void Painter::drawPolyline(const Database& db, EntityId id, const EntityRecord& 
     emitShape(shape_, context, false, true);
 }
 
+bool Painter::drawSpline(const EntityRecord& e, const Context& context) {
+    // Twelve chords a span: a span bends less than a quarter turn in the
+    // curves drawings hold.
+    if (!splinePoints(e, 12, curve_)) return false;
+    for (std::size_t i = 1; i < curve_.size(); ++i) sink_.segment(map(curve_[i - 1], context), map(curve_[i], context));
+    return true;
+}
+
 void Painter::drawText(const EntityRecord& e, const Context& context) {
     shape_.clear();
     shapes::addTextShape(e, shape_);
@@ -418,6 +427,7 @@ void Painter::drawEntity(const Database& db, EntityId id, const Context& context
     if (type == "TEXT") return drawText(e, context);
     if (type == "MTEXT") return drawMText(e, context);
     if (type == "INSERT" || type == "DIMENSION") return drawInsert(db, id, e, context, layer, colour);
+    if (type == "SPLINE" && drawSpline(e, context)) return;
     shape_.clear();
     if (type == "SOLID" || type == "TRACE") shapes::addLinearShape(e, shape_);
     if (type == "CIRCLE" || type == "ARC" || type == "ELLIPSE" || type == "SPLINE") shapes::addCurveShape(e, shape_);

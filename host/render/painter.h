@@ -58,6 +58,7 @@ private:
     void drawFace(const shapes::EntityRecord& e, const Context& context);
     void drawPolyline(const Database& db, EntityId id, const shapes::EntityRecord& e, const Context& context, const Rgb& colour);
     void drawPolyface(const Database& db, EntityId id, const Context& context);
+    bool drawSpline(const shapes::EntityRecord& e, const Context& context);
     void drawText(const shapes::EntityRecord& e, const Context& context);
     void drawMText(const shapes::EntityRecord& e, const Context& context);
     void drawInsert(const Database& db, EntityId id, const shapes::EntityRecord& e, const Context& context,
@@ -76,6 +77,7 @@ private:
     shapes::Geometry shape_;
     std::vector<const Block*> open_;  // blocks being drawn, against cycles
     std::vector<P2> corners_;
+    std::vector<shapes::V3> curve_;
 };
 
 }  // namespace zcad::render

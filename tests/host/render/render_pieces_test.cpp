@@ -80,6 +80,24 @@ TEST_F(RenderPiecesTest, TurnedCentredTextStaysInsideItsHostBox) {
     EXPECT_LE(highX, 50 + 4.0 / 3 + 1e-9) << "descenders go no lower than a third of the height";
 }
 
+// A rational quadratic with the middle weight cos 45 degrees is a quarter
+// circle: its mid-point lies on the circle, not on the control polygon.
+TEST_F(RenderPiecesTest, SplinesFollowTheirCurveNotTheirControlPolygon) {
+    ListBuilder spline("SPLINE");
+    spline.integer(70, 12).integer(71, 2).integer(72, 6).integer(73, 3);
+    for (const double k : {0, 0, 0, 1, 1, 1}) spline.real(40, k);
+    for (const double w : {1.0, std::sqrt(0.5), 1.0}) spline.real(41, w);
+    spline.point(10, 10, 0).point(10, 10, 10).point(10, 0, 10).append(db());
+    Recorder recorder;
+    render::BlockLibrary blocks(db());
+    render::Painter(db(), blocks, recorder, false, 600).drawAll();
+    ASSERT_GT(recorder.points.size(), 4u);
+    for (const auto& p : recorder.points) EXPECT_NEAR(std::hypot(p.x, p.y), 10, 1e-9);
+    double nearest = 1e9;
+    for (const auto& p : recorder.points) nearest = std::min(nearest, std::hypot(p.x - std::sqrt(50), p.y - std::sqrt(50)));
+    EXPECT_LT(nearest, 1e-9);
+}
+
 TEST(RenderText, CodesTakeTheCellsTheHostCountsAndTinyTextIsALine) {
     const std::string text = "%%000%%uAB%%d%%";
     const double cells = static_cast<double>(geom::textCells(text));
