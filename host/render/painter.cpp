@@ -284,12 +284,22 @@ bool Painter::drawSpline(const EntityRecord& e, const Context& context) {
     return true;
 }
 
-void Painter::drawText(const EntityRecord& e, const Context& context) {
+// The box the host measures the text by (lower left, lower right, upper
+// right, upper left); null when there is none, or when only its place
+// counts and it has been given.
+const std::vector<V3>* Painter::textBox(const EntityRecord& e, const Context& context) {
     shape_.clear();
     shapes::addTextShape(e, shape_);
-    if (shape_.areas.empty() || shape_.areas.front().size() != 4) return;
-    const auto& box = shape_.areas.front();
-    if (sink_.measuring()) return emitPolygon(box, context);
+    if (shape_.areas.empty() || shape_.areas.front().size() != 4) return nullptr;
+    if (!sink_.measuring()) return &shape_.areas.front();
+    emitPolygon(shape_.areas.front(), context);
+    return nullptr;
+}
+
+void Painter::drawText(const EntityRecord& e, const Context& context) {
+    const std::vector<V3>* found = textBox(e, context);
+    if (!found) return;
+    const auto& box = *found;
     const std::string_view text = e.text(1);
     const std::size_t cells = geom::textCells(text);
     if (cells == 0) return;
@@ -300,11 +310,9 @@ void Painter::drawText(const EntityRecord& e, const Context& context) {
 }
 
 void Painter::drawMText(const EntityRecord& e, const Context& context) {
-    shape_.clear();
-    shapes::addTextShape(e, shape_);
-    if (shape_.areas.empty() || shape_.areas.front().size() != 4) return;
-    const auto& box = shape_.areas.front();
-    if (sink_.measuring()) return emitPolygon(box, context);
+    const std::vector<V3>* found = textBox(e, context);
+    if (!found) return;
+    const auto& box = *found;
     const double boxWidth = shapes::norm(box[1] - box[0]);
     const double boxHeight = shapes::norm(box[3] - box[0]);
     const double height = e.real(40, 1.0);

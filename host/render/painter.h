@@ -58,6 +58,7 @@ private:
     void drawFace(const shapes::EntityRecord& e, const Context& context);
     void drawPolyline(const Database& db, EntityId id, const shapes::EntityRecord& e, const Context& context, const Rgb& colour);
     void drawPolyface(const Database& db, EntityId id, const Context& context);
+    const std::vector<shapes::V3>* textBox(const shapes::EntityRecord& e, const Context& context);
     bool drawSpline(const shapes::EntityRecord& e, const Context& context);
     void drawText(const shapes::EntityRecord& e, const Context& context);
     void drawMText(const shapes::EntityRecord& e, const Context& context);

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "geom/text_metrics.h"
+#include "shapes/geometry.h"
 #include "stroke_font.h"
 
 namespace zcad::render {
@@ -112,34 +113,8 @@ void drawTextLine(std::string_view text, const TextFrame& frame, Sink& sink) {
 }
 
 std::vector<std::string> mtextLines(std::string_view content, double height, double widthLimit) {
-    std::vector<std::string> paragraphs{std::string()};
-    std::size_t i = 0;
-    while (i < content.size()) {
-        const char c = content[i];
-        if (c == '{' || c == '}') {
-            ++i;
-            continue;
-        }
-        if (c != '\\' || i + 1 >= content.size()) {
-            paragraphs.back() += c;
-            ++i;
-            continue;
-        }
-        const char code = content[i + 1];
-        i += 2;
-        if (code == 'P') {
-            paragraphs.emplace_back();
-        } else if (std::string_view("LlOoKk").find(code) != std::string_view::npos) {
-            // switches only
-        } else if (std::string_view("ACFfHQTWpS").find(code) != std::string_view::npos) {
-            const auto end = content.find(';', i);
-            i = end == std::string_view::npos ? content.size() : end + 1;
-        } else {
-            paragraphs.back() += code == '~' ? ' ' : code;
-        }
-    }
     std::vector<std::string> lines;
-    for (const std::string& p : paragraphs) {
+    for (const std::string& p : shapes::mtextParagraphs(content)) {
         const double width = static_cast<double>(p.size()) * height;
         if (widthLimit <= 0 || width <= widthLimit || p.empty()) {
             lines.push_back(p);
