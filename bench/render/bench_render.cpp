@@ -154,13 +154,15 @@ int main(int argc, char** argv) {
     const std::string dxf = dir + "/zcad_bench_site.dxf";
     const std::string peerDxf = dir + "/zcad_bench_site_peer.dxf";
     std::string error;
+    // R2000: LWPOLYLINE is no R12 entity.
+    const zcad::DxfVersion release = zcad::DxfVersion::R2000;
     {
         const auto made = site(count);
-        if (!zcad::writeDxf(dxf, *made, nullptr, error)) {
+        if (!zcad::writeDxf(dxf, *made, &release, error)) {
             std::fprintf(stderr, "%s\n", error.c_str());
             return 1;
         }
-        if (peerCount != count && !zcad::writeDxf(peerDxf, *site(peerCount), nullptr, error)) return 1;
+        if (peerCount != count && !zcad::writeDxf(peerDxf, *site(peerCount), &release, error)) return 1;
     }
     const double before = peakMegabytes();
     const auto load = std::chrono::steady_clock::now();

@@ -71,8 +71,8 @@ void clipPolygon(std::vector<P2>& poly, std::vector<P2>& scratch, double loX, do
 
 CairoCanvas::CairoCanvas(cairo_t* cr, const View& view, double width, double height, double thin)
     : Sink(view), cr_(cr), width_(width), height_(height), thin_(thin), slack_(thin * 4 + 2) {
-    cairo_set_line_cap(cr_, CAIRO_LINE_CAP_ROUND);
-    cairo_set_line_join(cr_, CAIRO_LINE_JOIN_ROUND);
+    cairo_set_line_cap(cr_, CAIRO_LINE_CAP_BUTT);
+    cairo_set_line_join(cr_, CAIRO_LINE_JOIN_BEVEL);
     cairo_set_fill_rule(cr_, CAIRO_FILL_RULE_WINDING);
 }
 
