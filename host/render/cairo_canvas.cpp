@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <utility>
 
 namespace zcad::render {
 
@@ -69,14 +71,19 @@ void clipPolygon(std::vector<P2>& poly, std::vector<P2>& scratch, double loX, do
 
 }  // namespace
 
-CairoCanvas::CairoCanvas(cairo_t* cr, const View& view, double width, double height, double thin)
-    : Sink(view), cr_(cr), width_(width), height_(height), thin_(thin), slack_(thin * 4 + 2) {
+CairoCanvas::CairoCanvas(cairo_t* cr, const View& view, double width, double height, double thin, cairo_surface_t* image)
+    : Sink(view), cr_(cr), image_(image), width_(width), height_(height), thin_(thin), slack_(thin * 4 + 2) {
+    if (image_) {
+        pixels_ = cairo_image_surface_get_data(image_);
+        stride_ = cairo_image_surface_get_stride(image_);
+        if (!pixels_ || cairo_image_surface_get_format(image_) != CAIRO_FORMAT_RGB24) image_ = nullptr;
+    }
     cairo_set_line_cap(cr_, CAIRO_LINE_CAP_BUTT);
     cairo_set_line_join(cr_, CAIRO_LINE_JOIN_BEVEL);
     cairo_set_fill_rule(cr_, CAIRO_FILL_RULE_WINDING);
 }
 
-CairoCanvas::~CairoCanvas() { flush(); }
+CairoCanvas::~CairoCanvas() { use(Mode::None); }
 
 void CairoCanvas::flush() {
     if (gathered_ > 0) {
@@ -100,10 +107,54 @@ void CairoCanvas::pen(const Rgb& colour, double width) {
     penWidth_ = width;
 }
 
+// cairo must be told when its pixels are written behind its back, and must
+// have finished its own drawing first.
 void CairoCanvas::use(Mode mode) {
     if (mode == mode_) return;
     flush();
+    if (mode_ == Mode::Pixels) cairo_surface_mark_dirty(image_);
+    if (mode == Mode::Pixels) cairo_surface_flush(image_);
     mode_ = mode;
+}
+
+void CairoCanvas::blend(int x, int y, double coverage) {
+    if (x < 0 || y < 0 || x >= static_cast<int>(width_) || y >= static_cast<int>(height_)) return;
+    auto* pixel = reinterpret_cast<std::uint32_t*>(pixels_ + static_cast<std::ptrdiff_t>(y) * stride_) + x;
+    const std::uint32_t p = *pixel;
+    const auto mix = [coverage](std::uint32_t from, std::uint8_t to) {
+        return static_cast<std::uint32_t>(std::lround(from + (to - static_cast<double>(from)) * coverage));
+    };
+    *pixel = mix((p >> 16) & 0xFF, colour_.r) << 16 | mix((p >> 8) & 0xFF, colour_.g) << 8 | mix(p & 0xFF, colour_.b);
+}
+
+// Xiaolin Wu's line: along the longer axis, each step shares the ink
+// between the two pixels the line passes between, as anti-aliasing does.
+void CairoCanvas::line(P2 a, P2 b) {
+    // Pixel centres at whole numbers.
+    a = {a.x - 0.5, a.y - 0.5};
+    b = {b.x - 0.5, b.y - 0.5};
+    const bool steep = std::fabs(b.y - a.y) > std::fabs(b.x - a.x);
+    if (steep) {
+        std::swap(a.x, a.y);
+        std::swap(b.x, b.y);
+    }
+    if (a.x > b.x) std::swap(a, b);
+    const double gradient = b.x > a.x ? (b.y - a.y) / (b.x - a.x) : 0.0;
+    const int first = static_cast<int>(std::floor(a.x + 0.5));
+    const int last = static_cast<int>(std::floor(b.x + 0.5));
+    for (int x = first; x <= last; ++x) {
+        const double y = a.y + gradient * (x - a.x);
+        const double below = std::floor(y);
+        const int row = static_cast<int>(below);
+        const double share = y - below;
+        if (steep) {
+            blend(row, x, 1 - share);
+            blend(row + 1, x, share);
+        } else {
+            blend(x, row, 1 - share);
+            blend(x, row + 1, share);
+        }
+    }
 }
 
 void CairoCanvas::counted() {
@@ -113,6 +164,11 @@ void CairoCanvas::counted() {
 void CairoCanvas::segment(const P2& from, const P2& to) {
     P2 a = from;
     P2 b = to;
+    if (direct()) {
+        if (!clipSegment(a, b, 0, 0, width_, height_)) return;
+        use(Mode::Pixels);
+        return line(a, b);
+    }
     const double pad = slack_ + penWidth_;
     if (!clipSegment(a, b, -pad, -pad, width_ + pad, height_ + pad)) return;
     use(Mode::Stroke);
@@ -141,6 +197,13 @@ void CairoCanvas::polygon(std::span<const P2> corners) {
 
 void CairoCanvas::dot(const P2& at) {
     if (!finite(at) || at.x < -slack_ || at.y < -slack_ || at.x > width_ + slack_ || at.y > height_ + slack_) return;
+    if (direct()) {
+        use(Mode::Pixels);
+        const int x = static_cast<int>(std::floor(at.x - 0.5));
+        const int y = static_cast<int>(std::floor(at.y - 0.5));
+        for (int k = 0; k < 4; ++k) blend(x + k % 2, y + k / 2, 1);
+        return;
+    }
     const double half = std::max(thin_, 1.0);
     const P2 square[] = {{at.x - half, at.y - half}, {at.x + half, at.y - half}, {at.x + half, at.y + half}, {at.x - half, at.y + half}};
     polygon(square);

@@ -13,8 +13,11 @@ namespace zcad::render {
 
 class CairoCanvas : public Sink {
 public:
-    // `thin` is the width in picture units of a line of width 0.
-    CairoCanvas(cairo_t* cr, const View& view, double width, double height, double thin);
+    // `thin` is the width in picture units of a line of width 0. With an
+    // image surface, lines one pixel wide are drawn straight into its
+    // pixels: cairo's stroker costs microseconds a segment, which a drawing
+    // of millions of short lines cannot afford.
+    CairoCanvas(cairo_t* cr, const View& view, double width, double height, double thin, cairo_surface_t* image);
     ~CairoCanvas() override;
 
     void pen(const Rgb& colour, double width) override;
@@ -27,11 +30,17 @@ public:
     void flush();
 
 private:
-    enum class Mode { None, Stroke, Fill };
+    enum class Mode { None, Stroke, Fill, Pixels };
     void use(Mode mode);
     void counted();
+    bool direct() const { return image_ && penWidth_ <= 0 && thin_ <= 1; }
+    void line(P2 a, P2 b);
+    void blend(int x, int y, double coverage);
 
     cairo_t* cr_;
+    cairo_surface_t* image_;
+    unsigned char* pixels_ = nullptr;
+    int stride_ = 0;
     double width_;
     double height_;
     double thin_;

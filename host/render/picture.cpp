@@ -92,7 +92,8 @@ cairo_status_t draw(const Database& db, const std::string& path, PictureFormat f
         // A hairline stays one pixel wide on a picture of common size and
         // grows with larger ones, so that it still shows when scaled down.
         const double thin = std::max(1.0, std::min(width, height) / 1600.0);
-        render::CairoCanvas canvas(context.cr, view, width, height, thin);
+        render::CairoCanvas canvas(context.cr, view, width, height, thin,
+                                   format == PictureFormat::Png ? surface.surface : nullptr);
         render::Painter painter(db, blocks, canvas, options.dark, height);
         if (options.only) painter.drawSome(*options.only);
         else painter.drawAll();
