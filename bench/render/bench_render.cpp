@@ -179,7 +179,7 @@ int main(int argc, char** argv) {
     const Timing png = timePicture(*db, dir + "/zcad_bench_site.png", options);
     if (png.picture < 0) return 1;
     std::printf("png  %.3f s  (%.1f MB)  floor %.4f s  png/floor %.0f\n", png.picture, png.megabytes, png.floor, png.picture / png.floor);
-    std::printf("peak memory %.0f MB after loading, %.0f MB after the PNG\n", before, peakMegabytes());
+    std::printf("peak memory %.0f MB before loading, %.0f MB after loading and the PNG\n", before, peakMegabytes());
     std::fflush(stdout);
 
     // The peer: ezdxf's drawing add-on with matplotlib on the same drawing
