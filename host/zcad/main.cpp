@@ -27,13 +27,34 @@ int main(int argc, char** argv) {
     std::string module;
     std::string version;
     bool noModule = false;
+    std::string pictureSize;
+    std::string ground = "white";
     app.add_option("--drawing", options.drawing, "DXF drawing to open (default: a new drawing)");
     app.add_option("--script", options.scripts, "script of command lines, read before standard input");
     app.add_option("--save", options.save, "save the drawing here at exit");
     app.add_option("--module", module, "module to load instead of the one beside zcad");
     app.add_flag("--no-module", noModule, "run the host alone");
     app.add_option("--dxf-version", version, "release to save in: R12, R2000, R2004, R2007, R2010, R2013, R2018");
+    app.add_option("--render", options.picture, "write a picture of the drawing at exit, after --save: FILE.png, .svg or .pdf");
+    app.add_option("--render-size", pictureSize, "size of the picture, WxH (default 1600x1200)");
+    app.add_option("--render-background", ground, "white (default) or dark");
     CLI11_PARSE(app, argc, argv);
+
+    if (!options.picture.empty() && !zcad::pictureFormatOf(options.picture)) {
+        std::fprintf(stderr, "zcad: --render wants a file ending in .png, .svg or .pdf, not '%s'\n", options.picture.c_str());
+        return 2;
+    }
+    if (!pictureSize.empty() &&
+        !zcad::parsePictureSize(pictureSize, options.pictureOptions.width, options.pictureOptions.height)) {
+        std::fprintf(stderr, "zcad: --render-size wants WxH, each from 1 to %d, not '%s'\n", zcad::kLargestPicture,
+                     pictureSize.c_str());
+        return 2;
+    }
+    if (ground != "white" && ground != "dark") {
+        std::fprintf(stderr, "zcad: --render-background is white or dark, not '%s'\n", ground.c_str());
+        return 2;
+    }
+    options.pictureOptions.dark = ground == "dark";
 
     if (!version.empty()) {
         zcad::DxfVersion parsed;

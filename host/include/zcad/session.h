@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "dxf.h"
+#include "picture.h"
 
 #pragma GCC visibility push(default)
 
@@ -18,6 +19,8 @@ struct SessionOptions {
     std::string save;                  // empty: not saved at exit
     std::vector<std::string> modules;  // loaded in turn
     std::optional<DxfVersion> version;
+    std::string picture;  // empty: no picture at exit
+    PictureOptions pictureOptions;  // also what PNGOUT draws with
     bool readStandardInput = true;
 };
 

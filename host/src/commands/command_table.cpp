@@ -1,6 +1,7 @@
 #include <functional>
 
 #include "host_command.h"
+#include "zcad/picture.h"
 #include "zcad/text.h"
 
 namespace zcad::commands {
@@ -25,6 +26,9 @@ const Entry kCommands[] = {
     {"RIBBONCLOSE", [] { return makeRibbonCommand(false); }},
     {"NETLOAD", makeNetloadCommand},
     {"REGEN", makeRegenCommand},
+    {"PNGOUT", [] { return makePictureCommand(PictureFormat::Png); }},
+    {"SVGOUT", [] { return makePictureCommand(PictureFormat::Svg); }},
+    {"PDFOUT", [] { return makePictureCommand(PictureFormat::Pdf); }},
 };
 
 }  // namespace

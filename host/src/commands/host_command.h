@@ -8,6 +8,10 @@
 
 #include "word.h"
 
+namespace zcad {
+enum class PictureFormat;
+}
+
 namespace zcad::commands {
 
 enum class Step {
@@ -47,6 +51,7 @@ std::unique_ptr<HostCommand> makeShadeCommand();
 std::unique_ptr<HostCommand> makeRibbonCommand(bool show);
 std::unique_ptr<HostCommand> makeNetloadCommand();
 std::unique_ptr<HostCommand> makeRegenCommand();
+std::unique_ptr<HostCommand> makePictureCommand(PictureFormat format);  // host/render
 
 // Shared prompt answers.
 void printMessage(std::string_view text);  // one line on the command line

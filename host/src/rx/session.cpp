@@ -52,9 +52,19 @@ bool saveDrawing(const SessionOptions& options) {
     return false;
 }
 
+// After the save, so that a picture that cannot be written costs no drawing.
+bool writeFinalPicture(const SessionOptions& options) {
+    if (options.picture.empty()) return true;
+    std::string error;
+    if (writePicture(currentDatabase(), options.picture, options.pictureOptions, error)) return true;
+    complain(error);
+    return false;
+}
+
 int run(const SessionOptions& options) {
     if (!openDrawing(options.drawing)) return 1;
     saveTarget().version = options.version;
+    pictureDefaults() = options.pictureOptions;
     if (!addScripts(options.scripts)) return 2;
     if (options.readStandardInput) addInput(isatty(STDIN_FILENO) ? terminalSource() : streamSource(stdin));
     for (const auto& path : options.modules) {
@@ -66,10 +76,11 @@ int run(const SessionOptions& options) {
     }
     runCommandLoop();
     const bool saved = saveDrawing(options);
+    const bool pictured = writeFinalPicture(options);
     notifyModules(AcRx::kPreQuitMsg);
     notifyModules(AcRx::kQuitMsg);
     unloadModules();
-    return saved ? 0 : 1;
+    return saved && pictured ? 0 : 1;
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 #pragma once
 
 #include <span>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "entity_record.h"
@@ -54,6 +56,10 @@ void addCurveShape(const EntityRecord& e, Geometry& out);     // CIRCLE ARC ELLI
 void addTextShape(const EntityRecord& e, Geometry& out);      // TEXT ATTRIB ATTDEF MTEXT
 void addPolylineShape(const Database& db, EntityId id, const EntityRecord& e, Geometry& out);
 void addLwPolylineShape(const EntityRecord& e, Geometry& out);
+
+// The paragraphs of an MTEXT's content with its formatting codes taken
+// out, each character one cell.
+std::vector<std::string> mtextParagraphs(std::string_view content);
 
 // The arc from `from` to `to` (object coordinates, same z) that a polyline
 // bulge describes, in world coordinates.

@@ -60,10 +60,10 @@ void addLineText(const EntityRecord& e, Geometry& out) {
     out.addPolygon(boxCorners(ocs.toWorld(origin), xDir, yDir, x0, x1, y0, y1), true);
 }
 
-// Paragraphs of an MTEXT with its formatting codes taken out, as the
-// number of cells of each.
-std::vector<std::size_t> paragraphCells(std::string_view text) {
-    std::vector<std::size_t> cells{0};
+}  // namespace
+
+std::vector<std::string> mtextParagraphs(std::string_view text) {
+    std::vector<std::string> paragraphs{std::string()};
     std::size_t i = 0;
     while (i < text.size()) {
         const char c = text[i];
@@ -72,25 +72,27 @@ std::vector<std::size_t> paragraphCells(std::string_view text) {
             continue;
         }
         if (c != '\\' || i + 1 >= text.size()) {
-            ++cells.back();
+            paragraphs.back() += c;
             ++i;
             continue;
         }
         const char code = text[i + 1];
         i += 2;
         if (code == 'P') {
-            cells.push_back(0);
+            paragraphs.emplace_back();
         } else if (std::string_view("LlOoKk").find(code) != std::string_view::npos) {
             // switches only
         } else if (std::string_view("ACFfHQTWpS").find(code) != std::string_view::npos) {
             const auto end = text.find(';', i);
             i = end == std::string_view::npos ? text.size() : end + 1;
         } else {
-            ++cells.back();  // \\ \{ \} \~ and the like draw one character
+            paragraphs.back() += code == '~' ? ' ' : code;  // \\ \{ \} \~ and the like draw one character
         }
     }
-    return cells;
+    return paragraphs;
 }
+
+namespace {
 
 // Attachment 71: 1..9 for top/middle/bottom rows of left/centre/right.
 void addMText(const EntityRecord& e, Geometry& out) {
@@ -104,8 +106,8 @@ void addMText(const EntityRecord& e, Geometry& out) {
     const double limit = e.real(41, 0.0);
     double width = 0;
     std::size_t lines = 0;
-    for (const std::size_t n : paragraphCells(content)) {
-        const double w = static_cast<double>(n) * cell;
+    for (const std::string& paragraph : mtextParagraphs(content)) {
+        const double w = static_cast<double>(paragraph.size()) * cell;
         const bool wraps = limit > 0 && w > limit;
         lines += wraps ? static_cast<std::size_t>(std::ceil(w / limit)) : 1;
         width = std::max(width, wraps ? limit : w);

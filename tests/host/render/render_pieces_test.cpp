@@ -1,0 +1,193 @@
+// The palette, the font, the file formats, refusals and the PNGOUT family.
+#include <cmath>
+#include <cstdio>
+#include <regex>
+
+#include "geom/text_metrics.h"
+#include "render/blocks.h"
+#include "render/painter.h"
+#include "render/stroke_font.h"
+#include "render/text_lines.h"
+#include "render_test_support.h"
+
+namespace zcad::testing {
+namespace {
+
+using RenderPiecesTest = RenderTest;
+
+TEST(RenderPalette, StandardIndexedColours) {
+    EXPECT_EQ(render::indexedColour(1), (render::Rgb{255, 0, 0}));
+    EXPECT_EQ(render::indexedColour(5), (render::Rgb{0, 0, 255}));
+    EXPECT_EQ(render::indexedColour(8), (render::Rgb{128, 128, 128}));
+    EXPECT_EQ(render::indexedColour(11), (render::Rgb{255, 127, 127}));
+    EXPECT_EQ(render::indexedColour(30), (render::Rgb{255, 127, 0}));
+    EXPECT_EQ(render::indexedColour(94), (render::Rgb{0, 153, 0}));
+    EXPECT_EQ(render::indexedColour(97), (render::Rgb{63, 127, 63}));
+    EXPECT_EQ(render::indexedColour(151), (render::Rgb{127, 191, 255}));
+    EXPECT_EQ(render::indexedColour(250), (render::Rgb{51, 51, 51}));
+    EXPECT_EQ(render::indexedColour(0), render::indexedColour(7));
+    EXPECT_EQ(render::trueColour(0x123456), (render::Rgb{0x12, 0x34, 0x56}));
+}
+
+TEST(RenderFont, EveryCharacterHasWellFormedStrokesInItsCell) {
+    for (int c = 0; c < 256; ++c) {
+        const std::string_view strokes = render::glyphStrokes(static_cast<unsigned char>(c));
+        std::size_t i = 0;
+        while (i < strokes.size()) {
+            const std::size_t end = std::min(strokes.find(' ', i), strokes.size());
+            ASSERT_TRUE(end > i && (end - i) % 2 == 0) << "character " << c;
+            for (std::size_t k = i; k < end; k += 2) {
+                EXPECT_TRUE(strokes[k] >= '0' && strokes[k] <= '6') << "character " << c;
+                EXPECT_TRUE(strokes[k + 1] >= '0' && strokes[k + 1] <= '9') << "character " << c;
+            }
+            i = end + 1;
+        }
+    }
+}
+
+// Collects the strokes drawn, in drawing units.
+class Recorder : public render::Sink {
+public:
+    Recorder() : Sink(render::identityView()) {}
+    void pen(const render::Rgb&, double) override {}
+    void segment(const render::P2& a, const render::P2& b) override {
+        points.push_back(a);
+        points.push_back(b);
+    }
+    void polygon(std::span<const render::P2> corners) override { points.insert(points.end(), corners.begin(), corners.end()); }
+    void dot(const render::P2& at) override { points.push_back(at); }
+    double flatness() const override { return 1e-3; }
+    std::vector<render::P2> points;
+};
+
+TEST_F(RenderPiecesTest, TurnedCentredTextStaysInsideItsHostBox) {
+    // Centred on (50, 40), turned 90 degrees: the box runs up from y 40 - w/2.
+    ListBuilder("TEXT").point(10, 0, 0).point(11, 50, 40).real(40, 4).text(1, "A%%dB%%u").integer(72, 1).real(50, M_PI / 2).append(db());
+    Recorder recorder;
+    render::BlockLibrary blocks(db());
+    render::Painter(db(), blocks, recorder, false, 600).drawAll();
+    ASSERT_FALSE(recorder.points.empty());
+    const double width = static_cast<double>(geom::textCells("A%%dB%%u")) * 4;
+    EXPECT_EQ(width, 12);
+    double lowY = 1e9, highY = -1e9, lowX = 1e9, highX = -1e9;
+    for (const auto& p : recorder.points) {
+        lowY = std::min(lowY, p.y), highY = std::max(highY, p.y);
+        lowX = std::min(lowX, p.x), highX = std::max(highX, p.x);
+    }
+    EXPECT_GE(lowY, 40 - width / 2 - 1e-9);
+    EXPECT_LE(highY, 40 + width / 2 + 1e-9);
+    EXPECT_NEAR(lowX, 50 - 4, 1e-9) << "capitals reach the text height, leftwards when turned";
+    EXPECT_LE(highX, 50 + 4.0 / 3 + 1e-9) << "descenders go no lower than a third of the height";
+}
+
+// A rational quadratic with the middle weight cos 45 degrees is a quarter
+// circle: its mid-point lies on the circle, not on the control polygon.
+TEST_F(RenderPiecesTest, SplinesFollowTheirCurveNotTheirControlPolygon) {
+    ListBuilder spline("SPLINE");
+    spline.integer(70, 12).integer(71, 2).integer(72, 6).integer(73, 3);
+    for (const double k : {0, 0, 0, 1, 1, 1}) spline.real(40, k);
+    for (const double w : {1.0, std::sqrt(0.5), 1.0}) spline.real(41, w);
+    spline.point(10, 10, 0).point(10, 10, 10).point(10, 0, 10).append(db());
+    Recorder recorder;
+    render::BlockLibrary blocks(db());
+    render::Painter(db(), blocks, recorder, false, 600).drawAll();
+    ASSERT_GT(recorder.points.size(), 4u);
+    for (const auto& p : recorder.points) EXPECT_NEAR(std::hypot(p.x, p.y), 10, 1e-9);
+    double nearest = 1e9;
+    for (const auto& p : recorder.points) nearest = std::min(nearest, std::hypot(p.x - std::sqrt(50), p.y - std::sqrt(50)));
+    EXPECT_LT(nearest, 1e-9);
+}
+
+TEST(RenderText, CodesTakeTheCellsTheHostCountsAndTinyTextIsALine) {
+    const std::string text = "%%000%%uAB%%d%%";
+    const double cells = static_cast<double>(geom::textCells(text));
+    Recorder big;
+    render::drawTextLine(text, {{0, 0}, {10, 0}, {0, 10}}, big);
+    double right = 0;
+    for (const auto& p : big.points) right = std::max(right, p.x);
+    EXPECT_LE(right, cells * 10);
+    EXPECT_GT(right, (cells - 1) * 10) << "the last cell is drawn";
+
+    Recorder tiny;
+    render::drawTextLine(text, {{0, 0}, {1, 0}, {0, 1}}, tiny);
+    ASSERT_EQ(tiny.points.size(), 2u);
+    EXPECT_EQ(tiny.points[1].x, cells);
+}
+
+TEST(RenderText, MtextLinesFollowParagraphsAndTheWidth) {
+    EXPECT_EQ(render::mtextLines("{\\fArial|b1;Lot}\\P12\\~m", 1, 0), (std::vector<std::string>{"Lot", "12 m"}));
+    EXPECT_EQ(render::mtextLines("ABCDEFGHIJ", 1, 4), (std::vector<std::string>{"ABCD", "EFGH", "IJ"}));
+}
+
+TEST_F(RenderPiecesTest, SvgAndPdfCarryTheDrawing) {
+    addLayer("ROADS", 1);
+    ListBuilder("LINE", "ROADS").point(10, 10, 10).point(11, 40, 20).append(db());
+    const std::string svg = file("line.svg");
+    std::string error;
+    ASSERT_TRUE(writePicture(db(), svg, standard(), error)) << error;
+    const std::string text = readFile(svg);
+    std::smatch m;
+    ASSERT_TRUE(std::regex_search(text, m, std::regex(R"(stroke:rgb\(100%,0%,0%\)[^"]*" d="M ([-\d.]+) ([-\d.]+) L ([-\d.]+) ([-\d.]+) ")")))
+        << text.substr(0, 600);
+    const render::P2 a = px(10, 10);
+    const render::P2 b = px(40, 20);
+    EXPECT_NEAR(std::stod(m[1]), a.x, 0.01);
+    EXPECT_NEAR(std::stod(m[2]), a.y, 0.01);
+    EXPECT_NEAR(std::stod(m[3]), b.x, 0.01);
+    EXPECT_NEAR(std::stod(m[4]), b.y, 0.01);
+
+    const std::string pdf = file("line.PDF");
+    ASSERT_TRUE(writePicture(db(), pdf, standard(), error)) << error;
+    EXPECT_EQ(readFile(pdf).substr(0, 5), "%PDF-");
+}
+
+TEST_F(RenderPiecesTest, RefusalsSayWhyAndLeaveNoFile) {
+    std::string error;
+    EXPECT_FALSE(writePicture(db(), file("picture.jpg"), standard(), error));
+    EXPECT_EQ(error, file("picture.jpg") + ": a picture is written as .png, .svg or .pdf");
+    const std::string missing = file("no/such/dir/picture.png");
+    EXPECT_FALSE(writePicture(db(), missing, standard(), error));
+    EXPECT_NE(error.find(missing + ": cannot write the picture"), std::string::npos) << error;
+    EXPECT_FALSE(std::filesystem::exists(missing + ".part"));
+    PictureOptions huge = standard();
+    huge.width = kLargestPicture + 1;
+    EXPECT_FALSE(writePicture(db(), file("huge.png"), huge, error));
+    EXPECT_FALSE(std::filesystem::exists(file("huge.png")));
+
+    int w = 0, h = 0;
+    EXPECT_TRUE(parsePictureSize("1920x1080", w, h));
+    EXPECT_EQ(w, 1920);
+    EXPECT_EQ(h, 1080);
+    for (const char* bad : {"", "800", "x600", "800x", "0x10", "-5x10", "800x600x2", "16385x10", "8e2x600"}) {
+        EXPECT_FALSE(parsePictureSize(bad, w, h)) << bad;
+    }
+}
+
+TEST_F(RenderPiecesTest, PngoutWritesAllOrTheChosenObjectsOverAnyArea) {
+    ListBuilder("LINE").point(10, 0, 0).point(11, 10, 0).integer(62, 1).append(db());
+    ListBuilder("LINE").point(10, 0, 5).point(11, 10, 5).integer(62, 3).append(db());
+    pictureDefaults().width = 200;
+    pictureDefaults().height = 100;
+    const std::string all = file("all");
+    EXPECT_EQ(acedCommandS(RTSTR, "PNGOUT", RTSTR, all.c_str(), RTSTR, "", RTSTR, "", RTNONE), RTNORM);
+    EXPECT_EQ(takePrinted(), "Picture written to " + all + ".png\n");
+    const Png both(all + ".png");
+    EXPECT_EQ(both.width(), 200);
+    EXPECT_GT(both.count(kRed), 0u);
+    EXPECT_GT(both.count(kGreen), 0u);
+
+    // The last object only, over an area around it.
+    const std::string last = file("last.svg");
+    EXPECT_EQ(acedCommandS(RTSTR, "_svgout", RTSTR, last.c_str(), RTSTR, "L", RTSTR, "", RTSTR, "-1,4", RTSTR, "11,6", RTNONE),
+              RTNORM);
+    EXPECT_EQ(takePrinted(), "Picture written to " + last + "\n");
+    const std::string svg = readFile(last);
+    EXPECT_EQ(svg.find("rgb(100%,0%,0%)"), std::string::npos);
+    EXPECT_NE(svg.find("rgb(0%,100%,0%)"), std::string::npos);
+
+    EXPECT_EQ(acedCommandS(RTSTR, "PDFOUT", RTSTR, "", RTNONE), RTNORM);
+    EXPECT_EQ(takePrinted(), "No picture written.\n");
+}
+
+}  // namespace
+}  // namespace zcad::testing

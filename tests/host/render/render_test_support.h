@@ -1,0 +1,73 @@
+// A host with a drawing to picture, and where its points land.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "../commands/host_fixture.h"
+#include "arx/acedads.h"
+#include "picture_reader.h"
+#include "render/view.h"
+#include "zcad/picture.h"
+
+namespace zcad::testing {
+
+class RenderTest : public HostTest {
+protected:
+    // Pictures of 800 by 600 showing x 0..100, y 0..75 unless told otherwise.
+    static constexpr PictureWindow kWindow{0, 0, 100, 75};
+
+    std::string file(const std::string& name) const { return (dir_ / name).string(); }
+
+    Png draw(const std::string& name, PictureOptions options = standard()) {
+        std::string error;
+        const std::string path = file(name);
+        EXPECT_TRUE(writePicture(db(), path, options, error)) << error;
+        return Png(path);
+    }
+
+    static PictureOptions standard() {
+        PictureOptions options;
+        options.width = 800;
+        options.height = 600;
+        options.window = kWindow;
+        return options;
+    }
+
+    static render::P2 px(double x, double y) {
+        render::Area area;
+        area.add({kWindow.x1, kWindow.y1});
+        area.add({kWindow.x2, kWindow.y2});
+        return render::fitView(area, 800, 600).toPicture(x, y);
+    }
+
+    bool inkAt(const Png& png, double x, double y, const render::Rgb& colour) {
+        const render::P2 p = px(x, y);
+        return png.inkNear(p.x, p.y, colour);
+    }
+
+    void addLayer(const std::string& name, int colour, int flags = 0) {
+        TableRecord record;
+        record.groups = {OwnedGroup::string(2, name), OwnedGroup::integral(70, flags), OwnedGroup::integral(62, colour),
+                         OwnedGroup::string(6, "CONTINUOUS")};
+        db().layers().add(std::move(record));
+    }
+
+    static constexpr render::Rgb kRed{255, 0, 0};
+    static constexpr render::Rgb kGreen{0, 255, 0};
+    static constexpr render::Rgb kBlue{0, 0, 255};
+    static constexpr render::Rgb kCyan{0, 255, 255};
+    static constexpr render::Rgb kMagenta{255, 0, 255};
+    static constexpr render::Rgb kInk{0, 0, 0};
+
+private:
+    std::filesystem::path dir_ = [] {
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        auto dir = std::filesystem::temp_directory_path() / ("zcad_render_" + std::string(info->name()));
+        std::filesystem::remove_all(dir);
+        std::filesystem::create_directories(dir);
+        return dir;
+    }();
+};
+
+}  // namespace zcad::testing
