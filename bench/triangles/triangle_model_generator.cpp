@@ -14,12 +14,16 @@ namespace {
 constexpr std::uint8_t kBreakline = 1;
 constexpr std::uint8_t kBoundary = 8;
 
+}  // namespace
+
 // Hills and valleys over a gentle fall, to the millimetre as surveyed.
-double height(double x, double y) {
+double terrainHeight(double x, double y) {
     const double z = 100.0 + 12.0 * std::sin(x / 80.0) * std::cos(y / 110.0) + 6.0 * std::sin((x + y) / 37.0) +
                      0.002 * x;
     return std::round(z * 1000.0) / 1000.0;
 }
+
+namespace {
 
 struct Grid {
     std::int64_t columns;  // cells across
@@ -111,7 +115,7 @@ TriangleModelData generateTerrain(const TerrainShape& shape) {
         for (std::int64_t i = 0; i <= grid.columns; ++i) {
             const double x = static_cast<double>(i) * shape.spacing;
             const double y = static_cast<double>(j) * shape.spacing;
-            model.points.push_back({shape.east + x, shape.north + y, height(x, y)});
+            model.points.push_back({shape.east + x, shape.north + y, terrainHeight(x, y)});
         }
     }
     TriangleModelData active;

@@ -27,6 +27,9 @@ struct TriangleModelData {
     std::vector<UTTriangle> records;     // the UT file's records, inactive ones too
 };
 
+// The ground's level at (x, y) metres east and north of the south-west corner.
+double terrainHeight(double x, double y);
+
 TriangleModelData generateTerrain(const TerrainShape& shape);
 
 // Writes the UT file and the UP file beside it (the path must be a UT name,
