@@ -3,6 +3,7 @@
 // The ground (hillside.ut1 and .up1), the road with its kerbs and footpaths
 // and the survey points (strings1.ur1), the lots and fences (strings1.tr1),
 // the plan's annotation (plot2d.p01) and the ground's contours (plot3d.m01).
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <map>
@@ -201,10 +202,43 @@ std::string planAnnotation() {
     return plot.finish();
 }
 
-// Contours of the ground every 2.5 m, traced through triangles of a 20 m
-// grid (fine enough at the plan's scale) and joined into one run of draws each.
+// The run with the points that lie within `tolerance` of the line through
+// their neighbours left out (Douglas and Peucker).
+void keepFarthest(const std::vector<Plan>& run, std::size_t first, std::size_t last, double tolerance,
+                  std::vector<bool>& keep) {
+    if (last <= first + 1) return;
+    const double dx = run[last].x - run[first].x, dy = run[last].y - run[first].y;
+    const double length = std::hypot(dx, dy);
+    std::size_t farthest = first;
+    double distance = tolerance;
+    for (std::size_t i = first + 1; i < last; ++i) {
+        const double ex = run[i].x - run[first].x, ey = run[i].y - run[first].y;
+        // A closed run's ends meet: its points are measured from there.
+        const double d = length < 1e-9 ? std::hypot(ex, ey) : std::abs(dx * ey - dy * ex) / length;
+        if (d <= distance) continue;
+        distance = d;
+        farthest = i;
+    }
+    if (farthest == first) return;
+    keep[farthest] = true;
+    keepFarthest(run, first, farthest, tolerance, keep);
+    keepFarthest(run, farthest, last, tolerance, keep);
+}
+
+std::vector<Plan> simplified(const std::vector<Plan>& run, double tolerance) {
+    std::vector<bool> keep(run.size(), false);
+    keep.front() = keep.back() = true;
+    keepFarthest(run, 0, run.size() - 1, tolerance, keep);
+    std::vector<Plan> kept;
+    for (std::size_t i = 0; i < run.size(); ++i)
+        if (keep[i]) kept.push_back(run[i]);
+    return kept;
+}
+
+// Contours of the ground every 2.5 m, traced through the ground's triangles,
+// joined into one run of draws each and thinned to what the plan's scale shows.
 std::string contours() {
-    constexpr double kStep = 20.0;
+    constexpr double kStep = kSpacing;
     const int cells = static_cast<int>(kSize / kStep);
     const auto node = [&](int i, int j) { return std::pair{i, j}; };
     using Node = std::pair<int, int>;
@@ -241,21 +275,25 @@ std::string contours() {
         // Open contours start at an edge with one join; closed ones anywhere.
         std::map<Edge, bool> used;
         const auto trace = [&](Edge from) {
-            Plan p = where(from);
-            plot.move(p.x, p.y, z);
+            const Edge start = from;
+            std::vector<Plan> run = {where(from)};
             used[from] = true;
             for (bool more = true; more;) {
                 more = false;
                 for (const Edge& next : joins[from]) {
                     if (used[next]) continue;
                     used[next] = true;
-                    p = where(next);
-                    plot.draw(p.x, p.y, z);
+                    run.push_back(where(next));
                     from = next;
                     more = true;
                     break;
                 }
             }
+            const std::vector<Edge>& last = joins[from];
+            if (run.size() > 2 && std::find(last.begin(), last.end(), start) != last.end()) run.push_back(run.front());
+            const std::vector<Plan> kept = simplified(run, 0.2);
+            plot.move(kept.front().x, kept.front().y, z);
+            for (std::size_t i = 1; i < kept.size(); ++i) plot.draw(kept[i].x, kept[i].y, z);
         };
         for (const auto& [edge, next] : joins)
             if (next.size() == 1 && !used[edge]) trace(edge);
