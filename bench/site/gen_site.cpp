@@ -14,7 +14,7 @@
 #include <CLI/CLI.hpp>
 
 #include "files/output_file.h"
-#include "site_plot_writer.h"
+#include "plot_record_writer.h"
 #include "strings/tr_writer.h"
 #include "strings/ur_writer.h"
 #include "triangle_model_generator.h"
@@ -142,29 +142,30 @@ bool save(const std::string& path, const std::string& bytes) {
 }
 
 std::string planAnnotation() {
-    SitePlotWriter plot(false);
+    PlotRecordWriter plot(false);
     const auto at = [](Plan p) { return Plan{kEast + p.x, kNorth + p.y}; };
     // Lot numbers at the middle of each lot.
-    plot.layer(1, 3);
+    plot.layer(1, 3, 1);
     forEachLot([&](int number, double from, double to, double side) {
         const Plan middle = at(road((from + to) / 2.0, side * (kReserve + kLotDepth / 2.0)));
-        plot.text(middle.x, middle.y, 3.0, 0.0, std::to_string(number));
+        plot.text(middle.x, middle.y, 3.0, 0.0, 11, {std::to_string(number)});
     });
     // Chainages across the centreline, and the road's name along it.
-    plot.layer(2, 1);
+    plot.layer(2, 1, 1);
     for (double along = 0; along <= kSize; along += 50.0) {
         const Plan left = at(road(along, 2.0));
         const Plan right = at(road(along, -2.0));
-        plot.line(left.x, left.y, right.x, right.y);
+        plot.move(left.x, left.y);
+        plot.draw(right.x, right.y);
         const Plan label = at(road(along, -3.0));
         char chainage[32];
         std::snprintf(chainage, sizeof chainage, "CH 0+%03d", static_cast<int>(along));
-        plot.text(label.x, label.y, 1.5, bearing(along), chainage);
+        plot.text(label.x, label.y, 1.5, bearing(along), 11, {chainage});
     }
     const Plan name = at(road(225.0, 2.2));
-    plot.text(name.x, name.y, 2.0, bearing(225.0), "HILLSIDE DRIVE");
+    plot.text(name.x, name.y, 2.0, bearing(225.0), 11, {"HILLSIDE DRIVE"});
     // Stormwater pits at the kerbs.
-    plot.layer(6, 5);
+    plot.layer(6, 5, 1);
     for (double along = 30.0; along < kSize; along += 90.0) {
         for (const double side : {4.5, -4.5}) {
             const Plan pit = at(road(along, side));
@@ -172,34 +173,37 @@ std::string planAnnotation() {
         }
     }
     // Grid crosses every 100 m with their coordinates.
-    plot.layer(8, 8);
+    plot.layer(8, 8, 1);
     for (double e = 100.0; e < kSize; e += 100.0) {
         for (double n = 100.0; n < kSize; n += 100.0) {
-            plot.line(kEast + e - 2.0, kNorth + n, kEast + e + 2.0, kNorth + n);
-            plot.line(kEast + e, kNorth + n - 2.0, kEast + e, kNorth + n + 2.0);
+            plot.move(kEast + e - 2.0, kNorth + n);
+            plot.draw(kEast + e + 2.0, kNorth + n);
+            plot.move(kEast + e, kNorth + n - 2.0);
+            plot.draw(kEast + e, kNorth + n + 2.0);
             char coordinates[48];
             std::snprintf(coordinates, sizeof coordinates, "E%.0f N%.0f", kEast + e, kNorth + n);
-            plot.text(kEast + e + 2.5, kNorth + n + 1.5, 1.5, 0.0, coordinates, 0);
+            plot.text(kEast + e + 2.5, kNorth + n + 1.5, 1.5, 0.0, 0, {coordinates});
         }
     }
     // The title and a north point in the south-east corner.
-    plot.layer(12, 7);
+    plot.layer(12, 7, 1);
     const double left = kEast + 250.0;
     const double bottom = kNorth + 5.0;
     plot.move(left, bottom);
     for (const Plan corner : {Plan{left + 145.0, bottom}, Plan{left + 145.0, bottom + 22.0}, Plan{left, bottom + 22.0},
                               Plan{left, bottom}})
         plot.draw(corner.x, corner.y);
-    plot.text(left + 62.0, bottom + 15.0, 4.0, 0.0, "HILLSIDE ESTATE STAGE 1");
-    plot.text(left + 62.0, bottom + 7.0, 2.0, 0.0, "ROAD AND LOT LAYOUT   SCALE 1:1000");
+    plot.text(left + 62.0, bottom + 15.0, 4.0, 0.0, 11, {"HILLSIDE ESTATE STAGE 1"});
+    plot.text(left + 62.0, bottom + 7.0, 2.0, 0.0, 11, {"ROAD AND LOT LAYOUT   SCALE 1:1000"});
     const double arrowX = left + 133.0;
     plot.move(arrowX - 3.0, bottom + 4.0);
     plot.draw(arrowX, bottom + 18.0);
     plot.draw(arrowX + 3.0, bottom + 4.0);
     plot.draw(arrowX, bottom + 8.0);
     plot.draw(arrowX - 3.0, bottom + 4.0);
-    plot.text(arrowX, bottom + 20.0, 2.5, 0.0, "N");
-    return plot.finish();
+    plot.text(arrowX, bottom + 20.0, 2.5, 0.0, 11, {"N"});
+    plot.end();
+    return std::move(plot.buffer());
 }
 
 // The run with the points that lie within `tolerance` of the line through
@@ -243,8 +247,8 @@ std::string contours() {
     const auto node = [&](int i, int j) { return std::pair{i, j}; };
     using Node = std::pair<int, int>;
     using Edge = std::pair<Node, Node>;
-    SitePlotWriter plot(true);
-    plot.layer(5, 4);
+    PlotRecordWriter plot(true);
+    plot.layer(5, 4, 1);
     for (double z = 80.0; z <= 125.0; z += 2.5) {
         // Each crossed triangle joins two of its edges; a contour walks them.
         std::map<Edge, std::vector<Edge>> joins;
@@ -300,7 +304,8 @@ std::string contours() {
         for (const auto& [edge, next] : joins)
             if (!used[edge]) trace(edge);
     }
-    return plot.finish();
+    plot.end();
+    return std::move(plot.buffer());
 }
 
 }  // namespace

@@ -1,15 +1,19 @@
-// Plot file records of the example site, in the suite's wide layout: pen,
-// line type and layer changes, moves and draws, texts and circles.
+// Plot file records in the wide layout the suite writes: the header, pen,
+// line type and layer changes, moves and draws, texts, circles and arcs,
+// gathered in a buffer the caller writes out.
 #pragma once
 
+#include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
 #include "layers/fixed_columns.h"
 
-class SitePlotWriter {
+class PlotRecordWriter {
 public:
-    explicit SitePlotWriter(bool model) : model_(model), record_(kRecordWidth) {
+    // With `model`, moves and draws carry z, as in a ".m??" file.
+    explicit PlotRecordWriter(bool model) : model_(model), record_(kRecordWidth) {
         ZaFixedLine line(kHeaderWidth);
         line.putInt(0, 2, 12);
         emit(line);
@@ -21,29 +25,29 @@ public:
         }
     }
 
-    void layer(int code, int pen = 1, int lineType = 1) {
+    void layer(int code, int pen, int lineType) {
         put(3, pen);
         put(4, lineType);
         put(5, code);
     }
     void move(double x, double y, double z = 0) { point(1, x, y, z); }
     void draw(double x, double y, double z = 0) { point(2, x, y, z); }
-    void line(double x0, double y0, double x1, double y1) {
-        move(x0, y0);
-        draw(x1, y1);
-    }
-    // Justification 11: the text's middle at (x, y); the angle in degrees.
-    void text(double x, double y, double height, double angle, std::string_view words, int justification = 11) {
+    // Justification 11 puts the text's middle at (x, y); the angle is in degrees.
+    void text(double x, double y, double height, double angle, int justification,
+              std::initializer_list<std::string_view> lines) {
         ZaFixedLine& line = start(6);
         line.putInt(2, 3, justification);
         line.putReal(5, 14, x);
         line.putReal(19, 14, y);
         line.putReal(33, 14, height);
         line.putReal(47, 14, angle);
-        line.putInt(62, 3, 1);
+        line.putInt(62, 3, static_cast<std::int32_t>(lines.size()));
         emit(line);
-        out_ += words;
-        out_ += "\r\n";
+        for (const std::string_view words : lines) {
+            out_ += words;
+            out_ += "\r\n";
+            ++lines_;
+        }
     }
     void circle(double x, double y, double radius) {
         ZaFixedLine& line = start(8);
@@ -52,13 +56,24 @@ public:
         line.putReal(33, 14, radius);
         emit(line);
     }
-    // The whole file, its end record added.
-    std::string finish() {
+    // Angles in radians, anticlockwise.
+    void arc(double x, double y, double radius, double from, double to) {
+        ZaFixedLine& line = start(9);
+        line.putReal(5, 14, x);
+        line.putReal(19, 14, y);
+        line.putReal(33, 14, radius);
+        line.putReal(47, 14, from);
+        line.putReal(65, 14, to);
+        emit(line);
+    }
+    void end() {
         ZaFixedLine line(kHeaderWidth);
         line.putInt(0, 2, 0);
         emit(line);
-        return std::move(out_);
     }
+
+    std::int64_t lines() const { return lines_; }
+    std::string& buffer() { return out_; }
 
 private:
     // Buffer widths of the export: 65-column header lines, 79-column records.
@@ -68,6 +83,7 @@ private:
     void emit(const ZaFixedLine& line) {
         out_ += line.text();
         out_ += "\r\n";
+        ++lines_;
     }
     ZaFixedLine& start(int type) {
         record_.clear();
@@ -89,4 +105,5 @@ private:
     bool model_;
     ZaFixedLine record_;
     std::string out_;
+    std::int64_t lines_ = 0;
 };
