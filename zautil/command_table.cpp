@@ -1,5 +1,6 @@
 #include "command_table.h"
 
+#include "pads/padlev.h"
 #include "plot/pfin.h"
 #include "settings/zselect.h"
 #include "strings/string_import_commands.h"
@@ -12,6 +13,7 @@ constexpr ZaCommandRow kCommands[] = {
     {"PFIN", "PFI", zaPFIN},
     {"URIN", "URI", zaURIN},
     {"TRIN", "TRI", zaTRIN},
+    {"PADLEV", "PAD", zaPADLEV},
     {"ZSELECT", "ZSELECT", zaZSelect},
 };
 
