@@ -6,3 +6,7 @@ target_include_directories(plot_file_generator PUBLIC ${CMAKE_CURRENT_LIST_DIR}/
 add_library(string_file_generator STATIC ${CMAKE_CURRENT_LIST_DIR}/strings/string_file_generator.cpp)
 target_link_libraries(string_file_generator PUBLIC zautil_core)
 target_include_directories(string_file_generator PUBLIC ${CMAKE_CURRENT_LIST_DIR}/strings)
+
+add_library(subdivision_generator STATIC ${CMAKE_CURRENT_LIST_DIR}/pads/subdivision_generator.cpp)
+target_link_libraries(subdivision_generator PUBLIC zautil_core)
+target_include_directories(subdivision_generator PUBLIC ${CMAKE_CURRENT_LIST_DIR}/pads)

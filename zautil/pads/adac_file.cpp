@@ -58,7 +58,7 @@ void AdacTransferFile::put(std::string_view text) {
 }
 
 void AdacTransferFile::putInt(const char* format, int value) {
-    char number[24];
+    char number[48];
     std::snprintf(number, sizeof number, format, value);
     text_ += number;
 }

@@ -168,4 +168,16 @@ void padSplitAtVertices(std::vector<PadLine>& lines, std::vector<PadPoint> verti
     lines = std::move(split);
 }
 
+std::vector<PadLine> padLineList(std::span<const PadSegment> segments, const PadProgress& progress,
+                                 PadLineCounts& counts) {
+    std::vector<PadLine> lines = padSplitCrossings(segments, progress);
+    counts.zeroLength = padRemoveShortLines(lines);
+    counts.beforeVertexSplit = static_cast<int>(lines.size());
+    padSplitAtVertices(lines, padSegmentEnds(segments));
+    counts.afterVertexSplit = static_cast<int>(lines.size());
+    while (padRemoveShortLines(lines) > 0) {
+    }
+    return lines;
+}
+
 }  // namespace zapads

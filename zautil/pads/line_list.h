@@ -37,4 +37,15 @@ void padSplitAtVertices(std::vector<PadLine>& lines, std::vector<PadPoint> verti
 // The ends of all segments: the vertices the lines are cut at.
 std::vector<PadPoint> padSegmentEnds(std::span<const PadSegment> segments);
 
+struct PadLineCounts {
+    int zeroLength = 0;          // removed after the crossings
+    int beforeVertexSplit = 0;
+    int afterVertexSplit = 0;
+};
+
+// The stages in turn: crossings, short lines out, cuts at vertices, short
+// lines out again.
+std::vector<PadLine> padLineList(std::span<const PadSegment> segments, const PadProgress& progress,
+                                 PadLineCounts& counts);
+
 }  // namespace zapads

@@ -151,4 +151,12 @@ void padRemoveSingleLines(PadGraph& graph) {
     }
 }
 
+PadNodesBuilt padNodeGraph(PadGraph& graph, const PadProgress& progress) {
+    const PadNodesBuilt built = padBuildNodes(graph, progress);
+    if (built.crowded) return built;
+    padTidyDuplicates(graph);
+    padRemoveSingleLines(graph);
+    return built;
+}
+
 }  // namespace zapads

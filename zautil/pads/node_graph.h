@@ -25,4 +25,7 @@ void padTidyDuplicates(PadGraph& graph);
 // line by a later removal keeps it.
 void padRemoveSingleLines(PadGraph& graph);
 
+// The three in turn; the graph's lists are left as the walk needs them.
+PadNodesBuilt padNodeGraph(PadGraph& graph, const PadProgress& progress);
+
 }  // namespace zapads

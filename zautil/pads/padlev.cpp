@@ -204,36 +204,31 @@ bool PadLevel::readEntities(Selection& selection, ads_int32 length) {
 
 void PadLevel::buildLines() {
     acutPrintf("\nBounding polylines converted to %d individual lines\n", static_cast<int>(input_.segments.size()));
-    graph_.lines = padSplitCrossings(input_.segments, [](int segments, int) {
-        acutPrintf(" at LINE segment %d\n", segments);
-    });
-    acutPrintf("\nLevels found as text %d centroids... Maybe polygons... \n", static_cast<int>(input_.texts.size()));
-    acutPrintf("\nFound %d zero length lines\n", padRemoveShortLines(graph_.lines));
-    acutPrintf("\nSplitting %d lines on boundaries", static_cast<int>(graph_.lines.size()));
-    padSplitAtVertices(graph_.lines, padSegmentEnds(input_.segments));
-    acutPrintf("\nCurrent number of lines found %d ..", static_cast<int>(graph_.lines.size()));
-    while (padRemoveShortLines(graph_.lines) > 0) {
-    }
-    acutPrintf("\nLines found %d splitting complete...\n\n", static_cast<int>(graph_.lines.size()));
+    PadLineCounts counts;
+    graph_.lines = padLineList(
+        input_.segments, [](int segments, int) { acutPrintf(" at LINE segment %d\n", segments); }, counts);
     input_.segments = {};
+    acutPrintf("\nLevels found as text %d centroids... Maybe polygons... \n", static_cast<int>(input_.texts.size()));
+    acutPrintf("\nFound %d zero length lines\n", counts.zeroLength);
+    acutPrintf("\nSplitting %d lines on boundaries", counts.beforeVertexSplit);
+    acutPrintf("\nCurrent number of lines found %d ..", counts.afterVertexSplit);
+    acutPrintf("\nLines found %d splitting complete...\n\n", static_cast<int>(graph_.lines.size()));
 }
 
 bool PadLevel::buildNodes() {
-    const PadNodesBuilt built = padBuildNodes(graph_, [](int lines, int nodes) {
+    const PadNodesBuilt built = padNodeGraph(graph_, [](int lines, int nodes) {
         acutPrintf(" at LINE %d and at NODE %d\n", lines, nodes);
     });
+    const int nodes = static_cast<int>(graph_.nodes.size());
     if (built.crowded) {
         acutPrintf("\nNodes found %d  too many problem node\n\nText entities found %d\n\n"
                    "Curves generate extra points.   Text size %d\ntoo many polyline points or text good bye\n",
-                   static_cast<int>(graph_.nodes.size()), static_cast<int>(input_.texts.size()),
-                   arraySize(input_.texts.size()));
+                   nodes, static_cast<int>(input_.texts.size()), arraySize(input_.texts.size()));
         return false;
     }
-    acutPrintf("\nTidy up nodes %d duplicates...\n", static_cast<int>(graph_.nodes.size()));
-    padTidyDuplicates(graph_);
+    acutPrintf("\nTidy up nodes %d duplicates...\n", nodes);
     acutPrintf("\nRemove single lines...");
-    padRemoveSingleLines(graph_);
-    acutPrintf("\nNodes complete %d now making polylines...\n", static_cast<int>(graph_.nodes.size()));
+    acutPrintf("\nNodes complete %d now making polylines...\n", nodes);
     return true;
 }
 

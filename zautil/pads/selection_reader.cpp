@@ -176,10 +176,15 @@ bool PadSelectionReader::readLightPolyline(const resbuf* list, PadInput& input) 
     const ObjectSystem system(list);
     const double elevation = realOf(list, 38, 0);
     vertices_.clear();
-    // Each vertex is a group 10 and the bulge after it, if any.
-    for (const resbuf* rb = list; rb && std::cmp_less(vertices_.size(), count->resval.rlong); rb = rb->rbnext) {
-        if (rb->restype == 10) vertices_.push_back({system.toWorld(planOf(rb), elevation), 0});
-        if (rb->restype == 42 && !vertices_.empty()) vertices_.back().bulge = system.bulge(rb->resval.rreal);
+    // Each vertex is a group 10 and the bulge after it, if any; no more
+    // vertices than the count gives.
+    bool counted = true;
+    for (const resbuf* rb = list; rb; rb = rb->rbnext) {
+        if (rb->restype == 10) {
+            counted = std::cmp_less(vertices_.size(), count->resval.rlong);
+            if (counted) vertices_.push_back({system.toWorld(planOf(rb), elevation), 0});
+        }
+        if (rb->restype == 42 && counted && !vertices_.empty()) vertices_.back().bulge = system.bulge(rb->resval.rreal);
     }
     chainVertices(flagsOf(list) & kClosed, input);
     return true;
