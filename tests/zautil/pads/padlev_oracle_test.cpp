@@ -6,6 +6,8 @@
 #include <tinyxml2.h>
 
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -17,23 +19,29 @@
 
 namespace {
 
+// A value of the store's text set, whatever it held.
+void setValue(std::string& reg, const std::string& name, const std::string& value) {
+    const std::string key = "\"" + name + "\"=";
+    const auto at = reg.find(key);
+    ASSERT_NE(at, std::string::npos) << name;
+    reg.replace(at, reg.find_first_of("\r\n", at) - at, key + value);
+}
+
 // The example settings with PADLEV in cadastral mode, texts as levels, the
 // transfer file written, and arcs broken by a fine flatness, asking nothing.
 std::string settings(const std::string& transfer) {
     std::ifstream in(ZCAD_SOURCE_DIR "/examples/strings.reg", std::ios::binary);
     std::string reg{std::istreambuf_iterator<char>(in), {}};
-    const std::pair<std::string, std::string> changes[] = {
-        {"\"Coordinate System Defaults\"=dword:00000000", "\"Coordinate System Defaults\"=dword:00000001"},
-        {"\"UROut Use Defaults\"=dword:00000000", "\"UROut Use Defaults\"=dword:00000001"},
-        {"\"UROut Value\"=\"8.00000\"", "\"UROut Value\"=\"0.00100\""},
-        {"\"CadPad Cad or level\"=dword:00000001", "\"CadPad Cad or level\"=dword:00000000"},
-        {"\"CadPad cadFileName\"=\"cadastra.txt\"", "\"CadPad cadFileName\"=\"" + transfer + "\""},
-    };
-    for (const auto& [from, to] : changes) {
-        const auto at = reg.find(from);
-        EXPECT_NE(at, std::string::npos) << from;
-        if (at != std::string::npos) reg.replace(at, from.size(), to);
-    }
+    setValue(reg, "Coordinate System Defaults", "dword:00000001");
+    setValue(reg, "UROut Use Defaults", "dword:00000001");
+    setValue(reg, "UROut Breakup", "dword:00000001");
+    setValue(reg, "UROut Value", "\"0.00100\"");
+    setValue(reg, "CadPad Cad or level", "dword:00000000");
+    setValue(reg, "CadPad use text", "dword:00000001");
+    setValue(reg, "CadPad newlayer", "dword:00000001");
+    setValue(reg, "CadPad start lot", "\"1\"");
+    setValue(reg, "CadPad transfer", "dword:00000001");
+    setValue(reg, "CadPad cadFileName", "\"" + transfer + "\"");
     return reg;
 }
 
