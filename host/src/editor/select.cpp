@@ -132,9 +132,15 @@ bool selectByLine(const Database& db, std::string_view line, std::vector<EntityI
 void addMembers(std::vector<EntityId>& set, const std::vector<EntityId>& found, const Filter& filter,
                 const Database& db) {
     int added = 0;
+    // Marked by id: selecting every entity of a large drawing must not cost
+    // the square of its size.
+    std::vector<bool> member(db.entityCount(), false);
+    for (const EntityId id : set) {
+        if (id < member.size()) member[id] = true;
+    }
     for (const EntityId id : found) {
-        if (!db.valid(id) || !filter.accepts(db, id)) continue;
-        if (std::find(set.begin(), set.end(), id) != set.end()) continue;
+        if (!db.valid(id) || member[id] || !filter.accepts(db, id)) continue;
+        member[id] = true;
         set.push_back(id);
         ++added;
     }
