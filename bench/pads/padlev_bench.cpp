@@ -2,11 +2,10 @@
 // cadastral mode with the transfer file: the drawing loaded, the lots
 // traced and drawn, the drawing saved, each size in a process of its own;
 // then the shapely and ezdxf peer (padlev_shapely.py) on the same drawing,
-// and the durable I/O floor (the drawing read, the result written, fsync).
+// and the durable I/O floor (the drawing read; the drawing and the transfer
+// file written, fsync).
 //   bench_padlev [--lots 1000,10000,100000] [--dir DIR] [--no-peer]
 #include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <CLI/CLI.hpp>
@@ -20,14 +19,13 @@
 #include <vector>
 
 #include "pads/padlev.h"
+#include "run_command.h"
 #include "settings/settings_record.h"
 #include "subdivision_generator.h"
 #include "zcad/console.h"
 #include "zcad/database.h"
 #include "zcad/dxf.h"
 #include "zcad/host_test.h"
-
-extern char** environ;
 
 namespace {
 
@@ -110,31 +108,14 @@ int runPadlev(const std::string& input, const std::string& output, const std::st
     return 0;
 }
 
-// Runs a program and returns its standard output; wall seconds in `seconds`.
-std::string run(const std::vector<std::string>& argv, double& seconds) {
-    int pipeEnds[2];
-    if (::pipe(pipeEnds) != 0) return {};
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], STDOUT_FILENO);
-    posix_spawn_file_actions_addclose(&actions, pipeEnds[0]);
-    std::vector<char*> args;
-    for (const auto& a : argv) args.push_back(const_cast<char*>(a.c_str()));
-    args.push_back(nullptr);
+// A program's output (standard error too), its wall seconds in `seconds`;
+// empty when it failed.
+std::string run(const std::string& command, double& seconds) {
     const auto start = std::chrono::steady_clock::now();
-    pid_t pid = 0;
-    const int spawned = posix_spawn(&pid, args[0], &actions, nullptr, args.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    ::close(pipeEnds[1]);
-    std::string out;
-    char buffer[4096];
-    for (ssize_t got; (got = ::read(pipeEnds[0], buffer, sizeof buffer)) > 0;) out.append(buffer, static_cast<std::size_t>(got));
-    ::close(pipeEnds[0]);
     int status = 0;
-    if (spawned == 0) ::waitpid(pid, &status, 0);
+    std::string out = runCommand(command, status);
     seconds = secondsSince(start);
-    if (spawned != 0 || !WIFEXITED(status) || WEXITSTATUS(status) != 0) return {};
-    return out;
+    return status == 0 ? out : std::string();
 }
 
 // Reading the input and writing as many bytes as the result, made durable.
@@ -200,7 +181,7 @@ int main(int argc, char** argv) {
         zcad::test::resetHost();
 
         double wall = 0;
-        const std::string ours = run({self(), "--child", input, output, transfer}, wall);
+        const std::string ours = run(self() + " --child " + input + " " + output + " " + transfer, wall);
         double load = 0, padlev = 0, save = 0;
         long long peak = 0;
         int formed = 0;
@@ -212,9 +193,10 @@ int main(int argc, char** argv) {
         const double total = load + padlev + save;
         const auto inputBytes = std::filesystem::file_size(input);
         const auto outputBytes = std::filesystem::file_size(output);
-        const double floor = ioFloor(input, outputBytes, stem + "-floor");
+        const auto transferBytes = std::filesystem::file_size(transfer);
+        const double floor = ioFloor(input, outputBytes + transferBytes, stem + "-floor");
         std::printf("%d lots (%.1f MB in, %.1f MB out, transfer %.1f MB): %d formed\n", lots, inputBytes / 1e6,
-                    outputBytes / 1e6, std::filesystem::file_size(transfer) / 1e6, formed);
+                    outputBytes / 1e6, transferBytes / 1e6, formed);
         std::printf("  ours   load %.3f s + PADLEV %.3f s + save %.3f s = %.3f s, peak %.0f MB; I/O floor %.3f s, "
                     "ratio to floor %.1f\n",
                     load, padlev, save, total, peak / 1e6, floor, total / floor);
@@ -223,8 +205,8 @@ int main(int argc, char** argv) {
         std::filesystem::remove(transfer);
         if (!noPeer) {
             double peerWall = 0;
-            const std::string peer = run({"/usr/bin/python3", ZCAD_SOURCE_DIR "/bench/pads/padlev_shapely.py", input,
-                                          output, std::to_string(kFlatness)},
+            const std::string peer = run("/usr/bin/python3 " ZCAD_SOURCE_DIR "/bench/pads/padlev_shapely.py " + input +
+                                             " " + output + " " + std::to_string(kFlatness),
                                          peerWall);
             int peerLots = 0;
             double phase[5] = {};
