@@ -24,7 +24,9 @@ struct PadExtents {
 
 PadExtents padNodeExtents(const PadGraph& graph);
 
-// Appends text with &, <, >, " and ' written as XML entities.
+// Appends the text (single-byte, Windows-1252) as XML character data:
+// &, <, >, " and ' as entities, other than printable ASCII as character
+// references.
 void appendXmlEscaped(std::string& out, std::string_view text);
 
 class AdacTransferFile {

@@ -116,6 +116,13 @@ TEST_F(AdacFile, EveryLineEndsInCrLfAndANameIsEscaped) {
     ASSERT_EQ(doc.Parse(text.c_str(), text.size()), tinyxml2::XML_SUCCESS) << doc.ErrorStr();
     EXPECT_EQ(textOf(child(child(doc.FirstChildElement("adac:ADAC"), "adac:Project"), "adac:Name")),
               "R&D <lots> \"a\" 'b'.txt");
+
+    // Windows-1252 letters and a control character XML cannot hold.
+    const std::string other = write("M\xFCller \x80\x01.txt", {});
+    ASSERT_EQ(doc.Parse(other.c_str(), other.size()), tinyxml2::XML_SUCCESS) << doc.ErrorStr();
+    EXPECT_EQ(textOf(child(child(doc.FirstChildElement("adac:ADAC"), "adac:Project"), "adac:Name")),
+              "M\xC3\xBCller \xE2\x82\xAC\xEF\xBF\xBD.txt");
+    for (const char c : other) EXPECT_LT(static_cast<unsigned char>(c), 0x80u) << "plain ASCII throughout";
 }
 
 TEST_F(AdacFile, AFileThatCannotBeCreatedSaysSo) {
