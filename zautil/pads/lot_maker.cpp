@@ -14,18 +14,12 @@ namespace {
 const std::string kLayerRoom(31, ' ');
 constexpr ads_point kOrigin = {0, 0, 0};
 
-template <typename Build>
-ZaEntityList& kept(ZaEntityList& list, Build build) {
-    if (!list.built()) list = ZaEntityList(build());
-    return list;
-}
-
 }  // namespace
 
 ZaEntityList& PadLotMaker::header(int colour) {
     const auto shade = static_cast<std::size_t>(colour) % headers_.size();
     // Open, as the ring's first vertex is written again at its end.
-    return kept(headers_[shade], [colour] {
+    return zaKeptList(headers_[shade], [colour] {
         return acutBuildList(RTDXF0, "POLYLINE", 8, kLayerRoom.c_str(), 62, colour, 66, 1, 70, 8, 0);
     });
 }
@@ -34,14 +28,14 @@ const char* PadLotMaker::boundary(std::span<const ZaPoint> vertices, std::string
     zaCancelSequence();
     if (!header(colour).text(8, layer).make()) return "Cannot make POLYLINE\nBase type error in AutoCAD\n";
     ZaEntityList& vertex =
-        kept(vertex_, [] { return acutBuildList(RTDXF0, "VERTEX", 8, kLayerRoom.c_str(), 10, kOrigin, 70, 32, 0); });
+        zaKeptList(vertex_, [] { return acutBuildList(RTDXF0, "VERTEX", 8, kLayerRoom.c_str(), 10, kOrigin, 70, 32, 0); });
     vertex.text(8, layer);
     for (const ZaPoint& p : vertices) {
         if (vertex.point(10, p.data()).make()) continue;
         zaCancelSequence();
         return "Zarvo creation error in AutoCAD \nCannot make VERTEX\n";
     }
-    ZaEntityList& end = kept(seqend_, [] { return acutBuildList(RTDXF0, "SEQEND", 8, kLayerRoom.c_str(), 0); });
+    ZaEntityList& end = zaKeptList(seqend_, [] { return acutBuildList(RTDXF0, "SEQEND", 8, kLayerRoom.c_str(), 0); });
     if (end.text(8, layer).make()) return nullptr;
     zaCancelSequence();
     return "Cannot make SEQEND\nZarvo_AutoCAD creation sequence fails\n";

@@ -10,13 +10,6 @@ namespace {
 const std::string kLayerRoom(31, ' ');
 constexpr ads_point kOrigin = {0, 0, 0};
 
-// Builds the list the first time only; returns it for its values.
-template <typename Build>
-ZaEntityList& kept(ZaEntityList& list, Build build) {
-    if (!list.built()) list = ZaEntityList(build());
-    return list;
-}
-
 // A polyline of two points is a segment even when they share x and y (a
 // vertical 3D segment): closing it would throw its second point away.
 bool closes(std::span<const ZaPoint> points) {
@@ -28,7 +21,7 @@ bool closes(std::span<const ZaPoint> points) {
 }  // namespace
 
 bool ZaEntityMaker::line(const ZaPoint& start, const ZaPoint& end, std::string_view layer, double thickness) {
-    return kept(line_, [] {
+    return zaKeptList(line_, [] {
                return acutBuildList(RTDXF0, "line", 8, kLayerRoom.c_str(), 10, kOrigin, 11, kOrigin, 39, 0.0, 0);
            })
         .text(8, layer)
@@ -40,7 +33,7 @@ bool ZaEntityMaker::line(const ZaPoint& start, const ZaPoint& end, std::string_v
 
 bool ZaEntityMaker::arc(const ZaPoint& centre, double radius, double startAngle, double endAngle,
                         std::string_view layer, double thickness) {
-    return kept(arc_, [] {
+    return zaKeptList(arc_, [] {
                return acutBuildList(RTDXF0, "arc", 8, kLayerRoom.c_str(), 10, kOrigin, 40, 0.0, 39, 0.0, 50, 0.0, 51,
                                     0.0, 0);
            })
@@ -54,7 +47,7 @@ bool ZaEntityMaker::arc(const ZaPoint& centre, double radius, double startAngle,
 }
 
 bool ZaEntityMaker::circle(const ZaPoint& centre, double radius, std::string_view layer, double thickness) {
-    return kept(circle_, [] {
+    return zaKeptList(circle_, [] {
                return acutBuildList(RTDXF0, "circle", 10, kOrigin, 40, 0.0, 8, kLayerRoom.c_str(), 39, 0.0, 0);
            })
         .point(10, centre.data())
@@ -65,7 +58,7 @@ bool ZaEntityMaker::circle(const ZaPoint& centre, double radius, std::string_vie
 }
 
 bool ZaEntityMaker::point(const ZaPoint& at, std::string_view layer) {
-    return kept(point_, [] { return acutBuildList(RTDXF0, "point", 8, kLayerRoom.c_str(), 10, kOrigin, 0); })
+    return zaKeptList(point_, [] { return acutBuildList(RTDXF0, "point", 8, kLayerRoom.c_str(), 10, kOrigin, 0); })
         .text(8, layer)
         .point(10, at.data())
         .make();
@@ -73,7 +66,7 @@ bool ZaEntityMaker::point(const ZaPoint& at, std::string_view layer) {
 
 bool ZaEntityMaker::corners(ZaEntityList& list, const char* type, std::span<const ZaPoint, 4> at,
                             std::string_view layer) {
-    kept(list, [type] {
+    zaKeptList(list, [type] {
         return acutBuildList(RTDXF0, type, 8, kLayerRoom.c_str(), 10, kOrigin, 11, kOrigin, 12, kOrigin, 13, kOrigin,
                              0);
     }).text(8, layer);
@@ -91,7 +84,7 @@ bool ZaEntityMaker::solid(std::span<const ZaPoint, 4> at, std::string_view layer
 
 ZaEntityList& ZaEntityMaker::header(bool is3d, bool closed) {
     const char* room = kLayerRoom.c_str();
-    return kept(headers_[(is3d ? 2 : 0) + (closed ? 1 : 0)], [=] {
+    return zaKeptList(headers_[(is3d ? 2 : 0) + (closed ? 1 : 0)], [=] {
         if (is3d && closed) return acutBuildList(RTDXF0, "POLYLINE", 8, room, 66, 1, 70, 9, 0);
         if (is3d) return acutBuildList(RTDXF0, "POLYLINE", 8, room, 70, 8, 0);
         if (closed) return acutBuildList(RTDXF0, "POLYLINE", 8, room, 66, 1, 70, 1, 0);
@@ -105,7 +98,7 @@ bool ZaEntityMaker::polyline(std::span<const ZaPoint> points, std::string_view l
     const bool closed = closes(points);
     const auto written = closed ? points.first(points.size() - 1) : points;
     if (!header(is3d, closed).text(8, layer).make()) return false;
-    ZaEntityList& vertex = kept(vertices_[is3d ? 1 : 0], [is3d] {
+    ZaEntityList& vertex = zaKeptList(vertices_[is3d ? 1 : 0], [is3d] {
         return is3d ? acutBuildList(RTDXF0, "VERTEX", 8, kLayerRoom.c_str(), 10, kOrigin, 70, 32, 0)
                     : acutBuildList(RTDXF0, "VERTEX", 8, kLayerRoom.c_str(), 10, kOrigin, 0);
     });
@@ -116,7 +109,7 @@ bool ZaEntityMaker::polyline(std::span<const ZaPoint> points, std::string_view l
             return false;
         }
     }
-    ZaEntityList& end = kept(seqend_, [] { return acutBuildList(RTDXF0, "SEQEND", 8, kLayerRoom.c_str(), 0); });
+    ZaEntityList& end = zaKeptList(seqend_, [] { return acutBuildList(RTDXF0, "SEQEND", 8, kLayerRoom.c_str(), 0); });
     if (end.text(8, layer).make()) return true;
     zaCancelSequence();
     return false;
