@@ -13,6 +13,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -34,6 +35,14 @@ constexpr double kFlatness = 0.05;
 
 double secondsSince(std::chrono::steady_clock::time_point from) {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - from).count();
+}
+
+// Processor seconds of this process: on a shared machine the fair measure
+// beside wall time, which waits for the processor too.
+double cpuSeconds() {
+    timespec now{};
+    ::clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + now.tv_nsec / 1e9;
 }
 
 long long peakBytes() {
@@ -66,7 +75,8 @@ void settle(const std::string& transfer) {
     s.padCadFileName = transfer;
 }
 
-// The child: load, PADLEV, save; prints "load padlev save peak-bytes".
+// The child: load, PADLEV, save; prints "load padlev save peak-bytes formed
+// cpu", cpu the processor seconds of the three.
 int runPadlev(const std::string& input, const std::string& output, const std::string& transfer) {
     const std::string scratch = std::filesystem::path(output).parent_path() / ("zarvo-" + std::to_string(::getpid()));
     std::filesystem::create_directories(scratch);
@@ -78,6 +88,7 @@ int runPadlev(const std::string& input, const std::string& output, const std::st
         if (text.find("Polygons formed") != std::string_view::npos) printed = text;
     });
 
+    const double cpuAtStart = cpuSeconds();
     auto start = std::chrono::steady_clock::now();
     std::string error;
     auto db = zcad::readDxf(input, error);
@@ -104,7 +115,7 @@ int runPadlev(const std::string& input, const std::string& output, const std::st
     int formed = 0;
     const auto at = printed.find("Polygons formed ");
     if (at != std::string::npos) formed = std::atoi(printed.c_str() + at + 16);
-    std::printf("%.3f %.3f %.3f %lld %d\n", load, padlev, save, peakBytes(), formed);
+    std::printf("%.3f %.3f %.3f %lld %d %.3f\n", load, padlev, save, peakBytes(), formed, cpuSeconds() - cpuAtStart);
     return 0;
 }
 
@@ -185,7 +196,8 @@ int main(int argc, char** argv) {
         double load = 0, padlev = 0, save = 0;
         long long peak = 0;
         int formed = 0;
-        if (std::sscanf(ours.c_str(), "%lf %lf %lf %lld %d", &load, &padlev, &save, &peak, &formed) != 5) {
+        double cpu = 0;
+        if (std::sscanf(ours.c_str(), "%lf %lf %lf %lld %d %lf", &load, &padlev, &save, &peak, &formed, &cpu) != 6) {
             std::fprintf(stderr, "PADLEV of %d lots failed\n", lots);
             ++failures;
             continue;
@@ -210,14 +222,16 @@ int main(int argc, char** argv) {
                                          peerWall);
             int peerLots = 0;
             double phase[5] = {};
-            if (std::sscanf(peer.c_str(), "lots %d read %lf node %lf polygonize %lf locate %lf write %lf", &peerLots,
-                            &phase[0], &phase[1], &phase[2], &phase[3], &phase[4]) != 6) {
+            double peerCpu = 0;
+            if (std::sscanf(peer.c_str(), "lots %d read %lf node %lf polygonize %lf locate %lf write %lf cpu %lf",
+                            &peerLots, &phase[0], &phase[1], &phase[2], &phase[3], &phase[4], &peerCpu) != 7) {
                 std::fprintf(stderr, "  the peer failed (python3-shapely and python3-ezdxf installed?)\n");
             } else {
                 const double work = phase[0] + phase[1] + phase[2] + phase[3] + phase[4];
                 std::printf("  peer   %s  = %.3f s (%.3f s with start-up), %d lots; ratio %.1f (PADLEV alone %.1f)\n",
-                            peer.substr(peer.find("read"), peer.find('\n') - peer.find("read")).c_str(), work,
+                            peer.substr(peer.find("read"), peer.find(" cpu") - peer.find("read")).c_str(), work,
                             peerWall, peerLots, work / total, (phase[1] + phase[2] + phase[3]) / padlev);
+                std::printf("  processor time: ours %.3f s, peer %.3f s; ratio %.1f\n", cpu, peerCpu, peerCpu / cpu);
             }
             std::filesystem::remove(output);
         }

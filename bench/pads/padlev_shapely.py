@@ -96,6 +96,7 @@ def label(lot, area):
 def main(input_path, output_path, flatness):
     times = []
     clock = time.perf_counter()
+    cpu = time.process_time()
 
     def lap():
         nonlocal clock
@@ -130,7 +131,8 @@ def main(input_path, output_path, flatness):
                                                            y + 1.5 * height * math.sin(down)),
                          height=height, rotation=rotation, layer="mklev_text")
     lap()
-    print("lots %d read %.3f node %.3f polygonize %.3f locate %.3f write %.3f" % (len(lots), *times))
+    print("lots %d read %.3f node %.3f polygonize %.3f locate %.3f write %.3f cpu %.3f"
+          % (len(lots), *times, time.process_time() - cpu))
 
 
 if __name__ == "__main__":
