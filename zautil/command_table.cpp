@@ -2,6 +2,7 @@
 
 #include "alignment/halout.h"
 #include "levels/level_commands.h"
+#include "pads/padlev.h"
 #include "plot/pfin.h"
 #include "settings/zselect.h"
 #include "strings/string_export_commands.h"
@@ -23,6 +24,7 @@ constexpr ZaCommandRow kCommands[] = {
     {"PT2LEV", "P2L", zaPT2LEV},
     {"LEV2PT", "L2P", zaLEV2PT},
     {"PELEV", "PLEV", zaPELEV},
+    {"PADLEV", "PAD", zaPADLEV},
     {"ZSELECT", "ZSELECT", zaZSelect},
 };
 

@@ -135,8 +135,14 @@ void addMembers(std::vector<EntityId>& set, const std::vector<EntityId>& found, 
     std::vector<bool> member(db.entityCount());
     for (const EntityId id : set) member[id] = true;
     int added = 0;
+    // Marked by id: selecting every entity of a large drawing must not cost
+    // the square of its size.
+    std::vector<bool> member(db.entityCount(), false);
+    for (const EntityId id : set) {
+        if (id < member.size()) member[id] = true;
+    }
     for (const EntityId id : found) {
-        if (!db.valid(id) || !filter.accepts(db, id) || member[id]) continue;
+        if (!db.valid(id) || member[id] || !filter.accepts(db, id)) continue;
         member[id] = true;
         set.push_back(id);
         ++added;
