@@ -5,6 +5,7 @@
 
 #include "arx/acedads.h"
 #include "resbuf_kind.h"
+#include "resbuf_pool.h"
 
 using zcad::RbValue;
 
@@ -60,7 +61,7 @@ bool takeValue(resbuf* rb, va_list& args) {
 }  // namespace
 
 resbuf* acutNewRb(int rtype) {
-    auto* rb = static_cast<resbuf*>(std::calloc(1, sizeof(resbuf)));
+    resbuf* rb = zcad::takeResbuf();
     if (!rb) return nullptr;
     rb->restype = static_cast<short>(rtype);
     return rb;
@@ -70,7 +71,7 @@ int acutRelRb(resbuf* list) {
     while (list) {
         resbuf* next = list->rbnext;
         if (zcad::rbValueOf(list->restype) == RbValue::String) std::free(list->resval.rstring);
-        std::free(list);
+        zcad::giveResbuf(list);
         list = next;
     }
     return RTNORM;
