@@ -5,7 +5,6 @@
 
 #include "arx/acedads.h"
 #include "resbuf_kind.h"
-#include "resbuf_pool.h"
 
 using zcad::RbValue;
 
@@ -61,7 +60,7 @@ bool takeValue(resbuf* rb, va_list& args) {
 }  // namespace
 
 resbuf* acutNewRb(int rtype) {
-    resbuf* rb = zcad::takeResbuf();
+    auto* rb = static_cast<resbuf*>(std::calloc(1, sizeof(resbuf)));
     if (!rb) return nullptr;
     rb->restype = static_cast<short>(rtype);
     return rb;
@@ -71,7 +70,7 @@ int acutRelRb(resbuf* list) {
     while (list) {
         resbuf* next = list->rbnext;
         if (zcad::rbValueOf(list->restype) == RbValue::String) std::free(list->resval.rstring);
-        zcad::giveResbuf(list);
+        std::free(list);
         list = next;
     }
     return RTNORM;
