@@ -243,20 +243,4 @@ TEST_F(EntityMake, LayerOfTheLastEntityIsFoundAgainAfterRenamesAndNewDrawings) {
     EXPECT_EQ(makeEntity(acutBuildList(RTDXF0, "POINT", 8, "bad|name", 10, p, 0)), RTREJ);
 }
 
-TEST_F(EntityMake, ResultBuffersReusedComeBackBlank) {
-    // Enough lists to go round a reused store of nodes several times.
-    for (int round = 0; round < 3000; ++round) {
-        const ads_point p = {1.0 * round, 2, 3};
-        resbuf* list = acutBuildList(RTDXF0, "POINT", 8, "Reuse", 10, p, 62, round % 256, 0);
-        ASSERT_NE(list, nullptr);
-        EXPECT_EQ(list->rbnext->rbnext->resval.rpoint[0], 1.0 * round);
-        acutRelRb(list);
-        resbuf* blank = acutNewRb(RTSHORT);
-        ASSERT_NE(blank, nullptr);
-        EXPECT_EQ(blank->rbnext, nullptr);
-        EXPECT_EQ(blank->resval.rreal, 0.0);
-        acutRelRb(blank);
-    }
-}
-
 }  // namespace
