@@ -81,9 +81,11 @@ void ZaPlotQueue::hold(std::string text) { lines_.push_back({std::move(text), {}
 void ZaPlotQueue::take(std::string_view line) {
     std::string text(line);
     std::replace(text.begin(), text.end(), '\r', ' ');
+    // The lines a header claims are kept even when empty: dropped, they
+    // would let the header claim the entry after them when written back.
     if (headerLinesDue_ > 0) {
         --headerLinesDue_;
-        if (!text.empty()) hold(std::move(text));
+        hold(std::move(text));
         return;
     }
     if (text.empty() || text.front() == ' ') return;
