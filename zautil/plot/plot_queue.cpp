@@ -127,16 +127,26 @@ void ZaPlotQueue::remove(std::size_t entry) {
 
 // Each line as it was read: never a blank more for its line end, however
 // often the queue is written.
-std::optional<std::size_t> ZaPlotQueue::write() const {
+std::string ZaPlotQueue::format(bool onlyExistingFiles, std::size_t& lines) const {
     std::string out;
-    std::size_t written = 0;
+    lines = 0;
     for (const Line& line : lines_) {
         if (line.removed) continue;
-        if (!line.name.empty() && !zafiles::isFile(directory_ + line.name)) continue;
+        if (onlyExistingFiles && !line.name.empty() && !zafiles::isFile(directory_ + line.name)) continue;
         out += line.text;
         out += kLineEnd;
-        ++written;
+        ++lines;
     }
-    if (!zafiles::replaceFile(path_, out)) return std::nullopt;
-    return written;
+    return out;
+}
+
+std::string ZaPlotQueue::text() const {
+    std::size_t lines = 0;
+    return format(false, lines);
+}
+
+std::optional<std::size_t> ZaPlotQueue::write() const {
+    std::size_t lines = 0;
+    if (!zafiles::replaceFile(path_, format(true, lines))) return std::nullopt;
+    return lines;
 }

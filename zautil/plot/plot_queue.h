@@ -44,6 +44,8 @@ public:
     // Header lines, then the entries whose files still exist, CRLF; the
     // number of lines written, or nothing when the file could not be.
     std::optional<std::size_t> write() const;
+    // What write() would write were every listed file there.
+    std::string text() const;
 
 private:
     struct Line {
@@ -55,6 +57,7 @@ private:
     void readLines(std::string_view bytes);
     void take(std::string_view line);
     void hold(std::string text);
+    std::string format(bool onlyExistingFiles, std::size_t& lines) const;
 
     std::string directory_;
     std::string path_;
