@@ -4,6 +4,7 @@
 #include <cctype>
 #include <cstdio>
 #include <string>
+#include <unordered_set>
 
 #include "arx/acedads.h"
 #include "entity_names.h"
@@ -129,12 +130,15 @@ bool selectByLine(const Database& db, std::string_view line, std::vector<EntityI
     return true;
 }
 
+// The members are looked up in a hash set: ALL on a drawing of a million
+// entities must not compare each with every one before it.
 void addMembers(std::vector<EntityId>& set, const std::vector<EntityId>& found, const Filter& filter,
                 const Database& db) {
+    std::unordered_set<EntityId> members(set.begin(), set.end());
     int added = 0;
     for (const EntityId id : found) {
         if (!db.valid(id) || !filter.accepts(db, id)) continue;
-        if (std::find(set.begin(), set.end(), id) != set.end()) continue;
+        if (!members.insert(id).second) continue;
         set.push_back(id);
         ++added;
     }
