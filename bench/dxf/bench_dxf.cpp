@@ -1,24 +1,20 @@
 // Saves and loads a drawing of many 3DFACE entities and compares the save
 // with the I/O floor: the same bytes written in one buffered pass.
 // Usage: bench_dxf [faces] [directory] [runs]
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "../bench_timing.h"
 #include "zcad/database.h"
 #include "zcad/dxf.h"
 
 namespace {
 
-double seconds(std::chrono::steady_clock::time_point from) {
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - from).count();
-}
+using zbench::bestOf;
+using zbench::writeFloor;
 
 // Survey-like coordinates: metres with millimetres, as a triangulation
 // imported from the suite's files has them. The Python peer uses the same
@@ -45,33 +41,7 @@ std::unique_ptr<zcad::Database> faces(long long count) {
     return db;
 }
 
-bool writeFloor(const std::string& path, const std::string& bytes) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    if (fd < 0) return false;
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n <= 0) return false;
-        done += static_cast<std::size_t>(n);
-    }
-    const bool ok = ::fsync(fd) == 0;
-    return ::close(fd) == 0 && ok;
-}
-
 }  // namespace
-
-// The best of a few runs: this machine is shared, and the least disturbed
-// run is the one that measures our code.
-template <typename Step>
-double bestOf(int runs, Step step) {
-    double best = 1e300;
-    for (int run = 0; run < runs; ++run) {
-        const auto start = std::chrono::steady_clock::now();
-        if (!step()) return -1;
-        best = std::min(best, seconds(start));
-    }
-    return best;
-}
 
 int main(int argc, char** argv) {
     const long long count = argc > 1 ? std::atoll(argv[1]) : 1000000;

@@ -77,12 +77,12 @@ private:
         for (int k = 0; k < kVertices; ++k) w.point(10, x + k * 1.25, y + (k % 2) * 2.5, 0, true);
         db_.append(list_);
     }
-    void arc(const std::string& layer, double x, double y, double radius, double start) {
+    void arc(const std::string& layer, double x, double y, double radius, double startAngle) {
         zcad::GroupWriter w = start("ARC", layer);
         w.point(10, x, y, 0);
         w.real(40, radius);
-        w.real(50, start);
-        w.real(51, start + 1.25);
+        w.real(50, startAngle);
+        w.real(51, startAngle + 1.25);
         db_.append(list_);
     }
     void circle(const std::string& layer, double x, double y, double radius) {
