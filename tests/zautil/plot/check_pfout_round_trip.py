@@ -10,6 +10,8 @@ import sys
 import ezdxf
 from ezdxf.enums import TextEntityAlignment
 
+from plot_oracle import read_audited, run
+
 # Horizontal and vertical of the nine justifications the plot file keeps.
 ALIGNMENTS = [
     TextEntityAlignment.LEFT, TextEntityAlignment.MIDDLE_LEFT, TextEntityAlignment.TOP_LEFT,
@@ -89,9 +91,7 @@ def check_text(source, back):
 
 
 def check(path, back_path):
-    back_doc = ezdxf.readfile(back_path)
-    auditor = back_doc.audit()
-    assert not auditor.has_errors, [str(e.message) for e in auditor.errors]
+    back_doc = read_audited(back_path)
     sources = list(ezdxf.readfile(path).modelspace())
     backs = list(back_doc.modelspace())
     assert len(backs) == len(sources), ([e.dxftype() for e in sources], [e.dxftype() for e in backs])
@@ -112,8 +112,4 @@ def main():
 
 
 if __name__ == "__main__":
-    try:
-        main()
-    except AssertionError as error:
-        print("DIFFERS", error)
-        sys.exit(1)
+    run(main)
