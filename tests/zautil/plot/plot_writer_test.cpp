@@ -77,14 +77,4 @@ TEST_F(PlotWriter, AValueTooWideForItsColumnsKeepsItsMeaning) {
     }
 }
 
-TEST_F(PlotWriter, AFileThatCannotBeCreatedOrWrittenSaysSo) {
-    ZaPlotWriter writer;
-    EXPECT_FALSE(writer.open(dir_ + "missing/out.p01"));
-    EXPECT_FALSE(writer.failureReason().empty());
-    ASSERT_TRUE(writer.open("/dev/full"));
-    for (int i = 0; i < 10000; ++i) writer.move(i, i);
-    EXPECT_FALSE(writer.finish());
-    EXPECT_EQ(writer.failureReason(), "No space left on device");
-}
-
 }  // namespace
