@@ -3,6 +3,8 @@
 // beside the peer, pfout_bench_ezdxf.py, which writes the same plot file
 // from the same drawing with ezdxf's iterdxf.
 // Usage: bench_pfout [entities] [directory] [runs] [no-ezdxf]
+#include <sys/resource.h>
+
 #include <platform/test_driver.h>
 
 #include <algorithm>
@@ -38,19 +40,33 @@ bool pfout(zplat::TestDriver& driver, const std::string& path) {
     return std::filesystem::exists(path);
 }
 
-// The peer's seconds, or a negative number when it could not run; it says
+double processorSeconds(int who) {
+    rusage usage{};
+    ::getrusage(who, &usage);
+    const auto toSeconds = [](const timeval& t) { return static_cast<double>(t.tv_sec) + t.tv_usec / 1e6; };
+    return toSeconds(usage.ru_utime) + toSeconds(usage.ru_stime);
+}
+
+struct PeerTimes {
+    double wall = -1;  // as the peer measured its export
+    double processor = 0;  // of the whole peer process
+};
+
+// The peer's times; wall is negative when it could not run. It says
 // whether its file has the same bytes as PFOUT's.
-double runPeer(const std::string& dir) {
+PeerTimes runPeer(const std::string& dir) {
     const std::string command = "/usr/bin/python3 " ZCAD_SOURCE_DIR "/bench/plot/pfout_bench_ezdxf.py " + dir;
+    const double before = processorSeconds(RUSAGE_CHILDREN);
     std::FILE* peer = ::popen(command.c_str(), "r");
-    if (!peer) return -1;
+    if (!peer) return {};
     char line[512] = {};
     const bool read = std::fgets(line, sizeof line, peer) != nullptr;
     const int status = ::pclose(peer);
-    double peerSeconds = -1;
-    if (!read || status != 0 || std::sscanf(line, "ezdxf iterdxf %lf", &peerSeconds) != 1) return -1;
+    PeerTimes times;
+    if (!read || status != 0 || std::sscanf(line, "ezdxf iterdxf %lf", &times.wall) != 1) return {};
+    times.processor = processorSeconds(RUSAGE_CHILDREN) - before;
     std::printf("%s", line);
-    return peerSeconds;
+    return times;
 }
 
 }  // namespace
@@ -75,6 +91,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     const auto loadStart = std::chrono::steady_clock::now();
+    const std::clock_t loadClock = std::clock();
     auto loaded = zcad::readDxf(drawing, error);
     if (!loaded) {
         std::fprintf(stderr, "%s\n", error.c_str());
@@ -82,6 +99,7 @@ int main(int argc, char** argv) {
     }
     zcad::replaceCurrentDatabase(std::move(loaded));
     const double load = seconds(loadStart);
+    const double loadCpu = static_cast<double>(std::clock() - loadClock) / CLOCKS_PER_SEC;
 
     zaSettings().xyzCreatePoint = true;
     zcad::setOutputSink([](std::string_view) {});
@@ -108,15 +126,18 @@ int main(int argc, char** argv) {
     std::filesystem::remove(floorPath);
 
     const double mb = static_cast<double>(bytes.size()) / 1e6;
-    std::printf("entities %lld, drawing loaded in %.3f s, plot file %.1f MB, best of %d runs\n", count, load, mb, runs);
+    std::printf("entities %lld, drawing loaded in %.3f s (processor %.3f s), plot file %.1f MB, best of %d runs\n",
+                count, load, loadCpu, mb, runs);
     std::printf("pfout %.3f s  %.0f MB/s  (processor %.3f s)\n", export_, mb / export_, cpu);
     std::printf("floor %.3f s  %.0f MB/s  (write and fsync)  pfout/floor %.2f\n", floor, mb / floor, export_ / floor);
     if (argc > 4 && std::string(argv[4]) == "no-ezdxf") return 0;
-    const double peer = runPeer(dir);
-    if (peer < 0) {
+    const PeerTimes peer = runPeer(dir);
+    if (peer.wall < 0) {
         std::fprintf(stderr, "the ezdxf peer failed (is python3-ezdxf installed?)\n");
         return 1;
     }
-    std::printf("ezdxf/(load+pfout) %.1f  ezdxf/pfout %.1f\n", peer / (load + export_), peer / export_);
+    std::printf("ezdxf/(load+pfout) %.1f  ezdxf/pfout %.1f\n", peer.wall / (load + export_), peer.wall / export_);
+    std::printf("by processor time: ezdxf %.3f s, ezdxf/(load+pfout) %.1f\n", peer.processor,
+                peer.processor / (loadCpu + cpu));
     return 0;
 }
