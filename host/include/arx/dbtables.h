@@ -11,6 +11,8 @@
 #include "acerr.h"
 #include "adsdef.h"
 
+#pragma GCC visibility push(default)
+
 namespace AcDb {
 enum OpenMode { kForRead = 0, kForWrite = 1, kForNotify = 2 };
 }
@@ -101,3 +103,5 @@ public:
     AcDbDatabase* workingDatabase();
 };
 AcDbHostApplicationServices* acdbHostApplicationServices();
+
+#pragma GCC visibility pop
