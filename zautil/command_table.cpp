@@ -1,9 +1,12 @@
 #include "command_table.h"
 
+#include "alignment/halout.h"
+#include "levels/level_commands.h"
 #include "plot/pfin.h"
 #include "plot/pfout.h"
 #include "plot/pqin.h"
 #include "settings/zselect.h"
+#include "strings/string_export_commands.h"
 #include "strings/string_import_commands.h"
 
 namespace {
@@ -16,6 +19,12 @@ constexpr ZaCommandRow kCommands[] = {
     {"URIN", "URI", zaURIN},
     {"TRIN", "TRI", zaTRIN},
     {"PFOUT", "PFO", zaPFOUT},
+    {"UROUT", "URO", zaUROUT},
+    {"TROUT", "TRO", zaTROUT},
+    {"HALOUT", "HOUT", zaHALOUT},
+    {"PT2LEV", "P2L", zaPT2LEV},
+    {"LEV2PT", "L2P", zaLEV2PT},
+    {"PELEV", "PLEV", zaPELEV},
     {"ZSELECT", "ZSELECT", zaZSelect},
 };
 
