@@ -17,6 +17,7 @@
 #include <iterator>
 #include <string>
 
+#include "best_of.h"
 #include "durable_write.h"
 #include "plot/pfout.h"
 #include "plot_drawing_generator.h"
@@ -25,23 +26,6 @@
 #include "zcad/dxf.h"
 
 namespace {
-
-double seconds(std::chrono::steady_clock::time_point from) {
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - from).count();
-}
-
-// The best of a few runs: the least disturbed run of a shared machine is
-// the one that measures our code. -1 when a run fails.
-template <typename Step>
-double bestOf(int runs, Step step) {
-    double best = 1e300;
-    for (int run = 0; run < runs; ++run) {
-        const auto start = std::chrono::steady_clock::now();
-        if (!step()) return -1;
-        best = std::min(best, seconds(start));
-    }
-    return best;
-}
 
 // The whole command as a user runs it: the file named, everything selected.
 bool pfout(zplat::TestDriver& driver, const std::string& path) {
@@ -111,7 +95,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     zcad::replaceCurrentDatabase(std::move(loaded));
-    const double load = seconds(loadStart);
+    const double load = secondsSince(loadStart);
     const double loadCpu = static_cast<double>(std::clock() - loadClock) / CLOCKS_PER_SEC;
 
     zaSettings().xyzCreatePoint = true;
