@@ -4,6 +4,8 @@
 #include "levels/level_commands.h"
 #include "pads/padlev.h"
 #include "plot/pfin.h"
+#include "plot/pfout.h"
+#include "plot/pqin.h"
 #include "settings/zselect.h"
 #include "strings/string_export_commands.h"
 #include "strings/string_import_commands.h"
@@ -15,9 +17,11 @@ namespace {
 // it; the rows only name them.
 constexpr ZaCommandRow kCommands[] = {
     {"PFIN", "PFI", zaPFIN},
+    {"PQIN", "PQI", zaPQIN},
     {"URIN", "URI", zaURIN},
     {"TRIN", "TRI", zaTRIN},
     {"UTIN", "UTI", zaUTIN},
+    {"PFOUT", "PFO", zaPFOUT},
     {"UROUT", "URO", zaUROUT},
     {"TROUT", "TRO", zaTROUT},
     {"HALOUT", "HOUT", zaHALOUT},
