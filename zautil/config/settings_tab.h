@@ -1,0 +1,46 @@
+// A tab of the configuration dialog: a child dialog whose controls edit
+// settings of the dialog's working copy. Each tab says, in one exchange
+// routine, which control carries which setting, both ways.
+#pragma once
+
+#include <platform/dialog.h>
+
+#include "settings/settings_record.h"
+
+#include <string>
+
+class ZaSettingsTab : public zplat::Dialog {
+public:
+    // name: the tab's text; the tab works on the dialog's working copy.
+    ZaSettingsTab(std::string name, ZaSettings& working);
+
+    // Takes the controls into the working copy; false when a value was
+    // refused (told, and its control focused), the copy then unchanged.
+    bool store();
+
+protected:
+    virtual void exchange(zplat::DataExchange& dx, ZaSettings& settings) = 0;
+    // Enables the controls that mean something under the choices shown.
+    virtual void updateEnabling() {}
+    // A check box or radio was clicked: by default the enabling follows.
+    virtual void onClick(int) { updateEnabling(); }
+
+    // Controls with their status texts, shown while they have the focus.
+    zplat::CheckBox& addCheck(int id, std::string caption, std::string hint);
+    zplat::RadioButton& addRadioChoice(int id, std::string caption, bool first, std::string hint);
+    zplat::Button& addBrowse(int id, std::string hint);
+    template <class EditT>
+    EditT& addHintedEdit(int id, std::string label, std::string hint) {
+        EditT& edit = add<EditT>(id, std::move(label));
+        setFocusHint(id, std::move(hint));
+        return edit;
+    }
+
+    ZaSettings& working() { return working_; }
+
+private:
+    void doDataExchange(zplat::DataExchange& dx) override;
+    void onCommand(int controlId, zplat::Notify what) override;
+
+    ZaSettings& working_;
+};
