@@ -1,5 +1,9 @@
 #include "command_table.h"
 
+#include "config/zconfig.h"
+#include "files/text_rules.h"
+#include "menu/about_box.h"
+#include "menu/ribbon.h"
 #include "plot/pfin.h"
 #include "settings/zselect.h"
 #include "strings/string_import_commands.h"
@@ -12,9 +16,21 @@ constexpr ZaCommandRow kCommands[] = {
     {"PFIN", "PFI", zaPFIN},
     {"URIN", "URI", zaURIN},
     {"TRIN", "TRI", zaTRIN},
+    {"ZABOUT", "ZA", zaZAbout},
+    {"ZCONFIG", "ZC", zaZConfig},
     {"ZSELECT", "ZSELECT", zaZSelect},
+    {"ZMENU", "ZMENU", zaZMenu},
+    {"ZHELP", "ZHELP", zaZHelp},
+    {"ZRIBBON", "ZRIB", zaZRibbon},
 };
 
 }  // namespace
 
 std::span<const ZaCommandRow> zaCommandTable() { return kCommands; }
+
+const ZaCommandRow* zaFindCommand(std::string_view globalName) {
+    const std::string wanted = zafiles::lowerCased(globalName);
+    for (const ZaCommandRow& row : kCommands)
+        if (zafiles::lowerCased(row.globalName) == wanted) return &row;
+    return nullptr;
+}
