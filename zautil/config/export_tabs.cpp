@@ -106,27 +106,6 @@ protected:
     }
 };
 
-class SetJobExportTab : public ZaSettingsTab {
-public:
-    explicit SetJobExportTab(ZaSettings& working) : ZaSettingsTab("Set Current Job", working) {
-        addCheck(1900, "PFOUT", "Set Exported plot file as current job for Zarvo Software suite");
-        addCheck(1901, "UROUT", "Set Exported UR file as current job for Zarvo Software suite");
-        addCheck(1902, "TROUT", "Set Exported TR file as current job for Zarvo Software suite");
-        addCheck(1903, "HALOUT", "Set Exported HAL file as current job for Zarvo Software suite");
-        addCheck(1904, "Restrict the exported file name to 8 characters",
-                 "Restrict the exported file name length to be 8 characters.");
-    }
-
-protected:
-    void exchange(DataExchange& dx, ZaSettings& s) override {
-        zplat::ddxCheck(dx, 1900, s.saveJobPFOUT);
-        zplat::ddxCheck(dx, 1901, s.saveJobUROUT);
-        zplat::ddxCheck(dx, 1902, s.saveJobTROUT);
-        zplat::ddxCheck(dx, 1903, s.saveJobHALOUT);
-        zplat::ddxCheck(dx, 1904, s.restrictFileNameLength);
-    }
-};
-
 }  // namespace
 
 ZaSettingsTabs zaExportTabs(ZaSettings& working) {
@@ -134,6 +113,14 @@ ZaSettingsTabs zaExportTabs(ZaSettings& working) {
     tabs.push_back(std::make_unique<HalTab>(working));
     tabs.push_back(std::make_unique<StringsExportTab>(working));
     tabs.push_back(std::make_unique<CoordinateTab>(working));
-    tabs.push_back(std::make_unique<SetJobExportTab>(working));
+    tabs.push_back(std::make_unique<ZaChecksTab>(
+        "Set Current Job", working,
+        std::vector<ZaChecksTab::Check>{
+            {1900, "PFOUT", "Set Exported plot file as current job for Zarvo Software suite", &ZaSettings::saveJobPFOUT},
+            {1901, "UROUT", "Set Exported UR file as current job for Zarvo Software suite", &ZaSettings::saveJobUROUT},
+            {1902, "TROUT", "Set Exported TR file as current job for Zarvo Software suite", &ZaSettings::saveJobTROUT},
+            {1903, "HALOUT", "Set Exported HAL file as current job for Zarvo Software suite", &ZaSettings::saveJobHALOUT},
+            {1904, "Restrict the exported file name to 8 characters",
+             "Restrict the exported file name length to be 8 characters.", &ZaSettings::restrictFileNameLength}}));
     return tabs;
 }

@@ -176,24 +176,6 @@ protected:
     }
 };
 
-class SetJobImportTab : public ZaSettingsTab {
-public:
-    explicit SetJobImportTab(ZaSettings& working) : ZaSettingsTab("Set Current Job", working) {
-        addCheck(1500, "PFIN", "Set Imported plot file as current job for Zarvo Software suite (PQIN)");
-        addCheck(1501, "URIN", "Set Imported UR file as current job for Zarvo Software suite");
-        addCheck(1502, "TRIN", "Set Imported TR file as current job for Zarvo Software suite");
-        addCheck(1503, "UTIN", "Set Imported UT file as current job for Zarvo Software suite");
-    }
-
-protected:
-    void exchange(DataExchange& dx, ZaSettings& s) override {
-        zplat::ddxCheck(dx, 1500, s.saveJobPFIN);
-        zplat::ddxCheck(dx, 1501, s.saveJobURIN);
-        zplat::ddxCheck(dx, 1502, s.saveJobTRIN);
-        zplat::ddxCheck(dx, 1503, s.saveJobUTIN);
-    }
-};
-
 }  // namespace
 
 ZaSettingsTabs zaImportTabs(ZaSettings& working, const ZsAcEnviron& env) {
@@ -201,6 +183,12 @@ ZaSettingsTabs zaImportTabs(ZaSettings& working, const ZsAcEnviron& env) {
     tabs.push_back(std::make_unique<TrianglesTab>(working, env));
     tabs.push_back(std::make_unique<StringsImportTab>(working, env));
     tabs.push_back(std::make_unique<TextTab>(working));
-    tabs.push_back(std::make_unique<SetJobImportTab>(working));
+    tabs.push_back(std::make_unique<ZaChecksTab>(
+        "Set Current Job", working,
+        std::vector<ZaChecksTab::Check>{
+            {1500, "PFIN", "Set Imported plot file as current job for Zarvo Software suite (PQIN)", &ZaSettings::saveJobPFIN},
+            {1501, "URIN", "Set Imported UR file as current job for Zarvo Software suite", &ZaSettings::saveJobURIN},
+            {1502, "TRIN", "Set Imported TR file as current job for Zarvo Software suite", &ZaSettings::saveJobTRIN},
+            {1503, "UTIN", "Set Imported UT file as current job for Zarvo Software suite", &ZaSettings::saveJobUTIN}}));
     return tabs;
 }

@@ -44,6 +44,20 @@ std::string rangeText(const ZaSettingValue& v, const char* kind) {
     return text + ".";
 }
 
+// The edit's number, when it is one the setting accepts.
+template <class T>
+void takeNumber(zplat::DataExchange& dx, int id, const char* setting, T& value, const char* kind) {
+    T number = value;
+    zplat::ddxText(dx, id, number);
+    if (dx.failed()) return;
+    const ZaSettingValue& v = settingOf(setting);
+    if (!zaSettingAccepts(v, number)) {
+        dx.fail(id, rangeText(v, kind));
+        return;
+    }
+    value = number;
+}
+
 }  // namespace
 
 void exchangeRadios(zplat::DataExchange& dx, std::span<const RadioChoice> choices, int& value) {
@@ -84,38 +98,22 @@ void exchangeNumber(zplat::DataExchange& dx, int id, const char* setting, int& v
         dx.dialog().setItemText(id, std::to_string(value));
         return;
     }
-    int number = value;
-    zplat::ddxText(dx, id, number);
-    if (dx.failed()) return;
-    const ZaSettingValue& v = settingOf(setting);
-    if (!zaSettingAccepts(v, number)) {
-        dx.fail(id, rangeText(v, "a whole number"));
-        return;
-    }
-    value = number;
+    takeNumber(dx, id, setting, value, "a whole number");
 }
 
 void exchangeNumber(zplat::DataExchange& dx, int id, const char* setting, double& value, const char* format) {
     if (dx.failed()) return;
-    if (!dx.saving()) {
-        if (!format) {
-            dx.dialog().setItemText(id, numberText(value));
-            return;
-        }
-        char text[400];
-        std::snprintf(text, sizeof text, format, value);
-        dx.dialog().setItemText(id, text);
+    if (dx.saving()) {
+        takeNumber(dx, id, setting, value, "a number");
         return;
     }
-    double number = value;
-    zplat::ddxText(dx, id, number);
-    if (dx.failed()) return;
-    const ZaSettingValue& v = settingOf(setting);
-    if (!zaSettingAccepts(v, number)) {
-        dx.fail(id, rangeText(v, "a number"));
+    if (!format) {
+        dx.dialog().setItemText(id, numberText(value));
         return;
     }
-    value = number;
+    char text[400];
+    std::snprintf(text, sizeof text, format, value);
+    dx.dialog().setItemText(id, text);
 }
 
 void exchangeText(zplat::DataExchange& dx, int id, const char* setting, std::string& value) {

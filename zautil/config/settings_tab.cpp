@@ -39,3 +39,12 @@ zplat::Button& ZaSettingsTab::addBrowse(int id, std::string hint) {
     setFocusHint(id, std::move(hint));
     return button;
 }
+
+ZaChecksTab::ZaChecksTab(std::string name, ZaSettings& working, std::vector<Check> checks)
+    : ZaSettingsTab(std::move(name), working), checks_(std::move(checks)) {
+    for (const Check& check : checks_) addCheck(check.id, check.caption, check.hint);
+}
+
+void ZaChecksTab::exchange(zplat::DataExchange& dx, ZaSettings& settings) {
+    for (const Check& check : checks_) zplat::ddxCheck(dx, check.id, settings.*check.flag);
+}

@@ -8,6 +8,7 @@
 #include "settings/settings_record.h"
 
 #include <string>
+#include <vector>
 
 class ZaSettingsTab : public zplat::Dialog {
 public:
@@ -43,4 +44,23 @@ private:
     void onCommand(int controlId, zplat::Notify what) override;
 
     ZaSettings& working_;
+};
+
+// A tab of check boxes alone, each over one flag.
+class ZaChecksTab : public ZaSettingsTab {
+public:
+    struct Check {
+        int id;
+        const char* caption;
+        const char* hint;
+        bool ZaSettings::*flag;
+    };
+
+    ZaChecksTab(std::string name, ZaSettings& working, std::vector<Check> checks);
+
+protected:
+    void exchange(zplat::DataExchange& dx, ZaSettings& settings) override;
+
+private:
+    std::vector<Check> checks_;
 };

@@ -144,8 +144,10 @@ TEST_F(ConfigBindings, EveryControlShowsItsSettingAndTakesWhatTheUserDoes) {
         // (a value never read at load is written all the same).
         ZaSettings read;
         ASSERT_TRUE(zaReadAllSettings(read));
-        if (std::string(b.setting) == "3D Polyline Defaults") EXPECT_TRUE(storeHas("\"3D Polyline Defaults\"=dword:00000001"));
-        else EXPECT_EQ(value(read, b.setting), b.taken);
+        if (std::string(b.setting) == "3D Polyline Defaults")
+            EXPECT_TRUE(storeHas("\"3D Polyline Defaults\"=dword:00000001"));
+        else
+            EXPECT_EQ(value(read, b.setting), b.taken);
     }
     EXPECT_TRUE(driver().allUsed());
     EXPECT_TRUE(boxes().empty()) << "no value was refused, no group healed";
