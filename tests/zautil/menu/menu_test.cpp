@@ -1,9 +1,8 @@
-// The pop-up menu, the about and splash box, the help file and the ribbon,
+// The pop-up menu, the about and splash box and the ribbon,
 // each on its own (the module test drives them through zcad).
 #include "../settings_store/settings_fixture.h"
 
 #include "menu/about_box.h"
-#include "menu/help_file.h"
 #include "menu/popup_menu.h"
 #include "menu/ribbon.h"
 #include "zcad/host_test.h"
@@ -95,18 +94,6 @@ TEST_F(ShellTest, TheSplashClosesItselfTheAboutBoxWaitsForOk) {
     zaZHelp();
     EXPECT_EQ(output_, "") << "ZHELP shows the box without a banner";
     EXPECT_EQ(zcad::test::resourceDepth(), 0);
-}
-
-TEST_F(ShellTest, TheHelpFileOpensOnlyWhereItIs) {
-    zaShowHelpFile(nullptr);
-    EXPECT_EQ(boxes(), Texts{"Sorry, the help system has not been found."});
-    std::ofstream(install_ + "zautils.hlp") << "Help for the export options.\r\n";
-    zaShowHelpFile(nullptr);
-    EXPECT_THAT(output_, HasSubstr("Help for the export options.\n"));
-    ::unsetenv("ZARV$PROG");
-    zaShowHelpFile(nullptr);
-    EXPECT_EQ(boxes(), Texts{"Could not determine Zarvo Software install directory.\nSome or ALL of the required "
-                             "registry entries are not accessible.\nContact Zarvo Software for assistance."});
 }
 
 TEST_F(ShellTest, TheRibbonLoadsOnceFromTheInstallationAndOnlyThere) {
