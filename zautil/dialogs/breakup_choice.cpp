@@ -1,0 +1,96 @@
+#include "dialogs/breakup_choice.h"
+
+#include <array>
+#include <string_view>
+
+#include "arx/acedads.h"
+#include "arx/rxapi.h"
+#include "dialogs/cur_out_dlg.h"
+
+namespace {
+
+constexpr double kLeastValue = 0.00001;
+constexpr double kMostValue = 40000;
+
+bool chooseInDialog(ZaUROutOptions& options) {
+    acDocManagerPtr()->pushResourceHandle(nullptr);
+    int result = 0;
+    {
+        CUROutDlg dialog(&options, adsw_acadMainWnd());
+        result = dialog.doModal();
+    }
+    acDocManagerPtr()->popResourceHandle();
+    if (result != zplat::IDOK || options.breakup.type == kZaBreakupNone) return false;
+    zaStoreUROutOptions(options, zaSettings());
+    return true;
+}
+
+// The rule's value; an empty answer keeps it. False when cancelled.
+bool askValue(const char* prompt, double& value) {
+    for (;;) {
+        acedInitGet(RSG_NOZERO | RSG_NONEG, nullptr);
+        double answer = 0;
+        const int status = acedGetReal(prompt, &answer);
+        if (status == RTNONE) return true;
+        if (status != RTNORM) return false;
+        // The settings hold no other value: a ZCONFIG save would write it
+        // and the next load refuse it.
+        if (answer >= kLeastValue && answer <= kMostValue) {
+            value = answer;
+            return true;
+        }
+        acutPrintf("\nValue must be between 0.00001 and 40000.\n");
+    }
+}
+
+struct KeywordRule {
+    std::string_view keyword;
+    int type;
+    const char* prompt;
+};
+
+constexpr std::array<KeywordRule, 3> kRules{{
+    {"Quarterly", kZaBreakupQuarterly, "\nMinimum number of quarterly divisions"},
+    {"Chord", kZaBreakupChord, "\nMaximum chord length"},
+    {"Flat", kZaBreakupFlatness, "\nMaximum distance from chord mid-point to arc"},
+}};
+
+bool chooseOnCommandLine(ZaUROutOptions& options) {
+    acutPrintf("\n\n");
+    acedInitGet(0, "Quarterly Chord Flat None");
+    char keyword[32] = {};
+    const int status = acedGetKword(
+        "\nQuarterly Division, Chord Division, Flat Factor or None. Do not include circles and arcs. <Flat Factor> : ",
+        keyword);
+    if (status != RTNORM && status != RTNONE) return false;
+    ZaBreakupOptions& breakup = options.breakup;
+    if (status == RTNORM) {
+        if (std::string_view(keyword) == "None") {
+            breakup.type = kZaBreakupNone;
+            return false;
+        }
+        for (const KeywordRule& rule : kRules) {
+            if (rule.keyword != keyword) continue;
+            ZaBreakupOptions chosen = breakup;
+            chosen.type = rule.type;
+            if (!askValue(rule.prompt, chosen.value)) return false;
+            breakup = chosen;
+        }
+    }
+    // Enter keeps the rule in force, and with none in force there is
+    // nothing to break arcs up by.
+    if (breakup.type == kZaBreakupNone) return false;
+    zaSettings().xyzBreakup = breakup.type;
+    zaSettings().xyzRounding = breakup.rounding;
+    zaSettings().xyzValue = breakup.value;
+    return true;
+}
+
+}  // namespace
+
+bool zaUroutCircleAndArcOptions(ZaUROutOptions& options) {
+    const ZaSettings& settings = zaSettings();
+    if (settings.xyzUseDefaults) return options.breakup.type != kZaBreakupNone;
+    if (settings.useDialogs) return chooseInDialog(options);
+    return chooseOnCommandLine(options);
+}
