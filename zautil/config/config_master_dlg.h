@@ -19,7 +19,6 @@ public:
     // settings: the process's record; a null one is reported and cancels.
     ZConfigMasterDlg(ZaSettings* settings, HWND parent);
 
-    const ZaSettings& working() const { return working_; }
     ZaConfigPage& page(int index) { return *pages_[static_cast<std::size_t>(index)]; }
 
 protected:

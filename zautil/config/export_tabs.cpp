@@ -84,9 +84,9 @@ protected:
 
     // No rule needs no value; only the chord rule rounds.
     void updateEnabling() override {
-        enableItem(kValue, isChecked(kNone) != zplat::BST_CHECKED);
-        enableItem(kRounding, isChecked(kChord) == zplat::BST_CHECKED);
-        enableItem(kLastCount, isChecked(kLastChars) == zplat::BST_CHECKED);
+        enableItem(kValue, !ticked(kNone));
+        enableItem(kRounding, ticked(kChord));
+        enableItem(kLastCount, ticked(kLastChars));
     }
 };
 

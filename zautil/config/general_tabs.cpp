@@ -178,14 +178,14 @@ protected:
         zaconfig::exchangeBits(dx, kNewDefaults, flags, 0x100, 0x100);
     }
 
-    void updateEnabling() override { enableItem(kLayer.name, isChecked(kLayer.defined) == zplat::BST_CHECKED); }
+    void updateEnabling() override { enableItem(kLayer.name, ticked(kLayer.defined)); }
 
     void onClick(int id) override {
         if (id == kAll) {
             for (const auto& [fixed, bit] : kFixed) checkButton(fixed, isChecked(kAll));
         } else {
             bool all = true;
-            for (const auto& [fixed, bit] : kFixed) all = all && isChecked(fixed) == zplat::BST_CHECKED;
+            for (const auto& [fixed, bit] : kFixed) all = all && ticked(fixed);
             checkButton(kAll, all ? zplat::BST_CHECKED : zplat::BST_UNCHECKED);
         }
         updateEnabling();
@@ -217,7 +217,7 @@ protected:
         zaconfig::exchangeBits(dx, kNewDefaults, s.l2pPreferences, 0x100, 0x100);
     }
 
-    void updateEnabling() override { enableItem(kLayer.name, isChecked(kLayer.defined) == zplat::BST_CHECKED); }
+    void updateEnabling() override { enableItem(kLayer.name, ticked(kLayer.defined)); }
 };
 
 class PadlevTab : public ZaSettingsTab {
@@ -265,9 +265,9 @@ protected:
     // The offset pulls design pads inside their lots; the transfer file
     // and the boundary level mean something only when chosen.
     void updateEnabling() override {
-        enableItem(kOffset, isChecked(kPadlev) == zplat::BST_CHECKED);
-        enableItem(kLevel, isChecked(kUseLevel) == zplat::BST_CHECKED);
-        enableItem(kTransferFile, isChecked(kTransfer) == zplat::BST_CHECKED);
+        enableItem(kOffset, ticked(kPadlev));
+        enableItem(kLevel, ticked(kUseLevel));
+        enableItem(kTransferFile, ticked(kTransfer));
     }
 };
 

@@ -12,8 +12,6 @@ using zplat::DataExchange;
 
 namespace {
 
-bool checked(const zplat::Dialog& tab, int id) { return tab.isChecked(id) == zplat::BST_CHECKED; }
-
 // The directory a file browse starts in: the file's own, else the job's.
 std::string startDirectory(const std::string& path, const ZsAcEnviron& env) {
     const auto separator = path.find_last_of("/\\");
@@ -72,10 +70,10 @@ protected:
 
     // Solids and catchments show no edges; only the file choice uses the path.
     void updateEnabling() override {
-        const bool edges = checked(*this, kMesh) || checked(*this, kFaces);
+        const bool edges = ticked(kMesh) || ticked(kFaces);
         for (const int id : {1202, kBreaklines, kAllEdges, kNoEdges, kStreams}) enableItem(id, edges);
-        enableItem(kCtlPath, checked(*this, kCtlFile));
-        enableItem(kCtlBrowse, checked(*this, kCtlFile));
+        enableItem(kCtlPath, ticked(kCtlFile));
+        enableItem(kCtlBrowse, ticked(kCtlFile));
         // No setting keeps it: the import dialog asks each time.
         enableItem(kTriangleLay, false);
     }
@@ -129,9 +127,9 @@ protected:
 
     // The name rules shape the names of added layers only.
     void updateEnabling() override {
-        for (const int id : {kEndAtSpace, kNumerics, kMaximum}) enableItem(id, checked(*this, kAddLayers));
-        enableItem(kMapPath, checked(*this, kMapFile));
-        enableItem(kMapBrowse, checked(*this, kMapFile));
+        for (const int id : {kEndAtSpace, kNumerics, kMaximum}) enableItem(id, ticked(kAddLayers));
+        enableItem(kMapPath, ticked(kMapFile));
+        enableItem(kMapBrowse, ticked(kMapFile));
     }
 
 private:
@@ -171,8 +169,8 @@ protected:
     }
 
     void updateEnabling() override {
-        enableItem(kFont, checked(*this, kOtherFont));
-        enableItem(kFontBrowse, checked(*this, kOtherFont));
+        enableItem(kFont, ticked(kOtherFont));
+        enableItem(kFontBrowse, ticked(kOtherFont));
     }
 };
 

@@ -37,7 +37,8 @@ protected:
         return edit;
     }
 
-    ZaSettings& working() { return working_; }
+    // Is the check box or radio ticked?
+    bool ticked(int id) const { return isChecked(id) == zplat::BST_CHECKED; }
 
 private:
     void doDataExchange(zplat::DataExchange& dx) override;
