@@ -65,26 +65,26 @@ bool ZConfigMasterDlg::onInitDialog() {
     for (const auto& page : pages_) page->create(*this);
     auto* view = itemAs<zplat::ListView>(kPages);
     view->setImageList({"general.bmp", "import.bmp", "export.bmp"});
-    for (int i = 0; i < 3; ++i) view->insertItem(i, pages_[static_cast<std::size_t>(i)]->title(), i);
+    for (int i = 0; i < kPageCount; ++i) view->insertItem(i, page(i).title(), i);
     selectPage(0);
     setStatusText(kOpeningStatus);
     return true;
 }
 
 void ZConfigMasterDlg::selectPage(int index) {
-    for (int i = 0; i < 3; ++i) pages_[static_cast<std::size_t>(i)]->showWindow(i == index);
+    for (int i = 0; i < kPageCount; ++i) page(i).showWindow(i == index);
     itemAs<zplat::ListView>(kPages)->setSelected(index);
 }
 
 // A click beside every item keeps the page shown.
 void ZConfigMasterDlg::onPageClicked() {
     const int hit = itemAs<zplat::ListView>(kPages)->hitItem();
-    if (hit >= 0 && hit < 3) selectPage(hit);
+    if (hit >= 0 && hit < kPageCount) selectPage(hit);
 }
 
 bool ZConfigMasterDlg::storePages() {
-    for (int i = 0; i < 3; ++i) {
-        if (pages_[static_cast<std::size_t>(i)]->store()) continue;
+    for (int i = 0; i < kPageCount; ++i) {
+        if (page(i).store()) continue;
         selectPage(i);
         return false;
     }

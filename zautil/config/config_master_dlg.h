@@ -39,5 +39,6 @@ private:
 
     ZaSettings* settings_;
     ZaSettings working_;
-    std::array<std::unique_ptr<ZaConfigPage>, 3> pages_;
+    static constexpr int kPageCount = 3;
+    std::array<std::unique_ptr<ZaConfigPage>, kPageCount> pages_;
 };

@@ -4,6 +4,7 @@
 
 #include "settings/settings_table.h"
 
+#include <cassert>
 #include <charconv>
 #include <cstdio>
 
@@ -13,7 +14,7 @@ namespace {
 
 const ZaSettingValue& settingOf(const char* name) {
     const ZaSettingValue* v = zaFindSettingValue(name);
-    // Every control names a value of the table; the tests hold them to it.
+    assert(v && "a control names a value of the settings table");
     static const ZaSettingValue unknown{.name = "", .field = &ZaSettings::reopen};
     return v ? *v : unknown;
 }
