@@ -52,13 +52,8 @@ void ZAboutDlg::onTimer(int id) {
 void zaShowSplash() { showAboutBox(true, kSplashMilliseconds); }
 
 void zaZAbout() {
-    acDocManagerPtr()->pushResourceHandle(nullptr);
     acutPrintf("\nZARVO Software/AutoCAD Zautil, version %s\n", kZaAboutVersion);
-    {
-        ZAboutDlg dialog(false, 0, adsw_acadMainWnd());
-        dialog.doModal();
-    }
-    acDocManagerPtr()->popResourceHandle();
+    showAboutBox(false, 0);
 }
 
 void zaZHelp() { showAboutBox(false, 0); }

@@ -16,8 +16,6 @@ public:
     // A splash box closes itself after the display time; an about box waits for OK.
     ZAboutDlg(bool splash, unsigned displayMilliseconds, HWND parent);
 
-    bool splash() const { return splash_; }
-
 protected:
     bool onInitDialog() override;
     void onTimer(int id) override;

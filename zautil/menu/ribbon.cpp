@@ -15,8 +15,6 @@ bool gRibbonLoaded = false;
 
 void zaClearRibbonLoaded() { gRibbonLoaded = false; }
 
-bool zaRibbonLoaded() { return gRibbonLoaded; }
-
 bool zaLoadRibbon(const ZsAcEnviron& env) {
     if (!env.found) return false;
     const std::string path = zaWithSeparator(env.installDir) + "ZsAcFiles/ZsAcRibbon2015.dll";

@@ -6,7 +6,6 @@
 
 // Cleared when the module loads.
 void zaClearRibbonLoaded();
-bool zaRibbonLoaded();
 
 // Loads "ZsAcFiles/ZsAcRibbon2015.dll" of the installation directory
 // through the host's RIBBON, NETLOAD and REGEN; false when there is no
