@@ -3,7 +3,6 @@
 // threads, each writing runs of entities into text of its own, and the runs
 // are handed on in order; memory stays at a few runs.
 #include <algorithm>
-#include <atomic>
 #include <condition_variable>
 #include <exception>
 #include <mutex>
@@ -13,6 +12,7 @@
 #include <vector>
 
 #include "dxf_writer.h"
+#include "state/session_state.h"
 
 namespace zcad::dxf {
 
@@ -23,7 +23,9 @@ constexpr EntityId kRunLength = 8192;
 constexpr std::size_t kParallelFrom = 4 * kRunLength;
 constexpr unsigned kMostWorkers = 4;
 
-std::atomic<unsigned> workersWanted{0};
+struct EntityWriters {
+    unsigned wanted = 0;  // 0: the drawing's size and the machine decide
+};
 
 bool isFollower(std::string_view type) { return type == "VERTEX" || type == "ATTRIB" || type == "SEQEND"; }
 
@@ -43,14 +45,14 @@ std::uint64_t parentBefore(const Database& db, EntityId first) {
     return 0;
 }
 
-// Entities [first, last) with the paper-space entities kept before each.
+// Entities [first, last) with what was kept (paper space, comments) before each.
 void writeRun(WriteContext& ctx, EntityId first, EntityId last) {
-    const std::vector<KeptEntity>* paper = ctx.kept ? &ctx.kept->paperEntities : nullptr;
-    auto next = paper ? std::lower_bound(paper->begin(), paper->end(), first,
-                                         [](const KeptEntity& e, EntityId id) { return e.before < id; })
-                      : std::vector<KeptEntity>::const_iterator();
+    const std::vector<KeptEntity>* kept = ctx.kept ? &ctx.kept->keptEntities : nullptr;
+    auto next = kept ? std::lower_bound(kept->begin(), kept->end(), first,
+                                        [](const KeptEntity& e, EntityId id) { return e.before < id; })
+                     : std::vector<KeptEntity>::const_iterator();
     for (EntityId id = first; id < last; ++id) {
-        for (; paper && next != paper->end() && next->before <= id; ++next) writeKeptRange(ctx, next->raw);
+        for (; kept && next != kept->end() && next->before <= id; ++next) writeKeptRange(ctx, next->raw);
         if (ctx.db.valid(id)) writeEntity(ctx, id);
     }
 }
@@ -61,9 +63,10 @@ public:
         : ctx_(ctx), count_(count), runs_((count + kRunLength - 1) / kRunLength), slots_(2 * workers) {
         // Fewer threads than asked still finish the job; none at all is for
         // the caller to handle, before anything was written.
+        threads_.reserve(workers);
         try {
             for (unsigned i = 0; i < workers; ++i) threads_.emplace_back([this] { work(); });
-        } catch (const std::system_error&) {
+        } catch (...) {
             if (threads_.empty()) throw;
         }
     }
@@ -153,11 +156,11 @@ private:
 
 }  // namespace
 
-void setEntityWriters(unsigned threads) { workersWanted = threads; }
+void setEntityWriters(unsigned threads) { sessionState<EntityWriters>().wanted = threads; }
 
 void writeAllEntities(WriteContext& ctx) {
     const auto count = static_cast<EntityId>(ctx.db.entityCount());
-    const unsigned wanted = workersWanted;
+    const unsigned wanted = sessionState<EntityWriters>().wanted;
     const unsigned workers = wanted ? wanted : std::min(std::thread::hardware_concurrency(), kMostWorkers);
     if ((count < kParallelFrom && wanted == 0) || workers < 2) {
         writeRun(ctx, 0, count);
@@ -174,10 +177,10 @@ void writeAllEntities(WriteContext& ctx) {
         }
     }
     if (!ctx.kept) return;
-    const auto& paper = ctx.kept->paperEntities;
-    for (auto it = std::lower_bound(paper.begin(), paper.end(), count,
+    const auto& kept = ctx.kept->keptEntities;
+    for (auto it = std::lower_bound(kept.begin(), kept.end(), count,
                                     [](const KeptEntity& e, EntityId id) { return e.before < id; });
-         it != paper.end(); ++it) {
+         it != kept.end(); ++it) {
         writeKeptRange(ctx, it->raw);
     }
 }

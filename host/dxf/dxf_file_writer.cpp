@@ -27,7 +27,12 @@ int writeAll(int fd, std::string_view text) {
 
 }  // namespace
 
-FileWriter::FileWriter(int fd) : fd_(fd), thread_([this] { run(); }) {}
+FileWriter::FileWriter(int fd) : fd_(fd) {
+    // Room for every piece there can be, so the writing thread never
+    // allocates (and so never throws) when it hands one back.
+    spare_.reserve(kMaxWaiting + 1);
+    thread_ = std::thread([this] { run(); });
+}
 
 FileWriter::~FileWriter() { finish(); }
 

@@ -3,6 +3,8 @@
 #include <limits>
 
 #include "dxf_numbers.h"
+#include "text/number_text.h"
+#include "zcad/text.h"
 
 namespace zcad::dxf {
 
@@ -20,7 +22,7 @@ bool fits(GroupKind kind, std::int64_t value) {
 }
 
 std::string shown(std::string_view text) {
-    text = trimBlanks(text);
+    text = trimmed(text);
     std::string out;
     for (const char c : text.substr(0, 40)) out += static_cast<unsigned char>(c) < 0x20 ? '?' : c;
     if (text.size() > 40) out += "...";
@@ -33,9 +35,6 @@ bool readCoordinate(Scanner& scanner, const Token& token, double& value) {
                                  "\" is not a number");
     return false;
 }
-
-// Names in DXF are ASCII; the C locale's toupper is a call per byte.
-char asciiUpper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
 }  // namespace
 
@@ -104,21 +103,6 @@ bool readGroup(Scanner& scanner, const Token& token, TextEncoding encoding, bool
     }
     g.flat = false;
     return readCoordinate(scanner, z, g.xyz[2]);
-}
-
-std::string upperName(std::string_view text) {
-    text = trimBlanks(text);
-    std::string out(text);
-    for (auto& c : out) c = asciiUpper(c);
-    return out;
-}
-
-bool sameName(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (asciiUpper(a[i]) != asciiUpper(b[i])) return false;
-    }
-    return true;
 }
 
 }  // namespace zcad::dxf

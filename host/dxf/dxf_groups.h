@@ -40,8 +40,4 @@ inline bool isAngleCode(const AngleTable::Codes& codes, int code) {
 bool readGroup(Scanner& scanner, const Token& token, TextEncoding encoding, bool angle, std::string& scratch,
                Group& g);
 
-// Upper-case copy of an entity or record type, blanks trimmed.
-std::string upperName(std::string_view text);
-bool sameName(std::string_view a, std::string_view b);
-
 }  // namespace zcad::dxf

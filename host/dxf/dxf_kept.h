@@ -1,6 +1,6 @@
 // What a loaded drawing keeps to be written back as it was: sections and
 // tables the host does not serve, paper-space entities and where they stood
-// in drawing order, the release and the text encoding.
+// in drawing order, comments, the release and the text encoding.
 #pragma once
 
 #include <cstdint>
@@ -43,11 +43,13 @@ struct RawRange {
 
 // A table as found in TABLES: the host's LAYER, STYLE and LTYPE live in the
 // database; the others are kept whole (from the groups after "2 NAME" to
-// before "0 ENDTAB").
+// before "0 ENDTAB"). A 999 comment between tables is kept in its place
+// as an entry of its own.
 struct KeptTable {
     std::string name;  // upper case
     bool inDatabase = false;
     RawRange raw;
+    bool comment = false;
 };
 
 enum class ItemKind { Header, Tables, Entities, Section, Comment };
@@ -59,11 +61,12 @@ struct KeptItem {
     RawRange raw;      // a kept section's groups after "2 NAME", or the comment
 };
 
-// A paper-space entity, written just before the model-space entity that
-// followed it in the file (or at the end of the loaded entities).
+// A paper-space entity, or a 999 comment between entities, written just
+// before the model-space entity that followed it in the file (or at the
+// end of the loaded entities).
 struct KeptEntity {
     EntityId before;
-    RawRange raw;  // from its "0 TYPE" group on
+    RawRange raw;  // from its "0 TYPE" group on, or the comment
 };
 
 class DxfKept : public KeptContent {
@@ -77,8 +80,9 @@ public:
 
     RawStore raw;
     std::vector<KeptItem> items;
+    std::vector<RawRange> headerComments;  // 999 groups before the first variable
     std::vector<KeptTable> tables;
-    std::vector<KeptEntity> paperEntities;
+    std::vector<KeptEntity> keptEntities;
 
     EntityId loadedEntities = 0;
     std::uint64_t entityDigest = 0;  // of the loaded entity lists, to see edits

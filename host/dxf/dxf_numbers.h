@@ -1,5 +1,6 @@
 // Numbers as DXF text: reals in the shortest form that reads back as the
-// same double, integers, hexadecimal handles; strict parsing of values.
+// same double, integers, hexadecimal handles. Reals and integers are read
+// as everywhere in the host (text/number_text.h).
 #pragma once
 
 #include <cstdint>
@@ -21,11 +22,7 @@ std::size_t formatHandle(char* out, std::uint64_t handle);
 
 double degreesToRadians(double degrees);
 
-// Parsers take a whole value line; blanks around the number are allowed.
-bool parseReal(std::string_view text, double& value);
-bool parseInteger(std::string_view text, std::int64_t& value);
+// A whole value line; blanks around the digits are allowed.
 bool parseHandle(std::string_view text, std::uint64_t& value);
-
-std::string_view trimBlanks(std::string_view text);
 
 }  // namespace zcad::dxf

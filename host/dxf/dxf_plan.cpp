@@ -6,6 +6,7 @@
 #include "dxf_version.h"
 #include "dxf_writer.h"
 #include "zcad/entity_shape.h"
+#include "zcad/text.h"
 
 namespace zcad::dxf {
 
@@ -30,7 +31,7 @@ std::uint64_t keptModelSpace(const DxfKept& kept) {
             const int code = kept.raw.code(i);
             if (code == 0) handle = 0;
             if (code == 5) parseHandle(kept.raw.value(i), handle);
-            if (code == 2 && sameName(trimBlanks(kept.raw.value(i)), "*Model_Space")) return handle;
+            if (code == 2 && equalNoCase(trimmed(kept.raw.value(i)), "*Model_Space")) return handle;
         }
     }
     return 0;
@@ -55,7 +56,7 @@ const SymbolTable& hostTable(const Database& db, std::size_t index) {
 
 std::size_t hostTableIndex(std::string_view name) {
     for (std::size_t i = 0; i < kHostTables.size(); ++i) {
-        if (sameName(name, kHostTables[i])) return i;
+        if (equalNoCase(name, kHostTables[i])) return i;
     }
     return kHostTables.size();
 }

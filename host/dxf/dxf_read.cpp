@@ -17,6 +17,7 @@
 #include "dxf_version.h"
 #include "zcad/dxf.h"
 #include "zcad/large_block.h"
+#include "zcad/text.h"
 
 namespace zcad {
 
@@ -25,7 +26,7 @@ namespace {
 
 // Structure words in any case: an entity typed "Section" would otherwise be
 // written back upper-cased as a section start.
-bool isKeyword(std::string_view value, std::string_view keyword) { return sameName(trimBlanks(value), keyword); }
+bool isKeyword(std::string_view value, std::string_view keyword) { return equalNoCase(trimmed(value), keyword); }
 
 class Reader {
 public:
@@ -57,6 +58,7 @@ private:
     bool keepEntity(const Token& typeToken);
     bool keepUntilEndsec(std::string_view name, RawRange& range);
     void keep(const Token& token);
+    RawRange keepComment(const Token& token);
     void noteHandle(std::uint64_t handle);
     KeptItem* findItem(ItemKind kind);
 
@@ -86,6 +88,17 @@ void Reader::keep(const Token& token) {
     }
 }
 
+// A comment inside a section may end up among an entity's groups when the
+// drawing is saved (two ENTITIES sections become one), where it is text;
+// so it is kept as the writer spells text, and reads back the same.
+RawRange Reader::keepComment(const Token& token) {
+    const RawRange range{kept_->raw.size(), 1};
+    std::string spelt;
+    encodeText(decodeText(token.value, kept_->encoding, scratch_), kept_->encoding, spelt);
+    kept_->raw.add(token.code, spelt);
+    return range;
+}
+
 void Reader::noteHandle(std::uint64_t handle) {
     if (handle > kept_->largestHandle) kept_->largestHandle = handle;
     db_->reserveHandle(handle);
@@ -106,9 +119,8 @@ std::unique_ptr<Database> Reader::run(std::string& error) {
     Token token;
     while (scanner_.next(token)) {
         if (token.code == 999) {
-            const std::size_t first = kept_->raw.size();
+            kept_->items.push_back({ItemKind::Comment, {}, {kept_->raw.size(), 1}});
             keep(token);
-            kept_->items.push_back({ItemKind::Comment, {}, {first, 1}});
             continue;
         }
         if (token.code != 0) {
@@ -120,7 +132,7 @@ std::unique_ptr<Database> Reader::run(std::string& error) {
             break;
         }
         if (!isKeyword(token.value, "SECTION")) {
-            fail(token.line, "expected SECTION or EOF, found \"" + std::string(trimBlanks(token.value)) + "\"");
+            fail(token.line, "expected SECTION or EOF, found \"" + std::string(trimmed(token.value)) + "\"");
             break;
         }
         if (!readSection()) break;
@@ -151,9 +163,9 @@ bool Reader::findRelease() {
             if (probe.next(token)) acadver = token.value;
             if (!acadver.empty()) {
                 if (!releaseOfAcadver(acadver, kept_->version)) {
-                    return fail(token.line, "unknown DXF release \"" + std::string(trimBlanks(acadver)) + "\" in $ACADVER");
+                    return fail(token.line, "unknown DXF release \"" + std::string(trimmed(acadver)) + "\" in $ACADVER");
                 }
-                kept_->acadver = std::string(trimBlanks(acadver));
+                kept_->acadver = std::string(trimmed(acadver));
             }
             break;
         }
@@ -170,20 +182,20 @@ bool Reader::takeHandle(const Token& token, bool& seen, std::uint64_t& handle) {
     if (seen) return fail(token.line, "a second handle (group 5) in one entity or record");
     seen = true;
     if (parseHandle(token.value, handle)) return true;
-    return fail(token.line, "handle \"" + std::string(trimBlanks(token.value)) + "\" is not hexadecimal");
+    return fail(token.line, "handle \"" + std::string(trimmed(token.value)) + "\" is not hexadecimal");
 }
 
 bool Reader::readSection() {
     Token name;
     if (!expect(name, "a section")) return false;
     if (name.code != 2) return fail(name.line, "SECTION is not followed by its name (group 2)");
-    const std::string section = upperName(name.value);
+    const std::string section = upperCase(trimmed(name.value));
     if (section == "HEADER") return readHeader();
     if (section == "TABLES") return readTables();
     if (section == "ENTITIES") return readEntities();
     RawRange range;
     if (!keepUntilEndsec(section, range)) return false;
-    kept_->items.push_back({ItemKind::Section, std::string(trimBlanks(name.value)), range});
+    kept_->items.push_back({ItemKind::Section, std::string(trimmed(name.value)), range});
     return true;
 }
 
@@ -219,14 +231,18 @@ bool Reader::readHeader() {
             return fail(token.line, "section HEADER is not ended by ENDSEC");
         }
         if (token.code == 9) {
-            db_->header().push_back({std::string(trimBlanks(token.value)), {}});
+            db_->header().push_back({std::string(trimmed(token.value)), {}});
             var = &db_->header().back();
+            continue;
+        }
+        if (!var && token.code == 999) {  // later ones go with the variable they follow
+            kept_->headerComments.push_back(keepComment(token));
             continue;
         }
         if (!var) return fail(token.line, "group " + std::to_string(token.code) + " comes before any $ variable in HEADER");
         if (!readGroup(scanner_, token, kept_->encoding, false, scratch_, g)) return false;
         var->groups.push_back(OwnedGroup::of(g));
-        if (token.code == 5 && var->name == "$HANDSEED") {
+        if (token.code == 5 && equalNoCase(var->name, "$HANDSEED")) {
             kept_->hadHandles = true;
             std::uint64_t seed = 0;
             if (parseHandle(token.value, seed) && seed > 0) db_->reserveHandle(seed - 1);
@@ -239,14 +255,17 @@ bool Reader::readTables() {
     if (!findItem(ItemKind::Tables)) kept_->items.push_back({ItemKind::Tables, "TABLES", {}});
     Token token;
     while (expect(token, "section TABLES")) {
-        if (token.code == 999) continue;
+        if (token.code == 999) {
+            kept_->tables.push_back({{}, false, keepComment(token), true});
+            continue;
+        }
         if (token.code != 0) {
             return fail(token.line, "expected 0 TABLE or ENDSEC in TABLES, found group code " + std::to_string(token.code));
         }
         if (isKeyword(token.value, "ENDSEC")) return true;
         if (!isKeyword(token.value, "TABLE")) {
             return fail(token.line, "expected TABLE or ENDSEC in TABLES, found \"" +
-                                        std::string(trimBlanks(token.value)) + "\"");
+                                        std::string(trimmed(token.value)) + "\"");
         }
         if (!readTable(token)) return false;
     }
@@ -258,7 +277,7 @@ bool Reader::readTable(const Token& tableToken) {
     if (!expect(name, "a table")) return false;
     if (name.code != 2) return fail(tableToken.line, "TABLE is not followed by its name (group 2)");
     KeptTable table;
-    table.name = upperName(name.value);
+    table.name = upperCase(trimmed(name.value));
     SymbolTable* dbTable = db_->table(table.name);
     if (dbTable) {
         table.inDatabase = true;
@@ -341,6 +360,11 @@ bool Reader::readEntities() {
     if (!findItem(ItemKind::Entities)) kept_->items.push_back({ItemKind::Entities, "ENTITIES", {}});
     Token token;
     while (expect(token, "section ENTITIES")) {
+        // Only before the first entity: later ones go with the entity they follow.
+        if (token.code == 999) {
+            kept_->keptEntities.push_back({static_cast<EntityId>(db_->entityCount()), keepComment(token)});
+            continue;
+        }
         if (token.code != 0) {
             return fail(token.line, "expected group 0 (an entity) in ENTITIES, found group code " +
                                         std::to_string(token.code));
@@ -355,7 +379,8 @@ bool Reader::readEntities() {
 }
 
 bool Reader::readEntity(const Token& typeToken) {
-    const std::string type = upperName(typeToken.value);
+    // Text like any other, so that what the writer encodes reads back the same.
+    const std::string type = upperCase(decodeText(trimmed(typeToken.value), kept_->encoding, scratch_));
     if (type.empty()) return fail(typeToken.line, "an entity has no type");
     const Scanner start = scanner_;
     const bool follower = type == "VERTEX" || type == "ATTRIB" || type == "SEQEND";
@@ -426,7 +451,7 @@ bool Reader::keepEntity(const Token& typeToken) {
         if (token.code == 0) {
             scanner_.pushBack(token);
             entity.raw.count = kept_->raw.size() - entity.raw.first;
-            kept_->paperEntities.push_back(entity);
+            kept_->keptEntities.push_back(entity);
             return true;
         }
         keep(token);
@@ -437,12 +462,14 @@ bool Reader::keepEntity(const Token& typeToken) {
 }  // namespace
 }  // namespace dxf
 
-std::unique_ptr<Database> readDxfText(std::string_view text, std::string& error) {
-    dxf::Reader reader(text);
-    return reader.run(error);
-}
-
 namespace {
+
+constexpr const char* kNoMemory = "not enough memory to read the drawing";
+
+struct OpenFile {
+    int fd;
+    ~OpenFile() { ::close(fd); }
+};
 
 // The whole file in one block: read() into huge pages is several times
 // faster to scan than a mapping of the page cache.
@@ -459,7 +486,22 @@ bool readWhole(int fd, std::size_t size, LargeBlock& block) {
     return true;
 }
 
+// Nothing is half-read: a drawing that runs out of memory is refused whole.
+std::unique_ptr<Database> readText(std::string_view text, std::string& error) {
+    dxf::Reader reader(text);
+    return reader.run(error);
+}
+
 }  // namespace
+
+std::unique_ptr<Database> readDxfText(std::string_view text, std::string& error) {
+    try {
+        return readText(text, error);
+    } catch (const std::bad_alloc&) {
+        error = kNoMemory;
+        return nullptr;
+    }
+}
 
 std::unique_ptr<Database> readDxf(const std::string& path, std::string& error) {
     const int fd = ::open(path.c_str(), O_RDONLY);
@@ -469,25 +511,21 @@ std::unique_ptr<Database> readDxf(const std::string& path, std::string& error) {
         error = path + ": cannot open the drawing";
         return nullptr;
     }
+    const OpenFile file{fd};
     const auto size = static_cast<std::size_t>(st.st_size);
-    LargeBlock block;
-    bool read = false;
     try {
-        read = readWhole(fd, size, block);
+        LargeBlock block;
+        if (!readWhole(fd, size, block)) {
+            error = path + ": cannot read the drawing";
+            return nullptr;
+        }
+        auto db = readText(std::string_view(reinterpret_cast<const char*>(block.data()), size), error);
+        if (!db) error = path + ", " + error;
+        return db;
     } catch (const std::bad_alloc&) {
-        ::close(fd);
-        error = path + ": not enough memory to read the drawing";
+        error = path + ": " + kNoMemory;
         return nullptr;
     }
-    ::close(fd);
-    if (!read) {
-        error = path + ": cannot read the drawing";
-        return nullptr;
-    }
-    const std::string_view text(reinterpret_cast<const char*>(block.data()), size);
-    auto db = readDxfText(text, error);
-    if (!db) error = path + ", " + error;
-    return db;
 }
 
 }  // namespace zcad

@@ -6,6 +6,8 @@
 
 #include <cerrno>
 #include <cstring>
+#include <new>
+#include <utility>
 
 #include "dxf_file_writer.h"
 #include "dxf_kept.h"
@@ -28,10 +30,57 @@ mode_t modeFor(const std::string& path) {
     return 0666 & ~mask;
 }
 
+// The file a drawing is written into beside its target. Whatever happens
+// while it is written, it is closed, and removed unless it took the
+// target's place.
+class FileBeside {
+public:
+    explicit FileBeside(const std::string& target) : path_(target + ".XXXXXX"), fd_(::mkstemp(path_.data())) {}
+    ~FileBeside() {
+        if (fd_ < 0) return;
+        ::close(fd_);
+        ::unlink(path_.c_str());
+    }
+    FileBeside(const FileBeside&) = delete;
+    FileBeside& operator=(const FileBeside&) = delete;
+
+    int fd() const { return fd_; }
+
+    bool replace(const std::string& target) {
+        const int fd = std::exchange(fd_, -1);
+        if (::close(fd) == 0 && ::rename(path_.c_str(), target.c_str()) == 0) return true;
+        const int why = errno;
+        ::unlink(path_.c_str());
+        errno = why;
+        return false;
+    }
+
+private:
+    std::string path_;
+    int fd_;
+};
+
 bool writeThrough(int fd, const Database& db, const DxfVersion* version) {
     dxf::FileWriter writer(fd);
     const bool made = dxf::writeDrawing(db, version, [&writer](std::string_view bytes) { return writer.put(bytes); });
     return writer.finish() && made;
+}
+
+bool save(const std::string& path, const Database& db, const DxfVersion* version, std::string& error) {
+    FileBeside file(path);
+    if (file.fd() < 0) {
+        error = failure(path, "cannot create a file beside it");
+        return false;
+    }
+    if (::fchmod(file.fd(), modeFor(path)) != 0 || !writeThrough(file.fd(), db, version) || ::fsync(file.fd()) != 0) {
+        error = failure(path, "cannot write the drawing");
+        return false;
+    }
+    if (!file.replace(path)) {
+        error = failure(path, "cannot replace the file");
+        return false;
+    }
+    return true;
 }
 
 }  // namespace
@@ -43,25 +92,14 @@ bool writeDxf(const std::string& path, const Database& db, const DxfVersion* ver
                 dxfVersionName(kept->version) + " and is saved in that release";
         return false;
     }
-    std::string temp = path + ".XXXXXX";
-    const int fd = ::mkstemp(temp.data());
-    if (fd < 0) {
-        error = failure(path, "cannot create a file beside it");
-        return false;
+    try {
+        return save(path, db, version, error);
+    } catch (const std::bad_alloc&) {
+        error = "cannot save " + path + ": not enough memory to write the drawing";
+    } catch (const std::exception& e) {
+        error = "cannot save " + path + ": " + e.what();
     }
-    const bool ok = ::fchmod(fd, modeFor(path)) == 0 && writeThrough(fd, db, version) && ::fsync(fd) == 0;
-    if (!ok) {
-        error = failure(path, "cannot write the drawing");
-        ::close(fd);
-        ::unlink(temp.c_str());
-        return false;
-    }
-    if (::close(fd) != 0 || ::rename(temp.c_str(), path.c_str()) != 0) {
-        error = failure(path, "cannot replace the file");
-        ::unlink(temp.c_str());
-        return false;
-    }
-    return true;
+    return false;
 }
 
 }  // namespace zcad

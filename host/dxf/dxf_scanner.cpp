@@ -7,6 +7,7 @@
 
 #include "dxf_binary.h"
 #include "dxf_numbers.h"
+#include "zcad/text.h"
 
 namespace zcad::dxf {
 
@@ -118,7 +119,7 @@ bool Scanner::readLine(std::string_view& line) {
 }
 
 bool Scanner::parseCode(std::string_view codeLine, std::size_t codeAt, int& code) {
-    const std::string_view digits = trimBlanks(codeLine);
+    const std::string_view digits = trimmed(codeLine);
     const auto parsed = std::from_chars(digits.data(), digits.data() + digits.size(), code);
     if (digits.empty() || parsed.ec != std::errc() || parsed.ptr != digits.data() + digits.size()) {
         if (parsed.ec == std::errc::result_out_of_range) {

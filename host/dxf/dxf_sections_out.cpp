@@ -1,10 +1,12 @@
 // HEADER, the host's tables and kept content as DXF groups.
 #include <algorithm>
 
+#include "db/table_defaults.h"
 #include "dxf_numbers.h"
 #include "dxf_subclass.h"
 #include "dxf_version.h"
 #include "dxf_writer.h"
+#include "zcad/text.h"
 
 namespace zcad::dxf {
 
@@ -13,18 +15,12 @@ namespace {
 void writeVar(Out& out, std::string_view name) { out.raw(9, name); }
 
 // Groups a record of each host table must have; a record the host made
-// may lack some.
+// may lack some. A linetype's description may be empty.
 std::vector<OwnedGroup> requiredGroups(std::size_t table) {
-    if (table == 0) {
-        return {OwnedGroup::integral(70, 0), OwnedGroup::integral(62, 7), OwnedGroup::string(6, "CONTINUOUS")};
-    }
-    if (table == 1) {
-        return {OwnedGroup::integral(70, 0), OwnedGroup::real(40, 0.0), OwnedGroup::real(41, 1.0),
-                OwnedGroup::real(50, 0.0),   OwnedGroup::integral(71, 0), OwnedGroup::real(42, 2.5),
-                OwnedGroup::string(3, "txt"), OwnedGroup::string(4, "")};
-    }
-    return {OwnedGroup::integral(70, 0), OwnedGroup::string(3, ""), OwnedGroup::integral(72, 65),
-            OwnedGroup::integral(73, 0), OwnedGroup::real(40, 0.0)};
+    TableRecord defaults = table == 0 ? defaultLayer("") : table == 1 ? defaultStyle("") : continuousLinetype();
+    std::erase_if(defaults.groups, [](const OwnedGroup& g) { return g.code == 2; });
+    if (table == 2) defaults.set(OwnedGroup::string(3, ""));
+    return std::move(defaults.groups);
 }
 
 bool hasCode(const std::vector<OwnedGroup>& groups, int code) {
@@ -48,41 +44,58 @@ void writeHeader(WriteContext& ctx) {
     const bool viewVars = r12 && ctx.db.view.set;
     out.raw(0, "SECTION");
     out.raw(2, "HEADER");
+    if (ctx.kept) {
+        for (const RawRange& comment : ctx.kept->headerComments) writeKeptRange(ctx, comment);
+    }
     writeVar(out, "$ACADVER");
     out.raw(1, ctx.kept ? std::string_view(ctx.kept->acadver) : std::string_view(acadverOf(ctx.version)));
     bool codepage = false, seed = false, extMin = false, extMax = false, viewCtr = false, viewSize = false;
     bool handling = false;
     for (const auto& var : ctx.db.header()) {
         const std::string_view name = var.name;
-        if (sameName(name, "$ACADVER")) continue;
-        if (sameName(name, "$HANDSEED")) {
+        // A variable written anew keeps the comments that followed it.
+        const auto comments = [&out, &var] {
+            for (const auto& g : var.groups) {
+                if (g.code == 999) out.owned(g);
+            }
+        };
+        if (equalNoCase(name, "$ACADVER")) {
+            comments();
+            continue;
+        }
+        // A drawing without handles keeps its $HANDSEED as it was.
+        if (ctx.handles && equalNoCase(name, "$HANDSEED")) {
             if (seed) continue;
             seed = true;
             writeVar(out, name);
             out.handle(5, ctx.nextHandle);
+            comments();
             continue;
         }
-        if (ctx.extents.changed && (sameName(name, "$EXTMIN") || sameName(name, "$EXTMAX"))) {
-            const bool isMin = sameName(name, "$EXTMIN");
+        if (ctx.extents.changed && (equalNoCase(name, "$EXTMIN") || equalNoCase(name, "$EXTMAX"))) {
+            const bool isMin = equalNoCase(name, "$EXTMIN");
             (isMin ? extMin : extMax) = true;
             writeVar(out, name);
             out.point(10, isMin ? ctx.extents.min : ctx.extents.max, false);
+            comments();
             continue;
         }
-        if (viewVars && sameName(name, "$VIEWCTR")) {
+        if (viewVars && equalNoCase(name, "$VIEWCTR")) {
             viewCtr = true;
             writeVar(out, name);
             out.point(12, ctx.db.view.centre, true);
+            comments();
             continue;
         }
-        if (viewVars && sameName(name, "$VIEWSIZE")) {
+        if (viewVars && equalNoCase(name, "$VIEWSIZE")) {
             viewSize = true;
             writeVar(out, name);
             out.real(40, ctx.db.view.height);
+            comments();
             continue;
         }
-        if (sameName(name, "$DWGCODEPAGE")) codepage = true;
-        if (sameName(name, "$HANDLING")) handling = true;
+        if (equalNoCase(name, "$DWGCODEPAGE")) codepage = true;
+        if (equalNoCase(name, "$HANDLING")) handling = true;
         writeVar(out, name);
         for (const auto& g : var.groups) out.owned(g);
     }
@@ -155,7 +168,8 @@ void writeHostRecords(WriteContext& ctx, std::size_t index) {
         const TableRecord& record = records[i];
         out.raw(0, name);
         // R12 records carry a handle only when the file gave them one.
-        if (ctx.laterThanR12 || (ctx.handles && record.handle)) out.handle(5, ctx.recordHandles[index][i]);
+        const bool handled = ctx.laterThanR12 || (ctx.handles && record.handle);
+        if (handled) out.handle(5, ctx.recordHandles[index][i]);
         const bool madeByHost = !hasCode(record.groups, 100);
         if (ctx.laterThanR12 && madeByHost) {
             if (ctx.tableHandles[index]) out.handle(330, ctx.tableHandles[index]);
@@ -163,7 +177,9 @@ void writeHostRecords(WriteContext& ctx, std::size_t index) {
             out.raw(100, recordSubclass(name));
         }
         writeRecordGroups(ctx, record.groups, angles);
-        const bool isNew = record.handle == 0 || (ctx.laterThanR12 && madeByHost);
+        // A record written without its handle reads back as one the host
+        // made, so it gets what such a record must have now.
+        const bool isNew = record.handle == 0 || !handled || (ctx.laterThanR12 && madeByHost);
         if (!isNew) continue;
         for (const auto& g : requiredGroups(index)) {
             if (!hasCode(record.groups, g.code)) out.owned(g);
@@ -187,7 +203,7 @@ void writeKeptTable(WriteContext& ctx, const KeptTable& table) {
         const int code = raw.code(i);
         const std::string_view value = raw.value(i);
         if (code == 0) active = false;
-        if (code == 2) active = sameName(trimBlanks(value), "*ACTIVE");
+        if (code == 2) active = equalNoCase(trimmed(value), "*ACTIVE");
         // The view the host's zoom left is the active viewport's.
         if (setView && active && code == 12) {
             out.real(12, ctx.db.view.centre[0]);

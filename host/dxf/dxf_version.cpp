@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "dxf_groups.h"
-#include "dxf_numbers.h"
+#include "text/number_text.h"
+#include "zcad/text.h"
 
 namespace zcad {
 
@@ -29,7 +29,7 @@ constexpr std::array<Release, 7> kReleases = {{
 
 bool parseDxfVersion(const std::string& text, DxfVersion& version) {
     for (const auto& release : kReleases) {
-        if (dxf::sameName(text, release.name) || dxf::sameName(text, release.acadver)) {
+        if (equalNoCase(text, release.name) || equalNoCase(text, release.acadver)) {
             version = release.version;
             return true;
         }
@@ -54,8 +54,8 @@ const char* acadverOf(DxfVersion version) {
 }
 
 bool releaseOfAcadver(std::string_view acadver, DxfVersion& version) {
-    acadver = trimBlanks(acadver);
-    if (acadver.size() != 6 || !sameName(acadver.substr(0, 2), "AC")) return false;
+    acadver = trimmed(acadver);
+    if (acadver.size() != 6 || !equalNoCase(acadver.substr(0, 2), "AC")) return false;
     std::int64_t number = 0;
     if (!parseInteger(acadver.substr(2), number)) return false;
     if (number < 1001) return false;

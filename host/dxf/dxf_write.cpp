@@ -5,6 +5,7 @@
 #include "dxf_version.h"
 #include "dxf_writer.h"
 #include "zcad/dxf.h"
+#include "zcad/text.h"
 
 namespace zcad {
 
@@ -27,6 +28,10 @@ void writeTables(WriteContext& ctx) {
     }
     std::array<bool, 3> written{};
     for (const auto& table : ctx.kept->tables) {
+        if (table.comment) {
+            writeKeptRange(ctx, table.raw);
+            continue;
+        }
         if (!table.inDatabase) {
             writeKeptTable(ctx, table);
             continue;
@@ -69,8 +74,9 @@ std::vector<KeptItem> sectionOrder(const WriteContext& ctx) {
     }
     if (!hasItem(*ctx.kept, ItemKind::Entities)) {
         auto at = std::find_if(items.begin(), items.end(), [](const KeptItem& i) {
-            return i.kind == ItemKind::Section && (sameName(i.name, "OBJECTS") || sameName(i.name, "THUMBNAILIMAGE") ||
-                                                   sameName(i.name, "ACDSDATA"));
+            return i.kind == ItemKind::Section &&
+                   (equalNoCase(i.name, "OBJECTS") || equalNoCase(i.name, "THUMBNAILIMAGE") ||
+                    equalNoCase(i.name, "ACDSDATA"));
         });
         items.insert(at, {ItemKind::Entities, "ENTITIES", {}});
     }

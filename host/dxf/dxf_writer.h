@@ -54,7 +54,7 @@ void writeHeader(WriteContext& ctx);
 void writeHostTable(WriteContext& ctx, std::size_t index);
 void writeHostRecords(WriteContext& ctx, std::size_t index);  // records only
 void writeEntity(WriteContext& ctx, EntityId id);
-// Every entity, with the kept paper-space ones in their places.
+// Every entity, with the kept paper-space ones and comments in their places.
 void writeAllEntities(WriteContext& ctx);
 // Threads that make the entities' text: 0 lets the drawing's size and the
 // machine decide, 1 makes it in one pass. For tests.

@@ -61,6 +61,26 @@ TEST(Dialog, RefusedValueKeepsTheDialogOpenWithTheFrameworkMessage) {
     EXPECT_DOUBLE_EQ(dlg.height, 0.5);
 }
 
+TEST(Dialog, NanAndInfinityAreNotNumbers) {
+    TestDriver driver;
+    ScopedDialogDriver scoped(driver);
+    LevelDlg dlg;
+    driver.onNextDialog([](Dialog& d) {
+        for (const char* text : {"nan", "inf"}) {
+            user::type(edit(d, 1076), text);
+            user::enter(d);
+            EXPECT_TRUE(d.running()) << text;
+        }
+        user::type(edit(d, 1076), "2");
+        user::enter(d);
+    });
+    EXPECT_EQ(dlg.doModal(), IDOK);
+    ASSERT_EQ(driver.boxes().size(), 2u);
+    EXPECT_EQ(driver.boxes()[0].box.text, "Please enter a number.");
+    EXPECT_EQ(driver.boxes()[1].box.text, "Please enter a number.");
+    EXPECT_DOUBLE_EQ(dlg.height, 2.0);
+}
+
 TEST(Dialog, RadioGroupsKeepOneChoiceEachAndDriveEnabling) {
     TestDriver driver;
     ScopedDialogDriver scoped(driver);

@@ -8,6 +8,8 @@
 #include "adsdef.h"
 #include "acerr.h"
 
+#pragma GCC visibility push(default)
+
 // Output on the command line.
 int acutPrintf(const ACHAR* format, ...) __attribute__((format(printf, 1, 2)));
 
@@ -80,3 +82,5 @@ int acdbRToS(ads_real value, int unit, int precision, ACHAR (&result)[N]) { retu
 int acedCommandS(int rtype, ...);
 int acedCommand(int rtype, ...);
 int acedCmdS(const resbuf* words);
+
+#pragma GCC visibility pop

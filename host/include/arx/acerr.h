@@ -3,6 +3,8 @@
 
 #include "adsdef.h"
 
+#pragma GCC visibility push(default)
+
 namespace Acad {
 enum ErrorStatus {
     eOk = 0,
@@ -23,3 +25,5 @@ enum ErrorStatus {
 }
 
 const ACHAR* acadErrorStatusText(Acad::ErrorStatus status);
+
+#pragma GCC visibility pop

@@ -1,6 +1,8 @@
 // Result codes, result-buffer value types and prompt control bits of the host API.
 #pragma once
 
+#pragma GCC visibility push(default)
+
 // Results of host calls.
 #define RTNORM 5100
 #define RTERROR (-5001)
@@ -46,3 +48,5 @@
 #define REDRAW_REGEN 1
 #define REDRAW_HIGHLIGHT 3
 #define REDRAW_UNHIGHLIGHT 4
+
+#pragma GCC visibility pop

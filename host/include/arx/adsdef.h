@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+#pragma GCC visibility push(default)
+
 typedef char ACHAR;
 #ifndef ACRX_T
 #define ACRX_T(x) x
@@ -49,3 +51,5 @@ inline void ads_name_clear(ads_name n) { n[0] = 0; n[1] = 0; }
 inline bool ads_name_nil(const ads_name n) { return n[0] == 0 && n[1] == 0; }
 inline bool ads_name_equal(const ads_name a, const ads_name b) { return a[0] == b[0] && a[1] == b[1]; }
 inline void ads_point_set(const ads_point from, ads_point to) { to[0] = from[0]; to[1] = from[1]; to[2] = from[2]; }
+
+#pragma GCC visibility pop

@@ -11,6 +11,8 @@
 #include "acerr.h"
 #include "adsdef.h"
 
+#pragma GCC visibility push(default)
+
 namespace AcDb {
 enum OpenMode { kForRead = 0, kForWrite = 1, kForNotify = 2 };
 }
@@ -106,3 +108,5 @@ public:
 
 inline constexpr const char* kZcadProductKey = "Software\\zcad\\R20.0";
 AcDbHostApplicationServices* acdbHostApplicationServices();
+
+#pragma GCC visibility pop

@@ -7,6 +7,8 @@
 #include "adsdef.h"
 #include "wintypes.h"
 
+#pragma GCC visibility push(default)
+
 namespace AcRx {
 enum AppMsgCode {
     kNullMsg = 0,
@@ -96,3 +98,5 @@ public:
 AcApDocManager* acDocManagerPtr();
 
 HWND adsw_acadMainWnd();
+
+#pragma GCC visibility pop

@@ -12,6 +12,8 @@
 #include <string_view>
 #include <vector>
 
+#pragma GCC visibility push(default)
+
 namespace zcad {
 
 class InputSource {
@@ -53,3 +55,5 @@ OutputSink setOutputSink(OutputSink sink);  // returns the previous one
 bool userBreakPending();
 
 }  // namespace zcad
+
+#pragma GCC visibility pop

@@ -15,6 +15,8 @@
 #include "group_list.h"
 #include "large_block.h"
 
+#pragma GCC visibility push(default)
+
 namespace zcad {
 
 using EntityId = std::uint32_t;
@@ -154,3 +156,5 @@ void replaceCurrentDatabase(std::unique_ptr<Database> db);
 bool isValidSymbolName(std::string_view name);
 
 }  // namespace zcad
+
+#pragma GCC visibility pop

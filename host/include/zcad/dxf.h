@@ -8,6 +8,8 @@
 
 #include "database.h"
 
+#pragma GCC visibility push(default)
+
 namespace zcad {
 
 enum class DxfVersion { R12, R2000, R2004, R2007, R2010, R2013, R2018 };
@@ -31,3 +33,5 @@ std::string writeDxfText(const Database& db, const DxfVersion* version);
 bool writeDxfTo(const Database& db, const DxfVersion* version, const std::function<bool(std::string_view)>& sink);
 
 }  // namespace zcad
+
+#pragma GCC visibility pop

@@ -5,6 +5,8 @@
 
 #include "database.h"
 
+#pragma GCC visibility push(default)
+
 namespace zcad {
 
 struct Box {
@@ -29,3 +31,5 @@ void setEntityElevation(Database& db, EntityId id, double z);
 std::vector<EntityId> subEntities(const Database& db, EntityId id);
 
 }  // namespace zcad
+
+#pragma GCC visibility pop

@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#pragma GCC visibility push(default)
+
 namespace zcad {
 
 enum class GroupKind : std::uint8_t { String, Real, Point, Int16, Int32, Int64 };
@@ -87,3 +89,5 @@ void decodeGroups(std::span<const std::uint8_t> bytes, std::vector<Group>& out);
 const Group* findGroup(const std::vector<Group>& groups, int code);
 
 }  // namespace zcad
+
+#pragma GCC visibility pop

@@ -7,6 +7,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#pragma GCC visibility push(default)
+
 namespace zcad {
 
 class LargeBlock {
@@ -38,3 +40,5 @@ private:
 };
 
 }  // namespace zcad
+
+#pragma GCC visibility pop

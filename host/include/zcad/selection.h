@@ -5,6 +5,8 @@
 
 #include "database.h"
 
+#pragma GCC visibility push(default)
+
 namespace zcad {
 
 // The previous selection set ("P"): the last set acedSSGet returned.
@@ -12,3 +14,5 @@ const std::vector<EntityId>& previousSelection();
 void setPreviousSelection(std::vector<EntityId> entities);
 
 }  // namespace zcad
+
+#pragma GCC visibility pop

@@ -8,6 +8,8 @@
 
 #include "dxf.h"
 
+#pragma GCC visibility push(default)
+
 namespace zcad {
 
 struct SessionOptions {
@@ -51,3 +53,5 @@ struct SaveTarget {
 SaveTarget& saveTarget();
 
 }  // namespace zcad
+
+#pragma GCC visibility pop

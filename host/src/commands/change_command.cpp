@@ -3,13 +3,14 @@
 // ends and radii) are not offered.
 #include <string>
 
-#include "../shapes/entity_edit.h"
+#include "shapes/entity_edit.h"
 #include "colour_word.h"
 #include "host_command.h"
 #include "keywords.h"
 #include "layer_names.h"
 #include "object_selection.h"
 #include "zcad/entity_shape.h"
+#include "zcad/text.h"
 
 namespace zcad::commands {
 

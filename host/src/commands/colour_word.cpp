@@ -3,6 +3,8 @@
 #include <array>
 #include <string_view>
 
+#include "zcad/text.h"
+
 namespace zcad::commands {
 
 namespace {

@@ -2,7 +2,9 @@
 
 #include "arx/adscodes.h"
 #include "host_state.h"
+#include "state/session_state.h"
 #include "zcad/console.h"
+#include "zcad/text.h"
 
 namespace zcad::commands {
 
@@ -23,10 +25,7 @@ int resultOf(Step step) {
 
 void setModuleCommandRunner(ModuleCommandRunner runner) { moduleRunner() = std::move(runner); }
 
-CommandProcessor& commandProcessor() {
-    static CommandProcessor processor;
-    return processor;
-}
+CommandProcessor& commandProcessor() { return sessionState<CommandProcessor>(); }
 
 int CommandProcessor::startCommand(const Word& word) {
     if (word.kind != Word::Kind::Text) {
@@ -89,11 +88,6 @@ bool runHostCommandLine(std::string_view name, const AnswerSource& answers) {
 
 bool runHostCommandLine(std::string_view name) {
     return runHostCommandLine(name, [](std::string_view prompt) { return readAnswer(prompt); });
-}
-
-void resetHostCommands() {
-    commandProcessor().reset();
-    resetHostState();
 }
 
 }  // namespace zcad::commands

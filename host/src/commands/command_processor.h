@@ -27,7 +27,6 @@ public:
     // ends the active command.
     int run(const std::vector<Word>& words);
     bool busy() const { return active_ != nullptr; }
-    void reset() { active_.reset(); }
 
 private:
     int startCommand(const Word& word);
@@ -44,8 +43,5 @@ using AnswerSource = std::function<std::optional<std::string>(std::string_view p
 // a cancel line cancels. False when `name` is no host command.
 bool runHostCommandLine(std::string_view name, const AnswerSource& answers);
 bool runHostCommandLine(std::string_view name);  // answers from the console
-
-// A fresh session: no command active, the host state as at start-up.
-void resetHostCommands();
 
 }  // namespace zcad::commands

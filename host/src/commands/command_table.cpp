@@ -1,6 +1,7 @@
 #include <functional>
 
 #include "host_command.h"
+#include "zcad/text.h"
 
 namespace zcad::commands {
 

@@ -1,12 +1,9 @@
 #include "host_state.h"
 
+#include "state/session_state.h"
+
 namespace zcad::commands {
 
-HostState& hostState() {
-    static HostState state;
-    return state;
-}
-
-void resetHostState() { hostState() = HostState{}; }
+HostState& hostState() { return sessionState<HostState>(); }
 
 }  // namespace zcad::commands

@@ -17,6 +17,5 @@ struct HostState {
 };
 
 HostState& hostState();
-void resetHostState();
 
 }  // namespace zcad::commands

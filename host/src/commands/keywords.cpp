@@ -3,6 +3,8 @@
 #include <cctype>
 #include <string>
 
+#include "zcad/text.h"
+
 namespace zcad::commands {
 
 namespace {
@@ -17,7 +19,7 @@ std::string shortForm(std::string_view keyword) {
     return out.empty() ? upperCase(keyword) : out;
 }
 
-bool isShortForm(std::string_view input, std::string_view keyword) { return upperCase(input) == shortForm(keyword); }
+bool isShortForm(std::string_view input, std::string_view keyword) { return equalNoCase(input, shortForm(keyword)); }
 
 }  // namespace
 
@@ -28,8 +30,7 @@ bool keywordMatches(std::string_view input, std::string_view keyword) {
     for (std::size_t i = 0; i < keyword.size(); ++i) {
         if (isCapital(keyword[i])) least = i + 1;
     }
-    return input.size() >= least && input.size() <= keyword.size() &&
-           upperCase(input) == upperCase(keyword.substr(0, input.size()));
+    return input.size() >= least && startsWithNoCase(keyword, input);
 }
 
 int matchKeyword(const Word& word, std::initializer_list<std::string_view> keywords) {

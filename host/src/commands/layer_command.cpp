@@ -4,9 +4,11 @@
 #include <string>
 
 #include "colour_word.h"
+#include "db/table_defaults.h"
 #include "host_command.h"
 #include "keywords.h"
 #include "layer_names.h"
+#include "zcad/text.h"
 
 namespace zcad::commands {
 

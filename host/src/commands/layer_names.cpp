@@ -5,6 +5,7 @@
 #include "arx/acedads.h"
 #include "host_command.h"
 #include "word.h"
+#include "zcad/text.h"
 
 namespace zcad::commands {
 
@@ -47,15 +48,6 @@ std::vector<TableRecord*> layersNamed(Database& db, std::string_view list) {
         if (!found) printLayerNotFound(item);
     }
     return out;
-}
-
-TableRecord* ensureLayer(Database& db, std::string_view name) {
-    if (TableRecord* existing = db.layers().find(name)) return existing;
-    if (!isValidSymbolName(name)) return nullptr;
-    TableRecord record;
-    record.groups = {OwnedGroup::string(2, name), OwnedGroup::integral(70, 0), OwnedGroup::integral(62, 7),
-                     OwnedGroup::string(6, "CONTINUOUS")};
-    return &db.layers().add(std::move(record));
 }
 
 std::string currentLayerName(const Database& db) {

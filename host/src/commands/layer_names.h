@@ -14,10 +14,6 @@ namespace zcad::commands {
 // are reported as the host does and skipped.
 std::vector<TableRecord*> layersNamed(Database& db, std::string_view list);
 
-// The layer of that name, made (colour 7, CONTINUOUS) when missing. Null
-// when the name is not a valid layer name.
-TableRecord* ensureLayer(Database& db, std::string_view name);
-
 std::string currentLayerName(const Database& db);
 void setCurrentLayer(Database& db, std::string_view name);
 

@@ -6,6 +6,7 @@
 
 #include "host_command.h"
 #include "host_state.h"
+#include "zcad/text.h"
 
 namespace zcad::commands {
 

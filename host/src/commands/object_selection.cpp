@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "arx/acedads.h"
-#include "entity_names.h"
+#include "db/entity_names.h"
 #include "keywords.h"
-#include "picking.h"
+#include "editor/picking.h"
 #include "zcad/selection.h"
 
 namespace zcad::commands {

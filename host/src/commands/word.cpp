@@ -1,10 +1,9 @@
 #include "word.h"
 
-#include <cctype>
-#include <cerrno>
 #include <cmath>
-#include <cstdlib>
-#include <vector>
+
+#include "text/number_text.h"
+#include "zcad/text.h"
 
 namespace zcad::commands {
 
@@ -42,48 +41,11 @@ Word Word::ofName(Kind kind, const ads_name name) {
     return w;
 }
 
-std::string upperCase(std::string_view text) {
-    std::string out(text);
-    for (auto& c : out) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return out;
-}
-
-std::string_view trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) return {};
-    const auto last = text.find_last_not_of(" \t");
-    return text.substr(first, last - first + 1);
-}
-
-namespace {
-
-std::optional<double> parseReal(std::string_view text) {
-    const std::string s(trimmed(text));
-    if (s.empty()) return std::nullopt;
-    char* end = nullptr;
-    errno = 0;
-    const double value = std::strtod(s.c_str(), &end);
-    if (end != s.c_str() + s.size() || errno == ERANGE || !std::isfinite(value)) return std::nullopt;
-    return value;
-}
-
-std::vector<std::string_view> splitCommas(std::string_view text) {
-    std::vector<std::string_view> parts;
-    std::size_t start = 0;
-    for (;;) {
-        const auto comma = text.find(',', start);
-        parts.push_back(text.substr(start, comma == std::string_view::npos ? std::string_view::npos : comma - start));
-        if (comma == std::string_view::npos) return parts;
-        start = comma + 1;
-    }
-}
-
-}  // namespace
-
 std::optional<double> realOf(const Word& word) {
     if (word.kind == Word::Kind::Real || word.kind == Word::Kind::Integer) return word.number;
-    if (word.kind != Word::Kind::Text) return std::nullopt;
-    return parseReal(word.text);
+    double value = 0;
+    if (word.kind != Word::Kind::Text || !parseReal(word.text, value)) return std::nullopt;
+    return value;
 }
 
 std::optional<long> integerOf(const Word& word) {
@@ -99,16 +61,10 @@ std::optional<Point3> pointOf(const Word& word, const Point3& last) {
     const bool relative = !text.empty() && text.front() == '@';
     if (relative) text.remove_prefix(1);
     if (relative && trimmed(text).empty()) return last;
-    const auto parts = splitCommas(text);
-    if (parts.size() < 2 || parts.size() > 3) return std::nullopt;
-    double xyz[3] = {0, 0, 0};
-    for (std::size_t i = 0; i < parts.size(); ++i) {
-        const auto value = parseReal(parts[i]);
-        if (!value) return std::nullopt;
-        xyz[i] = *value;
-    }
-    if (!relative) return Point3{xyz[0], xyz[1], xyz[2]};
-    return Point3{last.x + xyz[0], last.y + xyz[1], last.z + xyz[2]};
+    double xyz[3];
+    if (!parsePoint(text, xyz)) return std::nullopt;
+    const Point3 point{xyz[0], xyz[1], xyz[2]};
+    return relative ? last + point : point;
 }
 
 }  // namespace zcad::commands

@@ -7,14 +7,11 @@
 #include <string_view>
 
 #include "arx/adsdef.h"
+#include "geom/vec3.h"
 
 namespace zcad::commands {
 
-struct Point3 {
-    double x = 0;
-    double y = 0;
-    double z = 0;
-};
+using Point3 = geom::Vec3;
 
 struct Word {
     enum class Kind { Text, Real, Integer, Point, Entity, Set };
@@ -42,8 +39,5 @@ std::optional<long> integerOf(const Word& word);
 // "x,y" or "x,y,z" with blanks around the numbers, as "%13.3f,%13.3f"
 // gives; "@dx,dy[,dz]" is relative to `last`.
 std::optional<Point3> pointOf(const Word& word, const Point3& last = {});
-
-std::string upperCase(std::string_view text);
-std::string_view trimmed(std::string_view text);
 
 }  // namespace zcad::commands

@@ -1,31 +1,16 @@
-#include "text_case.h"
-#include <cctype>
-
 #include "zcad/database.h"
+
+#include "state/session_state.h"
+#include "table_defaults.h"
+#include "zcad/text.h"
 
 namespace zcad {
 
-namespace {
-
-TableRecord record(std::vector<OwnedGroup> groups) {
-    TableRecord r;
-    r.groups = std::move(groups);
-    return r;
-}
-
-
-}  // namespace
-
 Database::Database() {
     // What a new drawing starts with, as the host's default template has it.
-    linetypes_.add(record({OwnedGroup::string(2, "CONTINUOUS"), OwnedGroup::integral(70, 0),
-                           OwnedGroup::string(3, "Solid line"), OwnedGroup::integral(72, 65),
-                           OwnedGroup::integral(73, 0), OwnedGroup::real(40, 0.0)}));
-    layers_.add(record({OwnedGroup::string(2, "0"), OwnedGroup::integral(70, 0), OwnedGroup::integral(62, 7),
-                        OwnedGroup::string(6, "CONTINUOUS")}));
-    styles_.add(record({OwnedGroup::string(2, "STANDARD"), OwnedGroup::integral(70, 0), OwnedGroup::real(40, 0.0),
-                        OwnedGroup::real(41, 1.0), OwnedGroup::real(50, 0.0), OwnedGroup::integral(71, 0),
-                        OwnedGroup::real(42, 2.5), OwnedGroup::string(3, "txt"), OwnedGroup::string(4, "")}));
+    linetypes_.add(continuousLinetype());
+    layers_.add(defaultLayer("0"));
+    styles_.add(defaultStyle("STANDARD"));
     setHeaderVar("$CLAYER", {OwnedGroup::string(8, "0")});
     setHeaderVar("$TEXTSTYLE", {OwnedGroup::string(7, "STANDARD")});
     setHeaderVar("$TEXTSIZE", {OwnedGroup::real(40, 2.5)});
@@ -130,10 +115,13 @@ std::size_t Database::bytesHeld() const {
 }
 
 namespace {
-std::unique_ptr<Database>& current() {
-    static std::unique_ptr<Database> db = std::make_unique<Database>();
-    return db;
-}
+
+struct CurrentDrawing {
+    std::unique_ptr<Database> db = std::make_unique<Database>();
+};
+
+std::unique_ptr<Database>& current() { return sessionState<CurrentDrawing>().db; }
+
 }  // namespace
 
 Database& currentDatabase() { return *current(); }

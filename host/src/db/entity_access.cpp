@@ -2,6 +2,7 @@
 #include "arx/acedads.h"
 #include "entity_names.h"
 #include "list_codec.h"
+#include "table_defaults.h"
 
 using namespace zcad;
 

@@ -11,7 +11,10 @@
 #include "entity_names.h"
 #include "fault_seams.h"
 #include "list_codec.h"
+#include "state/session_state.h"
+#include "table_defaults.h"
 #include "zcad/database.h"
+#include "zcad/host_test.h"
 
 namespace zcad {
 
@@ -40,10 +43,7 @@ struct Sequence {
     void cancel() { open = false; }
 };
 
-Sequence& sequence() {
-    static Sequence s;
-    return s;
-}
+Sequence& sequence() { return sessionState<Sequence>(); }
 
 struct Requirement {
     const char* type;
@@ -149,8 +149,6 @@ int makeEntity(const resbuf* list, EntityId* made) {
 namespace test {
 bool sequenceOpen() { return sequence().open; }
 }  // namespace test
-
-void cancelEntitySequence() { sequence().cancel(); }
 
 }  // namespace zcad
 

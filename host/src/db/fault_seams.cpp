@@ -1,24 +1,29 @@
 #include "fault_seams.h"
 
+#include "state/session_state.h"
 #include "zcad/host_test.h"
 
 namespace zcad::test {
 
 namespace {
-int failAt = 0;
-int calls = 0;
+
+struct EntityMakeFault {
+    int failAt = 0;
+    int calls = 0;
+};
+
+EntityMakeFault& fault() { return sessionState<EntityMakeFault>(); }
+
 }  // namespace
 
-void failEntityMakeAt(int n) {
-    failAt = n;
-    calls = 0;
-}
+void failEntityMakeAt(int n) { fault() = {n, 0}; }
 
-int entityMakeCalls() { return calls; }
+int entityMakeCalls() { return fault().calls; }
 
 bool takeEntityMakeFault() {
-    ++calls;
-    return failAt > 0 && calls == failAt;
+    EntityMakeFault& f = fault();
+    ++f.calls;
+    return f.failAt > 0 && f.calls == f.failAt;
 }
 
 }  // namespace zcad::test

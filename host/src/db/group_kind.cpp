@@ -1,7 +1,7 @@
-#include <cctype>
 #include <string_view>
 
 #include "zcad/group_list.h"
+#include "zcad/text.h"
 
 namespace zcad {
 
@@ -49,33 +49,21 @@ GroupKind groupKind(int code) {
     return kKinds.kinds[code - kFirstCode];
 }
 
-namespace {
-
-bool typeIs(std::string_view type, std::string_view name) {
-    if (type.size() != name.size()) return false;
-    for (std::size_t i = 0; i < type.size(); ++i) {
-        if (std::toupper(static_cast<unsigned char>(type[i])) != name[i]) return false;
-    }
-    return true;
-}
-
-}  // namespace
-
 bool isAngleGroup(std::string_view type, int code) {
     // DXF files carry these in degrees; ELLIPSE's parameters are radians in
     // the file too. MTEXT's 50 is documented as radians but written in
     // degrees by the programs that make the files, so it is taken as such.
     if (code == 50) {
-        return typeIs(type, "TEXT") || typeIs(type, "ATTRIB") || typeIs(type, "ATTDEF") || typeIs(type, "ARC") ||
-               typeIs(type, "INSERT") || typeIs(type, "SHAPE") || typeIs(type, "VERTEX") ||
-               typeIs(type, "DIMENSION") || typeIs(type, "POINT") || typeIs(type, "MTEXT") ||
-               typeIs(type, "STYLE") || typeIs(type, "ARCALIGNEDTEXT");
+        return equalNoCase(type, "TEXT") || equalNoCase(type, "ATTRIB") || equalNoCase(type, "ATTDEF") ||
+               equalNoCase(type, "ARC") || equalNoCase(type, "INSERT") || equalNoCase(type, "SHAPE") ||
+               equalNoCase(type, "VERTEX") || equalNoCase(type, "DIMENSION") || equalNoCase(type, "POINT") ||
+               equalNoCase(type, "MTEXT") || equalNoCase(type, "STYLE") || equalNoCase(type, "ARCALIGNEDTEXT");
     }
     if (code == 51) {
-        return typeIs(type, "ARC") || typeIs(type, "TEXT") || typeIs(type, "ATTRIB") || typeIs(type, "ATTDEF") ||
-               typeIs(type, "SHAPE") || typeIs(type, "DIMENSION");
+        return equalNoCase(type, "ARC") || equalNoCase(type, "TEXT") || equalNoCase(type, "ATTRIB") ||
+               equalNoCase(type, "ATTDEF") || equalNoCase(type, "SHAPE") || equalNoCase(type, "DIMENSION");
     }
-    if (code == 52 || code == 53) return typeIs(type, "DIMENSION");
+    if (code == 52 || code == 53) return equalNoCase(type, "DIMENSION");
     return false;
 }
 

@@ -1,14 +1,13 @@
-#include "text_case.h"
 #include "list_codec.h"
 
-#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
 #include "arx/acedads.h"
 #include "entity_names.h"
-#include "resbuf_kind.h"
+#include "rb/resbuf_kind.h"
+#include "zcad/text.h"
 
 namespace zcad {
 
@@ -47,7 +46,6 @@ bool toGroup(const resbuf* rb, Group& g) {
     }
     return false;
 }
-
 
 char* copyText(std::string_view text) {
     auto* copy = static_cast<char*>(std::malloc(text.size() + 1));
@@ -121,16 +119,6 @@ bool parseEntityList(const Database& db, const resbuf* list, ParsedList& parsed)
         group.flat = flatPoints && group.code == 10;
         writer.group(group);
     }
-    return true;
-}
-
-bool ensureLayer(Database& db, const std::string& name) {
-    if (db.layers().find(name)) return true;
-    if (!isValidSymbolName(name)) return false;
-    TableRecord record;
-    record.groups = {OwnedGroup::string(2, name), OwnedGroup::integral(70, 0), OwnedGroup::integral(62, 7),
-                     OwnedGroup::string(6, "CONTINUOUS")};
-    db.layers().add(std::move(record));
     return true;
 }
 

@@ -28,16 +28,11 @@ struct ParsedList {
 // False for a list the host cannot take.
 bool parseEntityList(const Database& db, const resbuf* list, ParsedList& parsed);
 
-// Makes the layer when the drawing lacks it, as the host does.
-bool ensureLayer(Database& db, const std::string& name);
-
 // The list of a stored entity, as acdbEntGet returns it: -1, 0, 5, rest.
 resbuf* entityToResbuf(const Database& db, EntityId id);
 // A table record as acdbTblSearch returns it: 0, 2, 70, the rest.
 resbuf* tableRecordToResbuf(const SymbolTable& table, const TableRecord& record);
 // One group as a result buffer.
 resbuf* groupToResbuf(const Group& g);
-
-void cancelEntitySequence();
 
 }  // namespace zcad

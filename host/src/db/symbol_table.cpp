@@ -1,15 +1,9 @@
-#include "text_case.h"
 #include <algorithm>
-#include <cctype>
 
 #include "zcad/database.h"
+#include "zcad/text.h"
 
 namespace zcad {
-
-namespace {
-
-
-}  // namespace
 
 std::string_view TableRecord::name() const {
     const OwnedGroup* g = find(2);

@@ -1,6 +1,7 @@
 // acdbTblSearch and acdbTblNext over the host's symbol tables.
 #include "arx/acedads.h"
 #include "list_codec.h"
+#include "state/session_state.h"
 #include "zcad/database.h"
 
 using namespace zcad;
@@ -12,9 +13,13 @@ struct Cursor {
     const SymbolTable* table = nullptr;
     std::size_t next = 0;
 };
-Cursor cursors[3];
+
+struct Cursors {
+    Cursor of[3];
+};
 
 Cursor& cursorOf(const SymbolTable* table) {
+    Cursor* cursors = sessionState<Cursors>().of;
     Database& db = currentDatabase();
     const SymbolTable* tables[3] = {&db.layers(), &db.styles(), &db.linetypes()};
     for (int i = 0; i < 3; ++i) {

@@ -6,7 +6,9 @@
 #include <fstream>
 #include <unistd.h>
 
+#include "state/session_state.h"
 #include "text_encoding.h"
+#include "zcad/text.h"
 
 namespace zcad {
 
@@ -46,10 +48,11 @@ private:
     std::FILE* in_;
 };
 
-std::deque<std::unique_ptr<InputSource>>& sources() {
-    static std::deque<std::unique_ptr<InputSource>> s;
-    return s;
-}
+struct Input {
+    std::deque<std::unique_ptr<InputSource>> sources;
+};
+
+std::deque<std::unique_ptr<InputSource>>& sources() { return sessionState<Input>().sources; }
 
 void writeStdout(std::string_view text) {
     std::string utf8;
@@ -115,8 +118,7 @@ std::optional<std::string> readAnswer(std::string_view prompt) {
 }
 
 bool isCancelLine(std::string_view line) {
-    while (!line.empty() && (line.front() == ' ' || line.front() == '\t')) line.remove_prefix(1);
-    while (!line.empty() && (line.back() == ' ' || line.back() == '\t')) line.remove_suffix(1);
+    line = trimmed(line);
     return line == "*Cancel*" || line == "^C" || line == "*cancel*" || line == "*CANCEL*";
 }
 

@@ -1,21 +1,23 @@
 // Display calls: nothing to draw here, so highlights are accepted and
 // temporary vectors recorded for tests to read.
 #include "arx/acedads.h"
-#include "entity_names.h"
+#include "db/entity_names.h"
+#include "state/session_state.h"
 #include "zcad/host_test.h"
 
 namespace zcad::test {
 
 namespace {
-std::vector<Vector>& vectors() {
-    static std::vector<Vector> v;
-    return v;
-}
+
+struct Drawn {
+    std::vector<Vector> vectors;
+};
+
+std::vector<Vector>& vectors() { return sessionState<Drawn>().vectors; }
+
 }  // namespace
 
 const std::vector<Vector>& drawnVectors() { return vectors(); }
-void clearDrawnVectors() { vectors().clear(); }
-void recordVector(const Vector& v) { vectors().push_back(v); }
 
 }  // namespace zcad::test
 
@@ -27,6 +29,6 @@ int acedRedraw(const ads_name entity, int mode) {
 
 int acedGrDraw(const ads_point from, const ads_point to, int colour, int highlight) {
     if (!from || !to) return RTERROR;
-    zcad::test::recordVector({{from[0], from[1], from[2]}, {to[0], to[1], to[2]}, colour, highlight});
+    zcad::test::vectors().push_back({{from[0], from[1], from[2]}, {to[0], to[1], to[2]}, colour, highlight});
     return RTNORM;
 }

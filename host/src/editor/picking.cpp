@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "entity_names.h"
+#include "db/entity_names.h"
 #include "zcad/entity_shape.h"
 
 namespace zcad {

@@ -1,22 +1,22 @@
-#include "text_case.h"
 #include "prompt_state.h"
 
 #include <cctype>
-#include <charconv>
-#include <cstdlib>
 #include <string>
+#include <utility>
+
+#include "state/session_state.h"
+#include "zcad/text.h"
 
 namespace zcad {
 
 namespace {
 
-PromptControl pending;
-std::string keyword;
+struct Prompts {
+    PromptControl pending;  // for the next prompt
+    std::string keyword;    // the last one matched
+};
 
-
-bool prefixNoCase(std::string_view prefix, std::string_view word) {
-    return prefix.size() <= word.size() && equalNoCase(prefix, word.substr(0, prefix.size()));
-}
+Prompts& prompts() { return sessionState<Prompts>(); }
 
 // The capitals of "eXit" make its shortcut "X".
 std::string shortcutOf(std::string_view word) {
@@ -30,12 +30,11 @@ std::string shortcutOf(std::string_view word) {
 }  // namespace
 
 PromptControl takePromptControl() {
-    PromptControl taken = std::move(pending);
-    pending = PromptControl{};
-    return taken;
+    return std::exchange(prompts().pending, PromptControl{});
 }
 
 void setPromptControl(int bits, std::string_view list) {
+    PromptControl& pending = prompts().pending;
     pending.bits = bits;
     pending.keywords.clear();
     std::size_t at = 0;
@@ -62,44 +61,14 @@ std::string_view matchKeyword(const std::vector<std::string>& keywords, std::str
     }
     std::string_view found;
     for (const auto& word : keywords) {
-        if (!prefixNoCase(answer, word)) continue;
+        if (!startsWithNoCase(word, answer)) continue;
         if (!found.empty()) return {};  // not unique
         found = word;
     }
     return found;
 }
 
-void setLastKeyword(std::string word) { keyword = std::move(word); }
-const std::string& lastKeyword() { return keyword; }
-
-std::string_view trimmed(std::string_view text) {
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front()))) text.remove_prefix(1);
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back()))) text.remove_suffix(1);
-    return text;
-}
-
-bool parseReal(std::string_view text, double& value) {
-    text = trimmed(text);
-    if (!text.empty() && text.front() == '+') text.remove_prefix(1);
-    if (text.empty()) return false;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return ec == std::errc() && end == text.data() + text.size();
-}
-
-bool parsePoint(std::string_view text, double point[3]) {
-    double values[3] = {0, 0, 0};
-    int count = 0;
-    while (count < 3) {
-        const std::size_t comma = text.find(',');
-        if (!parseReal(text.substr(0, comma), values[count])) return false;
-        ++count;
-        if (comma == std::string_view::npos) break;
-        text.remove_prefix(comma + 1);
-        if (count == 3) return false;
-    }
-    if (count < 2) return false;
-    for (int i = 0; i < 3; ++i) point[i] = values[i];
-    return true;
-}
+void setLastKeyword(std::string word) { prompts().keyword = std::move(word); }
+const std::string& lastKeyword() { return prompts().keyword; }
 
 }  // namespace zcad

@@ -12,16 +12,14 @@ struct PromptControl {
     std::vector<std::string> keywords;
 };
 
+// What acedInitGet sets: its bits and its list of keywords, blank-separated;
+// a "_" ends the local names, the global ones after it are not offered.
+void setPromptControl(int bits, std::string_view list);
 // Takes (and clears) what acedInitGet set.
 PromptControl takePromptControl();
 // The keyword a prompt matched; empty when none.
 std::string_view matchKeyword(const std::vector<std::string>& keywords, std::string_view answer);
 void setLastKeyword(std::string keyword);
 const std::string& lastKeyword();
-
-std::string_view trimmed(std::string_view text);
-// "x,y" or "x,y,z" with blanks allowed around the numbers.
-bool parsePoint(std::string_view text, double point[3]);
-bool parseReal(std::string_view text, double& value);
 
 }  // namespace zcad

@@ -6,11 +6,9 @@
 
 #include "arx/acedads.h"
 #include "prompt_state.h"
+#include "text/number_text.h"
 #include "zcad/console.h"
-
-namespace zcad {
-void setPromptControl(int bits, std::string_view list);
-}
+#include "zcad/text.h"
 
 using namespace zcad;
 
@@ -24,6 +22,20 @@ void copyOut(std::string_view text, ACHAR* result, std::size_t size) {
 }
 
 const char* promptOr(const ACHAR* prompt, const char* fallback) { return prompt ? prompt : fallback; }
+
+// The next answer with something in it, into `line`: RTNORM; or RTCAN for a
+// cancel, RTNONE for an empty line (asked again under RSG_NONULL).
+int readFilledAnswer(const ACHAR* prompt, int bits, std::string& line) {
+    for (;;) {
+        std::optional<std::string> answer = readAnswer(promptOr(prompt, ""));
+        if (!answer || isCancelLine(*answer)) return RTCAN;
+        if (!trimmed(*answer).empty()) {
+            line = std::move(*answer);
+            return RTNORM;
+        }
+        if (!(bits & RSG_NONULL)) return RTNONE;
+    }
+}
 
 }  // namespace
 
@@ -55,14 +67,10 @@ int acedInitGet(int bits, const ACHAR* keywords) {
 int acedGetKword(const ACHAR* prompt, ACHAR* result, std::size_t size) {
     const PromptControl control = takePromptControl();
     copyOut("", result, size);
+    std::string answer;
     for (;;) {
-        const std::optional<std::string> answer = readAnswer(promptOr(prompt, ""));
-        if (!answer || isCancelLine(*answer)) return RTCAN;
-        if (trimmed(*answer).empty()) {
-            if (control.bits & RSG_NONULL) continue;
-            return RTNONE;
-        }
-        const std::string_view word = matchKeyword(control.keywords, *answer);
+        if (const int status = readFilledAnswer(prompt, control.bits, answer); status != RTNORM) return status;
+        const std::string_view word = matchKeyword(control.keywords, answer);
         if (!word.empty()) {
             copyOut(word, result, size);
             return RTNORM;
@@ -73,16 +81,12 @@ int acedGetKword(const ACHAR* prompt, ACHAR* result, std::size_t size) {
 
 int acedGetReal(const ACHAR* prompt, ads_real* result) {
     const PromptControl control = takePromptControl();
+    std::string answer;
     for (;;) {
-        const std::optional<std::string> answer = readAnswer(promptOr(prompt, ""));
-        if (!answer || isCancelLine(*answer)) return RTCAN;
-        if (trimmed(*answer).empty()) {
-            if (control.bits & RSG_NONULL) continue;
-            return RTNONE;
-        }
+        if (const int status = readFilledAnswer(prompt, control.bits, answer); status != RTNORM) return status;
         double value = 0;
-        if (!parseReal(*answer, value)) {
-            const std::string_view word = matchKeyword(control.keywords, *answer);
+        if (!parseReal(answer, value)) {
+            const std::string_view word = matchKeyword(control.keywords, answer);
             if (!word.empty()) {
                 setLastKeyword(std::string(word));
                 return RTKWORD;

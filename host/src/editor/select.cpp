@@ -1,23 +1,21 @@
 // acedSSGet and acedEntSel: selection lines read through the line protocol.
-#include "text_case.h"
 #include <algorithm>
-#include <cctype>
 #include <cstdio>
 #include <string>
 
 #include "arx/acedads.h"
-#include "entity_names.h"
+#include "db/entity_names.h"
 #include "picking.h"
-#include "prompt_state.h"
 #include "selection_sets.h"
+#include "text/number_text.h"
 #include "zcad/console.h"
 #include "zcad/entity_shape.h"
 #include "zcad/selection.h"
+#include "zcad/text.h"
 
 using namespace zcad;
 
 namespace {
-
 
 // The caller's filter: entity type (group 0) and layer (group 8) patterns.
 struct Filter {
@@ -117,7 +115,7 @@ bool selectByLine(const Database& db, std::string_view line, std::vector<EntityI
         found.clear();
         for (const EntityId id : selectableEntities(db)) {
             const std::string value = word == "TYPE" ? std::string(db.type(id)) : Filter::layerOf(db, id);
-            if (upperCase(value) == upperCase(rest)) found.push_back(id);
+            if (equalNoCase(value, rest)) found.push_back(id);
         }
         return true;
     }

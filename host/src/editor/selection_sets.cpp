@@ -4,7 +4,8 @@
 #include <memory>
 
 #include "arx/acedads.h"
-#include "entity_names.h"
+#include "db/entity_names.h"
+#include "state/session_state.h"
 #include "zcad/selection.h"
 
 namespace zcad {
@@ -13,15 +14,14 @@ namespace {
 
 constexpr std::int64_t kSetTag = 0x5353;  // "SS": names of sets never pass for entity names
 
-std::vector<std::unique_ptr<std::vector<EntityId>>>& slots() {
-    static std::vector<std::unique_ptr<std::vector<EntityId>>> s;
-    return s;
-}
+struct Selections {
+    std::vector<std::unique_ptr<std::vector<EntityId>>> sets;  // by slot; null when freed
+    std::vector<EntityId> previous;
+};
 
-std::vector<EntityId>& previous() {
-    static std::vector<EntityId> p;
-    return p;
-}
+std::vector<std::unique_ptr<std::vector<EntityId>>>& slots() { return sessionState<Selections>().sets; }
+
+std::vector<EntityId>& previous() { return sessionState<Selections>().previous; }
 
 }  // namespace
 
@@ -50,8 +50,6 @@ bool freeSet(const ads_name name) {
     slots()[static_cast<std::size_t>(name[0] - 1)].reset();
     return true;
 }
-
-void freeAllSets() { slots().clear(); }
 
 const std::vector<EntityId>& previousSelection() { return previous(); }
 void setPreviousSelection(std::vector<EntityId> entities) { previous() = std::move(entities); }

@@ -13,6 +13,5 @@ std::vector<EntityId>* setOfName(const ads_name name);
 // Stores a new set; its name goes to `name`.
 void storeSet(std::vector<EntityId> members, ads_name name);
 bool freeSet(const ads_name name);
-void freeAllSets();
 
 }  // namespace zcad

@@ -3,6 +3,7 @@
 #include <csignal>
 
 #include "arx/acedads.h"
+#include "state/session_state.h"
 #include "zcad/console.h"
 #include "zcad/host_test.h"
 
@@ -10,9 +11,16 @@ namespace zcad {
 
 namespace {
 
+// A Ctrl-C at the terminal, set by the signal handler; the one piece of
+// state outside the session's objects, as a handler may touch only this.
 volatile std::sig_atomic_t breakFlag = 0;
-int breakAfter = 0;
-int polls = 0;
+
+struct BreakPolls {
+    int breakAfter = 0;  // 0: not armed
+    int polls = 0;
+};
+
+BreakPolls& breakPolls() { return sessionState<BreakPolls>(); }
 
 void onInterrupt(int) { breakFlag = 1; }
 
@@ -26,8 +34,9 @@ void installBreakHandler() {
 }
 
 bool userBreakPending() {
-    ++polls;
-    if (breakAfter > 0 && polls >= breakAfter) return true;
+    BreakPolls& armed = breakPolls();
+    ++armed.polls;
+    if (armed.breakAfter > 0 && armed.polls >= armed.breakAfter) return true;
     if (!breakFlag) return false;
     breakFlag = 0;
     return true;
@@ -35,8 +44,7 @@ bool userBreakPending() {
 
 namespace test {
 void breakAfterPolls(int n) {
-    breakAfter = n;
-    polls = 0;
+    breakPolls() = {n, 0};
     breakFlag = 0;
 }
 }  // namespace test

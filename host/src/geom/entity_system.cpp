@@ -1,33 +1,22 @@
 #include "entity_system.h"
 
 #include <array>
-#include <cctype>
+
+#include "zcad/text.h"
 
 namespace zcad::geom {
-
-namespace {
-
-bool equalsUpper(std::string_view text, std::string_view upper) {
-    if (text.size() != upper.size()) return false;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (std::toupper(static_cast<unsigned char>(text[i])) != upper[i]) return false;
-    }
-    return true;
-}
-
-}  // namespace
 
 bool entityPointsInWorld(std::string_view type, int flags) {
     constexpr std::array kWorldTypes{std::string_view{"LINE"}, std::string_view{"POINT"}, std::string_view{"3DFACE"},
                                      std::string_view{"ELLIPSE"}, std::string_view{"SPLINE"}, std::string_view{"MTEXT"},
                                      std::string_view{"RAY"}, std::string_view{"XLINE"}, std::string_view{"LEADER"}};
     for (const auto w : kWorldTypes) {
-        if (equalsUpper(type, w)) return true;
+        if (equalNoCase(type, w)) return true;
     }
     constexpr int k3dPolyline = 8, kPolygonMesh = 16, kPolyfaceMesh = 64;
-    if (equalsUpper(type, "POLYLINE")) return (flags & (k3dPolyline | kPolygonMesh | kPolyfaceMesh)) != 0;
+    if (equalNoCase(type, "POLYLINE")) return (flags & (k3dPolyline | kPolygonMesh | kPolyfaceMesh)) != 0;
     constexpr int k3dVertex = 32, kMeshVertex = 64, kFaceRecord = 128;
-    if (equalsUpper(type, "VERTEX")) return (flags & (k3dVertex | kMeshVertex | kFaceRecord)) != 0;
+    if (equalNoCase(type, "VERTEX")) return (flags & (k3dVertex | kMeshVertex | kFaceRecord)) != 0;
     return false;
 }
 

@@ -1,39 +1,32 @@
 // The "Command: " prompt: module commands by global or local name, and the
 // session's own SAVEAS and QUIT.
-#include "text_case.h"
-#include <cctype>
 #include <exception>
 #include <string>
 
 #include "arx/acedads.h"
-#include "command_processor.h"
 #include "command_registry.h"
+#include "commands/command_processor.h"
+#include "state/session_state.h"
 #include "zcad/console.h"
 #include "zcad/database.h"
 #include "zcad/session.h"
+#include "zcad/text.h"
 
 namespace zcad {
 
 namespace {
 
-std::string_view trim(std::string_view text) {
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front()))) text.remove_prefix(1);
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back()))) text.remove_suffix(1);
-    return text;
-}
-
-
 void saveAs(std::string_view argument) {
-    std::string path(trim(argument));
+    std::string path(trimmed(argument));
     if (path.empty()) {
         const std::optional<std::string> answer = readAnswer("Enter file name: ");
-        if (!answer || isCancelLine(*answer) || trim(*answer).empty()) return;
-        path = std::string(trim(*answer));
+        if (!answer || isCancelLine(*answer) || trimmed(*answer).empty()) return;
+        path = std::string(trimmed(*answer));
     }
     std::string error;
     const DxfVersion* version = saveTarget().version ? &*saveTarget().version : nullptr;
     if (!writeDxf(path, currentDatabase(), version, error)) {
-        writeOutput("\nCannot save " + path + ": " + error + "\n");
+        writeOutput("\n" + error + "\n");
         return;
     }
     writeOutput("Saved " + path + "\n");
@@ -67,13 +60,10 @@ void makeModuleCommandsReachable() {
     });
 }
 
-SaveTarget& saveTarget() {
-    static SaveTarget target;
-    return target;
-}
+SaveTarget& saveTarget() { return sessionState<SaveTarget>(); }
 
 bool runCommandLine(const std::string& line) {
-    std::string_view text = trim(line);
+    std::string_view text = trimmed(line);
     if (text.empty() || text.front() == ';' || isCancelLine(text)) return true;
     const std::size_t space = text.find_first_of(" \t");
     std::string_view name = text.substr(0, space);

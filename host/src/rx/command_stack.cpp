@@ -1,16 +1,12 @@
-#include "text_case.h"
+// The host's command stack: commands registered by modules, found by
+// global or local name.
 #include <algorithm>
-#include <cctype>
 #include <cstring>
 
 #include "command_registry.h"
+#include "zcad/text.h"
 
 namespace zcad {
-
-namespace {
-
-
-}  // namespace
 
 std::vector<RegisteredCommand>& registeredCommands() {
     static std::vector<RegisteredCommand> commands;

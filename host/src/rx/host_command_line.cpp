@@ -1,4 +1,4 @@
-#include "command_processor.h"
+#include "commands/command_processor.h"
 #include "zcad/session.h"
 
 namespace zcad {

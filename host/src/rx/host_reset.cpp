@@ -1,33 +1,12 @@
-// Test seams that need the whole host: a fresh drawing and scripted runs.
-#include "arx/acedads.h"
-#include "command_processor.h"
+// Test seams that need the whole host: a fresh session and scripted runs.
+#include "state/session_state.h"
 #include "zcad/console.h"
-#include "zcad/database.h"
 #include "zcad/host_test.h"
-#include "zcad/selection.h"
 #include "zcad/session.h"
-
-namespace zcad {
-void freeAllSets();
-namespace test {
-void clearDrawnVectors();
-}
-}  // namespace zcad
 
 namespace zcad::test {
 
-void resetHost() {
-    commands::resetHostCommands();
-    acdbEntMake(nullptr);
-    replaceCurrentDatabase(std::make_unique<Database>());
-    clearInput();
-    failEntityMakeAt(0);
-    breakAfterPolls(0);
-    clearDrawnVectors();
-    freeAllSets();
-    setPreviousSelection({});
-    acedInitGet(0, nullptr);
-}
+void resetHost() { resetSession(); }
 
 std::string runCommands(const std::vector<std::string>& lines) {
     clearInput();

@@ -1,5 +1,6 @@
 #include <dlfcn.h>
 
+#include <cstdio>
 #include <vector>
 
 #include "arx/rxapi.h"
@@ -41,9 +42,10 @@ bool loadModule(const std::string& path, std::string& error) {
         return false;
     }
     if (version() != kHostApiVersion) {
-        char found[32];
-        std::snprintf(found, sizeof found, "0x%08X", static_cast<unsigned>(version()));
-        error = "'" + path + "' was built for interface version " + found + ", this host serves 0x00140000";
+        char found[64];
+        std::snprintf(found, sizeof found, "0x%08X, this host serves 0x%08X", static_cast<unsigned>(version()),
+                      static_cast<unsigned>(kHostApiVersion));
+        error = "'" + path + "' was built for interface version " + found;
         dlclose(handle);
         return false;
     }

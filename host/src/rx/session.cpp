@@ -1,6 +1,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <new>
 
 #include "arx/rxapi.h"
 #include "zcad/console.h"
@@ -47,13 +48,11 @@ bool saveDrawing(const SessionOptions& options) {
     std::string error;
     const DxfVersion* version = options.version ? &*options.version : nullptr;
     if (writeDxf(options.save, currentDatabase(), version, error)) return true;
-    complain("cannot save " + options.save + ": " + error);
+    complain(error);
     return false;
 }
 
-}  // namespace
-
-int runSession(const SessionOptions& options) {
+int run(const SessionOptions& options) {
     if (!openDrawing(options.drawing)) return 1;
     saveTarget().version = options.version;
     if (!addScripts(options.scripts)) return 2;
@@ -71,6 +70,18 @@ int runSession(const SessionOptions& options) {
     notifyModules(AcRx::kQuitMsg);
     unloadModules();
     return saved ? 0 : 1;
+}
+
+}  // namespace
+
+int runSession(const SessionOptions& options) {
+    try {
+        return run(options);
+    } catch (const std::bad_alloc&) {
+        // Reading and saving report it themselves; anywhere else it ends the session.
+        complain("not enough memory to go on");
+        return 1;
+    }
 }
 
 }  // namespace zcad

@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <cmath>
+#include <exception>
 #include <system_error>
 #include <thread>
 #include <vector>
@@ -84,19 +85,33 @@ Box drawingExtents(const Database& db) {
     const unsigned threads = std::min(std::thread::hardware_concurrency(), kMostThreads);
     if (count < kParallelFrom || threads < 2) return extentsOfRange(db, 0, count);
     // Reading the database is safe from several threads; each takes a slice.
+    // What a slice throws (running out of memory) is thrown here once every
+    // thread has ended.
     std::vector<Box> boxes(threads);
-    std::vector<std::thread> workers;
-    for (unsigned i = 0; i < threads; ++i) {
-        const auto first = static_cast<EntityId>(std::uint64_t{count} * i / threads);
-        const auto last = static_cast<EntityId>(std::uint64_t{count} * (i + 1) / threads);
-        const auto slice = [&db, &boxes, i, first, last] { boxes[i] = extentsOfRange(db, first, last); };
-        try {
-            workers.emplace_back(slice);
-        } catch (const std::system_error&) {
-            slice();  // no thread to be had: this one does the slice
+    std::vector<std::exception_ptr> failures(threads);
+    {
+        std::vector<std::jthread> workers;
+        workers.reserve(threads);
+        for (unsigned i = 0; i < threads; ++i) {
+            const auto first = static_cast<EntityId>(std::uint64_t{count} * i / threads);
+            const auto last = static_cast<EntityId>(std::uint64_t{count} * (i + 1) / threads);
+            const auto slice = [&db, &boxes, &failures, i, first, last] {
+                try {
+                    boxes[i] = extentsOfRange(db, first, last);
+                } catch (...) {
+                    failures[i] = std::current_exception();
+                }
+            };
+            try {
+                workers.emplace_back(slice);
+            } catch (const std::system_error&) {
+                slice();  // no thread to be had: this one does the slice
+            }
         }
     }
-    for (auto& worker : workers) worker.join();
+    for (const auto& failure : failures) {
+        if (failure) std::rethrow_exception(failure);
+    }
     Box box;
     for (const auto& part : boxes) box.add(part);
     return box;

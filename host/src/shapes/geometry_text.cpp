@@ -4,7 +4,7 @@
 #include <cctype>
 #include <string>
 
-#include "../geom/text_metrics.h"
+#include "geom/text_metrics.h"
 #include "geometry.h"
 
 namespace zcad::shapes {

@@ -1,7 +1,7 @@
 // The entity geometry works in the host's own 3D vector type.
 #pragma once
 
-#include "../geom/vec3.h"
+#include "geom/vec3.h"
 
 namespace zcad::shapes {
 

@@ -4,18 +4,15 @@
 
 #include <cerrno>
 #include <climits>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
+
+#include <zcad/text.h>
 
 namespace zplat {
 
 namespace {
-
-std::string trimmed(const std::string& s) {
-    const auto first = s.find_first_not_of(" \t");
-    if (first == std::string::npos) return {};
-    return s.substr(first, s.find_last_not_of(" \t") - first + 1);
-}
 
 std::string formatNumber(const char* format, double value) {
     char buf[64];
@@ -47,7 +44,7 @@ void ddxText(DataExchange& dx, int id, int& value) {
         dx.dialog().setItemText(id, std::to_string(value));
         return;
     }
-    const std::string text = trimmed(dx.dialog().itemText(id));
+    const std::string text(zcad::trimmed(dx.dialog().itemText(id)));
     char* end = nullptr;
     errno = 0;
     const long n = std::strtol(text.c_str(), &end, 10);
@@ -64,11 +61,12 @@ void ddxText(DataExchange& dx, int id, double& value) {
         dx.dialog().setItemText(id, formatNumber("%.15g", value));
         return;
     }
-    const std::string text = trimmed(dx.dialog().itemText(id));
+    const std::string text(zcad::trimmed(dx.dialog().itemText(id)));
     char* end = nullptr;
     errno = 0;
     const double d = std::strtod(text.c_str(), &end);
-    if (text.empty() || *end != '\0' || errno == ERANGE) {
+    // "nan" would pass any range check after this one.
+    if (text.empty() || *end != '\0' || errno == ERANGE || !std::isfinite(d)) {
         dx.fail(id, "Please enter a number.");
         return;
     }

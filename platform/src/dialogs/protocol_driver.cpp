@@ -8,15 +8,13 @@
 #include <chrono>
 #include <thread>
 
+#include <zcad/text.h>
+
 namespace zplat {
 
 namespace {
 
-std::string trim(std::string_view s) {
-    const auto first = s.find_first_not_of(" \t");
-    if (first == std::string_view::npos) return {};
-    return std::string(s.substr(first, s.find_last_not_of(" \t") - first + 1));
-}
+std::string trim(std::string_view s) { return std::string(zcad::trimmed(s)); }
 
 bool clickable(const Control& c) {
     return c.kind() == ControlKind::Button || c.kind() == ControlKind::CheckBox ||

@@ -1,24 +1,30 @@
 #include "reg_codec.h"
 
-#include <array>
 #include <cstdio>
+
+#include <zcad/text.h>
 
 namespace zplat::reg {
 
 namespace {
 
-// 0x80-0x9F of Windows-1252; 0 marks the five bytes the code page leaves
-// undefined, which Windows maps to the C1 control of the same number.
-constexpr std::array<std::uint16_t, 32> kHigh = {
-    0x20AC, 0, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0, 0x017D, 0, 0, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0, 0x017E, 0x0178};
+// A code point in Windows-1252, or '?' where the code page has none.
+char toCp1252(std::uint32_t cp) {
+    const int byte = zcad::cp1252::byteOf(cp);
+    return byte < 0 ? '?' : static_cast<char>(byte);
+}
 
-int hexDigit(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
+// UTF-16LE units as single-byte text; an odd last byte is left out.
+std::string fromUtf16(const unsigned char* bytes, std::size_t size) {
+    std::string out;
+    out.reserve(size / 2);
+    for (std::size_t i = 0; i + 1 < size; i += 2) {
+        const std::uint32_t unit = bytes[i] | (bytes[i + 1] << 8);
+        // A surrogate pair is one character, beyond the code page either way.
+        if (unit >= 0xD800 && unit <= 0xDBFF && i + 3 < size) i += 2;
+        out.push_back(toCp1252(unit));
+    }
+    return out;
 }
 
 std::optional<std::string> decodeUtf16(std::string_view bytes, std::string& error) {
@@ -26,77 +32,24 @@ std::optional<std::string> decodeUtf16(std::string_view bytes, std::string& erro
         error = "the UTF-16 text has an odd number of bytes";
         return std::nullopt;
     }
-    std::string out;
-    out.reserve(bytes.size() / 2);
-    for (std::size_t i = 0; i < bytes.size(); i += 2) {
-        const std::uint32_t unit = static_cast<unsigned char>(bytes[i]) |
-                                   (static_cast<unsigned char>(bytes[i + 1]) << 8);
-        // A surrogate pair is one character, beyond the code page either way.
-        if (unit >= 0xD800 && unit <= 0xDBFF && i + 3 < bytes.size()) i += 2;
-        out.push_back(toCp1252(unit));
-    }
-    return out;
+    return fromUtf16(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size());
 }
 
 std::optional<std::string> decodeUtf8(std::string_view bytes, std::string& error) {
     std::string out;
     out.reserve(bytes.size());
-    std::size_t i = 0;
-    while (i < bytes.size()) {
-        const unsigned char lead = static_cast<unsigned char>(bytes[i]);
-        int extra = 0;
-        std::uint32_t cp = lead;
-        if (lead >= 0xF5) {
+    for (std::size_t i = 0; i < bytes.size();) {
+        char32_t cp = 0;
+        if (!zcad::utf8::next(bytes, i, cp)) {
             error = "the file is marked UTF-8 but is not valid UTF-8";
             return std::nullopt;
-        }
-        if (lead >= 0xF0) {
-            extra = 3;
-            cp = lead & 0x07;
-        } else if (lead >= 0xE0) {
-            extra = 2;
-            cp = lead & 0x0F;
-        } else if (lead >= 0xC2 && lead <= 0xDF) {
-            extra = 1;
-            cp = lead & 0x1F;
-        } else if (lead >= 0x80) {
-            error = "the file is marked UTF-8 but is not valid UTF-8";
-            return std::nullopt;
-        }
-        if (extra > 0 && i + extra >= bytes.size()) {
-            error = "the file is marked UTF-8 but ends inside a character";
-            return std::nullopt;
-        }
-        for (int k = 1; k <= extra; ++k) {
-            const unsigned char c = static_cast<unsigned char>(bytes[i + k]);
-            if ((c & 0xC0) != 0x80) {
-                error = "the file is marked UTF-8 but is not valid UTF-8";
-                return std::nullopt;
-            }
-            cp = (cp << 6) | (c & 0x3F);
         }
         out.push_back(toCp1252(cp));
-        i += 1 + extra;
     }
     return out;
 }
 
 }  // namespace
-
-char toCp1252(std::uint32_t cp) {
-    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<char>(cp);
-    for (std::size_t i = 0; i < kHigh.size(); ++i) {
-        const std::uint32_t mapped = kHigh[i] ? kHigh[i] : 0x80 + i;
-        if (mapped == cp) return static_cast<char>(0x80 + i);
-    }
-    return '?';
-}
-
-std::uint32_t fromCp1252(unsigned char c) {
-    if (c < 0x80 || c >= 0xA0) return c;
-    const std::uint16_t mapped = kHigh[c - 0x80];
-    return mapped ? mapped : c;
-}
 
 std::optional<std::string> decodeFileText(std::string_view bytes, std::string& error) {
     if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFF &&
@@ -145,7 +98,7 @@ std::optional<HexData> parseHex(std::string_view raw) {
         if (close == std::string_view::npos || close == 4 || close > 12) return std::nullopt;
         std::uint32_t type = 0;
         for (const char c : raw.substr(4, close - 4)) {
-            const int d = hexDigit(c);
+            const int d = zcad::hexDigitValue(c);
             if (d < 0) return std::nullopt;
             type = type * 16 + static_cast<std::uint32_t>(d);
         }
@@ -177,7 +130,7 @@ std::optional<HexData> parseHex(std::string_view raw) {
             needByte = true;
             continue;
         }
-        const int d = hexDigit(c);
+        const int d = zcad::hexDigitValue(c);
         if (d < 0 || digits == 2) return std::nullopt;
         byte = byte * 16 + d;
         ++digits;
@@ -211,22 +164,13 @@ std::string formatHex(std::uint32_t type, const std::vector<std::uint8_t>& bytes
     return out;
 }
 
-std::string utf16ToText(const std::vector<std::uint8_t>& bytes) {
-    std::string out;
-    out.reserve(bytes.size() / 2);
-    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
-        const std::uint32_t unit = bytes[i] | (bytes[i + 1] << 8);
-        if (unit >= 0xD800 && unit <= 0xDBFF && i + 3 < bytes.size()) i += 2;
-        out.push_back(toCp1252(unit));
-    }
-    return out;
-}
+std::string utf16ToText(const std::vector<std::uint8_t>& bytes) { return fromUtf16(bytes.data(), bytes.size()); }
 
 std::vector<std::uint8_t> textToUtf16(std::string_view text) {
     std::vector<std::uint8_t> out;
     out.reserve(text.size() * 2);
     for (const char c : text) {
-        const std::uint32_t cp = fromCp1252(static_cast<unsigned char>(c));
+        const char32_t cp = zcad::cp1252::unicodeOf(static_cast<unsigned char>(c));
         out.push_back(static_cast<std::uint8_t>(cp & 0xFF));
         out.push_back(static_cast<std::uint8_t>(cp >> 8));
     }

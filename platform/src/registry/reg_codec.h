@@ -10,10 +10,6 @@
 
 namespace zplat::reg {
 
-// A code point in Windows-1252, or '?' where the code page has none.
-char toCp1252(std::uint32_t codePoint);
-std::uint32_t fromCp1252(unsigned char c);
-
 // The file's bytes as single-byte text: a UTF-16LE or UTF-8 byte-order mark
 // is honoured; anything else is taken as Windows-1252. Nothing when the
 // bytes do not decode; error then says why.

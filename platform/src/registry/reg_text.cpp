@@ -5,22 +5,17 @@
 #include <cstdio>
 #include <vector>
 
+#include <zcad/text.h>
+
 namespace zplat::reg {
 
 namespace {
 
-std::string_view trimLeft(std::string_view s) {
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-    return s;
-}
+using zcad::trimmed;
+using zcad::trimmedLeft;
+using zcad::trimmedRight;
 
-std::string_view trimRight(std::string_view s) {
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r'))
-        s.remove_suffix(1);
-    return s;
-}
-
-bool blank(std::string_view s) { return trimRight(trimLeft(s)).empty(); }
+bool blank(std::string_view s) { return trimmed(s).empty(); }
 
 std::vector<std::string_view> splitLines(std::string_view text) {
     std::vector<std::string_view> lines;
@@ -45,14 +40,14 @@ public:
         std::size_t i = 0;
         while (i < lines_.size() && blank(lines_[i])) ++i;
         if (i == lines_.size()) return ParseResult{Document{}, {}};
-        const auto header = trimRight(trimLeft(lines_[i]));
+        const auto header = trimmed(lines_[i]);
         if (header == "REGEDIT4") {
             ansiStrings_ = true;
         } else if (header != kHeader) {
             return fail(i, "the file does not begin with \"" + std::string(kHeader) + "\"");
         }
         for (++i; i < lines_.size(); ++i) {
-            const std::string_view line = trimLeft(lines_[i]);
+            const std::string_view line = trimmedLeft(lines_[i]);
             if (blank(line)) continue;
             bool ok = false;
             if (line.front() == ';') {
@@ -85,7 +80,7 @@ private:
     }
 
     bool section(std::size_t, std::string_view line) {
-        line = trimRight(line);
+        line = trimmedRight(line);
         const auto close = line.rfind(']');
         if (close == std::string_view::npos || close + 1 != line.size()) {
             error_ = "a [key] line must end with ']'";
@@ -133,12 +128,12 @@ private:
             }
             v.name = std::move(*name);
         }
-        rest = trimLeft(rest);
+        rest = trimmedLeft(rest);
         if (rest.empty() || rest.front() != '=') {
             error_ = "'=' missing after the value name";
             return false;
         }
-        rest = trimLeft(rest.substr(1));
+        rest = trimmedLeft(rest.substr(1));
         if (!data(i, rest, v)) return false;
         setValue(doc_, sec.path, std::move(v));
         return true;
@@ -156,9 +151,9 @@ private:
             v.text = std::move(*text);
             return true;
         }
-        if (rest.substr(0, 6) == "dword:") return dword(trimRight(rest.substr(6)), v);
+        if (rest.substr(0, 6) == "dword:") return dword(trimmedRight(rest.substr(6)), v);
         if (rest.substr(0, 3) == "hex") return hex(i, rest, v);
-        if (trimRight(rest) == "-") {
+        if (trimmedRight(rest) == "-") {
             v.kind = Value::Kind::Raw;
             v.text = "-";
             return true;
@@ -174,10 +169,7 @@ private:
         }
         std::uint32_t n = 0;
         for (const char c : digits) {
-            int d = -1;
-            if (c >= '0' && c <= '9') d = c - '0';
-            if (c >= 'a' && c <= 'f') d = c - 'a' + 10;
-            if (c >= 'A' && c <= 'F') d = c - 'A' + 10;
+            const int d = zcad::hexDigitValue(c);
             if (d < 0) {
                 error_ = "dword: needs one to eight hex digits";
                 return false;
@@ -190,14 +182,14 @@ private:
     }
 
     bool hex(std::size_t& i, std::string_view rest, Value& v) {
-        std::string raw(trimRight(rest));
+        std::string raw(trimmedRight(rest));
         while (!raw.empty() && raw.back() == '\\') {
             if (i + 1 >= lines_.size()) {
                 error_ = "hex data continues past the end of the file";
                 return false;
             }
             raw += '\n';
-            raw += trimRight(lines_[++i]);
+            raw += trimmedRight(lines_[++i]);
         }
         auto parsed = parseHex(raw);
         if (!parsed) {

@@ -4,8 +4,9 @@
 #include <fstream>
 
 #include "arx/acedads.h"
+#include "commands/host_state.h"
 #include "host_fixture.h"
-#include "host_state.h"
+#include "zcad/text.h"
 
 namespace zcad::testing {
 namespace {
@@ -89,7 +90,7 @@ TEST_F(CommandLineTest, NetloadRecordsAnAssemblyThatExists) {
 TEST_F(CommandLineTest, ModuleCommandsAreReachedThroughTheRunner) {
     std::vector<std::string> ran;
     commands::setModuleCommandRunner([&](std::string_view name) {
-        if (commands::upperCase(name) != "ZRIB") return false;
+        if (!equalNoCase(name, "ZRIB")) return false;
         ran.emplace_back(name);
         acedCommandS(RTNONE);
         acedCommandS(RTSTR, "RIBBON", RTNONE);

@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "command_processor.h"
+#include "commands/command_processor.h"
 #include "zcad/console.h"
 #include "zcad/database.h"
 #include "zcad/host_test.h"
@@ -21,12 +21,11 @@ class HostTest : public ::testing::Test {
 protected:
     void SetUp() override {
         test::resetHost();
-        commands::resetHostCommands();
         previousSink_ = setOutputSink([this](std::string_view text) { printed_ += text; });
     }
     void TearDown() override {
         setOutputSink(std::move(previousSink_));
-        commands::resetHostCommands();
+        test::resetHost();
     }
 
     Database& db() { return currentDatabase(); }

@@ -1,8 +1,8 @@
 #include <cstdio>
 
 #include "arx/acedads.h"
+#include "commands/zoom_view.h"
 #include "host_fixture.h"
-#include "zoom_view.h"
 
 namespace zcad::testing {
 namespace {

@@ -39,6 +39,21 @@ TEST_F(Prompts, RealsRepromptOnJunkAndHonourControlBits) {
     EXPECT_EQ(acedGetReal("Height: ", &value), RTCAN);
 }
 
+// A number is a finite decimal, as every other reader of numbers in the
+// host takes it: "nan" or "inf" would end up in the drawing.
+TEST_F(Prompts, RealsRefuseNanAndInfinity) {
+    double value = -1;
+    answer({"nan", "inf", "-Infinity", "1e999", "0x10", "+2.5e1"});
+    EXPECT_EQ(acedGetReal("Height: ", &value), RTNORM);
+    EXPECT_EQ(value, 25.0);
+    std::size_t refusals = 0;
+    for (auto at = output_.find("Requires numeric value."); at != std::string::npos;
+         at = output_.find("Requires numeric value.", at + 1)) {
+        ++refusals;
+    }
+    EXPECT_EQ(refusals, 5u) << output_;
+}
+
 TEST_F(Prompts, ScriptAnswersAreEchoedAndEndOfInputCancels) {
     char text[8];
     answer({"hello world"});

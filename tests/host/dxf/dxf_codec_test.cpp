@@ -7,12 +7,15 @@
 #include <random>
 #include <string>
 
-#include "../../../host/dxf/dxf_numbers.h"
-#include "../../../host/dxf/dxf_text.h"
+#include "dxf/dxf_numbers.h"
+#include "dxf/dxf_text.h"
+#include "text/number_text.h"
 
 namespace {
 
 using namespace zcad::dxf;
+using zcad::parseInteger;
+using zcad::parseReal;
 
 std::string real(double v) {
     char buffer[kMaxNumberChars];

@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "../../../host/dxf/dxf_file_writer.h"
-#include "../../../host/dxf/dxf_scanner.h"
-#include "../../../host/dxf/dxf_writer.h"
+#include "dxf/dxf_file_writer.h"
+#include "dxf/dxf_scanner.h"
+#include "dxf/dxf_writer.h"
 #include "dxf_test_support.h"
 
 namespace {

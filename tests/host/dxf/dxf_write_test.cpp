@@ -39,6 +39,64 @@ TEST(DxfWrite, AnUnchangedDrawingIsWrittenAsItWasRead) {
     EXPECT_EQ(zcad::writeDxfText(*db, nullptr), kR12);
 }
 
+// Comments come back where they stood: at the top, before the header's
+// first variable and after one, between tables and inside one, before the
+// first entity and inside one, in a kept section.
+TEST(DxfWrite, CommentsStayWhereTheyStood) {
+    const std::string text =
+        "999\nmade by hand\n  0\nSECTION\n  2\nHEADER\n999\nthe header\n  9\n$ACADVER\n  1\nAC1009\n"
+        "999\nafter a variable\n  9\n$PDMODE\n 70\n3\n  0\nENDSEC\n"
+        "  0\nSECTION\n  2\nTABLES\n999\nfirst table next\n  0\nTABLE\n  2\nVPORT\n 70\n1\n999\nin a kept table\n"
+        "  0\nENDTAB\n999\nbetween tables\n  0\nTABLE\n  2\nLAYER\n 70\n1\n  0\nLAYER\n  2\n0\n999\nin a record\n"
+        " 70\n0\n 62\n7\n  6\nCONTINUOUS\n  0\nENDTAB\n  0\nTABLE\n  2\nLTYPE\n 70\n0\n  0\nENDTAB\n"
+        "  0\nTABLE\n  2\nSTYLE\n 70\n0\n  0\nENDTAB\n999\nlast in TABLES\n  0\nENDSEC\n"
+        "  0\nSECTION\n  2\nBLOCKS\n999\nin BLOCKS\n  0\nENDSEC\n"
+        "  0\nSECTION\n  2\nENTITIES\n999\nfirst entity next\n  0\nPOINT\n  8\n0\n999\nin an entity\n 10\n5.0\n"
+        " 20\n6.0\n 30\n0.0\n  0\nENDSEC\n999\nbefore EOF\n  0\nEOF\n";
+    auto db = read(text);
+    ASSERT_TRUE(db);
+    EXPECT_EQ(zcad::writeDxfText(*db, nullptr), text);
+
+    db->append(list({{0, "POINT"}, {8, "0"}, {10, 1.0, 2.0, 3.0}}));
+    const std::string changed = zcad::writeDxfText(*db, nullptr);
+    std::size_t at = 0;
+    for (const char* comment : {"made by hand", "the header", "after a variable", "first table next", "in a kept table",
+                                "between tables", "in a record", "last in TABLES", "in BLOCKS", "first entity next",
+                                "in an entity", "before EOF"}) {
+        const auto found = changed.find(std::string("999\n") + comment + "\n", at);
+        ASSERT_NE(found, std::string::npos) << comment;
+        at = found;
+    }
+}
+
+// What a save writes reads back to a drawing that saves the same text:
+// nothing drifts from one save to the next.
+TEST(DxfWrite, ASecondSaveWritesTheSameText) {
+    for (const std::string& text : {
+             // An entity type with a caret: read as text, as it is written.
+             std::string("  0\nSECTION\n  2\nENTITIES\n  0\nLI^NE\n 10\n1\n 20\n2\n  0\nENDSEC\n  0\nEOF\n"),
+             // An R12 record with a handle the file does not keep: written
+             // without it, so with what a record must have.
+             std::string("  0\nSECTION\n  2\nTABLES\n  0\nTABLE\n  2\nLAYER\n 70\n1\n  0\nLAYER\n  5\n10\n"
+                         "  2\nWALLS\n  0\nENDTAB\n  0\nENDSEC\n  0\nEOF\n"),
+             // Two ENTITIES sections become one, and the comment that began
+             // the second (with a byte that is not UTF-8) lands after an entity.
+             std::string("  0\nSECTION\n  2\nHEADER\n  9\n$ACADVER\n  1\nAC1024\n  0\nENDSEC\n"
+                         "  0\nSECTION\n  2\nENTITIES\n  0\nPOINT\n 10\n1\n 20\n2\n  0\nENDSEC\n"
+                         "  0\nSECTION\n  2\nENTITIES\n999\nnot \x9b UTF-8\n  0\nPOINT\n 10\n3\n 20\n4\n"
+                         "  0\nENDSEC\n  0\nEOF\n"),
+             // A table with no name is a table, not a comment.
+             std::string("999\nnote\n  0\nSECTION\n  2\nTABLES\n  0\nTABLE\n  2\n\n 70\n0\n  0\nENDTAB\n"
+                         "  0\nENDSEC\n  0\nEOF\n"),
+             // A $HANDSEED that gives no handle: the drawing has none, and
+             // the variable stays as it was.
+             std::string("  0\nSECTION\n  2\nHEADER\n  9\n$HANDSEED\n  4\n40\n  0\nENDSEC\n"
+                         "  0\nSECTION\n  2\nENTITIES\n  0\nPOINT\n 10\n1\n 20\n2\n  0\nENDSEC\n  0\nEOF\n")}) {
+        const std::string first = zcad::writeDxfText(*read(text), nullptr);
+        EXPECT_EQ(zcad::writeDxfText(*read(first), nullptr), first) << text;
+    }
+}
+
 TEST(DxfWrite, HostTablesTheFileLackedAreAdded) {
     const auto db = read("  0\nSECTION\n  2\nENTITIES\n  0\nPOINT\n 10\n1\n 20\n2\n  0\nENDSEC\n  0\nEOF\n");
     const std::string out = zcad::writeDxfText(*db, nullptr);

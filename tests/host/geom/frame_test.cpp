@@ -1,8 +1,8 @@
-#include "frame.h"
+#include "geom/frame.h"
 
 #include <gtest/gtest.h>
 
-#include "entity_system.h"
+#include "geom/entity_system.h"
 
 namespace {
 

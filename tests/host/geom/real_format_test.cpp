@@ -1,4 +1,4 @@
-#include "real_format.h"
+#include "geom/real_format.h"
 
 #include <limits>
 #include <string>

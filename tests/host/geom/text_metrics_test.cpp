@@ -1,4 +1,4 @@
-#include "text_metrics.h"
+#include "geom/text_metrics.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "wildcard.h"
+#include "geom/wildcard.h"
 
 #include <string>
 

@@ -1,9 +1,13 @@
 // Seams for tests: fault injection, user breaks, and whole sessions run
-// from C++ with an input queue and captured output.
+// from C++ with an input queue and captured output. Tests get this header
+// by linking zhost_testing; libzhost.so exports these for them, and no
+// public header declares them.
 #pragma once
 
 #include <string>
 #include <vector>
+
+#pragma GCC visibility push(default)
 
 namespace zcad::test {
 
@@ -25,7 +29,10 @@ const std::vector<Vector>& drawnVectors();
 // Resource handles pushed and not yet popped on the document manager.
 int resourceDepth();
 
-// Resets the host to a new empty drawing with no input, no armed faults.
+// A new session: every piece of session state made afresh (a new empty
+// drawing, no input, no armed faults, nothing left by prompts, selections
+// or host commands, the save target and writer count as at start-up).
+// Loaded modules stay loaded, and output goes where it went.
 void resetHost();
 
 // Runs the command loop over the lines (then input ends) and returns what
@@ -33,3 +40,5 @@ void resetHost();
 std::string runCommands(const std::vector<std::string>& lines);
 
 }  // namespace zcad::test
+
+#pragma GCC visibility pop
