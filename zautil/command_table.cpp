@@ -1,11 +1,14 @@
 #include "command_table.h"
 
+#include "alignment/halout.h"
 #include "config/zconfig.h"
 #include "files/text_rules.h"
+#include "levels/level_commands.h"
 #include "menu/about_box.h"
 #include "menu/ribbon.h"
 #include "plot/pfin.h"
 #include "settings/zselect.h"
+#include "strings/string_export_commands.h"
 #include "strings/string_import_commands.h"
 
 namespace {
@@ -16,11 +19,17 @@ constexpr ZaCommandRow kCommands[] = {
     {"PFIN", "PFI", zaPFIN},
     {"URIN", "URI", zaURIN},
     {"TRIN", "TRI", zaTRIN},
+    {"UROUT", "URO", zaUROUT},
+    {"TROUT", "TRO", zaTROUT},
+    {"HALOUT", "HOUT", zaHALOUT},
+    {"PELEV", "PLEV", zaPELEV},
     {"ZABOUT", "ZA", zaZAbout},
     {"ZCONFIG", "ZC", zaZConfig},
     {"ZSELECT", "ZSELECT", zaZSelect},
     {"ZMENU", "ZMENU", zaZMenu},
     {"ZHELP", "ZHELP", zaZHelp},
+    {"PT2LEV", "P2L", zaPT2LEV},
+    {"LEV2PT", "L2P", zaLEV2PT},
     {"ZRIBBON", "ZRIB", zaZRibbon},
 };
 

@@ -1,8 +1,6 @@
 // Saves and loads a drawing of many 3DFACE entities and compares the save
 // with the I/O floor: the same bytes written in one buffered pass.
 // Usage: bench_dxf [faces] [directory] [runs]
-#include <fcntl.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
@@ -11,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "durable_write.h"
 #include "zcad/database.h"
 #include "zcad/dxf.h"
 
@@ -43,19 +42,6 @@ std::unique_ptr<zcad::Database> faces(long long count) {
         db->append(list);
     }
     return db;
-}
-
-bool writeFloor(const std::string& path, const std::string& bytes) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    if (fd < 0) return false;
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n <= 0) return false;
-        done += static_cast<std::size_t>(n);
-    }
-    const bool ok = ::fsync(fd) == 0;
-    return ::close(fd) == 0 && ok;
 }
 
 }  // namespace
@@ -93,7 +79,7 @@ int main(int argc, char** argv) {
         return zcad::writeDxfTo(*db, &version, [](std::string_view) { return true; });
     });
     const std::string text = zcad::writeDxfText(*db, &version);
-    const double floor = bestOf(runs, [&] { return writeFloor(floorPath, text); });
+    const double floor = bestOf(runs, [&] { return writeDurably(floorPath, text); });
     if (floor < 0) return 1;
 
     const double load = bestOf(runs, [&] {

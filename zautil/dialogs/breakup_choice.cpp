@@ -9,9 +9,6 @@
 
 namespace {
 
-constexpr double kLeastValue = 0.00001;
-constexpr double kMostValue = 40000;
-
 bool chooseInDialog(ZaUROutOptions& options) {
     acDocManagerPtr()->pushResourceHandle(nullptr);
     int result = 0;
@@ -35,7 +32,7 @@ bool askValue(const char* prompt, double& value) {
         if (status != RTNORM) return false;
         // The settings hold no other value: a ZCONFIG save would write it
         // and the next load refuse it.
-        if (answer >= kLeastValue && answer <= kMostValue) {
+        if (answer >= kZaLeastBreakupValue && answer <= kZaMostBreakupValue) {
             value = answer;
             return true;
         }

@@ -25,10 +25,6 @@ const ValueText& valueText(int type) {
     return kValueTexts[type >= kZaBreakupNone && type <= kZaBreakupQuarterly ? type : kZaBreakupNone];
 }
 
-// The range the settings accept for the value.
-constexpr double kLeastValue = 0.00001;
-constexpr double kMostValue = 40000;
-
 CNumberBox& addNumberBox(zplat::Dialog& dialog, int id, std::string label) {
     CNumberBox& box = dialog.add<CNumberBox>(id, std::move(label));
     box.setNoSign(true);
@@ -53,7 +49,7 @@ CUROutDlg::CUROutDlg(ZaUROutOptions* options, HWND parent)
     addButton(zplat::IDOK, "&Yes");
     addButton(zplat::IDCANCEL, "&No");
     addButton(kHelp, "&Help");
-    addStatusLine(kHint, "Export a Zarvo XYZ File - Arc && Circle Options");
+    addStatusLine(kHint, "Export a Zarvo XYZ File - Arc & Circle Options");
 
     setFocusHint(kNone, "Do not export details of Arcs and Circles");
     setFocusHint(kFlatness, "Specify the height of the arc");
@@ -115,7 +111,7 @@ void CUROutDlg::doDataExchange(zplat::DataExchange& dx) {
     // With no rule chosen the value means nothing and is left as it stands.
     if (!dx.saving() || type_ != kZaBreakupNone) {
         zplat::ddxText(dx, kValue, breakupValue_);
-        zplat::ddvMinMax(dx, kValue, breakupValue_, kLeastValue, kMostValue);
+        zplat::ddvMinMax(dx, kValue, breakupValue_, kZaLeastBreakupValue, kZaMostBreakupValue);
     }
     zplat::ddxCheck(dx, kRounding, rounding_);
     zplat::ddxCheck(dx, kCreateNote, createNote_);

@@ -5,6 +5,10 @@
 #include "geometry/arc_breakup.h"
 #include "settings/settings_record.h"
 
+// The values of a breakup rule the settings hold.
+inline constexpr double kZaLeastBreakupValue = 0.00001;
+inline constexpr double kZaMostBreakupValue = 40000;
+
 // The last characters of a long layer name that its text keeps.
 inline constexpr int kZaLastCharsLeast = 1;
 inline constexpr int kZaLastCharsMost = 12;

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "arx/acedads.h"
+#include "geometry/plan_geometry.h"
 
 namespace {
 
@@ -22,6 +23,27 @@ ZaArcCentre CalcArc(const ZaPoint& p1, const ZaPoint& p2, double bulge) {
     arc.centre = {(p1[0] + p2[0]) * 0.5 - k * dy, (p1[1] + p2[1]) * 0.5 + k * dx, p1[2]};
     arc.radius = std::hypot(dx, dy) / std::fabs(2 * std::sin(h));
     return arc;
+}
+
+ZaPoint zaBulgeMidpoint(const ZaPoint& p1, const ZaPoint& p2, double bulge) {
+    const double h = 2 * std::atan(bulge);
+    const double m = (std::cos(h) - 1) / (2 * std::sin(h));
+    return {(p1[0] + p2[0]) * 0.5 - m * (p2[1] - p1[1]), (p1[1] + p2[1]) * 0.5 + m * (p2[0] - p1[0]), p1[2]};
+}
+
+double zaHalfBulge(double bulge) { return std::tan(2 * std::atan(bulge) / 4); }
+
+double zaBulgeArcLength(const ZaPoint& p1, const ZaPoint& p2, double bulge) {
+    return CalcArc(p1, p2, bulge).radius * 4 * std::fabs(std::atan(bulge));
+}
+
+ZaPoint zaArcTangentsMeet(const ZaPoint& p1, const ZaPoint& p2, const ZaPoint& centre) {
+    // Each tangent runs through its end and that end plus the radius turned
+    // a quarter clockwise.
+    const auto turned = [&](const ZaPoint& p) {
+        return ZaPoint{centre[1] + p[0] - p[1], p[1] + p[0] - centre[0], p[2]};
+    };
+    return zaLinesMeet(p1, turned(p1), p2, turned(p2));
 }
 
 std::optional<ZaArc> zaBulgeArc(const ZaPoint& p1, const ZaPoint& p2, double bulge) {

@@ -31,6 +31,18 @@ struct ZaArcCentre {
 // bulge b, b != 0.
 ZaArcCentre CalcArc(const ZaPoint& p1, const ZaPoint& p2, double bulge);
 
+// The point halfway along the arc from p1 to p2 with bulge b, b != 0, at
+// p1's level.
+ZaPoint zaBulgeMidpoint(const ZaPoint& p1, const ZaPoint& p2, double bulge);
+// The bulge of each half of that arc.
+double zaHalfBulge(double bulge);
+// The length of that arc.
+double zaBulgeArcLength(const ZaPoint& p1, const ZaPoint& p2, double bulge);
+// Where the tangents at the two ends of an arc about the centre meet (a
+// curve's intersection point), at p1's level; not finite when they are
+// parallel (a half circle).
+ZaPoint zaArcTangentsMeet(const ZaPoint& p1, const ZaPoint& p2, const ZaPoint& centre);
+
 // The arc of a bulged segment. Nothing when the segment is no arc to walk:
 // a zero bulge, coincident ends, or a bulge so small or so strange that
 // its centre is not a finite point; the segment is then a straight.

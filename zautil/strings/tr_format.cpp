@@ -21,6 +21,8 @@ constexpr Column kYColumn{25, 13};
 constexpr Column kZColumn{38, 11};
 constexpr Column kCodeColumn{49, 4};
 constexpr Column kNotesColumn{54, 12};
+// Where the numbers end when each kept to its column.
+constexpr std::size_t kSeparatorColumn = 48;
 
 constexpr std::size_t kWrittenNotes = 16;
 
@@ -46,7 +48,7 @@ void parseTRLine(std::string_view line, StringRecord& record) {
     record.text.assign(field(line, kCodeColumn), field(line, kNotesColumn));
 }
 
-void appendTRLine(std::string& out, std::int32_t stringNumber, std::int32_t pointNumber, double x, double y, double z,
+bool appendTRLine(std::string& out, std::int32_t stringNumber, std::int32_t pointNumber, double x, double y, double z,
                   std::string_view text) {
     text = text.substr(0, text.find('\0'));
     const std::size_t start = out.size();
@@ -55,6 +57,7 @@ void appendTRLine(std::string& out, std::int32_t stringNumber, std::int32_t poin
     zafiles::appendFixed(out, x, 13, 4);
     zafiles::appendFixed(out, y, 13, 4);
     zafiles::appendFixed(out, z, 10, 4);
+    const bool columnsKept = out.size() - start == kSeparatorColumn;
     out += ' ';
     const std::string_view code = text.substr(0, RecordText::kCodeLength);
     out += code;
@@ -65,6 +68,7 @@ void appendTRLine(std::string& out, std::int32_t stringNumber, std::int32_t poin
     // still starts a line of its own.
     if (out.size() - start > kTRLineLimit) out.resize(start + kTRLineLimit);
     out += "\r\n";
+    return columnsKept;
 }
 
 }  // namespace zastrings

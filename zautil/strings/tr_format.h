@@ -14,6 +14,10 @@ namespace zastrings {
 // The header the writer puts first, with its line end.
 inline constexpr std::string_view kTRHeaderLine = "Zarvo\tVersion 2.2 and over\tFrom AutoCAD 2000 Interface\r\n";
 
+// The point number column holds 6 digits; a string number must fit its
+// column as it stands, as the reader takes it.
+inline constexpr std::int32_t kTRNumberLimit = 999999;
+
 // The most characters of a data line before its line end.
 inline constexpr std::size_t kTRLineLimit = 126;
 
@@ -26,8 +30,9 @@ bool isTRDataLine(std::string_view line);
 void parseTRLine(std::string_view line, StringRecord& record);
 
 // Appends one data line, "%6d%6d%13.4f%13.4f%10.4f %-4.4s %.16s", ended by
-// CRLF. Numbers too wide for their columns widen them.
-void appendTRLine(std::string& out, std::int32_t stringNumber, std::int32_t pointNumber, double x, double y, double z,
+// CRLF. Numbers too wide for their columns widen them and shift the columns
+// after them: false then, as the line no longer reads back.
+bool appendTRLine(std::string& out, std::int32_t stringNumber, std::int32_t pointNumber, double x, double y, double z,
                   std::string_view text);
 
 }  // namespace zastrings

@@ -1,5 +1,7 @@
 #include "strings/tr_writer.h"
 
+#include <algorithm>
+
 #include "strings/tr_format.h"
 
 namespace zastrings {
@@ -11,8 +13,15 @@ bool TRWriter::WriteTRHeader() { return file_.append(kTRHeaderLine); }
 
 bool TRWriter::put(std::int32_t stringNumber, std::int32_t pointNumber, double x, double y, double z,
                    std::string_view text) {
+    if (stringNumber < 0 || stringNumber > kTRNumberLimit) return file_.refuse("String number too large for a TR file");
+    text = text.substr(0, std::min(text.find('\0'), RecordText::kLength));
+    if (text.find_first_of("\r\n") != std::string_view::npos) return file_.refuse("Line end in the text of a TR point");
+    constexpr std::int32_t kPointNumbers = kTRNumberLimit + 1;
+    const std::int32_t shownNumber = (pointNumber % kPointNumbers + kPointNumbers) % kPointNumbers;
     line_.clear();
-    appendTRLine(line_, stringNumber, pointNumber, x, y, z, text);
+    if (!appendTRLine(line_, stringNumber, shownNumber, x, y, z, text)) {
+        return file_.refuse("Coordinate too wide for its TR column");
+    }
     return file_.append(line_);
 }
 

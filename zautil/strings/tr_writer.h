@@ -1,5 +1,9 @@
 // Writes a TR file: the header line, then one data line per point, each
-// ended by CRLF for the suite's programs. Every write is checked.
+// ended by CRLF for the suite's programs. Every write is checked, and a
+// point is refused rather than written on a line that would read back
+// wrong: a string number over 999999 or negative, a number too wide for its
+// column, a line end in the text. The point number, which no reader uses,
+// keeps its 6 columns by counting on from 0 after 999999.
 #pragma once
 
 #include <cstdint>

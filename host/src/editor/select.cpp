@@ -6,6 +6,7 @@
 #include "arx/acedads.h"
 #include "db/entity_names.h"
 #include "picking.h"
+#include "prompt_state.h"
 #include "selection_sets.h"
 #include "text/number_text.h"
 #include "zcad/console.h"
@@ -129,10 +130,14 @@ bool selectByLine(const Database& db, std::string_view line, std::vector<EntityI
 
 void addMembers(std::vector<EntityId>& set, const std::vector<EntityId>& found, const Filter& filter,
                 const Database& db) {
+    // Membership by id: a search of the set for each entity made "ALL" of a
+    // million entities take hours.
+    std::vector<bool> member(db.entityCount());
+    for (const EntityId id : set) member[id] = true;
     int added = 0;
     for (const EntityId id : found) {
-        if (!db.valid(id) || !filter.accepts(db, id)) continue;
-        if (std::find(set.begin(), set.end(), id) != set.end()) continue;
+        if (!db.valid(id) || !filter.accepts(db, id) || member[id]) continue;
+        member[id] = true;
         set.push_back(id);
         ++added;
     }
@@ -201,12 +206,19 @@ int acedEntSel(const ACHAR* prompt, ads_name entity, ads_point pick) {
     if (!entity) return RTERROR;
     ads_name_clear(entity);
     const Database& db = currentDatabase();
+    const PromptControl control = takePromptControl();
     for (;;) {
         const std::optional<std::string> line = readAnswer(prompt ? prompt : "\nSelect object: ");
         if (!line || isCancelLine(*line)) return RTCAN;
         if (trimmed(*line).empty()) return RTERROR;
         double point[3];
         if (!parsePoint(*line, point)) {
+            // A keyword that acedInitGet offered answers instead of a pick.
+            const std::string_view word = matchKeyword(control.keywords, *line);
+            if (!word.empty()) {
+                setLastKeyword(std::string(word));
+                return RTKWORD;
+            }
             writeOutput("\nInvalid point.\n");
             continue;
         }

@@ -119,6 +119,79 @@ TEST_F(MoveChangeTest, ChangeElevationLeavesSlopedLinesAnd3dPolylines) {
     EXPECT_LT(elevation - groups.begin(), vertex - groups.begin());
 }
 
+// Every kind a user may give the elevation tool, as drawn by a CAD program
+// (a text with its alignment point, an arc tilted out of the plan, a
+// lightweight polyline with no elevation group yet), set by CHANGE and
+// shifted by MOVE with the words the tool sends.
+struct ElevationKinds {
+    EntityId line, arc, tilted, circle, text, point, polyline, poly3d, lw, face;
+};
+
+ElevationKinds appendEveryKind(Database& db) {
+    ElevationKinds k{};
+    k.line = ListBuilder("LINE").point(10, 0, 0, 2).point(11, 5, 5, 2).append(db);
+    k.arc = ListBuilder("ARC").point(10, 1, 1, 2).real(40, 1).real(50, 0).real(51, 90).append(db);
+    k.tilted = ListBuilder("ARC").point(10, 1, 1, 2).real(40, 1).real(50, 0).real(51, 90).point(210, 0, -1, 0).append(db);
+    k.circle = ListBuilder("CIRCLE").point(10, 3, 3, 2).real(40, 2).append(db);
+    k.text = ListBuilder("TEXT").point(10, 4, 4, 2).real(40, 1).text(1, "102.5").integer(72, 1).point(11, 5, 4, 2).append(db);
+    k.point = ListBuilder("POINT").point(10, 6, 6, 2).append(db);
+    k.polyline = appendPolyline2d(db, 2, {{0, 0}, {10, 0}});
+    k.poly3d = ListBuilder("POLYLINE").integer(66, 1).point(10, 0, 0, 0).integer(70, 8).append(db);
+    ListBuilder("VERTEX").point(10, 0, 0, 1).integer(70, 32).append(db);
+    ListBuilder("VERTEX").point(10, 1, 0, 3).integer(70, 32).append(db);
+    ListBuilder("SEQEND").append(db);
+    k.lw = ListBuilder("LWPOLYLINE").integer(90, 2).integer(70, 0).flat(10, 0, 0).flat(10, 1, 1).append(db);
+    k.face = ListBuilder("3DFACE").point(10, 0, 0, 2).point(11, 1, 0, 2).point(12, 1, 1, 2).point(13, 0, 1, 2).append(db);
+    return k;
+}
+
+std::vector<EntityId> everyHead(const ElevationKinds& k, bool withTilted) {
+    std::vector<EntityId> heads = {k.line, k.arc, k.circle, k.text, k.point, k.polyline, k.poly3d, k.lw, k.face};
+    if (withTilted) heads.push_back(k.tilted);
+    return heads;
+}
+
+double zOf(const Database& db, EntityId id, int code) { return groupWithCode(db, id, code).xyz[2]; }
+
+TEST_F(MoveChangeTest, ChangeElevationServesEveryKindTheElevationToolSelects) {
+    const ElevationKinds k = appendEveryKind(db());
+    setPreviousSelection(everyHead(k, false));
+    EXPECT_EQ(acedCommandS(RTSTR, "change", RTSTR, "p", RTSTR, "", RTSTR, "properties", RTSTR, "e", RTREAL, 12.5,
+                           RTSTR, "", RTNONE),
+              RTNORM);
+    EXPECT_EQ(takePrinted(), "");
+    for (const int code : {10, 11}) EXPECT_DOUBLE_EQ(zOf(db(), k.line, code), 12.5);
+    EXPECT_DOUBLE_EQ(zOf(db(), k.arc, 10), 12.5);
+    EXPECT_DOUBLE_EQ(zOf(db(), k.circle, 10), 12.5);
+    for (const int code : {10, 11}) EXPECT_DOUBLE_EQ(zOf(db(), k.text, code), 12.5);
+    EXPECT_DOUBLE_EQ(zOf(db(), k.point, 10), 12.5);
+    for (EntityId id = k.polyline; id <= k.polyline + 2; ++id) EXPECT_DOUBLE_EQ(zOf(db(), id, 10), 12.5);
+    EXPECT_DOUBLE_EQ(zOf(db(), k.poly3d + 1, 10), 1.0);  // a 3D polyline has no one elevation
+    EXPECT_DOUBLE_EQ(zOf(db(), k.poly3d + 2, 10), 3.0);
+    EXPECT_DOUBLE_EQ(groupWithCode(db(), k.lw, 38).real(), 12.5);
+    for (const int code : {10, 11, 12, 13}) EXPECT_DOUBLE_EQ(zOf(db(), k.face, code), 12.5);
+}
+
+TEST_F(MoveChangeTest, MoveAlongZServesEveryKindTheElevationToolSelects) {
+    const ElevationKinds k = appendEveryKind(db());
+    setPreviousSelection(everyHead(k, true));
+    EXPECT_EQ(acedCommandS(RTSTR, "move", RTSTR, "p", RTSTR, "", RTSTR, "0.0,0.0,0.0", RTSTR, "0.0,0.0,-1.25", RTNONE),
+              RTNORM);
+    EXPECT_EQ(takePrinted(), "");
+    for (const int code : {10, 11}) EXPECT_DOUBLE_EQ(zOf(db(), k.line, code), 0.75);
+    EXPECT_DOUBLE_EQ(zOf(db(), k.arc, 10), 0.75);
+    // Standing on its side, the arc's own y is the world's z.
+    expectPoint(groupWithCode(db(), k.tilted, 10), 1, -0.25, 2);
+    EXPECT_DOUBLE_EQ(zOf(db(), k.circle, 10), 0.75);
+    for (const int code : {10, 11}) EXPECT_DOUBLE_EQ(zOf(db(), k.text, code), 0.75);
+    EXPECT_DOUBLE_EQ(zOf(db(), k.point, 10), 0.75);
+    for (EntityId id = k.polyline; id <= k.polyline + 2; ++id) EXPECT_DOUBLE_EQ(zOf(db(), id, 10), 0.75);
+    EXPECT_DOUBLE_EQ(zOf(db(), k.poly3d + 1, 10), -0.25);
+    EXPECT_DOUBLE_EQ(zOf(db(), k.poly3d + 2, 10), 1.75);
+    EXPECT_DOUBLE_EQ(groupWithCode(db(), k.lw, 38).real(), -1.25);
+    for (const int code : {10, 11, 12, 13}) EXPECT_DOUBLE_EQ(zOf(db(), k.face, code), 0.75);
+}
+
 TEST_F(MoveChangeTest, ChangeColourLayerLinetypeScaleAndThickness) {
     TableRecord road;
     road.groups = {OwnedGroup::string(2, "Road"), OwnedGroup::integral(70, 0), OwnedGroup::integral(62, 3)};

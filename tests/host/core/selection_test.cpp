@@ -107,4 +107,17 @@ TEST_F(SelectionWithLines, EntSelPicksTheNearestWithinTheAperture) {
     EXPECT_EQ(acedEntSel("Pick: ", e, pick), RTERROR) << "empty answer";
 }
 
+TEST_F(SelectionWithLines, EntSelAnswersAnOfferedKeywordOnlyAtItsOwnPrompt) {
+    ads_name e;
+    ads_point pick;
+    answer({"peg", "peg", "5,4.5"});
+    acedInitGet(0, "Pegged");
+    ASSERT_EQ(acedEntSel("Pick: ", e, pick), RTKWORD);
+    char word[16] = {};
+    acedGetInput(word, sizeof word);
+    EXPECT_STREQ(word, "Pegged");
+    EXPECT_EQ(acedEntSel("Pick: ", e, pick), RTNORM) << "the keyword was for one prompt only";
+    EXPECT_NE(output_.find("Invalid point."), std::string::npos);
+}
+
 }  // namespace

@@ -45,7 +45,7 @@ TEST_F(ExportDialogs, OpensWithTheRecordAndNBroughtIntoRange) {
             EXPECT_EQ(d.itemText(CUROutDlg::kValueLabel), "Chord length");
             EXPECT_EQ(d.isChecked(CUROutDlg::kChord), BST_CHECKED);
             EXPECT_TRUE(d.itemEnabled(CUROutDlg::kRounding));
-            EXPECT_EQ(d.statusText(), "Export a Zarvo XYZ File - Arc && Circle Options");
+            EXPECT_EQ(d.statusText(), "Export a Zarvo XYZ File - Arc & Circle Options");
         });
     }
     // The value edit keeps its template state whatever the type.
@@ -96,7 +96,7 @@ TEST_F(ExportDialogs, HintsFollowTheFocusAndTheRule) {
         user::focus(at(d, CUROutDlg::kRounding));
         EXPECT_EQ(d.statusText(), "Maintain an even number of divisions");
         user::focus(at(d, CUROutDlg::kCreateNote));
-        EXPECT_EQ(d.statusText(), "Export a Zarvo XYZ File - Arc && Circle Options");
+        EXPECT_EQ(d.statusText(), "Export a Zarvo XYZ File - Arc & Circle Options");
     });
 }
 

@@ -1,5 +1,8 @@
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
+#include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -36,6 +39,32 @@ TEST(CNumbers, TakingANumberLeavesWhatFollowsAndNoNumberLeavesTheText) {
     EXPECT_FALSE(takeCInt(text));
     EXPECT_FALSE(takeCReal(text));
     EXPECT_EQ(text, "x");
+}
+
+// Every value, at every precision the writers use and beyond, comes out as
+// printf writes it: near ties, signs of zero, the large and the not finite.
+TEST(CNumbers, FixedNotationIsPrintfs) {
+    std::vector<double> values = {0.0,     -0.0,        0.5,        1.5,        2.5,         0.00005,   0.00015,
+                                  2.5e-5,  -2.5e-5,     -0.00001,   123.45675,  99999.99995, 0.125,     0.0625,
+                                  1e15,    0x1p51,      0x1p52 + 1, 4503599627.37049, 1e300, 5e-324,  INFINITY,
+                                  -INFINITY, std::nan(""), 300123.4567, 6200000.1234, 1.0 / 3, -2.0 / 3};
+    std::uint64_t state = 99;
+    for (int i = 0; i < 20000; ++i) {
+        state = state * 6364136223846793005ull + 1442695040888963407ull;
+        const double magnitude = std::pow(10.0, static_cast<double>(state >> 59) - 12);
+        // Values a few ulps from a tie at some precision, and random ones.
+        const double near = std::nextafter(static_cast<double>(state >> 40) / 2e4 + 0.00005, i % 2 ? 1e300 : -1e300);
+        values.push_back(i % 3 == 0 ? near : magnitude * (static_cast<double>(state >> 11 & 0xFFFFF) / 65536.0 - 8.0));
+    }
+    for (const double value : values) {
+        for (int decimals = 0; decimals <= 9; ++decimals) {
+            char expected[400];
+            std::snprintf(expected, sizeof expected, "%12.*f", decimals, value);
+            std::string got;
+            appendFixed(got, value, 12, decimals);
+            ASSERT_EQ(got, expected) << value << " to " << decimals;
+        }
+    }
 }
 
 TEST(Scan, ReadsTheSuitesScanfFormats) {

@@ -1,3 +1,4 @@
+#include <array>
 #include <string>
 #include <vector>
 
@@ -142,4 +143,38 @@ TEST_F(TRFileTest, WriterReportsFailedOpensAndWrites) {
     EXPECT_FALSE(allPut && full.close());
     EXPECT_EQ(full.lastError(), "Cannot write TR file");
     EXPECT_NE(full.failureReason().find("No space left on device"), std::string::npos);
+}
+
+TEST_F(TRFileTest, WriterNeverWritesALineThatReadsBackWrong) {
+    TRWriter writer;
+    ASSERT_TRUE(writer.open(path("fixed.tr1")));
+    ASSERT_TRUE(writer.WriteTRHeader());
+    const double near[3] = {99999999.9999, -9999999.9999, 99999.9999};
+    // The point number counts on within its six columns.
+    ASSERT_TRUE(writer.PutTRRecord(999999, 1234567, near, "RD"));
+    const std::pair<std::int32_t, std::array<double, 3>> refused[] = {
+        {1000000, {0, 0, 0}}, {-1, {0, 0, 0}},           {1, {1e8, 0, 0}},
+        {1, {0, -1e7, 0}},    {1, {0, 0, 100000}},       {1, {0, 0, -10000}},
+    };
+    for (const auto& [string, xyz] : refused) EXPECT_FALSE(writer.PutTRRecord(string, 0, xyz, "RD"));
+    EXPECT_FALSE(writer.PutTRRecord(1, 0, near, "RD  line\nbreak"));
+    EXPECT_EQ(writer.lastError(), "Line end in the text of a TR point");
+    ASSERT_TRUE(writer.close());
+
+    EXPECT_EQ(read(path("fixed.tr1")),
+              std::string(kTRHeaderLine) + "99999923456799999999.9999-9999999.999999999.9999 RD   \r\n");
+    const auto back = readFile(path("fixed.tr1"));
+    ASSERT_EQ(back.records.size(), 1u);
+    EXPECT_EQ(back.records[0].stringNumber, 999999);
+    EXPECT_EQ(back.records[0].x, 99999999.9999);
+    EXPECT_EQ(back.records[0].y, -9999999.9999);
+    EXPECT_EQ(back.records[0].z, 99999.9999);
+    EXPECT_EQ(back.records[0].text.view(), "RD  ");
+
+    TRWriter wide;
+    ASSERT_TRUE(wide.open(path("wide.tr1")));
+    EXPECT_FALSE(wide.PutTRRecord(1000000, 0, near, "RD"));
+    EXPECT_EQ(wide.lastError(), "String number too large for a TR file");
+    EXPECT_FALSE(wide.PutTRRecord(1, 0, std::array<double, 3>{1e300, 0, 0}, "RD"));
+    EXPECT_EQ(wide.lastError(), "Coordinate too wide for its TR column");
 }

@@ -1,0 +1,111 @@
+// PT2LEV on 100,000 points and LEV2PT on their 100,000 level texts. The
+// commands read and write no file, so their floor is the host's: every
+// selected entity's list read and one entity made for it from a list built
+// once. The peer, levels_ezdxf.py, does both jobs with ezdxf.
+#include <benchmark/benchmark.h>
+
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "arx/acedads.h"
+#include "levels/level_commands.h"
+#include "settings/settings_record.h"
+#include "zcad/console.h"
+#include "zcad/database.h"
+#include "zcad/host_test.h"
+
+namespace {
+
+constexpr int kEntities = 100000;
+
+void quiet() { zcad::setOutputSink([](std::string_view) {}); }
+
+void selectAll() {
+    zcad::clearInput();
+    zcad::addInput(zcad::queueSource({"ALL", ""}));
+}
+
+// A fresh drawing of points on a grid at varied levels.
+void drawPoints() {
+    zcad::test::resetHost();
+    quiet();
+    const ads_point origin = {0, 0, 0};
+    resbuf* list = acutBuildList(RTDXF0, "POINT", 8, "SURVEY", 10, origin, 0);
+    resbuf* at = list->rbnext->rbnext;
+    for (int i = 0; i < kEntities; ++i) {
+        at->resval.rpoint[0] = 1000.0 + i % 300;
+        at->resval.rpoint[1] = 2000.0 + i / 300;
+        at->resval.rpoint[2] = 50.0 + (i % 977) * 0.0371;
+        acdbEntMake(list);
+    }
+    acutRelRb(list);
+}
+
+void BM_HostFloor(benchmark::State& state) {
+    drawPoints();
+    const ads_point origin = {0, 0, 0};
+    resbuf* text = acutBuildList(RTDXF0, "TEXT", 8, "mk_lev", 10, origin, 40, 3.0, 1, "50.000", 0);
+    for (auto _ : state) {
+        ads_name entity;
+        ads_name next;
+        int s = acdbEntNext(nullptr, entity);
+        for (int i = 0; i < kEntities && s == RTNORM; ++i, s = acdbEntNext(entity, next), ads_name_set(next, entity)) {
+            resbuf* got = acdbEntGet(entity);
+            acdbEntMake(text);
+            acutRelRb(got);
+        }
+    }
+    acutRelRb(text);
+    state.SetItemsProcessed(state.iterations() * kEntities);
+}
+BENCHMARK(BM_HostFloor)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+void BM_Pt2Lev(benchmark::State& state) {
+    for (auto _ : state) {
+        state.PauseTiming();
+        drawPoints();
+        selectAll();
+        state.ResumeTiming();
+        zaPT2LEV();
+    }
+    state.SetItemsProcessed(state.iterations() * kEntities);
+    state.counters["entities"] = static_cast<double>(zcad::currentDatabase().entityCount());
+}
+BENCHMARK(BM_Pt2Lev)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+void BM_Lev2Pt(benchmark::State& state) {
+    for (auto _ : state) {
+        state.PauseTiming();
+        drawPoints();
+        selectAll();
+        zaPT2LEV();
+        zcad::addInput(zcad::queueSource({"TYPE TEXT", ""}));
+        state.ResumeTiming();
+        zaLEV2PT();
+    }
+    state.SetItemsProcessed(state.iterations() * kEntities);
+    state.counters["entities"] = static_cast<double>(zcad::currentDatabase().entityCount());
+}
+BENCHMARK(BM_Lev2Pt)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const auto dir = std::filesystem::temp_directory_path() / ("bench_levels_" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dir);
+    ::setenv("ZARVO_REGISTRY", (dir / "registry.reg").c_str(), 1);
+    ZaSettings& settings = zaSettings();
+    settings.p2lPrecision = 3;
+    settings.p2lTextHeight = 3;
+    settings.p2lLayerName = "mk_lev";
+    settings.l2pPreferences = 0x060;  // the defined layer, no dialog
+    settings.l2pLayerName = "mk_pt";
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    std::filesystem::remove_all(dir);
+    return 0;
+}

@@ -1,0 +1,148 @@
+// LEV2PT: a POINT at the level each selected TEXT states.
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "arx/acedads.h"
+#include "arx/rxapi.h"
+#include "import/import_progress.h"
+#include "levels/l2p_dialog.h"
+#include "levels/level_commands.h"
+#include "levels/level_dialog_run.h"
+#include "levels/level_flags.h"
+#include "levels/level_selection.h"
+#include "levels/level_text.h"
+#include "settings/settings_record.h"
+#include "shell/entity_maker.h"
+#include "shell/za_advice.h"
+
+namespace {
+
+constexpr const char* kVersion = "V3.0.0  (Apr  2013)";
+constexpr const char* kFallbackLayer = "L2P";
+constexpr std::size_t kMostEnteredLayerChars = 63;
+
+constexpr ZaSelectionTexts kSelectTexts = {
+    "\nSelect levels to produce 3D points",
+    "Selection error.... no selection",
+    "Selection error.... acedSSGet() returned RTREJ\n\nZarvo_AutoCAD creation problem\n",
+    "Selection error .. acedSSGet() returned RTKWORD\n\nZarvo_AutoCAD creation problem\n",
+    "Selection error.... acedSSGet() returned unrecognized value\n\nZarvo_AutoCAD creation problem\n",
+    "Selection error.... acedSSLength()\nSelect process failed to find objects\n",
+    "\nNo levels Selected\n",
+};
+
+// What the run works with: the settings as confirmed, and the layer for
+// the points when it is not taken from each text.
+struct LevelRun {
+    ZaSettings settings;
+    std::string layer;
+    ZaLayerPreference preference() const { return zaLayerPreference(settings.l2pPreferences); }
+};
+
+// Shows the dialog when the preference asks for a layer or the settings
+// say so; false when the command must end.
+bool confirmLayer(LevelRun& run) {
+    const bool prompt = run.preference() == ZaLayerPreference::Prompt;
+    if (!prompt && !(run.settings.l2pPreferences & kZaLevelShowDialog)) return true;
+    ZaSettings confirmed = run.settings;
+    ZConfigDlgPromptL2P dialog(&confirmed, adsw_acadMainWnd());
+    int result = 0;
+    switch (zaRunLevelDialog(dialog, result, " fail \n")) {
+    case ZaDialogRun::NotShown:
+        return true;
+    case ZaDialogRun::Cancelled:
+        acutPrintf("\n*Cancel*  %d\n", result);
+        return false;
+    case ZaDialogRun::Confirmed:
+        break;
+    }
+    run.settings = confirmed;
+    if (run.preference() == ZaLayerPreference::Prompt && !dialog.enteredLayer().empty()) {
+        run.layer = dialog.enteredLayer().substr(0, kMostEnteredLayerChars);
+    }
+    return true;
+}
+
+// The layer of a text, or the defined layer when it has none.
+void takeLayerOfText(const resbuf* list, const ZaSettings& settings, std::string& layer) {
+    if (const resbuf* group = zaFindGroup(list, 8)) {
+        layer = zaGroupText(group, "0");
+        return;
+    }
+    zaAdviceMessage("Cannot get layer\nNo entity type 8 found in object\n");
+    layer = settings.l2pLayerName.empty() ? kFallbackLayer : settings.l2pLayerName.c_str();
+}
+
+// Makes the points; the count of valid texts, or nothing when a failure
+// ended the run.
+std::optional<int> makePoints(const ZaLevelSelection& selection, int count, const LevelRun& run) {
+    const bool current = run.preference() == ZaLayerPreference::Current;
+    std::string layer = run.layer;
+    ZaEntityMaker maker;
+    int valid = 0;
+    const bool completed = selection.forEach(
+        count, "Selection error .... acedSSName() \nNo Name", "Selection error .... acdbEntGet()\nNo objects selected\n",
+        [&](const resbuf* list) {
+            if (current) takeLayerOfText(list, run.settings, layer);
+            const resbuf* text = zaFindGroup(list, 1);
+            const resbuf* insertion = zaFindGroup(list, 10);
+            if (!text || !insertion) {
+                zaAdviceMessage("Cannot get insertion point information\nAutoCAD file structure error\n");
+                return false;
+            }
+            const auto level = zaLevelOfText(zaGroupText(text, "0"));
+            if (!level) return true;
+            const double* at = insertion->resval.rpoint;
+            if (!maker.point({at[0], at[1], *level}, layer)) {
+                const std::string failure = "Cannot make the point of level " + std::string(zaGroupText(text, "0")) +
+                                            " on layer \"" + layer + "\"\nZarvo_AutoCAD creation problem\n";
+                zaAdviceMessage(failure.c_str());
+                return false;
+            }
+            ++valid;
+            acutPrintf("Create %d  point at [%7.3f, %7.3f] level = %7.3f layer  \"%s\" \n", valid, at[0], at[1],
+                       *level, layer.c_str());
+            return true;
+        });
+    if (!completed) return std::nullopt;
+    return valid;
+}
+
+// The confirmed flag word and defined layer are what a run keeps.
+void storeSettings(const ZaSettings& run) {
+    zaStoreLevelSettings(run.l2pPreferences, zaSettings().l2pPreferences, [&run](ZaSettings& live) {
+        live.l2pPreferences = run.l2pPreferences;
+        live.l2pLayerName = run.l2pLayerName;
+    });
+}
+
+}  // namespace
+
+void zaLEV2PT() {
+    LevelRun run{zaSettings(), {}};
+    acutPrintf("\nZARVO Software LEV2PT, ver %s\n", kVersion);
+    if (run.preference() == ZaLayerPreference::Defined) run.layer = run.settings.l2pLayerName;
+    zaAnnounceLayerPreference(run.preference(), run.settings.l2pLayerName);
+
+    ZaLevelSelection selection("TEXT");
+    const auto count = selection.choose(kSelectTexts);
+    if (!count) return;
+    acutPrintf("Levels %d selected. \n", *count);
+    if (!confirmLayer(run)) return;
+    acutPrintf("\r\n new layer %s \r\n", run.layer.c_str());
+    if (run.preference() == ZaLayerPreference::Defined) run.layer = run.settings.l2pLayerName;
+    if (run.layer.empty()) run.layer = kFallbackLayer;
+
+    const std::int64_t start = zaimport::monotonicMilliseconds();
+    const auto valid = makePoints(selection, *count, run);
+    if (!valid) return;
+    if (*valid != *count) {
+        acutPrintf(" %d invalid text selections found\n", *count - *valid);
+    } else {
+        acutPrintf("\n");
+    }
+    const std::int64_t end = zaimport::monotonicMilliseconds();
+    acutPrintf("Lev2Pt %d points created in %.2f seconds.\n", *valid, static_cast<double>(end - start) * 0.001);
+    storeSettings(run.settings);
+}

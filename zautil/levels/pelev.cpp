@@ -1,0 +1,99 @@
+// PELEV: the host's own CHANGE sets the elevation of a selection, or its
+// MOVE shifts the selection along z, so the host's rules and undo apply.
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "arx/acedads.h"
+#include "levels/level_commands.h"
+#include "levels/level_selection.h"
+
+namespace {
+
+constexpr ZaSelectionTexts kSelectAny = {
+    "",
+    nullptr,
+    "Selection error ... acedSSGet() returned RTREJ\nZarvo_AutoCAD creation problem\n",
+    "Selection error .. acedSSGet() returned RTKWORD\n\nZarvo_AutoCAD creation problem\n",
+    "Selection error ... acedSSGet() returned unrecognized value\nZarvo_AutoCAD creation problem\n",
+    "Selection error ... acedSSLength()\nZarvo_AutoCAD user error\n",
+    nullptr,
+    "no selection",
+};
+
+enum class Mode { Add, Set, Minus };
+
+std::optional<Mode> askMode() {
+    char reply[16] = "";
+    acedInitGet(0, "Add Set Minus");
+    const int status = acedGetKword("Enter mode [Add/Set/Minus]:", reply);
+    if (status == RTCAN) return std::nullopt;
+    if (status == RTNORM && std::string_view(reply) == "Set") return Mode::Set;
+    if (status == RTNORM && std::string_view(reply) == "Minus") return Mode::Minus;
+    return Mode::Add;
+}
+
+// Enter gives 0; a cancel ends the command, as changing every elevation to
+// 0 is not what a user who backs out expects.
+std::optional<double> askValue(const char* prompt) {
+    double value = 0;
+    const int status = acedGetReal(prompt, &value);
+    if (status == RTNONE) return 0.0;
+    if (status != RTNORM) return std::nullopt;
+    return value;
+}
+
+int setElevation(double elevation) {
+    return acedCommandS(RTSTR, "change", RTSTR, "p", RTSTR, "", RTSTR, "properties", RTSTR, "e", RTREAL, elevation,
+                        RTSTR, "", RTNONE);
+}
+
+// The shift as the drawing shows lengths, so it moves by what the user sees.
+int shiftElevation(double shift) {
+    char number[64] = "";
+    if (acdbRToS(shift, 2, -1, number) != RTNORM) return RTERROR;
+    const std::string to = "0.0,0.0," + std::string(number).substr(0, 37 - 8);
+    return acedCommandS(RTSTR, "move", RTSTR, "p", RTSTR, "", RTSTR, "0.0,0.0,0.0", RTSTR, to.c_str(), RTNONE);
+}
+
+void reportCommand(int status) {
+    switch (status) {
+    case RTNORM:
+        acutPrintf("\nDone.\n");
+        return;
+    case RTCAN:
+        acutPrintf("\n*Cancel*\n");
+        return;
+    case RTREJ:
+        acutPrintf("\nCommand rejected.\n");
+        return;
+    case RTERROR:
+        acutPrintf("An unspecified error has occurred.");
+        return;
+    default:
+        return;
+    }
+}
+
+void elevate() {
+    acutPrintf("\nZARVO Software Polyline Elevate V3.0.0 (2013)\n");
+    ZaLevelSelection selection(nullptr);
+    if (!selection.choose(kSelectAny)) return;
+    const auto mode = askMode();
+    if (!mode) return;
+    if (*mode == Mode::Set) {
+        const auto elevation = askValue("\nNew elevation : ");
+        if (!elevation) return (void)acutPrintf("\n*Cancel*\n");
+        return reportCommand(setElevation(*elevation));
+    }
+    const auto change = askValue("\nChange in elevation : ");
+    if (!change) return (void)acutPrintf("\n*Cancel*\n");
+    reportCommand(shiftElevation(*mode == Mode::Minus ? -*change : *change));
+}
+
+}  // namespace
+
+void zaPELEV() {
+    elevate();
+    acedRetVoid();
+}
