@@ -10,3 +10,6 @@ target_include_directories(string_file_generator PUBLIC ${CMAKE_CURRENT_LIST_DIR
 add_library(triangle_model_generator STATIC ${CMAKE_CURRENT_LIST_DIR}/triangles/triangle_model_generator.cpp)
 target_link_libraries(triangle_model_generator PUBLIC zautil_core)
 target_include_directories(triangle_model_generator PUBLIC ${CMAKE_CURRENT_LIST_DIR}/triangles)
+add_library(subdivision_generator STATIC ${CMAKE_CURRENT_LIST_DIR}/pads/subdivision_generator.cpp)
+target_link_libraries(subdivision_generator PUBLIC zautil_core)
+target_include_directories(subdivision_generator PUBLIC ${CMAKE_CURRENT_LIST_DIR}/pads)

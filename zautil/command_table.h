@@ -2,6 +2,7 @@
 #pragma once
 
 #include <span>
+#include <string_view>
 
 #include "arx/rxapi.h"
 
@@ -14,3 +15,9 @@ struct ZaCommandRow {
 };
 
 std::span<const ZaCommandRow> zaCommandTable();
+
+// The row of a global name (any letter case), or nullptr.
+const ZaCommandRow* zaFindCommand(std::string_view globalName);
+
+// ZMENU: the pop-up menu, then the command chosen, found in the table by name.
+void zaZMenu();

@@ -6,6 +6,8 @@
 #include "arx/acedads.h"
 #include "arx/rxapi.h"
 #include "command_table.h"
+#include "menu/about_box.h"
+#include "menu/ribbon.h"
 #include "settings/settings_record.h"
 #include "settings/settings_store.h"
 #include "settings/short_name_rule.h"
@@ -42,10 +44,16 @@ void registerCommands() {
 
 void zaInitApp() {
     acDocManagerPtr()->pushResourceHandle(nullptr);
+    zaShowSplash();
     if (zaLoadDefaults()) {
         zaSetShortNameRuleSource([] { return zaSettings().restrictFileNameLength; });
+        zaClearRibbonLoaded();
         registerCommands();
         acutPrintf("\nSetting up Zarvo AutoCAD Interface Commands\n");
+        // The ribbon loads through the host's command line, as the user's ZRIB would.
+        acedCommandS(RTNONE);
+        acedCommandS(RTSTR, "ZRIB", RTNONE);
+        acedCommandS(RTNONE);
     }
     acDocManagerPtr()->popResourceHandle();
 }

@@ -3,21 +3,17 @@
 // Usage: bench_dxf [faces] [directory] [runs]
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "best_of.h"
 #include "durable_write.h"
 #include "zcad/database.h"
 #include "zcad/dxf.h"
 
 namespace {
-
-double seconds(std::chrono::steady_clock::time_point from) {
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - from).count();
-}
 
 // Survey-like coordinates: metres with millimetres, as a triangulation
 // imported from the suite's files has them. The Python peer uses the same
@@ -45,19 +41,6 @@ std::unique_ptr<zcad::Database> faces(long long count) {
 }
 
 }  // namespace
-
-// The best of a few runs: this machine is shared, and the least disturbed
-// run is the one that measures our code.
-template <typename Step>
-double bestOf(int runs, Step step) {
-    double best = 1e300;
-    for (int run = 0; run < runs; ++run) {
-        const auto start = std::chrono::steady_clock::now();
-        if (!step()) return -1;
-        best = std::min(best, seconds(start));
-    }
-    return best;
-}
 
 int main(int argc, char** argv) {
     const long long count = argc > 1 ? std::atoll(argv[1]) : 1000000;

@@ -11,6 +11,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -26,6 +27,14 @@
 extern char** environ;
 
 namespace {
+
+// Processor seconds of this process, all its threads: on a loaded machine
+// the wall clock alone says little.
+double processorSeconds() {
+    timespec now{};
+    ::clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
+}
 
 double secondsSince(std::chrono::steady_clock::time_point from) {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - from).count();
@@ -62,6 +71,7 @@ int runImport(const std::string& format, const std::string& input, const std::st
     settings.polyline3D = true;
 
     const long long before = statusBytes("VmRSS");
+    const double processorStart = processorSeconds();
     const auto start = std::chrono::steady_clock::now();
     {
         zastrings::StringImport import;
@@ -79,10 +89,11 @@ int runImport(const std::string& format, const std::string& input, const std::st
         return 1;
     }
     const double saveSeconds = secondsSince(saveStart);
+    const double processor = processorSeconds() - processorStart;
     const long long peak = statusBytes("VmHWM");
     std::filesystem::remove_all(scratch);
-    std::printf("%.3f %.3f %.1f\n", importSeconds, saveSeconds,
-                static_cast<double>(peak - before) / static_cast<double>(records));
+    std::printf("%.3f %.3f %.1f %.3f\n", importSeconds, saveSeconds,
+                static_cast<double>(peak - before) / static_cast<double>(records), processor);
     return 0;
 }
 
@@ -151,16 +162,18 @@ int main(int argc, char** argv) {
         double wall = 0;
         const std::string ours =
             run({self(), "--records", std::to_string(records), "--child", format, input, output}, wall);
-        double importSeconds = 0, saveSeconds = 0, bytesPerRecord = 0;
-        if (std::sscanf(ours.c_str(), "%lf %lf %lf", &importSeconds, &saveSeconds, &bytesPerRecord) != 3) {
+        double importSeconds = 0, saveSeconds = 0, bytesPerRecord = 0, processor = 0;
+        if (std::sscanf(ours.c_str(), "%lf %lf %lf %lf", &importSeconds, &saveSeconds, &bytesPerRecord, &processor) !=
+            4) {
             std::fprintf(stderr, "%sIN failed\n", format == "ur" ? "UR" : "TR");
             ++failures;
             continue;
         }
         const double total = importSeconds + saveSeconds;
-        std::printf("%sIN  import %.3f s + DXF save %.3f s = %.3f s (%.0f records/s), %.0f bytes/record, DXF %.1f MB\n",
+        std::printf("%sIN  import %.3f s + DXF save %.3f s = %.3f s (%.0f records/s, processor %.3f s), "
+                    "%.0f bytes/record, DXF %.1f MB\n",
                     format == "ur" ? "UR" : "TR", importSeconds, saveSeconds, total,
-                    static_cast<double>(records) / total, bytesPerRecord,
+                    static_cast<double>(records) / total, processor, bytesPerRecord,
                     static_cast<double>(std::filesystem::file_size(output)) / 1e6);
         std::filesystem::remove(output);
         if (noEzdxf) continue;

@@ -6,16 +6,24 @@
 #include <filesystem>
 #include <string>
 
+#include "host_registration.h"
 #include "zcad/session.h"
 
 namespace {
 
-// The module built beside zcad, when no --module names another.
-std::string defaultModule() {
+// Where zcad is installed: the directory of its program.
+std::filesystem::path installation() {
     std::error_code ec;
     const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    if (ec) return {};
-    const auto module = exe.parent_path() / "zautil.so";
+    return ec ? std::filesystem::path() : exe.parent_path();
+}
+
+// The module built beside zcad, when no --module names another.
+std::string defaultModule() {
+    const auto dir = installation();
+    if (dir.empty()) return {};
+    std::error_code ec;
+    const auto module = dir / "zautil.so";
     return std::filesystem::exists(module, ec) ? module.string() : std::string();
 }
 
@@ -67,6 +75,8 @@ int main(int argc, char** argv) {
     if (!noModule) {
         if (module.empty()) module = defaultModule();
         if (!module.empty()) options.modules.push_back(module);
+        // A module finds the host's folders (its Fonts) through the registry.
+        if (const auto dir = installation(); !dir.empty()) registerHostInstallation(dir.string() + "/");
     }
     return zcad::runSession(options);
 }

@@ -58,7 +58,10 @@ TEST(ProtocolDialog, DisabledAndUnknownControlsAreToldAndNothingChanges) {
 
 TEST(ProtocolDialog, EndOfInputCancelsEvenADialogThatRefusesCancel) {
     struct Stubborn : Dialog {
-        Stubborn() : Dialog("Stubborn") { addButton(IDOK, "OK"); }
+        Stubborn() : Dialog("Stubborn") {
+            addCheckBox(10, "Option");  // something to choose: not acknowledged like a box
+            addButton(IDOK, "OK");
+        }
         void onCancel() override {}
     };
     Protocol p({});
@@ -108,6 +111,26 @@ TEST(ProtocolDialog, SplashClosesAtOnceInAScript) {
     sample::SplashDlg splash(2000);
     EXPECT_EQ(splash.doModal(), IDOK);
     EXPECT_EQ(p.console.left(), 1u);
+}
+
+TEST(ProtocolDialog, OkOnlyDialogIsPrintedButNotAnsweredFromAScript) {
+    Protocol p({"next line"});
+    sample::NoticeDlg notice;
+    EXPECT_EQ(notice.doModal(), IDOK);
+    EXPECT_EQ(p.console.left(), 1u);
+    EXPECT_NE(p.console.out.find("== Notice ==\n  Message [1001] (read-only): \"\"\n  <<OK>> [1]\n<OK>\n"),
+              std::string::npos)
+        << p.console.out;
+}
+
+TEST(ProtocolDialog, OkOnlyDialogWaitsForEnterAtATerminal) {
+    Protocol p({"", "next line"}, true);
+    sample::NoticeDlg notice;
+    EXPECT_EQ(notice.doModal(), IDOK);
+    EXPECT_EQ(p.console.left(), 1u);
+
+    Protocol ended({}, true);
+    EXPECT_EQ(notice.doModal(), IDCANCEL);
 }
 
 TEST(ProtocolBox, OkOnlyIsNotAnsweredFromAScript) {

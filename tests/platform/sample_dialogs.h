@@ -91,6 +91,15 @@ private:
     unsigned ms_;
 };
 
+// Nothing to choose but OK, as an advice or an about box.
+class NoticeDlg : public Dialog {
+public:
+    NoticeDlg() : Dialog("Notice") {
+        addEdit(1001, "Message").setReadOnly(true);
+        addButton(IDOK, "OK");
+    }
+};
+
 // A page of a tabbed dialog.
 class PageDlg : public Dialog {
 public:

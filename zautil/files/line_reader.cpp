@@ -6,22 +6,24 @@
 namespace zafiles {
 namespace {
 
-// A held line: cut at a NUL, without a CR that ended it.
-std::string_view heldText(const char* data, std::size_t size, bool whole) {
-    if (whole && size > 0 && data[size - 1] == '\r') --size;
-    std::string_view text(data, std::min(size, LineReader::kHeldLength));
-    return text.substr(0, text.find('\0'));
-}
-
 const char* findLineFeed(const char* from, const char* to) {
     return static_cast<const char*>(std::memchr(from, '\n', static_cast<std::size_t>(to - from)));
 }
 
 }  // namespace
 
-LineReader::LineReader(std::unique_ptr<ByteSource> source, std::size_t blockBytes)
+LineReader::LineReader(std::unique_ptr<ByteSource> source, std::size_t blockBytes, std::size_t heldLength)
     // A line's held part and its CRLF must fit with room to spare.
-    : source_(std::move(source)), buffer_(std::max(blockBytes, 2 * (kHeldLength + 2))) {}
+    : source_(std::move(source)), heldLength_(heldLength), buffer_(std::max(blockBytes, 2 * (heldLength + 2))) {}
+
+// A held line: cut at a NUL, without a CR that ended it.
+std::string_view LineReader::held(std::size_t start, std::size_t size, bool whole) {
+    const char* data = buffer_.data() + start;
+    if (whole && size > 0 && data[size - 1] == '\r') --size;
+    cut_ = size > heldLength_;
+    std::string_view text(data, std::min(size, heldLength_));
+    return text.substr(0, text.find('\0'));
+}
 
 bool LineReader::refill() {
     if (exhausted_) return false;
@@ -56,22 +58,22 @@ std::optional<std::string_view> LineReader::next() {
         if (const char* feed = findLineFeed(data + begin_, data + end_)) {
             const std::size_t start = begin_;
             begin_ = static_cast<std::size_t>(feed - data) + 1;
-            return heldText(data + start, static_cast<std::size_t>(feed - data) - start, true);
+            return held(start, static_cast<std::size_t>(feed - data) - start, true);
         }
         const std::size_t waiting = end_ - begin_;
         // More than a held line and its CR without an LF: the line is too
         // long, so keep its start and pass over the rest.
-        if (waiting > kHeldLength + 1) {
+        if (waiting > heldLength_ + 1) {
             const std::size_t start = begin_;
             begin_ = end_;
             skipping_ = true;
-            return heldText(data + start, kHeldLength, false);
+            return held(start, waiting, false);
         }
         if (refill()) continue;
         if (waiting == 0) return std::nullopt;
         const std::size_t start = begin_;
         begin_ = end_;
-        return heldText(buffer_.data() + start, waiting, true);
+        return held(start, waiting, true);
     }
 }
 

@@ -1,7 +1,8 @@
 // Lines of a text file as the suite's readers take them: a line ends at LF
 // (a CR before it goes with it, so CRLF files read alike), a NUL ends its
-// text, and at most 255 characters of it are held; the rest of a longer line
-// is passed over, never taken for a line of its own.
+// text, and at most 255 characters of it are held (or as many as the reader
+// is given); the rest of a longer line is passed over, never taken for a
+// line of its own.
 #pragma once
 
 #include <cstddef>
@@ -18,22 +19,29 @@ class LineReader {
 public:
     static constexpr std::size_t kHeldLength = 255;
 
-    explicit LineReader(std::unique_ptr<ByteSource> source, std::size_t blockBytes = 64 * 1024);
+    explicit LineReader(std::unique_ptr<ByteSource> source, std::size_t blockBytes = 64 * 1024,
+                        std::size_t heldLength = kHeldLength);
 
     // The next line without its end; nothing at the end of the data. The
     // text stays valid until the next call.
     std::optional<std::string_view> next();
+    // Was the line next() gave longer than the held length?
+    bool lastLineCut() const { return cut_; }
 
 private:
     bool refill();
     bool skipRestOfLine();
 
+    std::string_view held(std::size_t start, std::size_t size, bool whole);
+
     std::unique_ptr<ByteSource> source_;
+    std::size_t heldLength_;
     std::vector<char> buffer_;
     std::size_t begin_ = 0;
     std::size_t end_ = 0;
     bool exhausted_ = false;
     bool skipping_ = false;
+    bool cut_ = false;
 };
 
 }  // namespace zafiles

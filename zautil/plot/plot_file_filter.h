@@ -1,9 +1,16 @@
-// The file dialog filter of the suite's plot files, by kind of drawing.
+// The file dialog filters of the suite's plot files.
 #pragma once
 
-inline constexpr const char* kZaPlotFileFilter =
-    "Zarvo Plot Files (*.a??;*.e??;*.g??;*.l??;*.m??;*.p??;*.q??;*.s??;*.v??;*.x?\?)"
+// Every kind at once: the first entry of both filters.
+#define ZA_ALL_PLOT_FILES                                                                \
+    "Zarvo Plot Files (*.a??;*.e??;*.g??;*.l??;*.m??;*.p??;*.q??;*.s??;*.v??;*.x?\?)" \
     "|*.a??;*.e??;*.g??;*.l??;*.m??;*.p??;*.q??;*.s??;*.v??;*.x??"
+
+// A new plot file.
+inline constexpr const char* kZaNewPlotFileFilter = ZA_ALL_PLOT_FILES "||";
+
+// An existing one, of any kind or by kind of drawing.
+inline constexpr const char* kZaPlotFileFilter = ZA_ALL_PLOT_FILES
     "|Alignment Files (*.a?? )|*.a??"
     "|Earthworks Files (*.e?? )|*.e??"
     "|Graphs Files (*.g?? )|*.g??"

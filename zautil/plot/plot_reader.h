@@ -13,21 +13,8 @@
 #include "import/import_progress.h"
 #include "layers/plot_layer_table.h"
 #include "plot/plot_layout.h"
+#include "plot/plot_record_type.h"
 #include "shell/entity_maker.h"
-
-// Record types of the plot file; any other is passed over.
-enum ZaPlotRecord : std::int32_t {
-    kZaPlotEnd = 0,
-    kZaPlotMove = 1,
-    kZaPlotDraw = 2,
-    kZaPlotPen = 3,
-    kZaPlotLineType = 4,
-    kZaPlotLayerCode = 5,
-    kZaPlotText = 6,
-    kZaPlotCircle = 8,
-    kZaPlotArc = 9,
-    kZaPlotWide = 12,
-};
 
 // A line at growing intervals; only a slow report raises the limit.
 inline constexpr zaimport::ProgressStyle kZaPlotProgress{"\rAt line %lld\n", zaimport::Pacing::RaiseLimitWhenSlow};

@@ -5,25 +5,12 @@
 #include "settings/settings_store.h"
 #include "settings/settings_table.h"
 
-#include <cmath>
 #include <string>
 #include <variant>
 
 namespace {
 
 enum class Read { Ok, Missing, OutOfRange };
-
-bool inRange(double value, const ZaSettingValue& v) { return value >= v.low && value <= v.high; }
-
-std::string defaultText(const ZaSettingValue& v) {
-    if (!v.underInstall) return v.text;
-    std::string dir;
-    if (zaGetZarvoInstallDir(dir) < 0) return {};
-    std::string path = dir + v.text;
-    // A path cut to the field's limit would name another file.
-    if (path.size() >= v.limit) return {};
-    return path;
-}
 
 Read readInto(HKEY key, const ZaSettingValue& v, bool& field) {
     const auto value = zaRegReadFlag(key, v.name);
@@ -35,7 +22,7 @@ Read readInto(HKEY key, const ZaSettingValue& v, bool& field) {
 Read readInto(HKEY key, const ZaSettingValue& v, int& field) {
     const auto value = v.countedText ? zaRegReadCounted(key, v.name) : zaRegReadWhole(key, v.name);
     if (!value) return Read::Missing;
-    if (!inRange(*value, v)) return Read::OutOfRange;
+    if (!zaSettingAccepts(v, *value)) return Read::OutOfRange;
     field = *value;
     return Read::Ok;
 }
@@ -44,7 +31,7 @@ Read readInto(HKEY key, const ZaSettingValue& v, double& field) {
     const auto value = zaRegReadReal(key, v.name);
     if (!value) return Read::Missing;
     // "nan" or "inf" would reach the drawing as coordinates.
-    if (!std::isfinite(*value) || !inRange(*value, v)) return Read::OutOfRange;
+    if (!zaSettingAccepts(v, *value)) return Read::OutOfRange;
     field = *value;
     return Read::Ok;
 }
@@ -52,7 +39,7 @@ Read readInto(HKEY key, const ZaSettingValue& v, double& field) {
 Read readInto(HKEY key, const ZaSettingValue& v, std::string& field) {
     const auto value = zaRegReadText(key, v.name, v.limit);
     if (!value) return Read::Missing;
-    field = value->empty() && v.emptyIsDefault ? defaultText(v) : *value;
+    field = value->empty() && v.emptyIsDefault ? zaSettingDefaultText(v) : *value;
     return Read::Ok;
 }
 
@@ -71,7 +58,7 @@ bool writeFrom(HKEY key, const ZaSettingValue& v, const std::string& field) {
 void assignDefault(const ZaSettingValue& v, bool& field) { field = v.number != 0.0; }
 void assignDefault(const ZaSettingValue& v, int& field) { field = static_cast<int>(v.number); }
 void assignDefault(const ZaSettingValue& v, double& field) { field = v.number; }
-void assignDefault(const ZaSettingValue& v, std::string& field) { field = defaultText(v); }
+void assignDefault(const ZaSettingValue& v, std::string& field) { field = zaSettingDefaultText(v); }
 
 std::string readFailureText(const ZaSettingValue& v, Read outcome) {
     if (outcome == Read::OutOfRange && v.rangeMessage) return v.rangeMessage;
@@ -94,6 +81,16 @@ HKEY openForWriting(const ZaSettingsGroupTable& group) {
 }
 
 }  // namespace
+
+std::string zaSettingDefaultText(const ZaSettingValue& v) {
+    if (!v.underInstall) return v.text;
+    std::string dir;
+    if (zaGetZarvoInstallDir(dir) < 0) return {};
+    std::string path = dir + v.text;
+    // A path cut to the field's limit would name another file.
+    if (path.size() >= v.limit) return {};
+    return path;
+}
 
 bool zaReadSettingsGroup(ZaSettings& settings, ZaSettingsGroup group) {
     const ZaSettingsGroupTable& table = zaSettingsGroupTable(group);

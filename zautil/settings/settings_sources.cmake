@@ -1,6 +1,10 @@
-# The settings model and registry store, the installation directory, the
-# current job with its job files, the environment record and ZSELECT.
+# The settings model and registry store, the configuration file, the
+# installation directory, the current job with its job files, the
+# environment record and ZSELECT.
 target_sources(zautil_core PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/config_file.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/config_file_read.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/config_file_write.cpp
   ${CMAKE_CURRENT_LIST_DIR}/current_job.cpp
   ${CMAKE_CURRENT_LIST_DIR}/install_dir.cpp
   ${CMAKE_CURRENT_LIST_DIR}/job_files.cpp

@@ -6,6 +6,7 @@
 #include "settings/settings_record.h"
 #include "settings/settings_store.h"
 
+#include <cmath>
 #include <cstddef>
 #include <limits>
 #include <span>
@@ -48,6 +49,15 @@ struct ZaSettingsGroupTable {
 inline constexpr const char* kZaSettingsKey = "Software\\Zarvo Software\\AutoCAD Interface";
 
 const ZaSettingsGroupTable& zaSettingsGroupTable(ZaSettingsGroup group);
+
+// A number the value may hold: finite and within its valid range.
+inline bool zaSettingAccepts(const ZaSettingValue& v, double number) {
+    return std::isfinite(number) && number >= v.low && number <= v.high;
+}
+
+// The text default, with a file of the installation directory made whole
+// (empty when that directory is not found).
+std::string zaSettingDefaultText(const ZaSettingValue& v);
 
 // The value of that registry name, in whichever group, compared with regard
 // to case (as the configuration file's keys are); nullptr when none.

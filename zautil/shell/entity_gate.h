@@ -105,3 +105,10 @@ private:
     std::vector<Element> elements_;
     std::array<int, kIndexedCodes> byCode_;
 };
+
+// The kept list, built by `build` the first time only.
+template <typename Build>
+ZaEntityList& zaKeptList(ZaEntityList& list, Build build) {
+    if (!list.built()) list = ZaEntityList(build());
+    return list;
+}

@@ -10,13 +10,6 @@ namespace {
 const std::string kLayerRoom(31, ' ');
 constexpr ads_point kOrigin = {0, 0, 0};
 
-// Builds the list the first time only; returns it for its values.
-template <typename Build>
-ZaEntityList& kept(ZaEntityList& list, Build build) {
-    if (!list.built()) list = ZaEntityList(build());
-    return list;
-}
-
 // A polyline of two points is a segment even when they share x and y (a
 // vertical 3D segment): closing it would throw its second point away.
 bool closes(std::span<const ZaPoint> points) {
@@ -28,7 +21,7 @@ bool closes(std::span<const ZaPoint> points) {
 }  // namespace
 
 bool ZaEntityMaker::line(const ZaPoint& start, const ZaPoint& end, std::string_view layer, double thickness) {
-    return kept(line_, [] {
+    return zaKeptList(line_, [] {
                return acutBuildList(RTDXF0, "line", 8, kLayerRoom.c_str(), 10, kOrigin, 11, kOrigin, 39, 0.0, 0);
            })
         .text(8, layer)
@@ -40,7 +33,7 @@ bool ZaEntityMaker::line(const ZaPoint& start, const ZaPoint& end, std::string_v
 
 bool ZaEntityMaker::arc(const ZaPoint& centre, double radius, double startAngle, double endAngle,
                         std::string_view layer, double thickness) {
-    return kept(arc_, [] {
+    return zaKeptList(arc_, [] {
                return acutBuildList(RTDXF0, "arc", 8, kLayerRoom.c_str(), 10, kOrigin, 40, 0.0, 39, 0.0, 50, 0.0, 51,
                                     0.0, 0);
            })
@@ -54,7 +47,7 @@ bool ZaEntityMaker::arc(const ZaPoint& centre, double radius, double startAngle,
 }
 
 bool ZaEntityMaker::circle(const ZaPoint& centre, double radius, std::string_view layer, double thickness) {
-    return kept(circle_, [] {
+    return zaKeptList(circle_, [] {
                return acutBuildList(RTDXF0, "circle", 10, kOrigin, 40, 0.0, 8, kLayerRoom.c_str(), 39, 0.0, 0);
            })
         .point(10, centre.data())
@@ -65,7 +58,7 @@ bool ZaEntityMaker::circle(const ZaPoint& centre, double radius, std::string_vie
 }
 
 bool ZaEntityMaker::point(const ZaPoint& at, std::string_view layer) {
-    return kept(point_, [] { return acutBuildList(RTDXF0, "point", 8, kLayerRoom.c_str(), 10, kOrigin, 0); })
+    return zaKeptList(point_, [] { return acutBuildList(RTDXF0, "point", 8, kLayerRoom.c_str(), 10, kOrigin, 0); })
         .text(8, layer)
         .point(10, at.data())
         .make();
@@ -73,7 +66,7 @@ bool ZaEntityMaker::point(const ZaPoint& at, std::string_view layer) {
 
 bool ZaEntityMaker::corners(ZaEntityList& list, const char* type, std::span<const ZaPoint, 4> at,
                             std::string_view layer) {
-    kept(list, [type] {
+    zaKeptList(list, [type] {
         return acutBuildList(RTDXF0, type, 8, kLayerRoom.c_str(), 10, kOrigin, 11, kOrigin, 12, kOrigin, 13, kOrigin,
                              0);
     }).text(8, layer);
@@ -86,7 +79,7 @@ bool ZaEntityMaker::face(std::span<const ZaPoint, 4> at, std::string_view layer)
 }
 
 bool ZaEntityMaker::face(std::span<const ZaPoint, 4> at, std::string_view layer, short invisibleEdges) {
-    kept(flaggedFace_, [] {
+    zaKeptList(flaggedFace_, [] {
         return acutBuildList(RTDXF0, "3DFACE", 8, kLayerRoom.c_str(), 10, kOrigin, 11, kOrigin, 12, kOrigin, 13,
                              kOrigin, 70, 0, 0);
     });
@@ -99,7 +92,7 @@ bool ZaEntityMaker::solid(std::span<const ZaPoint, 4> at, std::string_view layer
 
 ZaEntityList& ZaEntityMaker::header(bool is3d, bool closed) {
     const char* room = kLayerRoom.c_str();
-    return kept(headers_[(is3d ? 2 : 0) + (closed ? 1 : 0)], [=] {
+    return zaKeptList(headers_[(is3d ? 2 : 0) + (closed ? 1 : 0)], [=] {
         if (is3d && closed) return acutBuildList(RTDXF0, "POLYLINE", 8, room, 66, 1, 70, 9, 0);
         if (is3d) return acutBuildList(RTDXF0, "POLYLINE", 8, room, 70, 8, 0);
         if (closed) return acutBuildList(RTDXF0, "POLYLINE", 8, room, 66, 1, 70, 1, 0);
@@ -113,7 +106,7 @@ bool ZaEntityMaker::polyline(std::span<const ZaPoint> points, std::string_view l
     const bool closed = closes(points);
     const auto written = closed ? points.first(points.size() - 1) : points;
     if (!header(is3d, closed).text(8, layer).make()) return false;
-    ZaEntityList& vertex = kept(vertices_[is3d ? 1 : 0], [is3d] {
+    ZaEntityList& vertex = zaKeptList(vertices_[is3d ? 1 : 0], [is3d] {
         return is3d ? acutBuildList(RTDXF0, "VERTEX", 8, kLayerRoom.c_str(), 10, kOrigin, 70, 32, 0)
                     : acutBuildList(RTDXF0, "VERTEX", 8, kLayerRoom.c_str(), 10, kOrigin, 0);
     });
@@ -130,14 +123,14 @@ bool ZaEntityMaker::polyline(std::span<const ZaPoint> points, std::string_view l
 }
 
 bool ZaEntityMaker::seqend(std::string_view layer) {
-    return kept(seqend_, [] { return acutBuildList(RTDXF0, "SEQEND", 8, kLayerRoom.c_str(), 0); })
+    return zaKeptList(seqend_, [] { return acutBuildList(RTDXF0, "SEQEND", 8, kLayerRoom.c_str(), 0); })
         .text(8, layer)
         .make();
 }
 
 bool ZaEntityMaker::polyfaceHeader(int vertices, int faces, std::string_view layer) {
     if (vertices < 0 || vertices > kPolyfaceLimit || faces < 0 || faces > kPolyfaceLimit) return false;
-    return kept(polyfaceHeader_, [] {
+    return zaKeptList(polyfaceHeader_, [] {
                return acutBuildList(RTDXF0, "POLYLINE", 8, kLayerRoom.c_str(), 66, 1, 10, kOrigin, 70, 64, 71, 0, 72,
                                     0, 0);
            })
@@ -148,7 +141,7 @@ bool ZaEntityMaker::polyfaceHeader(int vertices, int faces, std::string_view lay
 }
 
 bool ZaEntityMaker::polyfaceVertex(const ZaPoint& at, std::string_view layer) {
-    return kept(polyfaceVertex_,
+    return zaKeptList(polyfaceVertex_,
                 [] { return acutBuildList(RTDXF0, "VERTEX", 8, kLayerRoom.c_str(), 10, kOrigin, 70, 192, 0); })
         .text(8, layer)
         .point(10, at.data())
@@ -161,7 +154,7 @@ bool ZaEntityMaker::polyfaceFace(std::span<const int> vertices, std::string_view
         if (v == 0 || v < -kPolyfaceLimit || v > kPolyfaceLimit) return false;
     }
     const bool quad = vertices.size() == 4;
-    ZaEntityList& list = kept(polyfaceFaces_[quad ? 1 : 0], [quad] {
+    ZaEntityList& list = zaKeptList(polyfaceFaces_[quad ? 1 : 0], [quad] {
         const char* room = kLayerRoom.c_str();
         if (quad) return acutBuildList(RTDXF0, "VERTEX", 8, room, 10, kOrigin, 70, 128, 71, 1, 72, 1, 73, 1, 74, 1, 0);
         return acutBuildList(RTDXF0, "VERTEX", 8, room, 10, kOrigin, 70, 128, 71, 1, 72, 1, 73, 1, 0);

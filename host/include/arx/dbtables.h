@@ -101,7 +101,12 @@ public:
 class AcDbHostApplicationServices {
 public:
     AcDbDatabase* workingDatabase();
+    // The host's own key under HKEY_LOCAL_MACHINE; its text value
+    // "AcadLocation" is the host's installation directory.
+    const ACHAR* getMachineRegistryProductRootKey() const;
 };
+
+inline constexpr const char* kZcadProductKey = "Software\\zcad\\R20.0";
 AcDbHostApplicationServices* acdbHostApplicationServices();
 
 #pragma GCC visibility pop

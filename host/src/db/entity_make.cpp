@@ -46,7 +46,7 @@ struct Sequence {
 Sequence& sequence() { return sessionState<Sequence>(); }
 
 struct Requirement {
-    const char* type;
+    std::string_view type;
     std::array<int, 4> groups;  // 0 ends
 };
 

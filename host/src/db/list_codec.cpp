@@ -90,21 +90,18 @@ bool parseEntityList(const Database& db, const resbuf* list, ParsedList& parsed)
     parsed.bytes.clear();
     while (list && list->restype == -1) list = list->rbnext;
     if (!list || (list->restype != RTDXF0 && list->restype != 0) || !list->resval.rstring) return false;
-    parsed.type = upperCase(list->resval.rstring);
+    parsed.type.assign(list->resval.rstring);
     if (parsed.type.empty()) return false;
+    for (char& c : parsed.type) c = upperChar(c);
 
-    parsed.layer.clear();
-    bool hasLayer = false;
-    Group g;
+    // The layer is stored first, wherever the caller put it; the last one counts.
+    const char* layer = nullptr;
     for (const resbuf* rb = list->rbnext; rb; rb = rb->rbnext) {
-        if (!toGroup(rb, g)) return false;
-        if (g.code == 8) {
-            parsed.layer.assign(g.text);
-            hasLayer = true;
-        }
-        if (!isSkipped(g.code)) parsed.groups.push_back(g);
+        if (rb->restype == 8 && rb->resval.rstring) layer = rb->resval.rstring;
     }
-    if (!hasLayer) {
+    if (layer) {
+        parsed.layer.assign(layer);
+    } else {
         const HeaderVar* clayer = db.headerVar("$CLAYER");
         parsed.layer = clayer && !clayer->groups.empty() ? clayer->groups[0].text : "0";
     }
@@ -114,10 +111,13 @@ bool parseEntityList(const Database& db, const resbuf* list, ParsedList& parsed)
     writer.string(0, parsed.type);
     writer.string(8, parsed.layer);
     const bool flatPoints = parsed.type == "LWPOLYLINE";
-    for (auto& group : parsed.groups) {
-        if (group.code == 8) continue;
-        group.flat = flatPoints && group.code == 10;
-        writer.group(group);
+    Group g;
+    for (const resbuf* rb = list->rbnext; rb; rb = rb->rbnext) {
+        if (!toGroup(rb, g)) return false;
+        if (isSkipped(g.code)) continue;
+        g.flat = flatPoints && g.code == 10;
+        parsed.groups.push_back(g);
+        if (g.code != 8) writer.group(g);
     }
     return true;
 }
@@ -127,7 +127,9 @@ resbuf* groupToResbuf(const Group& g) {
     if (!rb) return nullptr;
     switch (g.kind) {
     case GroupKind::String:
-        rb->resval.rstring = copyText(g.text);
+        // -3 only marks where extended data starts: a text there would
+        // never be released with the list.
+        if (rbValueOf(g.code) == RbValue::String) rb->resval.rstring = copyText(g.text);
         break;
     case GroupKind::Real:
         rb->resval.rreal = g.xyz[0];

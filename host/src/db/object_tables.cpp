@@ -239,6 +239,8 @@ AcDbDatabase* AcDbHostApplicationServices::workingDatabase() {
     return &working;
 }
 
+const ACHAR* AcDbHostApplicationServices::getMachineRegistryProductRootKey() const { return kZcadProductKey; }
+
 AcDbHostApplicationServices* acdbHostApplicationServices() {
     static AcDbHostApplicationServices services;
     return &services;

@@ -53,12 +53,24 @@ void SymbolTable::reindex() {
     for (std::size_t i = 0; i < records_.size(); ++i) index_.emplace(upperCase(records_[i].name()), i);
 }
 
+namespace {
+
+// Checked for the layer of every entity made.
+struct ForbiddenChars {
+    bool of[256] = {};
+    constexpr ForbiddenChars() {
+        for (int c = 0; c < 0x20; ++c) of[c] = true;
+        for (const char c : std::string_view("<>/\\\":;?*|,=`")) of[static_cast<unsigned char>(c)] = true;
+    }
+};
+
+constexpr ForbiddenChars kForbidden;
+
+}  // namespace
+
 bool isValidSymbolName(std::string_view name) {
     if (name.empty() || name.size() > 255) return false;
-    constexpr std::string_view forbidden = "<>/\\\":;?*|,=`";
-    return std::none_of(name.begin(), name.end(), [&](char c) {
-        return static_cast<unsigned char>(c) < 0x20 || forbidden.find(c) != std::string_view::npos;
-    });
+    return std::none_of(name.begin(), name.end(), [](char c) { return kForbidden.of[static_cast<unsigned char>(c)]; });
 }
 
 }  // namespace zcad

@@ -1,5 +1,8 @@
 #include "table_defaults.h"
 
+#include "state/session_state.h"
+#include "zcad/text.h"
+
 namespace zcad {
 
 namespace {
@@ -29,10 +32,28 @@ TableRecord continuousLinetype() {
                    OwnedGroup::real(40, 0.0)});
 }
 
+namespace {
+
+// Entities come in long runs on one layer: the record found last is tried
+// before the table's index. Checked by name, it stays right whatever
+// happened to the table or the drawing since.
+struct LastLayer {
+    std::size_t index = 0;
+};
+
+}  // namespace
+
 TableRecord* ensureLayer(Database& db, std::string_view name) {
-    if (TableRecord* existing = db.layers().find(name)) return existing;
-    if (!isValidSymbolName(name)) return nullptr;
-    return &db.layers().add(defaultLayer(name));
+    auto& records = db.layers().records();
+    std::size_t& last = sessionState<LastLayer>().index;
+    if (last < records.size() && equalNoCase(records[last].name(), name)) return &records[last];
+    TableRecord* found = db.layers().find(name);
+    if (!found) {
+        if (!isValidSymbolName(name)) return nullptr;
+        found = &db.layers().add(defaultLayer(name));
+    }
+    last = static_cast<std::size_t>(found - records.data());
+    return found;
 }
 
 }  // namespace zcad

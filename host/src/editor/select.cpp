@@ -130,13 +130,15 @@ bool selectByLine(const Database& db, std::string_view line, std::vector<EntityI
 
 void addMembers(std::vector<EntityId>& set, const std::vector<EntityId>& found, const Filter& filter,
                 const Database& db) {
-    // Membership by id: a search of the set for each entity made "ALL" of a
-    // million entities take hours.
-    std::vector<bool> member(db.entityCount());
-    for (const EntityId id : set) member[id] = true;
+    // Marked by id: selecting every entity of a large drawing must not cost
+    // the square of its size.
+    std::vector<bool> member(db.entityCount(), false);
+    for (const EntityId id : set) {
+        if (id < member.size()) member[id] = true;
+    }
     int added = 0;
     for (const EntityId id : found) {
-        if (!db.valid(id) || !filter.accepts(db, id) || member[id]) continue;
+        if (!db.valid(id) || member[id] || !filter.accepts(db, id)) continue;
         member[id] = true;
         set.push_back(id);
         ++added;

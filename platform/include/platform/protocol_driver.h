@@ -1,5 +1,7 @@
 // The line-protocol driver: prints each dialog as a text form and reads one
-// line for each thing the user does. End of input cancels.
+// line for each thing the user does. End of input cancels. A dialog with
+// nothing to choose but OK (an advice, the about box) is acknowledged as a
+// box with only OK is: at once from a script, with Enter at a terminal.
 #pragma once
 
 #include <platform/dialog_driver.h>
@@ -38,6 +40,7 @@ public:
 private:
     void apply(Dialog& dialog, const std::string& line);
     void waitForTimers(Dialog& dialog);
+    void acknowledge(Dialog& dialog);
 
     LineConsole& console_;
     unsigned shown_ = 0;  // boxes, menus and dialogs shown: a form printed before them is out of sight

@@ -71,6 +71,30 @@ std::string setValue(Control& c, const std::string& value) {
     return {};
 }
 
+// Nothing to choose: the only control a user can work is the OK button.
+bool onlyOk(Dialog& dialog) {
+    bool ok = false;
+    for (const Control* c : visibleControls(dialog)) {
+        if (!user::reachable(*c)) continue;
+        switch (c->kind()) {
+        case ControlKind::Static:
+        case ControlKind::StatusLine:
+        case ControlKind::GroupBox:
+            break;
+        case ControlKind::Edit:
+            if (!static_cast<const Edit*>(c)->readOnly()) return false;
+            break;
+        case ControlKind::Button:
+            if (c->id() != IDOK) return false;
+            ok = true;
+            break;
+        default:
+            return false;
+        }
+    }
+    return ok;
+}
+
 }  // namespace
 
 void ProtocolDriver::runModal(Dialog& dialog) {
@@ -82,6 +106,10 @@ void ProtocolDriver::runModal(Dialog& dialog) {
         if (dialog.revision() != printed) {
             console_.write(formatDialog(dialog));
             printed = dialog.revision();
+        }
+        if (onlyOk(dialog)) {
+            acknowledge(dialog);
+            return;  // doModal cancels a dialog that OK did not close
         }
         const auto line = console_.readLine("Dialog: ");
         if (!line) {
@@ -96,6 +124,14 @@ void ProtocolDriver::runModal(Dialog& dialog) {
         apply(dialog, *line);
         if (shown_ != before) printed = dialog.revision() - 1;  // show the form again
     }
+}
+
+// As a box with only OK: a script goes on, a person presses Enter (end of
+// input cancels).
+void ProtocolDriver::acknowledge(Dialog& dialog) {
+    if (!console_.interactive()) console_.write("<OK>\n");
+    else if (!console_.readLine("Press Enter to continue: ")) return;
+    if (Control* ok = dialog.item(IDOK)) user::click(*ok);
 }
 
 void ProtocolDriver::waitForTimers(Dialog& dialog) {

@@ -206,4 +206,41 @@ TEST_F(EntityMake, TablesAndSystemVariables) {
     EXPECT_EQ(db().layers().find("Kerb")->find(62)->integer, 3);
 }
 
+TEST_F(EntityMake, StyleWithAFontComesBackWhole) {
+    AcDbTextStyleTable* table = nullptr;
+    ASSERT_EQ(acdbHostApplicationServices()->workingDatabase()->getTextStyleTable(table, AcDb::kForRead), Acad::eOk);
+    AcDbTextStyleTableRecord* record = nullptr;
+    ASSERT_EQ(table->getAt("STANDARD", record, AcDb::kForWrite), Acad::eOk);
+    ASSERT_EQ(record->setFont("Arial", false, false, 0, 34), Acad::eOk);
+    record->close();
+    table->close();
+    // Searched again and again, as a text per point does: the leak checker
+    // would see any part of the list that its release left behind.
+    for (int i = 0; i < 3; ++i) {
+        resbuf* style = acdbTblSearch("STYLE", "standard", 0);
+        ASSERT_NE(style, nullptr);
+        bool marker = false, typeface = false;
+        for (const resbuf* rb = style; rb; rb = rb->rbnext) {
+            marker = marker || rb->restype == -3;
+            typeface = typeface || (rb->restype == 1000 && std::strcmp(rb->resval.rstring, "Arial") == 0);
+        }
+        EXPECT_TRUE(marker && typeface);
+        acutRelRb(style);
+    }
+}
+
+TEST_F(EntityMake, LayerOfTheLastEntityIsFoundAgainAfterRenamesAndNewDrawings) {
+    const ads_point p = {1, 2, 3};
+    ASSERT_EQ(makeEntity(acutBuildList(RTDXF0, "POINT", 8, "Spots", 10, p, 0)), RTNORM);
+    db().layers().find("SPOTS")->set(zcad::OwnedGroup::string(2, "Levels"));
+    db().layers().reindex();
+    ASSERT_EQ(makeEntity(acutBuildList(RTDXF0, "POINT", 8, "spots", 10, p, 0)), RTNORM);
+    EXPECT_NE(db().layers().find("SPOTS"), nullptr) << "a renamed layer no longer answers to its old name";
+
+    zcad::replaceCurrentDatabase(std::make_unique<zcad::Database>());
+    ASSERT_EQ(makeEntity(acutBuildList(RTDXF0, "POINT", 8, "Spots", 10, p, 0)), RTNORM);
+    EXPECT_NE(db().layers().find("SPOTS"), nullptr) << "a new drawing gets the layer made again";
+    EXPECT_EQ(makeEntity(acutBuildList(RTDXF0, "POINT", 8, "bad|name", 10, p, 0)), RTREJ);
+}
+
 }  // namespace

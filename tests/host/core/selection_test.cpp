@@ -55,6 +55,16 @@ TEST_F(SelectionWithLines, LinesAccumulateAndTheCallersFilterStillApplies) {
     acedSSFree(set);
 }
 
+TEST_F(SelectionWithLines, OverlappingLinesTakeEachEntityOnceInTheOrderFound) {
+    ads_name set;
+    answer({"LAYER b", "W -1,-1 11,6", "ALL", ""});
+    ASSERT_EQ(acedSSGet(nullptr, nullptr, nullptr, nullptr, set), RTNORM);
+    EXPECT_EQ(layersOf(set), (std::vector<std::string>{"B", "A", "C", "C"}));
+    EXPECT_NE(output_.find("1 found\n"), std::string::npos);
+    EXPECT_NE(output_.find("2 found\n"), std::string::npos) << "A new, B already in; then C and the text";
+    acedSSFree(set);
+}
+
 TEST_F(SelectionWithLines, PreviousAndLastAndAll) {
     ads_name set;
     answer({"TYPE line", "", "P", "", "L", "", "ALL", ""});

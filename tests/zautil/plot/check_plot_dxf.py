@@ -3,7 +3,7 @@ Usage: check_plot_dxf.py DRAWING.dxf plan|model; prints OK or what differs."""
 import math
 import sys
 
-import ezdxf
+from plot_oracle import read_audited, run
 
 
 def close(a, b, tolerance=1e-9):
@@ -45,9 +45,7 @@ def check_model(msp):
 
 def main():
     path, kind = sys.argv[1], sys.argv[2]
-    doc = ezdxf.readfile(path)
-    auditor = doc.audit()
-    assert not auditor.has_errors, [str(e.message) for e in auditor.errors]
+    doc = read_audited(path)
     layers = {layer.dxf.name for layer in doc.layers}
     (check_plan if kind == "plan" else check_model)(doc.modelspace())
     if kind == "plan":
@@ -57,8 +55,4 @@ def main():
 
 
 if __name__ == "__main__":
-    try:
-        main()
-    except AssertionError as error:
-        print("DIFFERS", error)
-        sys.exit(1)
+    run(main)

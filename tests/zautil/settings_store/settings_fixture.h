@@ -92,6 +92,8 @@ protected:
         return texts;
     }
 
+    zplat::TestDriver& driver() { return driver_; }
+
     std::string dir_;
     std::string install_;
 

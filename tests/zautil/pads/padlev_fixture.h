@@ -1,0 +1,98 @@
+// PADLEV's settings for each test, linework and texts made through the
+// host, and the lots it drew read back.
+#pragma once
+
+#include <cmath>
+#include <numbers>
+#include <string>
+#include <vector>
+
+#include "../layers/zarvo_fixture.h"
+#include "pads/padlev.h"
+#include "settings/settings_record.h"
+
+class PadlevTest : public ZarvoTest {
+protected:
+    void SetUp() override {
+        ZarvoTest::SetUp();
+        saved_ = zaSettings();
+        ZaSettings& s = zaSettings();
+        s.useDialogs = true;
+        s.coordinateUseDefaults = true;
+        s.padCadOrLevel = false;  // cadastral
+        s.padUseText = true;
+        s.padUseBoundaryLevel = false;
+        s.padBoundaryLevel = 0;
+        s.padNewLayer = true;
+        s.padLayerName = "lot";
+        s.padStartLot = 1;
+        s.padTransfer = false;
+        s.padOffset = 0.5;
+        s.padCadFileName = dir_ + "cadastra.txt";
+        s.xyzUseDefaults = true;
+        s.xyzBreakup = 1;  // flatness
+        s.xyzValue = 0.01;
+        s.xyzRounding = true;
+    }
+    void TearDown() override {
+        zaSettings() = saved_;
+        ZarvoTest::TearDown();
+    }
+
+    // PADLEV with these answers (offset, selection, ...), then input ends.
+    void padlev(std::vector<std::string> answers) {
+        answer(std::move(answers));
+        zaPADLEV();
+    }
+    void padlevOnAll() { padlev({"ALL", ""}); }
+
+    static void rectangle(double x0, double y0, double x1, double y1) {
+        makeLine(x0, y0, x1, y0);
+        makeLine(x1, y0, x1, y1);
+        makeLine(x1, y1, x0, y1);
+        makeLine(x0, y1, x0, y0);
+    }
+    static void text(double x, double y, const char* value, double height = 2.0, double degrees = 0,
+                     const char* style = nullptr) {
+        const ads_point at = {x, y, 0};
+        const double radians = degrees * std::numbers::pi / 180;
+        if (style) {
+            makeEntity(acutBuildList(RTDXF0, "TEXT", 8, "t", 10, at, 40, height, 1, value, 50, radians, 7, style, 0));
+            return;
+        }
+        makeEntity(acutBuildList(RTDXF0, "TEXT", 8, "t", 10, at, 40, height, 1, value, 50, radians, 0));
+    }
+
+    struct Boundary {
+        std::string layer;
+        std::int64_t colour = 0;
+        std::int64_t flags = 0;
+        std::vector<std::array<double, 3>> vertices;
+    };
+    // The POLYLINEs PADLEV drew (on layers ending "_line"), in order.
+    static std::vector<Boundary> boundaries() {
+        std::vector<Boundary> found;
+        bool inside = false;
+        for (const Stored& e : storedEntities()) {
+            if (e.type == "POLYLINE") {
+                inside = e.text(8).ends_with("_line");
+                if (inside) found.push_back({e.text(8), e.integer(62), e.integer(70), {}});
+                continue;
+            }
+            if (e.type == "VERTEX" && inside) found.back().vertices.push_back(e.point(10));
+            if (e.type == "SEQEND") inside = false;
+        }
+        return found;
+    }
+    // The labels PADLEV drew, as "layer: text".
+    static std::vector<std::string> labels() {
+        std::vector<std::string> found;
+        for (const Stored& e : storedEntities()) {
+            if (e.type == "TEXT" && e.text(8).ends_with("_text")) found.push_back(e.text(8) + ": " + e.text(1));
+        }
+        return found;
+    }
+
+private:
+    ZaSettings saved_;
+};

@@ -1,0 +1,295 @@
+// PFOUT as the user meets it: the name checks, the records it writes for
+// each kind of entity, the tables it adds to, and its failures.
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include <platform/dialog.h>
+
+#include "plot/plot_import.h"
+#include "plot/plot_layout.h"
+#include "plot_export_fixture.h"
+#include "settings/za_env.h"
+#include "shell/text_create.h"
+
+namespace {
+
+using testing::HasSubstr;
+using testing::Not;
+
+struct XY {
+    double x, y;
+};
+
+// A chain of groups after the list's head.
+resbuf* append(resbuf* tail, int code) {
+    tail->rbnext = acutNewRb(code);
+    return tail->rbnext;
+}
+
+void lwPolyline(const std::vector<XY>& points, bool closed, const char* layer = "ROAD") {
+    resbuf* list = acutBuildList(RTDXF0, "LWPOLYLINE", 8, layer, 90, static_cast<int>(points.size()), 70,
+                                 closed ? 1 : 0, 0);
+    resbuf* tail = list;
+    while (tail->rbnext) tail = tail->rbnext;
+    for (const XY& p : points) {
+        tail = append(tail, 10);
+        tail->resval.rpoint[0] = p.x;
+        tail->resval.rpoint[1] = p.y;
+    }
+    ASSERT_EQ(makeEntity(list), RTNORM);
+}
+
+// Vertex flags 128 alone mark a mesh's face record, which has no place.
+void polyline(const std::vector<XY>& points, bool closed, int faceRecords = 0) {
+    ASSERT_EQ(makeEntity(acutBuildList(RTDXF0, "POLYLINE", 8, "ROAD", 66, 1, 70, closed ? 1 : 0, 0)), RTNORM);
+    for (const XY& p : points) {
+        const ads_point at = {p.x, p.y, 0};
+        ASSERT_EQ(makeEntity(acutBuildList(RTDXF0, "VERTEX", 8, "ROAD", 10, at, 0)), RTNORM);
+    }
+    const ads_point origin = {0, 0, 0};
+    for (int i = 0; i < faceRecords; ++i) {
+        ASSERT_EQ(makeEntity(acutBuildList(RTDXF0, "VERTEX", 8, "ROAD", 10, origin, 70, 128, 0)), RTNORM);
+    }
+    ASSERT_EQ(makeEntity(acutBuildList(RTDXF0, "SEQEND", 8, "ROAD", 0)), RTNORM);
+}
+
+void text(const char* value, XY at10, XY at11, int horizontal, int vertical, const char* layer = "ROAD") {
+    const ads_point p10 = {at10.x, at10.y, 0}, p11 = {at11.x, at11.y, 0};
+    ASSERT_EQ(makeEntity(acutBuildList(RTDXF0, "TEXT", 8, layer, 1, value, 10, p10, 11, p11, 40, 2.5, 50, 0.5, 72,
+                                       horizontal, 73, vertical, 0)),
+              RTNORM);
+}
+
+class Pfout : public PlotExportTest {};
+
+TEST_F(Pfout, TheNameMustBeAPlotFileOfEightCharacters) {
+    ASSERT_EQ(makeLine(0, 0, 1, 1, "ROAD"), RTNORM);
+    struct Case {
+        const char* name;
+        const char* box;  // null: accepted; "": refused without a message of its own
+        bool restrict = true;
+    };
+    const Case cases[] = {
+        {"abcdefgh.P01", "The extension entered is not valid."},
+        {"abcdefgh.b01", "The extension entered is not valid."},
+        {"abcdefgh.p1", "Please ensure that file extension is 3 characters. (Example:demofile.a11)"},
+        {"abcdefgh", ""},
+        {"abc.p01", "The filename has to be 8 characters."},
+        {"abc.p01", nullptr, false},
+        {"abcdefgh.p01", nullptr},
+        {"abcdefgh.x99", nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        zaSettings().restrictFileNameLength = c.restrict;
+        output_.clear();
+        const std::size_t boxes = driver().boxes().size();
+        const auto lines = pfout(c.name);
+        if (!c.box) {
+            EXPECT_EQ(types(lines), "3 4 5 1 2 0");
+            EXPECT_THAT(output_, HasSubstr("*PFOut Completed*\n"));
+            std::filesystem::remove(dir_ + c.name);
+            continue;
+        }
+        EXPECT_TRUE(lines.empty());
+        const std::size_t shown = *c.box ? 2 : 1;
+        ASSERT_EQ(driver().boxes().size(), boxes + shown);
+        if (*c.box) {
+            EXPECT_EQ(driver().boxes()[boxes].box.text, c.box);
+        }
+        EXPECT_EQ(driver().boxes().back().box.text, "Pfout cancelled");
+        EXPECT_THAT(output_, HasSubstr("*PFOut Cancelled  (Maybe file not correct extension)*\nCheck if plot.lay "
+                                       "exists\nCheck if plot.pen exists\nCheck if Zarvo installed\n"));
+    }
+    const zplat::FileRequest& request = driver().fileRequests().at(0);
+    EXPECT_EQ(request.title, "Create ZARVO Plot File");
+    EXPECT_FALSE(request.open);
+    EXPECT_EQ(request.fileName, "unknownf.xx1");  // the current job
+    EXPECT_TRUE(request.filter.ends_with("*.v??;*.x??||"));
+}
+
+TEST_F(Pfout, LayerRecordsComeOnlyWhenTheLayerChangesAndTheTablesLearnNewLayers) {
+    ASSERT_EQ(makeLine(0, 0, 1, 1, "ROAD"), RTNORM);
+    ASSERT_EQ(makeLine(1, 1, 2, 2, "ROAD"), RTNORM);
+    ASSERT_EQ(makeLine(2, 2, 3, 3, "KERB"), RTNORM);
+    ASSERT_EQ(makeLine(3, 3, 4, 4, "ROAD"), RTNORM);
+    const auto lines = pfout("abcdefgh.p01", {"Yes"});
+    EXPECT_EQ(types(lines), "3 4 5 1 2 1 2 3 4 5 1 2 3 4 5 1 2 0");
+    EXPECT_EQ(kZaWidePlotLayout.integer(lines[4], ZaPlotField::Code), 3);  // ROAD's pen from plot.pen
+    EXPECT_EQ(kZaWidePlotLayout.integer(lines[6], ZaPlotField::Code), 5);
+    EXPECT_EQ(kZaWidePlotLayout.integer(lines[11], ZaPlotField::Code), 1);  // KERB: a new pen, no pen.tbl
+    EXPECT_EQ(kZaWidePlotLayout.integer(lines[13], ZaPlotField::Code), 6);  // the next layer code
+    EXPECT_EQ(lines.back(), "00");
+    EXPECT_THAT(output_, HasSubstr("Layer 'KERB' is new, add to pen file, Yes, No, All, None ? "));
+    // The questions come after the export is complete.
+    EXPECT_LT(output_.find("*PFOut Completed*"), output_.find("Layer 'KERB' is new"));
+    const std::string lay = read(install_ + "plot.lay");
+    EXPECT_EQ(lay.substr(lay.find("\r\n") + 2), plotLay({{5, 3, 1, "ROAD", "ROADTXT", "standard"},
+                                                         {6, 0, 0, "KERB", "KERB", "STANDARD"}})
+                                                     .substr(21));
+    EXPECT_EQ(read(install_ + "plot.pen"),
+              kPenHeader + "ROAD,3,0,1,0.350000,000007\r\nKERB,1,0,1,0.001000,000007\r\n/////\r\n");
+}
+
+TEST_F(Pfout, PolylinesCloseBackToTheirFirstVertex) {
+    lwPolyline({{0, 0}, {10, 0}, {10, 10}, {0, 10}}, true);
+    lwPolyline({{0, 0}, {5, 5}}, false);
+    polyline({{0, 0}, {10, 0}}, true);
+    polyline({{1, 1}, {2, 1}, {2, 2}}, true, 2);
+    const auto lines = pfout("abcdefgh.p01");
+    EXPECT_EQ(types(lines), "3 4 5 1 2 2 2 2 1 2 1 2 1 2 2 2 0");
+    EXPECT_EQ(kZaWidePlotLayout.real(lines[11], ZaPlotField::Y), 0);  // back to the first vertex
+    EXPECT_EQ(kZaWidePlotLayout.real(lines[19], ZaPlotField::X), 1);
+}
+
+TEST_F(Pfout, TextsComeOnlyWhenAskedForAtThePointTheirJustificationNames) {
+    ASSERT_EQ(makeLine(0, 0, 1, 1, "ROAD"), RTNORM);
+    text("left", {1, 2}, {9, 9}, 0, 0, "NOTES");
+    zaSettings().xyzCreatePoint = false;
+    EXPECT_EQ(types(pfout("abcdefgh.p01", {"Yes"})), "3 4 5 1 2 0");  // nor NOTES's layer records
+    EXPECT_THAT(read(install_ + "plot.pen"), Not(HasSubstr("NOTES")));
+
+    zaSettings().xyzCreatePoint = true;
+    // Horizontal and vertical, the code written and the point it stands at.
+    struct Case {
+        int h, v;
+        const char* code;
+        bool at11;
+    };
+    const Case cases[] = {
+        {0, 0, "00", false}, {0, 1, "00", false}, {0, 2, "01", true},  {0, 3, "02", true},  {1, 0, "10", true},
+        {1, 1, "10", true},  {1, 2, "11", true},  {1, 3, "12", true},  {2, 0, "20", true},  {2, 1, "20", true},
+        {2, 2, "21", true},  {2, 3, "22", true},  {4, 0, "11", true},  {4, 2, "11", true},  {3, 0, "00", false},
+        {5, 0, "00", false}, {9, 9, "00", false},
+    };
+    for (const Case& c : cases) text("t", {1, 2}, {30, 40}, c.h, c.v);
+    const ads_point insertion = {7, 8, 0}, direction = {0, 1, 0};
+    ASSERT_EQ(makeEntity(acutBuildList(RTDXF0, "MTEXT", 8, "ROAD", 10, insertion, 40, 1.5, 3,
+                                       "a first part that is long enough", 1, " and the rest", 71, 9, 72, 1, 73, 1, 11,
+                                       direction, 0)),
+              RTNORM);
+    const auto lines = pfout("bcdefghi.p01", {"Yes"});
+    std::vector<std::size_t> records;  // of the texts, in order
+    for (std::size_t i = 4; i < lines.size(); ++i) {
+        if (lines[i].starts_with(" 6")) records.push_back(i++);
+    }
+    ASSERT_EQ(records.size(), std::size(cases) + 2);
+    EXPECT_EQ(lines[records[0] + 1], "left");
+    std::size_t at = 0;
+    for (const Case& c : cases) {
+        at = records[&c - cases + 1];
+        SCOPED_TRACE(std::to_string(c.h) + "," + std::to_string(c.v));
+        EXPECT_EQ(lines[at].substr(2, 3), std::string(" ") + c.code);
+        EXPECT_EQ(kZaWidePlotLayout.real(lines[at], ZaPlotField::X), c.at11 ? 30 : 1);
+        EXPECT_NEAR(kZaWidePlotLayout.real(lines[at], ZaPlotField::Angle), 28.6478898, 1e-6);  // 0.5 radians
+        EXPECT_EQ(kZaWidePlotLayout.integer(lines[at], ZaPlotField::LineCount), 1);
+    }
+    // MTEXT: bottom right at its insertion point, turned by its direction,
+    // its text cut to the field and said so.
+    at = records.back();
+    EXPECT_EQ(lines[at].substr(2, 3), " 20");
+    EXPECT_EQ(kZaWidePlotLayout.real(lines[at], ZaPlotField::X), 7);
+    EXPECT_EQ(kZaWidePlotLayout.real(lines[at], ZaPlotField::Angle), 90);
+    EXPECT_EQ(lines[at + 1], "a first part that is long enoug");
+    EXPECT_THAT(output_, HasSubstr("cut to its first 31 characters: \"a first part that is long enoug\""));
+    EXPECT_THAT(output_, HasSubstr("1 texts cut to 31 characters\n"));
+}
+
+// Each justification the text builder knows comes back from PFOUT and PFIN
+// as it was: the code written is the code read.
+TEST_F(Pfout, EveryJustificationSurvivesExportAndImport) {
+    const int modes[] = {0, 1, 2, 10, 11, 12, 20, 21, 22};
+    write(install_ + "plot.lay", plotLay({{5, 0, 0, "ROAD", "ROAD", "standard"}}));
+    for (const int mode : modes) {
+        ZaTextRecord record;
+        record.text = "Kerb 12";
+        record.point = {100.0 + mode, 200.0, 0.0};
+        record.height = 2.5;
+        record.rotation = 30;
+        record.layer = "ROAD";
+        record.mode = mode;
+        ASSERT_TRUE(zaMakeText(record)) << mode;
+    }
+    const auto made = storedEntities();
+    pfout("abcdefgh.p01");
+    zcad::test::resetHost();
+    ZaPlotImport import;
+    import.readPlotFile(dir_ + "abcdefgh.p01");
+    const auto back = storedEntities();
+    ASSERT_EQ(back.size(), made.size());
+    for (std::size_t i = 0; i < made.size(); ++i) {
+        SCOPED_TRACE(modes[i]);
+        EXPECT_EQ(back[i].integer(72), made[i].integer(72));
+        EXPECT_EQ(back[i].integer(73), made[i].integer(73));
+        for (int k = 0; k < 2; ++k) {
+            EXPECT_NEAR(back[i].point(11)[k], made[i].point(11)[k], 1e-9);
+            EXPECT_NEAR(back[i].point(10)[k], made[i].point(10)[k], 1e-6);
+        }
+        EXPECT_NEAR(back[i].real(50), made[i].real(50), 1e-9);
+        EXPECT_EQ(back[i].text(1), "Kerb 12");
+        EXPECT_EQ(back[i].text(8), "ROAD");
+    }
+}
+
+TEST_F(Pfout, AFileThatCannotBeWrittenIsReportedRemovedAndNotCompleted) {
+    ASSERT_EQ(makeLine(0, 0, 1, 1, "KERB"), RTNORM);
+    const std::string pen = read(install_ + "plot.pen");
+    pfout("missing/abcdefgh.p01");
+    const std::string cannot = "Error writing '" + dir_ + "missing/abcdefgh.p01' symbol file";
+    EXPECT_THAT(output_, HasSubstr("\n" + cannot + "\nNo such file or directory\n"));
+    EXPECT_THAT(output_, HasSubstr("\n** " + cannot + " **\n"));  // the alert
+    EXPECT_THAT(output_, Not(HasSubstr("Completed")));
+    EXPECT_EQ(read(install_ + "plot.pen"), pen);  // written back, and nothing learnt
+
+    // A disk that fills part way: the file is not left looking complete.
+    std::filesystem::create_symlink("/dev/full", dir_ + "fullfull.p01");
+    for (int i = 0; i < 5000; ++i) ASSERT_EQ(makeLine(i, 0, i, 1, "ROAD"), RTNORM);
+    output_.clear();
+    driver().answerNextFile(dir_ + "fullfull.p01");
+    driver().answerNextBox(zplat::IDYES);  // replace it
+    answer({"ALL", "", "Yes"});
+    zaPFOUT();
+    EXPECT_THAT(output_, HasSubstr("symbol file\nNo space left on device\n"));
+    EXPECT_FALSE(std::filesystem::is_symlink(dir_ + "fullfull.p01"));
+    // The pen table still hears of the new layer, at the end of the command.
+    EXPECT_THAT(read(install_ + "plot.pen"), HasSubstr("KERB,1,0,1,0.001000,000007\r\n"));
+}
+
+TEST_F(Pfout, EndsEarlyWithoutInstallationTablesFileOrSelection) {
+    driver().answerNextFile(std::nullopt);
+    zaPFOUT();
+    EXPECT_THAT(output_, HasSubstr("*PFOut Cancelled*\n"));
+
+    driver().answerNextFile(dir_ + "abcdefgh.p01");
+    answer({"*Cancel*"});
+    output_.clear();
+    zaPFOUT();
+    EXPECT_FALSE(std::filesystem::exists(dir_ + "abcdefgh.p01"));
+    EXPECT_THAT(output_, Not(HasSubstr("PFOut")));
+
+    write(install_ + "plot.lay", "not a layer table\r\n");
+    ASSERT_EQ(makeLine(0, 0, 1, 1, "ROAD"), RTNORM);
+    pfout("abcdefgh.p01");
+    EXPECT_THAT(output_, HasSubstr("\nCorrupt plot layer file '" + install_ + "plot.lay': no plot file written\n"));
+    EXPECT_FALSE(std::filesystem::exists(dir_ + "abcdefgh.p01"));
+
+    std::filesystem::remove(install_ + "plot.pen");
+    output_.clear();
+    zaPFOUT();
+    EXPECT_THAT(output_, HasSubstr("*PFOut Cancelled  (Maybe file not correct extension)*\n"));
+    ::unsetenv("ZARV$PROG");
+    zaPFOUT();
+    EXPECT_THAT(output_, HasSubstr("\nCould not find Zarvo installation directory.\n"));
+    EXPECT_EQ(driver().fileRequests().size(), 3u);
+}
+
+TEST_F(Pfout, StoresTheFileAsTheCurrentJobWhenSetTo) {
+    zaSettings().saveJobPFOUT = true;
+    ASSERT_EQ(makeLine(0, 0, 1, 1, "ROAD"), RTNORM);
+    pfout("abcdefgh.pa2");
+    EXPECT_THAT(output_, HasSubstr("\n*Plot file file has been saved as current job.*\n*PFOut Completed*\n"));
+    EXPECT_EQ(ZsAcEnviron().currentJob, dir_ + "abcdefgh.xx2");
+}
+
+}  // namespace

@@ -1,0 +1,209 @@
+#include "plot/plot_export.h"
+
+#include <platform/services.h>
+
+#include <memory>
+#include <numbers>
+
+#include "arx/acedads.h"
+#include "import/import_progress.h"
+#include "plot/plot_text_code.h"
+
+namespace {
+
+constexpr double kDegreesPerRadian = 180.0 / std::numbers::pi;
+constexpr double kOrigin[3] = {0, 0, 0};
+// A vertex flagged as a polyface mesh's face, or a spline's frame control
+// point, has no place on the line the polyline draws.
+constexpr int kSplineFrame = 16;
+constexpr int kMeshVertex = 64;
+constexpr int kFaceRecord = 128;
+// The widest codes the three columns of a pen, line type or layer record hold.
+constexpr std::int32_t kWidestCode = 999;
+constexpr std::int32_t kNarrowestCode = -99;
+// Enough to see which texts were cut without burying the summary.
+constexpr std::int64_t kCutTextsShown = 10;
+
+constexpr zaimport::ProgressStyle kExportProgress{"\rAt entity %lld\n", zaimport::Pacing::RaiseLimitWhenSlow};
+
+struct ReleaseList {
+    void operator()(resbuf* list) const { acutRelRb(list); }
+};
+using EntityList = std::unique_ptr<resbuf, ReleaseList>;
+
+const double* orOrigin(const double* point) { return point ? point : kOrigin; }
+
+bool onTheLine(int vertexFlags) {
+    if (vertexFlags & kSplineFrame) return false;
+    return !(vertexFlags & kFaceRecord) || (vertexFlags & kMeshVertex);
+}
+
+bool fitsCode(std::int32_t code) { return code >= kNarrowestCode && code <= kWidestCode; }
+
+void reportCannotWrite(const std::string& path, const std::string& reason) {
+    const std::string message = "Error writing '" + path + "' symbol file";
+    acutPrintf("\n%s\n", message.c_str());
+    if (!reason.empty()) acutPrintf("%s\n", reason.c_str());
+    acedAlert(message.c_str());
+}
+
+}  // namespace
+
+ZaPlotExport::ZaPlotExport(ZaPlotTables& tables, ZaPlotWriter& writer, bool texts)
+    : tables_(tables), writer_(writer), texts_(texts) {}
+
+bool ZaPlotExport::exported(ZaPlotKind kind) const {
+    if (kind == ZaPlotKind::Other) return false;
+    return texts_ || (kind != ZaPlotKind::Text && kind != ZaPlotKind::MText);
+}
+
+void ZaPlotExport::exportEntity(const ads_name entity) {
+    const EntityList list(acdbEntGet(entity));
+    if (!list || !zaReadPlotEntity(list.get(), entity_) || !exported(entity_.kind)) {
+        ++counts_.passedOver;
+        return;
+    }
+    ++counts_.exported;
+    layerRecords();
+    const double* at = orOrigin(entity_.at10);
+    switch (entity_.kind) {
+    case ZaPlotKind::Line: {
+        const double* end = orOrigin(entity_.at11);
+        writer_.move(at[0], at[1]);
+        writer_.draw(end[0], end[1]);
+        return;
+    }
+    case ZaPlotKind::Arc:
+        writer_.arc(at[0], at[1], entity_.value40, entity_.value50, entity_.value51);
+        return;
+    case ZaPlotKind::Circle:
+        writer_.circle(at[0], at[1], entity_.value40);
+        return;
+    case ZaPlotKind::LwPolyline:
+        lwPolyline();
+        return;
+    case ZaPlotKind::Polyline:
+        polyline(entity);
+        return;
+    case ZaPlotKind::Text:
+    case ZaPlotKind::MText:
+        text();
+        return;
+    case ZaPlotKind::Other:
+        return;
+    }
+}
+
+// Only a change of layer is written; the pen table still hears of every
+// layer and colour, as it notices layers whose colour changed.
+void ZaPlotExport::layerRecords() {
+    const std::string_view layer = entity_.layer;
+    if (!penAsked_ || layer != penLayer_ || entity_.colour != penColour_) {
+        pen_ = tables_.pens.penForLayer(layer, entity_.colour);
+        penLayer_.assign(layer);
+        penColour_ = entity_.colour;
+        penAsked_ = true;
+    }
+    if (!tables_.layers.findOrAddByName(layer, ZaLayerKind::Line)) return;
+    const std::int32_t code = tables_.layers.layerCode();
+    if (!fitsCode(pen_.pen) || !fitsCode(pen_.lineType) || !fitsCode(code)) {
+        acutPrintf("\nLayer '%s': pen %d, line type %d or layer code %d does not fit its three columns\n",
+                   penLayer_.c_str(), static_cast<int>(pen_.pen), static_cast<int>(pen_.lineType),
+                   static_cast<int>(code));
+    }
+    writer_.codes(pen_.pen, pen_.lineType, code);
+}
+
+void ZaPlotExport::lwPolyline() {
+    const std::vector<const double*>& vertices = entity_.vertices;
+    if (vertices.empty()) return;
+    writer_.move(vertices[0][0], vertices[0][1]);
+    for (std::size_t i = 1; i < vertices.size(); ++i) writer_.draw(vertices[i][0], vertices[i][1]);
+    if (entity_.flags70 & 1) writer_.draw(vertices[0][0], vertices[0][1]);
+}
+
+void ZaPlotExport::polyline(const ads_name header) {
+    const bool closed = entity_.flags70 & 1;
+    ads_name at;
+    ads_name_set(header, at);
+    double first[2] = {0, 0};
+    int written = 0;
+    while (acdbEntNext(at, at) == RTNORM) {
+        const EntityList list(acdbEntGet(at));
+        if (!list) {
+            acutPrintf("\nzaOnGetPolyline() - end with 0 - NULL entity\n");
+            break;
+        }
+        if (!zaReadPlotEntity(list.get(), vertex_)) {
+            acutPrintf("\nzaOnGetPolyline() - end with 0 - NULL entity item\n");
+            break;
+        }
+        if (vertex_.type != "VERTEX") break;
+        if (!onTheLine(vertex_.flags70)) continue;
+        const double* point = orOrigin(vertex_.at10);
+        if (written++ == 0) {
+            first[0] = point[0];
+            first[1] = point[1];
+            writer_.move(point[0], point[1]);
+            continue;
+        }
+        writer_.draw(point[0], point[1]);
+    }
+    if (closed && written > 2) writer_.draw(first[0], first[1]);
+}
+
+// A text longer than the field is cut to it and said so: the suite's
+// programs hold no more, and an empty line would lose the text unseen.
+void ZaPlotExport::text() {
+    const ZaPlotTextPlace place = zaPlotTextPlace(entity_);
+    const double* at = orOrigin(place.at);
+    text_.assign(entity_.leadingText);
+    text_.append(entity_.text);
+    for (char& c : text_) {
+        if (c == '\r' || c == '\n') c = ' ';
+    }
+    if (text_.size() > kZaPlotTextLimit) {
+        text_.resize(kZaPlotTextLimit);
+        if (++counts_.textsCut <= kCutTextsShown) {
+            acutPrintf("\nText at %.3f,%.3f cut to its first %d characters: \"%s\"\n", at[0], at[1],
+                       static_cast<int>(kZaPlotTextLimit), text_.c_str());
+        }
+    }
+    writer_.text(place.code, at[0], at[1], entity_.value40, place.radians * kDegreesPerRadian, text_);
+}
+
+bool zaWritePlotFile(const std::string& path, const ads_name selection, ZaPlotTables& tables, bool texts) {
+    ZaPlotWriter writer;
+    if (!writer.open(path)) {
+        reportCannotWrite(path, writer.failureReason());
+        return false;
+    }
+    ads_int32 length = 0;
+    if (acedSSLength(selection, &length) != RTNORM) length = 0;
+    ZaPlotExport exporter(tables, writer, texts);
+    zaimport::ImportProgress progress(kExportProgress);
+    for (ads_int32 i = 0; i < length; ++i) {
+        progress.at(i + 1);
+        if (acedUsrBrk()) {
+            writer.finish();
+            DeleteFileA(path.c_str());
+            acutPrintf("\n*Cancel*\nPlot file '%s' not written\n", path.c_str());
+            return false;
+        }
+        ads_name entity;
+        if (acedSSName(selection, i, entity) == RTNORM) exporter.exportEntity(entity);
+    }
+    if (!writer.finish()) {
+        reportCannotWrite(path, writer.failureReason());
+        DeleteFileA(path.c_str());
+        return false;
+    }
+    const ZaPlotExportCounts& counts = exporter.counts();
+    acutPrintf("\nPlot file '%s': %lld entities written, %lld passed over\n", path.c_str(),
+               static_cast<long long>(counts.exported), static_cast<long long>(counts.passedOver));
+    if (counts.textsCut > 0) {
+        acutPrintf("%lld texts cut to %d characters\n", static_cast<long long>(counts.textsCut),
+                   static_cast<int>(kZaPlotTextLimit));
+    }
+    return true;
+}
