@@ -9,12 +9,6 @@
 #include "triangles/ut_name.h"
 
 namespace zatriangles {
-namespace {
-
-constexpr std::uint8_t kBreakline = 1;
-constexpr std::uint8_t kBoundary = 8;
-
-}  // namespace
 
 // Hills and valleys over a gentle fall, to the millimetre as surveyed.
 double terrainHeight(double x, double y) {
@@ -24,6 +18,9 @@ double terrainHeight(double x, double y) {
 }
 
 namespace {
+
+constexpr std::uint8_t kBreakline = 1;
+constexpr std::uint8_t kBoundary = 8;
 
 struct Grid {
     std::int64_t columns;  // cells across
