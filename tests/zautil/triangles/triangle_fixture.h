@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdlib>
+#include <deque>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,14 @@ inline UTTriangle tri(std::int32_t v1, std::int32_t v2, std::int32_t v3, std::ar
     t.paint = paint;
     t.flags = 1;
     return t;
+}
+
+// A clock that gives the times set in ticks, then keeps the last.
+inline std::deque<std::int64_t> ticks;
+inline std::int64_t scriptedClock() {
+    const std::int64_t now = ticks.front();
+    if (ticks.size() > 1) ticks.pop_front();
+    return now;
 }
 
 inline UTTriangle garbage() {

@@ -53,12 +53,16 @@ TEST_F(UtinDxf, EveryLoaderReadsBackAsTheModel) {
     importAndCheck("catchment", ImportMethod::Catchment, EdgeDisplay::Breaklines, ut, zcad::DxfVersion::R2000);
 }
 
-// More faces than one mesh can count; more points than it can number is
-// Loaders.ASurfaceTooLargeForOneMeshIsDrawnAsSeveralWholeOnes.
+// More faces and more points than one mesh can count or number.
 TEST_F(UtinDxf, MeshesInPiecesReadBackAsTheModel) {
     TerrainShape shape;
-    shape.triangles = 34000;
-    importAndCheck("mesh", ImportMethod::Mesh, EdgeDisplay::Breaklines, writeModel("terrain1.ut1", generateTerrain(shape)));
+    shape.triangles = 70000;
+    shape.inactiveEvery = 1000;
+    const TriangleModelData model = generateTerrain(shape);
+    ASSERT_GT(model.points.size(), 32767u);
+    importAndCheck("mesh", ImportMethod::Mesh, EdgeDisplay::Breaklines, writeModel("terrain1.ut1", model));
+    EXPECT_NE(output_.find("the surface is drawn as several meshes"), std::string::npos);
+    EXPECT_FALSE(zcad::test::sequenceOpen());
 }
 
 TEST_F(UtinDxf, UtinRunsFromZcadThroughItsDialog) {
