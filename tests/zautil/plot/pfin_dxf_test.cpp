@@ -2,30 +2,21 @@
 #include <cstdio>
 #include <string>
 
-#include "../layers/plot_lay_text.h"
-#include "../layers/zarvo_fixture.h"
 #include "plot/plot_import.h"
+#include "plot_export_fixture.h"
 #include "plot_records.h"
-#include "settings/settings_record.h"
 #include "run_command.h"
 #include "zcad/dxf.h"
 
 namespace {
 
-class PfinDxf : public ZarvoTest {
+class PfinDxf : public PlotTest {
 protected:
     void SetUp() override {
-        ZarvoTest::SetUp();
+        PlotTest::SetUp();
         if (!haveEzdxf()) GTEST_SKIP() << "ezdxf is not installed for /usr/bin/python3";
-        colourLayers_ = zaSettings().colourLayers;
         zaSettings().colourLayers = true;
-        write(install_ + "plot.lay", plotLay({{5, 0, 0, "ROAD", "ROADTXT", "standard"},
-                                             {9, 0, 0, "KERB", "KERBTXT", "standard"}}));
-        write(install_ + "plot.pen", "PLOT.PEN     1 APR-1997\r\n/////\r\n");
-    }
-    void TearDown() override {
-        zaSettings().colourLayers = colourLayers_;
-        ZarvoTest::TearDown();
+        tables({{5, 0, 0, "ROAD", "ROADTXT", "standard"}, {9, 0, 0, "KERB", "KERBTXT", "standard"}});
     }
     // Imports the plot file, saves the drawing and has ezdxf check it.
     void importAndCheck(const std::string& name, const std::string& plot, const char* kind) {
@@ -41,9 +32,6 @@ protected:
         EXPECT_EQ(status, 0) << out;
         EXPECT_EQ(out, "OK\n");
     }
-
-private:
-    bool colourLayers_ = false;
 };
 
 TEST_F(PfinDxf, EveryRecordTypeLandsInTheDrawingAsExpected) {

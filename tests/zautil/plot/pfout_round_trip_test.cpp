@@ -5,21 +5,19 @@
 #include <iterator>
 #include <string>
 
-#include "../layers/plot_lay_text.h"
-#include "../layers/zarvo_fixture.h"
+#include "plot_export_fixture.h"
 #include "run_command.h"
 
 namespace {
 
 const std::string kChecker = "/usr/bin/python3 " ZCAD_SOURCE_DIR "/tests/zautil/plot/check_pfout_round_trip.py ";
 
-class PfoutRoundTrip : public ZarvoTest {
+class PfoutRoundTrip : public PlotTest {
 protected:
     void SetUp() override {
-        ZarvoTest::SetUp();
+        PlotTest::SetUp();
         if (!haveEzdxf()) GTEST_SKIP() << "ezdxf is not installed for /usr/bin/python3";
-        write(install_ + "plot.lay", plotLay({{5, 0, 0, "ROAD", "ROAD", "standard"}}));
-        write(install_ + "plot.pen", "PLOT.PEN     1 APR-1997\r\n/////\r\n");
+        tables({{5, 0, 0, "ROAD", "ROAD", "standard"}});
         // The demo's settings, with PFOUT making the plot file the current job.
         std::string settings = read(ZCAD_SOURCE_DIR "/examples/strings.reg");
         const std::string off = "\"Save Current Job - PFOUT\"=dword:00000000";

@@ -1,5 +1,5 @@
-// PFOUT in a test: an installation with plot.lay and plot.pen, entities
-// made through the host, and the plot file it writes, split into lines.
+// The plot commands in a test: an installation with plot.lay and plot.pen,
+// and for PFOUT the plot file it writes, split into lines.
 #pragma once
 
 #include <gmock/gmock.h>
@@ -27,21 +27,34 @@ inline std::vector<std::string> plotLines(const std::string& text) {
     return lines;
 }
 
-class PlotExportTest : public ZarvoTest {
+// An installation with plot tables; the settings a test changes are put back.
+class PlotTest : public ZarvoTest {
 protected:
     void SetUp() override {
         ZarvoTest::SetUp();
         saved_ = zaSettings();
-        ZaSettings& settings = zaSettings();
-        settings.restrictFileNameLength = true;
-        settings.xyzCreatePoint = true;
-        settings.saveJobPFOUT = false;
-        write(install_ + "plot.lay", plotLay({{5, 3, 1, "ROAD", "ROADTXT", "standard"}}));
-        write(install_ + "plot.pen", kPenHeader + "ROAD,3,0,1,0.350000,000007\r\n/////\r\n");
     }
     void TearDown() override {
         zaSettings() = saved_;
         ZarvoTest::TearDown();
+    }
+    void tables(const std::vector<LayRow>& layers, const std::string& pens = "") {
+        write(install_ + "plot.lay", plotLay(layers));
+        write(install_ + "plot.pen", kPenHeader + pens + "/////\r\n");
+    }
+
+private:
+    ZaSettings saved_;
+};
+
+class PlotExportTest : public PlotTest {
+protected:
+    void SetUp() override {
+        PlotTest::SetUp();
+        zaSettings().restrictFileNameLength = true;
+        zaSettings().xyzCreatePoint = true;
+        zaSettings().saveJobPFOUT = false;
+        tables({{5, 3, 1, "ROAD", "ROADTXT", "standard"}}, "ROAD,3,0,1,0.350000,000007\r\n");
     }
     // Runs PFOUT on a file of the test's directory, selecting everything
     // and answering the pen table's questions; the lines of the file.
@@ -63,7 +76,4 @@ protected:
         }
         return out;
     }
-
-private:
-    ZaSettings saved_;
 };

@@ -8,14 +8,12 @@
 #include <filesystem>
 #include <string>
 
-#include "../layers/plot_lay_text.h"
-#include "../layers/zarvo_fixture.h"
 #include "plot/plot_queue.h"
 #include "plot/plot_queue_dialog.h"
 #include "plot/pqin.h"
+#include "plot_export_fixture.h"
 #include "plot_records.h"
 #include "settings/current_job.h"
-#include "settings/settings_record.h"
 #include "settings/za_env.h"
 
 namespace {
@@ -35,12 +33,11 @@ const std::string kQueue =
     ":a header line\r\n"
     "lastfile.p03";
 
-class PlotQueueTest : public ZarvoTest {
+class PlotQueueTest : public PlotTest {
 protected:
     void SetUp() override {
-        ZarvoTest::SetUp();
-        write(install_ + "plot.lay", plotLay({{5, 0, 0, "ROAD", "ROADTXT", "standard"}}));
-        write(install_ + "plot.pen", "PLOT.PEN     1 APR-1997\r\n/////\r\n");
+        PlotTest::SetUp();
+        tables({{5, 0, 0, "ROAD", "ROADTXT", "standard"}});
         ASSERT_TRUE(zaSetCurrentJob(dir_ + "abcdefgh.p01"));
     }
     // A file of the test's directory, in a folder of its own when named.
@@ -56,8 +53,7 @@ protected:
     }
     static void click(zplat::Dialog& dialog, int id) { zplat::user::click(*dialog.item(id)); }
     static zplat::ListBox& list(zplat::Dialog& dialog) { return *dialog.itemAs<zplat::ListBox>(ZPlotQueueDlg::kList); }
-    std::string lastBox() const { return driver().boxes().empty() ? "" : driver().boxes().back().box.text; }
-    zplat::TestDriver& driver() const { return const_cast<PlotQueueTest*>(this)->ZarvoTest::driver(); }
+    std::string lastBox() { return driver().boxes().empty() ? "" : driver().boxes().back().box.text; }
 };
 
 TEST_F(PlotQueueTest, ListsEachPlotFileOnceByNameOrPathWithoutComments) {
@@ -119,7 +115,6 @@ TEST_F(PlotQueueTest, EachButtonDoesItsWork) {
     driver().answerNextFile(dir_ + "newfile1.p04");
     driver().answerNextFile(std::nullopt);
     driver().onNextDialog([this](zplat::Dialog& d) {
-        EXPECT_EQ(d.title(), "Zarvo to AutoCAD Plot Queue Manager");
         EXPECT_EQ(d.itemText(ZPlotQueueDlg::kDirectory), dir_);
         EXPECT_EQ(list(d).items(), (std::vector<std::string>{"abcdefgh.p01", "zyxwvuts.p02", "lastfile.p03"}));
         click(d, ZPlotQueueDlg::kLoadFile);
@@ -153,9 +148,7 @@ TEST_F(PlotQueueTest, EachButtonDoesItsWork) {
     EXPECT_THAT(output_, HasSubstr("\nDelete file. \"" + dir_ + "abcdefgh.p01\" at 0 of 3\n"));
     EXPECT_THAT(output_, HasSubstr("file \"" + dir_ + "plot.que\" written out 7 lines\n"));
     EXPECT_THAT(output_, HasSubstr("File \"" + dir_ + "newfile1.p04\" selected \n"));
-    const zplat::FileRequest& adding = driver().fileRequests().at(0);
-    EXPECT_EQ(adding.title, "Open Zarvo Plot Files");
-    EXPECT_EQ(adding.initialDir + "/", dir_);
+    EXPECT_EQ(driver().fileRequests().at(0).initialDir + "/", dir_);
 }
 
 TEST_F(PlotQueueTest, QuitKeepsAnAddedFileAndAnEmptyQueueOffersNothingToLoad) {
@@ -192,7 +185,6 @@ TEST_F(PlotQueueTest, ChoosingAnotherQueueMakesItsJobCurrentAndReopens) {
     EXPECT_THAT(output_, HasSubstr("\n*Browse For new path - Cancelled*\n"));
     EXPECT_THAT(output_, HasSubstr("File 3 check " + dir_ + "other/zyxwvuts.xxB  9\n"));
     EXPECT_EQ(ZsAcEnviron().currentJob, dir_ + "other/zyxwvuts.xxB");
-    EXPECT_EQ(driver().fileRequests().at(0).title, "Open Plot Queue Files");
 
     // No oldjob.dat there: the job is unknown, of run 1.
     driver().onNextDialog([](zplat::Dialog& d) { click(d, ZPlotQueueDlg::kChooseQueue); });
@@ -203,23 +195,12 @@ TEST_F(PlotQueueTest, ChoosingAnotherQueueMakesItsJobCurrentAndReopens) {
 
 class Pqin : public PlotQueueTest {
 protected:
-    void SetUp() override {
-        PlotQueueTest::SetUp();
-        saveJob_ = zaSettings().saveJobPFIN;
-    }
-    void TearDown() override {
-        zaSettings().saveJobPFIN = saveJob_;
-        PlotQueueTest::TearDown();
-    }
     void choose(int entry) {
         driver().onNextDialog([entry](zplat::Dialog& d) {
             zplat::user::select(list(d), entry);
             click(d, ZPlotQueueDlg::kLoadFile);
         });
     }
-
-private:
-    bool saveJob_ = false;
 };
 
 TEST_F(Pqin, DrawsTheChosenFileAfterMovingToItsQueue) {
