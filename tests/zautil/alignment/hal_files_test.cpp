@@ -1,5 +1,5 @@
-// The HAL file to the character (the RV file's lines are the command's
-// test), the RV name, and values that would break a column.
+// The RV name and values that would break a column (the HAL and RV files
+// to the character are the command's test).
 #include "alignment/hal_files.h"
 
 #include <gmock/gmock.h>
@@ -16,19 +16,7 @@ ZaAlignmentVertex rec(double x, double y, double radius, double chainage = 0, do
 const ZaAlignment kPegged = {rec(0, 0, 0, 0, 1), rec(20, 0, kZaTangentPoint, 20, 2), rec(30, 0, 10, 27.854, 2),
                              rec(30, 10, kZaTangentPoint, 35.708, 3), rec(30, 30, 0, 55.708, 4)};
 
-TEST(HalFiles, TheHalFileWithoutAShiftAlignment) {
-    EXPECT_EQ(zaHalFileText(kPegged, nullptr, {20, 10}),
-              "HAL from ZARVO AutoCAD Interface\r\n"
-              "HMOD  8  4\r\n"
-              "HT09       0.00000       0.00000       0.00000   0.000   0.000  20.000  10.000\r\n"
-              "HT09      30.00000       0.00000      10.00000   0.000   0.000  20.000  10.000\r\n"
-              "HT09      30.00000      30.00000       0.00000   0.000   0.000  20.000  10.000\r\n");
-    const std::string first = "HT09       0.00000       0.00000       0.00000   0.000   0.000  20.000  10.000";
-    EXPECT_EQ(first.size(), 78u);
-}
-
 TEST(HalFiles, TheRVFileIsNamedAfterTheHALFile) {
-    EXPECT_EQ(zaRvFileName("/jobs/road0001.h1A"), "/jobs/road0001.rvA");
     EXPECT_EQ(zaRvFileName("/jobs/road0001.H1b"), "/jobs/road0001.rvb");
     EXPECT_EQ(zaRvFileName("/jobs.d/road0001.h1AB"), "/jobs.d/road0001.rvAB");
 }

@@ -98,7 +98,6 @@ TEST_F(Halout, TheSaveDialogOffersTheCurrentJobAndRefusesOtherNames) {
     ASSERT_TRUE(zaSetCurrentJob(dir_ + "survey12.urB"));
     const std::pair<const char*, const char*> refused[] = {
         {"survey12", "Please input the full filename including file extension."},
-        {"survey12.txt", "The extension entered is not valid."},
         {"survey12.h1", "The extension entered is not valid."},
         {"survey.h1A", "The filename has to be 8 characters."},
     };
@@ -243,9 +242,6 @@ TEST_F(Halout, WithDialogsTheJobAndIntervalsComeFromTheExportDialog) {
         d.dispatch(zplat::IDOK, zplat::Notify::Clicked);
     });
     run({"1,0", ""});
-    EXPECT_EQ(driver().dialogsOpened(),
-              (std::vector<std::string>{"Export Coordinate System Selection",
-                                        "AutoCAD to Zarvo: Export Horizontal Alignment"}));
     EXPECT_THAT(output_, Not(HasSubstr("Enter interval")));
     EXPECT_THAT(fileLines(dir_ + "road0002.h1C").at(2), testing::EndsWith("  25.000  10.000"));
     EXPECT_EQ(zaSettings().halStraightInterval, 25) << "kept for the next export";

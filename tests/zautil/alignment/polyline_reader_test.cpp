@@ -60,8 +60,6 @@ TEST_F(PolylineReader, RefusesWhatIsNoOpenPolyline) {
     ASSERT_EQ(makeLine(0, 0, 10, 0), RTNORM);
     acdbEntLast(entity);
     EXPECT_EQ(zaReadAlignmentPolyline(entity, 0, list), ZaPolylineFault::NotPolyline);
-    EXPECT_STREQ(zaPolylineFaultText(ZaPolylineFault::NotPolyline),
-                 "Entity not a POLYLINE\nLooking for lightweight polyline\n");
 
     makeRoad(entity, nullptr, 1);
     EXPECT_EQ(zaReadAlignmentPolyline(entity, 0, list), ZaPolylineFault::Closed);
@@ -72,12 +70,6 @@ TEST_F(PolylineReader, RefusesWhatIsNoOpenPolyline) {
     EXPECT_EQ(zaReadAlignmentPolyline(entity, 0, list), ZaPolylineFault::PolyfaceMesh);
     makeOldStylePolyline({{0, 0, 0, 0}, {1, 1, 0, 0}}, entity, 16 | 1, 64);
     EXPECT_EQ(zaReadAlignmentPolyline(entity, 0, list), ZaPolylineFault::PolygonMesh);
-    EXPECT_STREQ(zaPolylineFaultText(ZaPolylineFault::SplineFit),
-                 "Spline vertices are not supported\nExplode details and try again\n");
-    EXPECT_STREQ(zaPolylineFaultText(ZaPolylineFault::PolyfaceMesh),
-                 "Entity is a polyface mesh\nPolyface mesh is not handled\nExplode details and try again\n");
-    EXPECT_STREQ(zaPolylineFaultText(ZaPolylineFault::Closed),
-                 "Closed POLYLINES are not supported\nNot in this version\nExplode details and try again\n");
 
     const ads_point a = {0, 0, 0}, b = {10, 0, 0};
     make(acutBuildList(RTDXF0, "LWPOLYLINE", 8, "0", 90, 2, 10, a, 10, b, 0), entity);

@@ -60,11 +60,6 @@ TEST_F(HaloutDialog, OpensOnTheCurrentJobAndBuildsTheFileNamesAsTheFieldsChange)
         user::type(edit(d, Dlg::kRun), "7");
         EXPECT_EQ(d.itemText(Dlg::kHalFile), dir_ + "main_roa.h17");
         EXPECT_EQ(d.statusText(), "Enter a valid run number for the current job (1 alphanumeric character)");
-        user::focus(*d.item(Dlg::kJobName));
-        EXPECT_EQ(d.statusText(),
-                  "Enter a valid filename for the current job (8 characters, no spaces or punctuation, '_' is Ok)");
-        user::focus(*d.item(Dlg::kCurve));
-        EXPECT_EQ(d.statusText(), "Enter the distance between cross-sections on the curve (Minimum is 1.0)");
         user::type(edit(d, Dlg::kDirectory), "/jobs/");
         EXPECT_EQ(d.itemText(Dlg::kRvFile), "/jobs/main_roa.rv7");
         user::click(*d.item(IDOK));
@@ -129,9 +124,7 @@ TEST_F(HaloutDialog, BrowseTakesAnAlignmentFileOfARunAndRefusesOthers) {
     EXPECT_EQ(driver().boxes().at(0).box.text,
               "The filename specified has an invalid extension\nMust be of the format <jobname>.<h1 OR rv><run "
               "number>\n\nWhere <run number> is a single alphanumeric character.");
-    EXPECT_TRUE(zaIsAlignmentExtension("h1Z"));
     EXPECT_FALSE(zaIsAlignmentExtension("h1_"));
-    EXPECT_FALSE(zaIsAlignmentExtension("ut1"));
 }
 
 }  // namespace

@@ -32,61 +32,41 @@ Ring ringThrough(std::initializer_list<PadPoint> corners) {
 
 }  // namespace
 
-TEST(LotBoundary, TheAreaIsSignedByTheWayRound) {
-    const Ring ccw = ringThrough({{0, 0}, {20, 0}, {20, 30}, {0, 30}});
-    EXPECT_DOUBLE_EQ(padRingArea(ccw.graph, ccw.nodes), 600);
+TEST(LotBoundary, TheAreaIsSignedByTheWayRoundAndExactFarFromTheOrigin) {
     const Ring cw = ringThrough({{0, 0}, {0, 30}, {20, 30}, {20, 0}});
     EXPECT_DOUBLE_EQ(padRingArea(cw.graph, cw.nodes), -600);
-    // Survey coordinates: the same area to the last digit printed.
     const Ring far = ringThrough({{512345.678, 6987654.321}, {512365.678, 6987654.321}, {512365.678, 6987684.321},
                                   {512345.678, 6987684.321}});
     EXPECT_NEAR(padRingArea(far.graph, far.nodes), 600, 1e-6);
 }
 
+// 98 to 100 on a layer each are the command's test; here the padding.
 TEST(LotBoundary, LayersByLotNumberAndColours) {
+    const struct {
+        const char* prefix;
+        bool newLayer;
+        int lot;
+        const char* layer;
+    } rows[] = {{"prefix", true, 5, "prefix05"}, {"p", true, 12345, "p0012345"}, {"", false, 7, "prop"},
+                {"mklev", false, 7, "mklev"}};
     std::string layer;
-    padLotLayer("prefix", true, 98, layer);
-    EXPECT_EQ(layer, "prefix98");
-    padLotLayer("prefix", true, 99, layer);
-    EXPECT_EQ(layer, "prefix99");
-    padLotLayer("prefix", true, 100, layer);
-    EXPECT_EQ(layer, "prefix100");
-    padLotLayer("prefix", true, 5, layer);
-    EXPECT_EQ(layer, "prefix05");
-    padLotLayer("p", true, 12345, layer);
-    EXPECT_EQ(layer, "p0012345");
-    padLotLayer("", false, 7, layer);
-    EXPECT_EQ(layer, "prop");
-    padLotLayer("mklev", false, 7, layer);
-    EXPECT_EQ(layer, "mklev");
-
-    EXPECT_EQ(padLotColour(5), 62);
-    EXPECT_EQ(padLotColour(24), 12);
+    for (const auto& r : rows) {
+        padLotLayer(r.prefix, r.newLayer, r.lot, layer);
+        EXPECT_EQ(layer, r.layer);
+    }
     EXPECT_EQ(padLotColour(23), 242);
+    EXPECT_EQ(padLotColour(24), 12);
     EXPECT_EQ(padLotColour(-1), 242) << "a valid colour below zero too";
 }
 
-TEST(LotBoundary, TheOffsetMovesEverySideInsideByTheSameDistance) {
-    const Ring lot = ringThrough({{0, 0}, {20, 0}, {20, 30}, {0, 30}});
-    std::vector<ZaPoint> v;
-    padBoundary(lot.graph, lot.nodes, 0.5, 42.5, v);
-    const std::vector<ZaPoint> expected{{0.5, 0.5, 42.5}, {19.5, 0.5, 42.5}, {19.5, 29.5, 42.5}, {0.5, 29.5, 42.5},
-                                        {0.5, 0.5, 42.5}};
-    ASSERT_EQ(v.size(), expected.size());
-    for (std::size_t i = 0; i < v.size(); ++i) {
-        for (int k = 0; k < 3; ++k) EXPECT_NEAR(v[i][static_cast<std::size_t>(k)], expected[i][static_cast<std::size_t>(k)], 1e-12);
-    }
-
-    // A slanted side: each side moves by the offset exactly (a mitre).
+// The square lot and no offset at all are the command's tests.
+TEST(LotBoundary, ASlantedSideMovesInsideByTheOffsetExactly) {
     const Ring slant = ringThrough({{0, 0}, {30, 0}, {10, 20}, {0, 20}});
+    std::vector<ZaPoint> v;
     padBoundary(slant.graph, slant.nodes, 1.0, 0, v);
     const double distanceFromSlant = std::fabs((v[1][0] - 30) * 20 + (v[1][1] - 0) * 20) / std::hypot(20, 20);
     EXPECT_NEAR(distanceFromSlant, 1.0, 1e-12);
     EXPECT_NEAR(v[1][1], 1.0, 1e-12);
-
-    // With no offset the vertices are the nodes.
-    padBoundary(lot.graph, lot.nodes, 0, 0, v);
-    EXPECT_EQ(v[2], (ZaPoint{20, 30, 0}));
 }
 
 TEST(LotBoundary, ASpikeAndCloseVerticesStayFinite) {
@@ -106,19 +86,15 @@ TEST(LotBoundary, ASpikeAndCloseVerticesStayFinite) {
 
 TEST(LotBoundary, LabelsAndWhereTheyGo) {
     std::string label;
-    padLotLabel(3, 600, label);
-    EXPECT_EQ(label, "Lot 3 Area 600.0");
     padLotLabel(4, 1000.4, label);
     EXPECT_EQ(label, "Lot 4 Area 1000");
     padLotLabel(5, 250, label);
     EXPECT_EQ(label, "Lot 5 Area 250.00");
 
+    // Unturned, 1.5 heights below: the command's test.
     PadText text;
     text.at = {10, 15};
     text.height = 2;
-    const PadPoint below = padLabelPoint(text);
-    EXPECT_NEAR(below.x, 10, 1e-12);
-    EXPECT_NEAR(below.y, 12, 1e-12);
     text.rotation = std::numbers::pi / 2;
     const PadPoint turned = padLabelPoint(text);
     EXPECT_NEAR(turned.x, 13, 1e-12);

@@ -2,6 +2,8 @@
 // host, and the lots it drew read back.
 #pragma once
 
+#include <tinyxml2.h>
+
 #include <cmath>
 #include <numbers>
 #include <string>
@@ -10,6 +12,16 @@
 #include "../layers/zarvo_fixture.h"
 #include "pads/padlev.h"
 #include "settings/settings_record.h"
+
+// The transfer file's LandParcels, parsed into doc; null when it is not XML.
+inline const tinyxml2::XMLElement* landParcels(tinyxml2::XMLDocument& doc, const std::string& text) {
+    if (doc.Parse(text.c_str(), text.size()) != tinyxml2::XML_SUCCESS) return nullptr;
+    return doc.FirstChildElement("adac:ADAC")
+        ->FirstChildElement("adac:Project")
+        ->FirstChildElement("adac:ProjectData")
+        ->FirstChildElement("adac:Cadastre")
+        ->FirstChildElement("adac:LandParcels");
+}
 
 class PadlevTest : public ZarvoTest {
 protected:
@@ -52,15 +64,10 @@ protected:
         makeLine(x1, y1, x0, y1);
         makeLine(x0, y1, x0, y0);
     }
-    static void text(double x, double y, const char* value, double height = 2.0, double degrees = 0,
-                     const char* style = nullptr) {
+    // A TEXT 2 high.
+    static void text(double x, double y, const char* value) {
         const ads_point at = {x, y, 0};
-        const double radians = degrees * std::numbers::pi / 180;
-        if (style) {
-            makeEntity(acutBuildList(RTDXF0, "TEXT", 8, "t", 10, at, 40, height, 1, value, 50, radians, 7, style, 0));
-            return;
-        }
-        makeEntity(acutBuildList(RTDXF0, "TEXT", 8, "t", 10, at, 40, height, 1, value, 50, radians, 0));
+        makeEntity(acutBuildList(RTDXF0, "TEXT", 8, "t", 10, at, 40, 2.0, 1, value, 0));
     }
 
     struct Boundary {

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "../layers/zarvo_fixture.h"
+#include "padlev_fixture.h"
 #include "run_command.h"
 #include "subdivision_generator.h"
 #include "zcad/dxf.h"
@@ -82,12 +82,8 @@ TEST_F(PadlevOracle, EveryLotAgreesWithShapelyAndTheTransferFileListsThem) {
 
     const std::string xml = read(transfer);
     tinyxml2::XMLDocument doc;
-    ASSERT_EQ(doc.Parse(xml.c_str(), xml.size()), tinyxml2::XML_SUCCESS) << doc.ErrorStr();
-    const auto* parcels = doc.FirstChildElement("adac:ADAC")
-                              ->FirstChildElement("adac:Project")
-                              ->FirstChildElement("adac:ProjectData")
-                              ->FirstChildElement("adac:Cadastre")
-                              ->FirstChildElement("adac:LandParcels");
+    const auto* parcels = landParcels(doc, xml);
+    ASSERT_NE(parcels, nullptr) << doc.ErrorStr();
     int lot = 0;
     for (const auto* l = parcels->FirstChildElement("adac:Lot"); l; l = l->NextSiblingElement("adac:Lot"), ++lot) {
         SCOPED_TRACE(lot + 1);

@@ -4,6 +4,7 @@
 #include <gmock/gmock.h>
 #include <tinyxml2.h>
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -17,15 +18,23 @@ namespace {
 
 int lotsInTransferFile(const std::string& text) {
     tinyxml2::XMLDocument doc;
-    if (doc.Parse(text.c_str(), text.size()) != tinyxml2::XML_SUCCESS) return -1;
-    const auto* parcels = doc.FirstChildElement("adac:ADAC")
-                              ->FirstChildElement("adac:Project")
-                              ->FirstChildElement("adac:ProjectData")
-                              ->FirstChildElement("adac:Cadastre")
-                              ->FirstChildElement("adac:LandParcels");
+    const auto* parcels = landParcels(doc, text);
+    if (!parcels) return -1;
     int lots = 0;
     for (const auto* l = parcels->FirstChildElement("adac:Lot"); l; l = l->NextSiblingElement("adac:Lot")) ++lots;
     return lots;
+}
+
+// A closed LWPOLYLINE on layer "lots" through x, y with the bulge each starts.
+void closedLwPolyline(const std::vector<std::array<double, 3>>& vertices) {
+    resbuf* list = acutBuildList(RTDXF0, "LWPOLYLINE", 8, "lots", 90, static_cast<int>(vertices.size()), 70, 1, 0);
+    resbuf** end = &list->rbnext;
+    for (const auto& v : vertices) {
+        while (*end) end = &(*end)->rbnext;
+        const ads_point at = {v[0], v[1], 0};
+        *end = acutBuildList(10, at, 42, v[2], 0);
+    }
+    makeEntity(list);
 }
 
 }  // namespace
@@ -136,16 +145,7 @@ TEST_F(PadlevTest, BulgedCornersAreBrokenByTheBreakupRule) {
     // A 40 by 20 lot with corners rounded to radius 5, as one closed
     // LWPOLYLINE; quarter arcs of bulge tan(22.5 degrees).
     const double b = std::tan(std::numbers::pi / 8);
-    resbuf* list = acutBuildList(RTDXF0, "LWPOLYLINE", 8, "lots", 90, 8, 70, 1, 0);
-    resbuf* tail = list;
-    while (tail->rbnext) tail = tail->rbnext;
-    const double corners[8][3] = {{5, 0, 0}, {35, 0, b}, {40, 5, 0}, {40, 15, b}, {35, 20, 0}, {5, 20, b}, {0, 15, 0}, {0, 5, b}};
-    for (const auto& c : corners) {
-        const ads_point at = {c[0], c[1], 0};
-        tail->rbnext = acutBuildList(10, at, 42, c[2], 0);
-        while (tail->rbnext) tail = tail->rbnext;
-    }
-    makeEntity(list);
+    closedLwPolyline({{5, 0, 0}, {35, 0, b}, {40, 5, 0}, {40, 15, b}, {35, 20, 0}, {5, 20, b}, {0, 15, 0}, {0, 5, b}});
     text(20, 10, "10");
     zaSettings().xyzBreakup = 3;  // quarterly
     zaSettings().xyzValue = 4;
@@ -158,8 +158,7 @@ TEST_F(PadlevTest, BulgedCornersAreBrokenByTheBreakupRule) {
 
     // With the rule None the corners are cut straight.
     zcad::test::resetHost();
-    const ads_point a = {0, 0, 0}, c = {20, 0, 0}, d = {20, 20, 0};
-    makeEntity(acutBuildList(RTDXF0, "LWPOLYLINE", 8, "lots", 90, 3, 70, 1, 10, a, 42, 1.0, 10, c, 10, d, 0));
+    closedLwPolyline({{0, 0, 1.0}, {20, 0, 0}, {20, 20, 0}});
     text(12, 8, "10");
     zaSettings().xyzBreakup = 0;
     padlevOnAll();
