@@ -124,39 +124,31 @@ TEST_F(LevelCommands, SetElevationThroughTheHostsChangeIsSaved) {
 // left open, and no settings written for the failed run.
 TEST_F(LevelCommands, EveryRefusedEntityEndsTheRunWithItsMessage) {
     ASSERT_TRUE(load());
-    for (int n = 1; n <= 3; ++n) {
+    const auto refuse = [&](int n, const std::vector<std::string>& commands, const std::string& message,
+                            const std::string& summary) {
         SCOPED_TRACE(n);
-        zcad::test::resetHost();
-        for (int i = 1; i <= 3; ++i) addPoint(i, i, i);
         const std::string before = storeText();
         zcad::test::failEntityMakeAt(n);
-        const std::string out = zcad::test::runCommands({"PT2LEV", "ALL", ""});
-        EXPECT_NE(out.find("Cannot make the level text \"" + std::to_string(n) + ".000\" on layer \"mk_lev\""),
-                  std::string::npos)
-            << out;
-        EXPECT_EQ(out.find("Pt2Lev "), std::string::npos);
+        const std::string out = zcad::test::runCommands(commands);
+        EXPECT_NE(out.find(message), std::string::npos) << out;
+        EXPECT_EQ(out.find(summary), std::string::npos);
         EXPECT_FALSE(zcad::test::sequenceOpen());
         EXPECT_EQ(entities(), 3 + n - 1);
         EXPECT_EQ(storeText(), before);
-    }
+    };
+    const char* levels[] = {"7.25", "8", "9.5"};
     for (int n = 1; n <= 3; ++n) {
-        SCOPED_TRACE(n);
         zcad::test::resetHost();
-        for (const char* level : {"7.25", "8", "9.5"}) {
+        for (int i = 1; i <= 3; ++i) addPoint(i, i, i);
+        refuse(n, {"PT2LEV", "ALL", ""},
+               "Cannot make the level text \"" + std::to_string(n) + ".000\" on layer \"mk_lev\"", "Pt2Lev ");
+        zcad::test::resetHost();
+        for (const char* level : levels) {
             const ads_point at = {1, 1, 0};
             makeEntity(acutBuildList(RTDXF0, "TEXT", 8, "0", 10, at, 40, 1.0, 1, level, 0));
         }
-        const std::string before = storeText();
-        zcad::test::failEntityMakeAt(n);
-        const std::string out = zcad::test::runCommands({"LEV2PT", "ALL", "", "Layer to use=SPOTS", ""});
-        const char* refused[] = {"7.25", "8", "9.5"};
-        EXPECT_NE(out.find("Cannot make the point of level " + std::string(refused[n - 1]) + " on layer \"SPOTS\""),
-                  std::string::npos)
-            << out;
-        EXPECT_EQ(out.find("Lev2Pt "), std::string::npos);
-        EXPECT_FALSE(zcad::test::sequenceOpen());
-        EXPECT_EQ(entities(), 3 + n - 1);
-        EXPECT_EQ(storeText(), before);
+        refuse(n, {"LEV2PT", "ALL", "", "Layer to use=SPOTS", ""},
+               "Cannot make the point of level " + std::string(levels[n - 1]) + " on layer \"SPOTS\"", "Lev2Pt ");
     }
 }
 

@@ -8,7 +8,6 @@
 namespace {
 
 using testing::HasSubstr;
-using testing::Not;
 using L2P = ZConfigDlgPromptL2P;
 
 class Lev2Pt : public LevelsTest {

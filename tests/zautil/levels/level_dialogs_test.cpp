@@ -31,7 +31,6 @@ TEST_F(LevelDialogs, PointToLevelEditsOnlyTheValuesTheFlagWordLeavesOpen) {
                            zaWithLayerPreference(0, ZaLayerPreference::Current);
     EXPECT_EQ(run<P2L>(&block,
                        [](Dialog& d) {
-                           EXPECT_EQ(d.title(), "Z.AutoCAD: Point to Level");
                            EXPECT_FALSE(d.itemEnabled(P2L::kPrecision));
                            EXPECT_FALSE(d.itemEnabled(P2L::kTextAngle));
                            EXPECT_TRUE(d.itemEnabled(P2L::kTextHeight));
@@ -105,7 +104,6 @@ TEST_F(LevelDialogs, LevelToPointEnablesTheEditOfItsRadioAndKeepsTheEnteredLayer
     block.l2pPreferences = kZaLevelShowDialog;  // prompt
     EXPECT_EQ(run<L2P>(&block,
                        [](Dialog& d) {
-                           EXPECT_EQ(d.title(), "Z.AutoCAD: Level to Point Settings");
                            EXPECT_EQ(d.statusText(), "none");
                            EXPECT_EQ(d.isChecked(L2P::kPromptLayer), BST_CHECKED);
                            EXPECT_TRUE(d.itemEnabled(L2P::kEnteredLayer));

@@ -54,21 +54,15 @@ TEST_F(Pelev, SetGivesEveryKindTheElevation) {
     EXPECT_EQ(storedOf("3DFACE")[0].point(13)[2], 12.5);
 }
 
-TEST_F(Pelev, AddShiftsByTheValueAsTheDrawingShowsIt) {
-    setPrecision(2);
-    run({"ALL", "", "Add", "0.25"});
-    EXPECT_EQ(elevations(), "2.25 2.25 2.25 2.25 2.25 2.25 2.25");
+TEST_F(Pelev, AddAndMinusShiftByTheValueAsTheDrawingShowsItAndEnterMeansAdd) {
     setPrecision(1);
     run({"ALL", "", "a", "0.25"});
-    EXPECT_EQ(elevations(), "2.55 2.55 2.55 2.55 2.55 2.55 2.55");
-}
-
-TEST_F(Pelev, MinusShiftsDownAndEnterAtTheModeMeansAdd) {
+    EXPECT_EQ(elevations(), "2.3 2.3 2.3 2.3 2.3 2.3 2.3");
     run({"ALL", "", "Minus", "1"});
-    EXPECT_EQ(elevations(), "1 1 1 1 1 1 1");
+    EXPECT_EQ(elevations(), "1.3 1.3 1.3 1.3 1.3 1.3 1.3");
     run({"ALL", "", "", "3"});
-    EXPECT_EQ(elevations(), "4 4 4 4 4 4 4");
-    EXPECT_EQ(storedOf("3DFACE")[0].point(13)[2], 4);
+    EXPECT_EQ(elevations(), "4.3 4.3 4.3 4.3 4.3 4.3 4.3");
+    EXPECT_DOUBLE_EQ(storedOf("3DFACE")[0].point(13)[2], 4.3);
 }
 
 TEST_F(Pelev, ACancelAtEitherPromptChangesNothing) {

@@ -1,6 +1,6 @@
-// Each kind of entity as UROUT writes it: its points, strings, tags and
-// levels; arcs by the rule in force; extrusions; and every converter's
-// refusal of an entity that lacks what it needs.
+// What the end-to-end oracle does not reach: arcs left out by the rule,
+// groups left at their defaults, bulges and chords, open triangles, and
+// every converter's refusal of an entity that lacks what it needs.
 #include <cmath>
 #include <numbers>
 
@@ -59,44 +59,7 @@ protected:
             if (extrusion) w.point(210, extrusion[0], extrusion[1], extrusion[2]);
         });
     }
-    void polyline(const char* layer, int flags, const std::vector<std::array<double, 4>>& xyzBulge) {
-        ASSERT_EQ(makeEntity(acutBuildList(RTDXF0, "POLYLINE", 8, layer, 66, 1, 70, flags, 0)), RTNORM);
-        for (const auto& v : xyzBulge) {
-            const ads_point p = {v[0], v[1], v[2]};
-            ASSERT_EQ(makeEntity(acutBuildList(RTDXF0, "VERTEX", 8, layer, 10, p, 42, v[3], 0)), RTNORM);
-        }
-        ASSERT_EQ(makeEntity(acutBuildList(RTDXF0, "SEQEND", 8, layer, 0)), RTNORM);
-    }
 };
-
-TEST_F(Converters, LinesPointsAndTexts) {
-    const ads_point a = {1, 2, 3}, b = {4, 5, -150};
-    ASSERT_EQ(make3DLine(a, b, "ROAD"), RTNORM);
-    ASSERT_EQ(makePoint(7, 8, -120, "TREE"), RTNORM);
-    const ads_point at = {9, 10, 11};
-    ASSERT_EQ(makeEntity(acutBuildList(RTDXF0, "TEXT", 8, "LEVELS", 10, at, 40, 1.0, 1, "12.5", 0)), RTNORM);
-    ASSERT_EQ(makeEntity(acutBuildList(RTDXF0, "MTEXT", 8, "NOTES", 10, at, 1, "note", 0)), RTNORM);
-    EXPECT_THAT(exported(), ElementsAre("1 0 1.0000,2.0000,3.0000 ROAD          LSYSYS",
-                                        "1 1 4.0000,5.0000,-99.0000 ROAD          LENUYS",
-                                        "0 2 7.0000,8.0000,-99.0000 TREE          arNUYS",
-                                        "0 3 9.0000,10.0000,11.0000 LEVELS        txYSYS",
-                                        "0 4 9.0000,10.0000,11.0000 NOTES         txYSYS"));
-    EXPECT_TRUE(printed("\n 5 Points in 1 Strings exported.\n"));
-    EXPECT_TRUE(printed("Lines 1, Polylines 0, Points 3, Arcs 0, Circles 0, 3D Faces 0 \n"));
-}
-
-TEST_F(Converters, ArcsAndCirclesByTheRuleWithTheirLevelsKeptInRange) {
-    const ads_point low = {0, 0, -150}, high = {100, 0, 12000};
-    ASSERT_EQ(makeEntity(acutBuildList(RTDXF0, "ARC", 8, "KERB", 10, low, 40, 10.0, 50, 0.0, 51, kPi / 2, 0)), RTNORM);
-    ASSERT_EQ(makeEntity(acutBuildList(RTDXF0, "CIRCLE", 8, "MH", 10, high, 40, 1.0, 0)), RTNORM);
-    EXPECT_THAT(exported(), ElementsAre("1 0 10.0000,0.0000,-99.0000 KERB          asNUYS",
-                                        "1 1 0.0000,10.0000,-99.0000 KERB          asNUYS",
-                                        "2 2 101.0000,0.0000,9999.0000 MH            ciYSYS",
-                                        "2 3 100.0000,1.0000,9999.0000 MH            ciYSYS",
-                                        "2 4 99.0000,0.0000,9999.0000 MH            ciYSYS",
-                                        "2 5 100.0000,-1.0000,9999.0000 MH            ciYSYS",
-                                        "2 6 101.0000,0.0000,9999.0000 MH            ciYSYS"));
-}
 
 TEST_F(Converters, WithBreakupNoneArcsAndCirclesAreLeftOutButCounted) {
     zaSettings().xyzBreakup = 0;
@@ -110,23 +73,6 @@ TEST_F(Converters, WithBreakupNoneArcsAndCirclesAreLeftOutButCounted) {
                                         "2 2 0.0000,0.0000,0.0000 FENCE         pcYSYS",
                                         "2 3 2.0000,0.0000,0.0000 FENCE         pcYSYS"));
     EXPECT_TRUE(printed("Lines 1, Polylines 1, Points 0, Arcs 1, Circles 1, 3D Faces 0 \n"));
-}
-
-TEST_F(Converters, OldStylePolylinesClosedAndWithBulges) {
-    polyline("LOT", 1, {{0, 0, 5, 0}, {10, 0, 5, 0}, {10, 10, 5, 0}, {0, 10, 5, 0}});
-    // Open, its last vertex bulged: no arc back to the first vertex.
-    polyline("EDGE", 0, {{0, 0, 1, 1}, {2, 0, 2, 0}, {4, 0, 3, -1}});
-    EXPECT_THAT(exported(), ElementsAre("1 0 0.0000,0.0000,5.0000 LOT           plYSYS",
-                                        "1 1 10.0000,0.0000,5.0000 LOT           plYSYS",
-                                        "1 2 10.0000,10.0000,5.0000 LOT           plYSYS",
-                                        "1 3 0.0000,10.0000,5.0000 LOT           plYSYS",
-                                        "1 4 0.0000,0.0000,5.0000 LOT           pcYSYS",
-                                        // the half circle below (0,0)-(2,0) at the first vertex's level
-                                        "2 5 0.0000,0.0000,1.0000 EDGE          plYSYS",
-                                        "2 6 1.0000,-1.0000,1.0000 EDGE          plYSYS",
-                                        "2 7 2.0000,0.0000,1.0000 EDGE          plYSYS",
-                                        "2 8 2.0000,0.0000,2.0000 EDGE          plYSYS",
-                                        "2 9 4.0000,0.0000,3.0000 EDGE          plYSYS"));
 }
 
 TEST_F(Converters, GroupsLeftOutAtTheirDefaultsAreTheDefaults) {
@@ -167,46 +113,20 @@ TEST_F(Converters, AClockwiseChordArcWithoutRoundingKeepsTheVertexItEndsOn) {
     EXPECT_EQ(records[3], "1 3 0.0000,-20.0000,0.0000 EDGE          pcYSYS");
 }
 
-TEST_F(Converters, ExtrudedArcsTextsAndPolylinesAreWrittenInTheWorld) {
-    const double down[3] = {0, 0, -1};
-    const ads_point centre = {5, 0, 2};
-    ASSERT_EQ(makeEntity(acutBuildList(RTDXF0, "ARC", 8, "A", 10, centre, 40, 10.0, 50, 0.0, 51, kPi / 2, 210, down, 0)),
-              RTNORM);
-    lwpolyline("P", 0, {{1, 2, 0}, {3, 4, 0}}, 3, down);
-    const ads_point at = {1, 1, 1};
-    ASSERT_EQ(makeEntity(acutBuildList(RTDXF0, "TEXT", 8, "T", 10, at, 40, 1.0, 1, "x", 210, down, 0)), RTNORM);
-    EXPECT_THAT(exported(), ElementsAre("1 0 -15.0000,0.0000,-2.0000 A             asYSYS",
-                                        "1 1 -5.0000,10.0000,-2.0000 A             asYSYS",
-                                        "2 2 -1.0000,2.0000,-3.0000 P             pcYSYS",
-                                        "2 3 -3.0000,4.0000,-3.0000 P             pcYSYS",
-                                        "0 4 -1.0000,1.0000,-1.0000 T             txYSYS"));
-}
-
-TEST_F(Converters, FacesAndBlockReferences) {
-    const ads_point a = {0, 0, -200}, b = {1, 0, 1}, c = {1, 1, 1};
+// Faces and references the end-to-end oracle does not make.
+TEST_F(Converters, OpenTrianglesAndReferencesToNoUsableType) {
+    zaSettings().xyzFaceCloseTriangles = false;
+    const ads_point a = {0, 0, -200}, b = {1, 0, 1}, c = {1, 1, 1}, at = {3, 4, 5};
     ASSERT_EQ(makeEntity(acutBuildList(RTDXF0, "3DFACE", 8, "TIN", 10, a, 11, b, 12, c, 13, c, 0)), RTNORM);
-    const ads_point at = {3, 4, 5};
-    ASSERT_EQ(makeEntity(acutBuildList(RTDXF0, "INSERT", 8, "SYM", 2, "POINT", 10, at, 0)), RTNORM);
-    ASSERT_EQ(makeEntity(acutBuildList(RTDXF0, "INSERT", 8, "SYM", 2, "TREE", 10, at, 0)), RTNORM);
     // A reference whose name is no type that works on it: said, and passed.
     ASSERT_EQ(makeEntity(acutBuildList(RTDXF0, "INSERT", 8, "SYM", 2, "LINE", 10, at, 0)), RTNORM);
     ASSERT_EQ(makeEntity(acutBuildList(RTDXF0, "INSERT", 8, "SYM", 2, "INSERT", 10, at, 0)), RTNORM);
-    // A triangle closes back to its first corner; levels are not clamped.
+    // Levels of faces are not clamped.
     EXPECT_THAT(exported(), ElementsAre("1 0 0.0000,0.0000,-200.0000 TIN           fcYSYS",
                                         "1 1 1.0000,0.0000,1.0000 TIN           fcYSYS",
                                         "1 2 1.0000,1.0000,1.0000 TIN           fcYSYS",
-                                        "1 3 0.0000,0.0000,-200.0000 TIN           fcYSYS",
-                                        "0 4 3.0000,4.0000,5.0000 SYM           arYSYS"));
-    EXPECT_TRUE(printed("\rFirst Block POINT code 2\n"));
-    EXPECT_TRUE(printed("\rFirst Block TREE code 2\n"));
+                                        "1 3 1.0000,1.0000,1.0000 TIN           fcYSYS"));
     EXPECT_TRUE(printed("ZARVO Software message <Cannot get p2 coord>"));
-    EXPECT_TRUE(printed("Lines 0, Polylines 0, Points 1, Arcs 0, Circles 0, 3D Faces 1 \n"));
-
-    // Every face of a run follows the settings, the first among them.
-    zaSettings().xyzFaceCloseTriangles = false;
-    const auto open = exported();
-    ASSERT_EQ(open.size(), 5u);
-    EXPECT_EQ(open[3], "1 3 1.0000,1.0000,1.0000 TIN           fcYSYS");
 }
 
 TEST_F(Converters, AnEntityLackingWhatItsConverterNeedsStopsTheExport) {
@@ -216,7 +136,6 @@ TEST_F(Converters, AnEntityLackingWhatItsConverterNeedsStopsTheExport) {
         {entity("POINT", {}), "Cannot get coord/r/nLeaving DoPOINT(..) with FALSE - Cannot get coord/r/n"},
         {entity("TEXT", {}), "Cannot get coord/r/nLeaving DoTEXT(..) with FALSE - Cannot get coord/r/n"},
         {entity("ARC", {}, {40, 50, 51}), "Cannot get arc centre point"},
-        {entity("ARC", {10}, {50, 51}), "Cannot get arc radius"},
         {entity("ARC", {10}, {40, 51}), "Cannot get arc start angle"},
         {entity("ARC", {10}, {40, 50}), "Cannot get arc end angle"},
         {entity("CIRCLE", {10}), "Cannot get arc radius\nLeaving DoCIRCLE(..) with FALSE - Cannot get arc radius"},

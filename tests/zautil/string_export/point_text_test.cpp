@@ -22,42 +22,36 @@ std::string text(const ZaUROutOptions& o, std::string_view layer, std::string_vi
     return std::string(maker.text(tag, level).view());
 }
 
-TEST(PointText, ShortNamesArePaddedBeforeTheTagAndLevelCode) {
-    EXPECT_EQ(text(options(true, false), "ROAD"), "ROAD          LSYSYS");
-    EXPECT_EQ(text(options(true, false), "ROAD  ", "LE", false), "ROAD          LENUYS");  // trailing blanks go
-    EXPECT_EQ(text(options(false, false), "ROAD", "LS", false), "ROAD            NUYS");
-    EXPECT_EQ(text(options(false, false), ""), "                YSYS");
-    EXPECT_EQ(text(options(true, true), "A B"), "A B           LSYSYS");
-}
-
-TEST(PointText, LongNamesKeepTheirLastCharactersOnlyWhenAsked) {
+// Padded short names and exported entities are checked through the
+// converters and the end-to-end oracle; these are the edges.
+TEST(PointText, NamesArePaddedOrShortenedAroundTheTagAndLevelCode) {
     const std::string twenty = "ABCDEFGHIJ0123456789";
-    EXPECT_EQ(text(options(false, true), twenty), "ABCDEFGH23456789YSYS");
-    EXPECT_EQ(text(options(true, true), twenty), "ABCDEF23456789LSYSYS");
-    EXPECT_EQ(text(options(true, true, 12), twenty), "ABIJ0123456789LSYSYS");
-    // Exactly the room: the same name, with or without shortening.
-    EXPECT_EQ(text(options(false, true), "ABCDEFGHIJKLMNOP"), "ABCDEFGHIJKLMNOPYSYS");
-    // Not shortened: the files keep the first 20 characters of the name.
-    EXPECT_EQ(text(options(true, false), twenty), twenty);
-    EXPECT_EQ(text(options(false, false), "ABCDEFGHIJKLMNOPQR"), "ABCDEFGHIJKLMNOPQRYS");
-}
-
-TEST(PointText, TheLastCharactersAreKeptWithinOneToTwelve) {
-    const std::string twenty = "ABCDEFGHIJ0123456789";
-    EXPECT_EQ(text(options(false, true, 0), twenty), "ABCDEFGHIJ012349YSYS");
-    EXPECT_EQ(text(options(false, true, 40), twenty), "ABCDIJ0123456789YSYS");
-}
-
-TEST(PointText, OneMakerServesEveryPointOfAnEntity) {
-    const ZaUROutOptions o = options(true, false);
-    PointTextMaker maker(o);
-    maker.setLayer("KERB");
-    EXPECT_EQ(maker.text("LS", true).view(), "KERB          LSYSYS");
-    EXPECT_EQ(maker.text("LE", false).view(), "KERB          LENUYS");
-    maker.setLayer("FENCE_NORTH_BOUNDARY_OLD");
-    EXPECT_EQ(maker.text("pl", true).view(), "FENCE_NORTH_BOUNDARY");
-    maker.setLayer("MH");
-    EXPECT_EQ(maker.text("ar", true).view(), "MH            arYSYS");
+    struct Row {
+        ZaUROutOptions options;
+        std::string layer;
+        const char* tag;
+        bool level;
+        const char* expected;
+    };
+    const Row rows[] = {
+        {options(true, false), "ROAD  ", "LE", false, "ROAD          LENUYS"},  // trailing blanks go
+        {options(false, false), "ROAD", "LS", false, "ROAD            NUYS"},
+        {options(false, false), "", "LS", true, "                YSYS"},
+        {options(false, true), twenty, "LS", true, "ABCDEFGH23456789YSYS"},
+        {options(true, true), twenty, "LS", true, "ABCDEF23456789LSYSYS"},
+        {options(true, true, 12), twenty, "LS", true, "ABIJ0123456789LSYSYS"},
+        // Exactly the room: the same name, with or without shortening.
+        {options(false, true), "ABCDEFGHIJKLMNOP", "LS", true, "ABCDEFGHIJKLMNOPYSYS"},
+        // Not shortened: the files keep the first 20 characters of the name.
+        {options(true, false), twenty, "LS", true, "ABCDEFGHIJ0123456789"},
+        {options(false, false), "ABCDEFGHIJKLMNOPQR", "LS", true, "ABCDEFGHIJKLMNOPQRYS"},
+        // The last characters kept are within one to twelve.
+        {options(false, true, 0), twenty, "LS", true, "ABCDEFGHIJ012349YSYS"},
+        {options(false, true, 40), twenty, "LS", true, "ABCDIJ0123456789YSYS"},
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(text(row.options, row.layer, row.tag, row.level), row.expected) << row.layer;
+    }
 }
 
 }  // namespace

@@ -82,12 +82,6 @@ protected:
         return records;
     }
 
-    static int count(const std::string& text, const std::string& what) {
-        int n = 0;
-        for (auto at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
-        return n;
-    }
-
 private:
     ZaSettings saved_;
     int exports_ = 0;
