@@ -56,8 +56,6 @@ TEST_F(CommandLineTest, RegenRibbonAndShadingLeaveTheirState) {
     EXPECT_TRUE(hostState().ribbonShown);
     EXPECT_EQ(takePrinted(), "Regenerating model.\n");
 
-    EXPECT_EQ(acedCommand(RTSTR, "-shademode", RTSTR, "O", RTNONE), RTNORM);
-    EXPECT_EQ(hostState().shadeMode, "Gouraud+edges");
     EXPECT_EQ(acedCommand(RTSTR, "shade", RTNONE), RTNORM);
     EXPECT_TRUE(hostState().shaded);
     EXPECT_EQ(acedCommand(RTSTR, "-shademode", RTSTR, "2d", RTNONE), RTNORM);

@@ -15,27 +15,6 @@ void expectPoint(const Group& g, double x, double y, double z) {
     EXPECT_DOUBLE_EQ(g.xyz[2], z);
 }
 
-// As the elevation tool shifts its selection by a z-only displacement.
-TEST_F(MoveChangeTest, MovePreviousShiftsOnlyThePreviousSelection) {
-    const EntityId line = ListBuilder("LINE").point(10, 0, 0, 1).point(11, 4, 3, 2).append(db());
-    const EntityId other = ListBuilder("POINT").point(10, 7, 7, 7).append(db());
-    const EntityId polyline = appendPolyline2d(db(), 5.0, {{0, 0}, {10, 0}, {10, 10}});
-    setPreviousSelection({line, polyline});
-
-    EXPECT_EQ(acedCommandS(RTSTR, "move", RTSTR, "p", RTSTR, "", RTSTR, "0.0,0.0,0.0", RTSTR, "0.0,0.0,0.25", RTNONE),
-              RTNORM);
-    EXPECT_FALSE(commands::commandProcessor().busy());
-
-    expectPoint(groupWithCode(db(), line, 10), 0, 0, 1.25);
-    expectPoint(groupWithCode(db(), line, 11), 4, 3, 2.25);
-    expectPoint(groupWithCode(db(), other, 10), 7, 7, 7);
-    expectPoint(groupWithCode(db(), polyline, 10), 0, 0, 5.25);
-    for (EntityId vertex = polyline + 1; vertex <= polyline + 3; ++vertex) {
-        EXPECT_DOUBLE_EQ(groupWithCode(db(), vertex, 10).xyz[2], 5.25);
-    }
-    EXPECT_EQ(takePrinted(), "");
-}
-
 TEST_F(MoveChangeTest, MoveTakesRelativeSecondPointsDisplacementsAndTheLastEntity) {
     const EntityId first = ListBuilder("POINT").point(10, 1, 1, 0).append(db());
     const EntityId last = ListBuilder("POINT").point(10, 2, 2, 0).append(db());
@@ -77,24 +56,6 @@ TEST_F(MoveChangeTest, ABadPointRejectsAndMovesNothing) {
     EXPECT_EQ(acedCommandS(RTSTR, "move", RTSTR, "p", RTSTR, "", RTSTR, "0,0", RTSTR, "1;1", RTNONE), RTREJ);
     EXPECT_EQ(takePrinted(), "Invalid point.\n");
     expectPoint(groupWithCode(db(), point, 10), 0, 0, 0);
-}
-
-// The words the elevation tool sends to set an elevation.
-TEST_F(MoveChangeTest, ChangePropertiesElevationOnALineAndA2dPolyline) {
-    const EntityId line = ListBuilder("LINE").point(10, 0, 0, 3).point(11, 5, 5, 3).append(db());
-    const EntityId polyline = appendPolyline2d(db(), 1.0, {{0, 0}, {10, 0}});
-    setPreviousSelection({line, polyline});
-
-    EXPECT_EQ(acedCommandS(RTSTR, "change", RTSTR, "p", RTSTR, "", RTSTR, "properties", RTSTR, "e", RTREAL, 12.5,
-                           RTSTR, "", RTNONE),
-              RTNORM);
-    EXPECT_FALSE(commands::commandProcessor().busy());
-    expectPoint(groupWithCode(db(), line, 10), 0, 0, 12.5);
-    expectPoint(groupWithCode(db(), line, 11), 5, 5, 12.5);
-    expectPoint(groupWithCode(db(), polyline, 10), 0, 0, 12.5);
-    expectPoint(groupWithCode(db(), polyline + 1, 10), 0, 0, 12.5);
-    expectPoint(groupWithCode(db(), polyline + 2, 10), 10, 0, 12.5);
-    EXPECT_EQ(takePrinted(), "");
 }
 
 TEST_F(MoveChangeTest, ChangeElevationLeavesSlopedLinesAnd3dPolylines) {
@@ -153,6 +114,17 @@ std::vector<EntityId> everyHead(const ElevationKinds& k, bool withTilted) {
 
 double zOf(const Database& db, EntityId id, int code) { return groupWithCode(db, id, code).xyz[2]; }
 
+// The kinds that lie flat, with every place of theirs at `z`.
+void expectFlatKindsAt(const Database& db, const ElevationKinds& k, double z) {
+    for (const EntityId id : {k.line, k.text}) {
+        for (const int code : {10, 11}) EXPECT_DOUBLE_EQ(zOf(db, id, code), z) << db.type(id);
+    }
+    for (const EntityId id : {k.arc, k.circle, k.point, k.polyline, k.polyline + 1, k.polyline + 2}) {
+        EXPECT_DOUBLE_EQ(zOf(db, id, 10), z) << db.type(id);
+    }
+    for (const int code : {10, 11, 12, 13}) EXPECT_DOUBLE_EQ(zOf(db, k.face, code), z);
+}
+
 TEST_F(MoveChangeTest, ChangeElevationServesEveryKindTheElevationToolSelects) {
     const ElevationKinds k = appendEveryKind(db());
     setPreviousSelection(everyHead(k, false));
@@ -160,16 +132,11 @@ TEST_F(MoveChangeTest, ChangeElevationServesEveryKindTheElevationToolSelects) {
                            RTSTR, "", RTNONE),
               RTNORM);
     EXPECT_EQ(takePrinted(), "");
-    for (const int code : {10, 11}) EXPECT_DOUBLE_EQ(zOf(db(), k.line, code), 12.5);
-    EXPECT_DOUBLE_EQ(zOf(db(), k.arc, 10), 12.5);
-    EXPECT_DOUBLE_EQ(zOf(db(), k.circle, 10), 12.5);
-    for (const int code : {10, 11}) EXPECT_DOUBLE_EQ(zOf(db(), k.text, code), 12.5);
-    EXPECT_DOUBLE_EQ(zOf(db(), k.point, 10), 12.5);
-    for (EntityId id = k.polyline; id <= k.polyline + 2; ++id) EXPECT_DOUBLE_EQ(zOf(db(), id, 10), 12.5);
+    expectFlatKindsAt(db(), k, 12.5);
+    expectPoint(groupWithCode(db(), k.tilted, 10), 1, 1, 2);  // not selected, not changed
     EXPECT_DOUBLE_EQ(zOf(db(), k.poly3d + 1, 10), 1.0);  // a 3D polyline has no one elevation
     EXPECT_DOUBLE_EQ(zOf(db(), k.poly3d + 2, 10), 3.0);
     EXPECT_DOUBLE_EQ(groupWithCode(db(), k.lw, 38).real(), 12.5);
-    for (const int code : {10, 11, 12, 13}) EXPECT_DOUBLE_EQ(zOf(db(), k.face, code), 12.5);
 }
 
 TEST_F(MoveChangeTest, MoveAlongZServesEveryKindTheElevationToolSelects) {
@@ -178,18 +145,12 @@ TEST_F(MoveChangeTest, MoveAlongZServesEveryKindTheElevationToolSelects) {
     EXPECT_EQ(acedCommandS(RTSTR, "move", RTSTR, "p", RTSTR, "", RTSTR, "0.0,0.0,0.0", RTSTR, "0.0,0.0,-1.25", RTNONE),
               RTNORM);
     EXPECT_EQ(takePrinted(), "");
-    for (const int code : {10, 11}) EXPECT_DOUBLE_EQ(zOf(db(), k.line, code), 0.75);
-    EXPECT_DOUBLE_EQ(zOf(db(), k.arc, 10), 0.75);
+    expectFlatKindsAt(db(), k, 0.75);
     // Standing on its side, the arc's own y is the world's z.
     expectPoint(groupWithCode(db(), k.tilted, 10), 1, -0.25, 2);
-    EXPECT_DOUBLE_EQ(zOf(db(), k.circle, 10), 0.75);
-    for (const int code : {10, 11}) EXPECT_DOUBLE_EQ(zOf(db(), k.text, code), 0.75);
-    EXPECT_DOUBLE_EQ(zOf(db(), k.point, 10), 0.75);
-    for (EntityId id = k.polyline; id <= k.polyline + 2; ++id) EXPECT_DOUBLE_EQ(zOf(db(), id, 10), 0.75);
     EXPECT_DOUBLE_EQ(zOf(db(), k.poly3d + 1, 10), -0.25);
     EXPECT_DOUBLE_EQ(zOf(db(), k.poly3d + 2, 10), 1.75);
     EXPECT_DOUBLE_EQ(groupWithCode(db(), k.lw, 38).real(), -1.25);
-    for (const int code : {10, 11, 12, 13}) EXPECT_DOUBLE_EQ(zOf(db(), k.face, code), 0.75);
 }
 
 TEST_F(MoveChangeTest, ChangeColourLayerLinetypeScaleAndThickness) {
