@@ -27,7 +27,6 @@ class Halout : public ZarvoTest {
 protected:
     void SetUp() override {
         ZarvoTest::SetUp();
-        saved_ = zaSettings();
         ZaSettings& s = zaSettings();
         s.useDialogs = s.halGetShiftLine = s.halUseDefaults = s.saveJobHALOUT = false;
         s.coordinateUseDefaults = s.restrictFileNameLength = true;
@@ -35,10 +34,6 @@ protected:
         s.halStraightInterval = 20;
         s.halCurveInterval = 10;
         makeLwPolyline(kRoad, road_);
-    }
-    void TearDown() override {
-        zaSettings() = saved_;
-        ZarvoTest::TearDown();
     }
     // Runs the command with the lines answering its prompts.
     void run(std::vector<std::string> lines) {
@@ -65,9 +60,6 @@ protected:
     bool exists(const std::string& name) const { return std::filesystem::exists(dir_ + name); }
 
     ads_name road_;
-
-private:
-    ZaSettings saved_;
 };
 
 TEST_F(Halout, PickedNearItsEndTheRoadRunsFromThereAndBecomesTheCurrentJob) {

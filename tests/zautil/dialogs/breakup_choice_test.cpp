@@ -22,7 +22,6 @@ class BreakupChoice : public ZarvoTest {
 protected:
     void SetUp() override {
         ZarvoTest::SetUp();
-        saved_ = zaSettings();
         ZaSettings& s = zaSettings();
         s.xyzUseDefaults = false;
         s.useDialogs = false;
@@ -32,19 +31,12 @@ protected:
         s.xyzLastNumberText = 8;
         options_ = zaUROutOptions(s);
     }
-    void TearDown() override {
-        zaSettings() = saved_;
-        ZarvoTest::TearDown();
-    }
     bool choose(std::vector<std::string> lines) {
         answer(std::move(lines));
         return zaUroutCircleAndArcOptions(options_);
     }
 
     ZaUROutOptions options_;
-
-private:
-    ZaSettings saved_;
 };
 
 TEST_F(BreakupChoice, StoredOptionsApplyWithoutAsking) {

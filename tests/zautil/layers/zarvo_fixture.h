@@ -1,5 +1,6 @@
 // A host with captured output, scripted dialog answers, and a private
-// registry store and installation directory (ZARV$PROG) for each test.
+// registry store and installation directory (ZARV$PROG) for each test; the
+// settings a test changes are put back after it.
 #pragma once
 
 #include <platform/test_driver.h>
@@ -14,12 +15,14 @@
 #include <vector>
 
 #include "host_fixture.h"
+#include "settings/settings_record.h"
 #include "zcad/group_list.h"
 
 class ZarvoTest : public HostTest {
 protected:
     void SetUp() override {
         HostTest::SetUp();
+        savedSettings_ = zaSettings();
         std::string templ = std::filesystem::is_directory("/dev/shm") ? "/dev/shm/zaplot-XXXXXX" : "/tmp/zaplot-XXXXXX";
         dir_ = std::string(::mkdtemp(templ.data())) + "/";
         install_ = dir_ + "zarvo/";
@@ -33,6 +36,7 @@ protected:
         ::unsetenv("ZARVO_REGISTRY");
         ::unsetenv("ZARV$PROG");
         std::filesystem::remove_all(dir_);
+        zaSettings() = savedSettings_;
         HostTest::TearDown();
     }
     // A relative name is in the test's directory.
@@ -54,6 +58,7 @@ protected:
 private:
     zplat::TestDriver driver_;
     std::optional<zplat::ScopedDialogDriver> scopedDriver_;
+    ZaSettings savedSettings_;
 };
 
 // One entity of the drawing as the host stores it.

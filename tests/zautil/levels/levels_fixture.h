@@ -15,7 +15,6 @@ class LevelsTest : public ZarvoTest {
 protected:
     void SetUp() override {
         ZarvoTest::SetUp();
-        saved_ = zaSettings();
         ZaSettings& s = zaSettings();
         s.p2lPrecision = 3;
         s.p2lXOffset = s.p2lYOffset = 0;
@@ -26,11 +25,6 @@ protected:
         s.l2pPreferences = zaWithLayerPreference(0, ZaLayerPreference::Defined);
         s.l2pLayerName = "mk_pt";
     }
-    void TearDown() override {
-        zaSettings() = saved_;
-        ZarvoTest::TearDown();
-    }
-
     // The store as the run left it.
     std::string store() const { return read(dir_ + "registry.reg"); }
     static std::string dword(const char* name, int value) {
@@ -38,9 +32,6 @@ protected:
         std::snprintf(text, sizeof text, "\"%s\"=dword:%08x", name, static_cast<unsigned>(value));
         return text;
     }
-
-private:
-    ZaSettings saved_;
 };
 
 inline void addPoint(double x, double y, double z, const char* layer = "0") {

@@ -27,7 +27,6 @@ class PadlevTest : public ZarvoTest {
 protected:
     void SetUp() override {
         ZarvoTest::SetUp();
-        saved_ = zaSettings();
         ZaSettings& s = zaSettings();
         s.useDialogs = true;
         s.coordinateUseDefaults = true;
@@ -46,11 +45,6 @@ protected:
         s.xyzValue = 0.01;
         s.xyzRounding = true;
     }
-    void TearDown() override {
-        zaSettings() = saved_;
-        ZarvoTest::TearDown();
-    }
-
     // PADLEV with these answers (offset, selection, ...), then input ends.
     void padlev(std::vector<std::string> answers) {
         answer(std::move(answers));
@@ -99,7 +93,4 @@ protected:
         }
         return found;
     }
-
-private:
-    ZaSettings saved_;
 };

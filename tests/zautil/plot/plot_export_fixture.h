@@ -32,19 +32,11 @@ class PlotTest : public ZarvoTest {
 protected:
     void SetUp() override {
         ZarvoTest::SetUp();
-        saved_ = zaSettings();
-    }
-    void TearDown() override {
-        zaSettings() = saved_;
-        ZarvoTest::TearDown();
     }
     void tables(const std::vector<LayRow>& layers, const std::string& pens = "") {
         write(install_ + "plot.lay", plotLay(layers));
         write(install_ + "plot.pen", kPenHeader + pens + "/////\r\n");
     }
-
-private:
-    ZaSettings saved_;
 };
 
 class PlotExportTest : public PlotTest {

@@ -19,7 +19,6 @@ class StringExportTest : public ZarvoTest {
 protected:
     void SetUp() override {
         ZarvoTest::SetUp();
-        saved_ = zaSettings();
         ZaSettings& s = zaSettings();
         s.useDialogs = false;
         s.xyzUseDefaults = true;  // no question about arcs unless a test asks
@@ -36,11 +35,6 @@ protected:
         s.restrictFileNameLength = true;
         s.saveJobUROUT = s.saveJobTROUT = false;
     }
-    void TearDown() override {
-        zaSettings() = saved_;
-        ZarvoTest::TearDown();
-    }
-
     // Runs UROUT or TROUT on every entity of the drawing into the file;
     // `more` answers what the run asks after the selection.
     std::string exportAll(bool ur, const std::string& name, std::vector<std::string> more = {}) {
@@ -83,7 +77,6 @@ protected:
     }
 
 private:
-    ZaSettings saved_;
     int exports_ = 0;
 };
 

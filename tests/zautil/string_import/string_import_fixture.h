@@ -27,7 +27,6 @@ class StringImportTest : public ZarvoTest {
 protected:
     void SetUp() override {
         ZarvoTest::SetUp();
-        saved_ = zaSettings();
         ZaSettings& s = zaSettings();
         s.useDialogs = true;
         s.colourLayers = s.polyline3D = s.endNameAtSpace = s.saveJobURIN = s.saveJobTRIN = false;
@@ -35,11 +34,6 @@ protected:
         s.maximumSize = "14";
         s.mapPreference = 0;
     }
-    void TearDown() override {
-        zaSettings() = saved_;
-        ZarvoTest::TearDown();
-    }
-
     static int count(const std::string& text, const std::string& what) {
         int n = 0;
         for (auto at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
@@ -70,9 +64,6 @@ protected:
     }
 
     std::string error_;
-
-private:
-    ZaSettings saved_;
 };
 
 // "TYPE@LAYER" of every entity, in drawing order.

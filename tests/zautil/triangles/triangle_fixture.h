@@ -63,7 +63,6 @@ class TriangleTest : public ZarvoTest {
 protected:
     void SetUp() override {
         ZarvoTest::SetUp();
-        saved_ = zaSettings();
         ZaSettings& s = zaSettings();
         s.useDialogs = true;
         s.utUseDefaults = false;
@@ -78,7 +77,6 @@ protected:
         triangleLayerNames() = {};
     }
     void TearDown() override {
-        zaSettings() = saved_;
         triangleLayerNames() = {};
         ::unsetenv("ZARVO_DRIVE_ROOT");
         ZarvoTest::TearDown();
@@ -109,9 +107,6 @@ protected:
         }
         return all;
     }
-
-private:
-    ZaSettings saved_;
 };
 
 }  // namespace tritest
