@@ -23,17 +23,53 @@ using EntityId = std::uint32_t;
 constexpr EntityId kNoEntity = 0xFFFFFFFFu;
 
 // Stores encoded lists in large chunks so that a million small lists cost
-// no more than their bytes and one index entry each.
+// no more than their bytes and a few bytes each. A list's size is kept in
+// front of it.
 class ByteArena {
 public:
+    // Where the arena stood, to go back to when what followed is dropped.
+    struct Mark {
+        std::size_t chunks = 0;
+        std::size_t used = 0;
+    };
+
     std::uint64_t store(std::span<const std::uint8_t> bytes);
-    std::span<const std::uint8_t> at(std::uint64_t ref, std::uint32_t size) const;
+    std::span<const std::uint8_t> at(std::uint64_t ref) const;
     std::size_t bytesHeld() const;
     void clear();
+    Mark mark() const { return {chunks_.size(), used_}; }
+    // Forgets every list stored after `mark`.
+    void rollback(Mark mark);
 
 private:
     std::vector<LargeBlock> chunks_;
     std::size_t used_ = 0;  // bytes used in the last chunk
+};
+
+// The entities' places in drawing order, in blocks that never move: a
+// growing drawing neither copies its index nor holds twice its size.
+class EntityIndex {
+public:
+    struct Entry {
+        std::uint64_t ref;  // into the arena; the top bit marks it erased
+        std::uint64_t handle;
+    };
+    static constexpr std::uint64_t kErased = std::uint64_t{1} << 63;
+
+    std::size_t size() const { return size_; }
+    Entry& operator[](std::size_t i) { return block(i)[i % kPerBlock]; }
+    const Entry& operator[](std::size_t i) const { return block(i)[i % kPerBlock]; }
+    void push(const Entry& entry);
+    // Keeps the first `count` entries.
+    void truncate(std::size_t count);
+    std::size_t bytesHeld() const { return blocks_.size() * LargeBlock::kAlignment; }
+
+private:
+    static constexpr std::size_t kPerBlock = LargeBlock::kAlignment / sizeof(Entry);
+    Entry* block(std::size_t i) const { return reinterpret_cast<Entry*>(blocks_[i / kPerBlock].data()); }
+
+    std::vector<LargeBlock> blocks_;
+    std::size_t size_ = 0;
 };
 
 // A record of LAYER, STYLE, LTYPE or any other table: its groups as in the
@@ -95,14 +131,23 @@ public:
     EntityId append(std::span<const std::uint8_t> list, std::uint64_t handle = 0);
     void replace(EntityId id, std::span<const std::uint8_t> list);
     void erase(EntityId id);
-    bool valid(EntityId id) const { return id < entities_.size() && !entities_[id].erased; }
+    bool valid(EntityId id) const { return id < visible_ && !(entities_[id].ref & EntityIndex::kErased); }
     std::span<const std::uint8_t> list(EntityId id) const;
     std::uint64_t handle(EntityId id) const { return entities_[id].handle; }
     std::string_view type(EntityId id) const;  // group 0, upper case
-    std::size_t entityCount() const { return entities_.size(); }  // erased included
+    std::size_t entityCount() const { return visible_; }  // erased included
     EntityId next(EntityId id) const;  // kNoEntity at the end; kNoEntity as id gives the first
     EntityId last() const;
     std::optional<EntityId> byHandle(std::uint64_t handle) const;
+
+    // Entities appended between holdAppends() and commitHeld() stay out of
+    // sight (of entityCount, next, valid) until committed, and dropHeld()
+    // takes them back out with their handles: a POLYLINE and its vertices
+    // enter the drawing whole or not at all, without being copied twice.
+    void holdAppends();
+    void commitHeld();
+    void dropHeld();
+    bool holding() const { return held_.has_value(); }
 
     // Handles: the next free one, as $HANDSEED.
     std::uint64_t allocateHandle() { return handleSeed_++; }
@@ -131,13 +176,14 @@ public:
     std::size_t bytesHeld() const;
 
 private:
-    struct EntityEntry {
-        std::uint64_t ref;
-        std::uint32_t size;
-        bool erased;
-        std::uint64_t handle;
+    struct Held {
+        ByteArena::Mark arena;
+        std::uint64_t handleSeed;
     };
-    std::vector<EntityEntry> entities_;
+
+    EntityIndex entities_;
+    std::size_t visible_ = 0;
+    std::optional<Held> held_;
     ByteArena arena_;
     std::uint64_t handleSeed_ = 0x20;
     mutable std::unordered_map<std::uint64_t, EntityId> handleIndex_;

@@ -16,9 +16,51 @@ namespace zcad {
 
 enum class GroupKind : std::uint8_t { String, Real, Point, Int16, Int32, Int64 };
 
+namespace detail {
+
+constexpr GroupKind kindByRange(int code) {
+    if (code >= 10 && code <= 18) return GroupKind::Point;
+    if (code >= 110 && code <= 112) return GroupKind::Point;
+    if (code == 210 || (code >= 1010 && code <= 1013)) return GroupKind::Point;
+    if (code >= 38 && code <= 59) return GroupKind::Real;
+    if (code >= 140 && code <= 149) return GroupKind::Real;
+    if (code >= 460 && code <= 469) return GroupKind::Real;
+    if (code >= 1014 && code <= 1059) return GroupKind::Real;
+    if (code >= 60 && code <= 79) return GroupKind::Int16;
+    if (code >= 170 && code <= 179) return GroupKind::Int16;
+    if (code >= 270 && code <= 299) return GroupKind::Int16;
+    if (code >= 370 && code <= 389) return GroupKind::Int16;
+    if (code >= 400 && code <= 409) return GroupKind::Int16;
+    if (code >= 1060 && code <= 1070) return GroupKind::Int16;
+    if (code >= 90 && code <= 99) return GroupKind::Int32;
+    if (code >= 420 && code <= 429) return GroupKind::Int32;
+    if (code >= 440 && code <= 459) return GroupKind::Int32;
+    if (code == 1071) return GroupKind::Int32;
+    if (code >= 160 && code <= 169) return GroupKind::Int64;
+    return GroupKind::String;
+}
+
+constexpr int kFirstCode = -5;
+constexpr int kLastCode = 1071;
+
+struct KindTable {
+    GroupKind kinds[kLastCode - kFirstCode + 1];
+    constexpr KindTable() : kinds() {
+        for (int code = kFirstCode; code <= kLastCode; ++code) kinds[code - kFirstCode] = kindByRange(code);
+    }
+};
+
+// Looked up for every group of every entity made, read or written.
+inline constexpr KindTable kKinds;
+
+}  // namespace detail
+
 // The value kind of a DXF group code (by the code ranges of the DXF reference).
 // Codes with no defined kind are kept as strings.
-GroupKind groupKind(int code);
+constexpr GroupKind groupKind(int code) {
+    if (code < detail::kFirstCode || code > detail::kLastCode) return GroupKind::String;
+    return detail::kKinds.kinds[code - detail::kFirstCode];
+}
 
 // True for the angle groups that an entity list carries in radians and a DXF
 // file in degrees, for the given entity type (upper case).
@@ -55,6 +97,81 @@ struct OwnedGroup {
     double real() const { return xyz[0]; }
 };
 
+namespace detail {
+
+// Code words: the group code offset by 16 (so -5..-1 fit) in the low 12 bits,
+// flags above it.
+constexpr int kCodeBias = 16;
+constexpr std::uint16_t kFlatFlag = 0x1000;
+
+}  // namespace detail
+
+// Encodes one group at a time where the caller made room, with no growth
+// checks: the one place the stored form is written. Each value must come in
+// the kind its code implies.
+class GroupEncoder {
+public:
+    // Room enough for any group but a text, and for a text of `length` bytes.
+    static constexpr std::size_t kFixedRoom = sizeof(std::uint16_t) + 3 * sizeof(double);
+    static constexpr std::size_t textRoom(std::size_t length) { return sizeof(std::uint16_t) + 10 + length; }
+
+    explicit GroupEncoder(std::uint8_t* at) : at_(at) {}
+    std::uint8_t* at() const { return at_; }
+
+    void text(int code, std::string_view value) {
+        codeWord(code, false);
+        // Length as a little varint: one byte for the usual short strings.
+        auto length = value.size();
+        for (; length >= 0x80; length >>= 7) *at_++ = static_cast<std::uint8_t>(length | 0x80);
+        *at_++ = static_cast<std::uint8_t>(length);
+        put(value.data(), value.size());
+    }
+    void real(int code, double value) {
+        codeWord(code, false);
+        put(&value, sizeof value);
+    }
+    void point(int code, const double* xyz, bool flat) {
+        codeWord(code, flat);
+        put(xyz, (flat ? 2 : 3) * sizeof(double));
+    }
+    void integral(int code, GroupKind kind, std::int64_t value) {
+        codeWord(code, false);
+        if (kind == GroupKind::Int16) return putAs<std::int16_t>(value);
+        if (kind == GroupKind::Int32) return putAs<std::int32_t>(value);
+        putAs<std::int64_t>(value);
+    }
+    void group(const Group& g) {
+        switch (g.kind) {
+        case GroupKind::String:
+            return text(g.code, g.text);
+        case GroupKind::Real:
+            return real(g.code, g.xyz[0]);
+        case GroupKind::Point:
+            return point(g.code, g.xyz, g.flat);
+        default:
+            return integral(g.code, g.kind, g.integer);
+        }
+    }
+
+private:
+    void codeWord(int code, bool flat) {
+        const auto word =
+            static_cast<std::uint16_t>(((code + detail::kCodeBias) & 0x0FFF) | (flat ? detail::kFlatFlag : 0));
+        put(&word, sizeof word);
+    }
+    void put(const void* bytes, std::size_t size) {
+        if (size) __builtin_memcpy(at_, bytes, size);
+        at_ += size;
+    }
+    template <typename T>
+    void putAs(std::int64_t value) {
+        const auto narrowed = static_cast<T>(value);
+        put(&narrowed, sizeof narrowed);
+    }
+
+    std::uint8_t* at_;
+};
+
 // Appends encoded groups to a byte buffer. Values are taken in the kind the
 // code implies; a caller that passes another kind gets it converted.
 class GroupWriter {
@@ -67,7 +184,9 @@ public:
     void group(const Group& g);
 
 private:
-    void codeWord(int code, bool flat);
+    // Makes room for one group, encodes it, and keeps what it took.
+    template <typename Encode>
+    void append(std::size_t room, Encode encode);
     std::vector<std::uint8_t>& out_;
 };
 

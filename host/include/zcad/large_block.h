@@ -31,6 +31,8 @@ public:
     // stays out of bounds, so reading past what was stored is caught as a
     // heap overflow would be; otherwise this does nothing.
     void use(std::size_t offset, std::size_t bytes);
+    // Marks everything from `offset` on as no longer filled.
+    void unuse(std::size_t offset);
 
 private:
     void release();

@@ -29,22 +29,21 @@ EntityId Database::append(std::span<const std::uint8_t> list, std::uint64_t hand
         reserveHandle(handle);
     }
     const auto id = static_cast<EntityId>(entities_.size());
-    entities_.push_back({arena_.store(list), static_cast<std::uint32_t>(list.size()), false, handle});
+    entities_.push({arena_.store(list), handle});
+    if (!held_) visible_ = entities_.size();
     if (!handleIndex_.empty()) handleIndex_.emplace(handle, id);
     return id;
 }
 
 void Database::replace(EntityId id, std::span<const std::uint8_t> list) {
     auto& e = entities_[id];
-    e.ref = arena_.store(list);
-    e.size = static_cast<std::uint32_t>(list.size());
+    e.ref = arena_.store(list) | (e.ref & EntityIndex::kErased);
 }
 
-void Database::erase(EntityId id) { entities_[id].erased = true; }
+void Database::erase(EntityId id) { entities_[id].ref |= EntityIndex::kErased; }
 
 std::span<const std::uint8_t> Database::list(EntityId id) const {
-    const auto& e = entities_[id];
-    return arena_.at(e.ref, e.size);
+    return arena_.at(entities_[id].ref & ~EntityIndex::kErased);
 }
 
 std::string_view Database::type(EntityId id) const {
@@ -56,15 +55,36 @@ std::string_view Database::type(EntityId id) const {
 
 EntityId Database::next(EntityId id) const {
     EntityId candidate = id == kNoEntity ? 0 : id + 1;
-    while (candidate < entities_.size() && entities_[candidate].erased) ++candidate;
-    return candidate < entities_.size() ? candidate : kNoEntity;
+    while (candidate < visible_ && !valid(candidate)) ++candidate;
+    return candidate < visible_ ? candidate : kNoEntity;
 }
 
 EntityId Database::last() const {
-    for (auto id = entities_.size(); id > 0; --id) {
-        if (!entities_[id - 1].erased) return static_cast<EntityId>(id - 1);
+    for (auto id = visible_; id > 0; --id) {
+        if (valid(static_cast<EntityId>(id - 1))) return static_cast<EntityId>(id - 1);
     }
     return kNoEntity;
+}
+
+void Database::holdAppends() {
+    dropHeld();
+    held_ = Held{arena_.mark(), handleSeed_};
+}
+
+void Database::commitHeld() {
+    held_.reset();
+    visible_ = entities_.size();
+}
+
+void Database::dropHeld() {
+    if (!held_) return;
+    for (std::size_t id = visible_; id < entities_.size() && !handleIndex_.empty(); ++id) {
+        handleIndex_.erase(entities_[id].handle);
+    }
+    entities_.truncate(visible_);
+    arena_.rollback(held_->arena);
+    handleSeed_ = held_->handleSeed;
+    held_.reset();
 }
 
 std::optional<EntityId> Database::byHandle(std::uint64_t handle) const {
@@ -72,8 +92,9 @@ std::optional<EntityId> Database::byHandle(std::uint64_t handle) const {
     if (handleIndex_.empty()) {
         for (EntityId id = 0; id < entities_.size(); ++id) handleIndex_.emplace(entities_[id].handle, id);
     }
+    // Held entities are out of sight, by handle too.
     const auto it = handleIndex_.find(handle);
-    if (it == handleIndex_.end()) return std::nullopt;
+    if (it == handleIndex_.end() || it->second >= visible_) return std::nullopt;
     return it->second;
 }
 
@@ -111,7 +132,7 @@ void Database::setHeaderVar(std::string_view name, std::vector<OwnedGroup> group
 }
 
 std::size_t Database::bytesHeld() const {
-    return arena_.bytesHeld() + entities_.capacity() * sizeof(EntityEntry);
+    return arena_.bytesHeld() + entities_.bytesHeld();
 }
 
 namespace {

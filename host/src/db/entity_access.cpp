@@ -51,7 +51,7 @@ int acdbEntMod(const resbuf* list) {
     if (!parseEntityList(db, list->rbnext, parsed)) return RTREJ;
     if (parsed.type != db.type(id)) return RTREJ;
     if (!ensureLayer(db, parsed.layer)) return RTREJ;
-    db.replace(id, parsed.bytes);
+    db.replace(id, parsed.bytes());
     return RTNORM;
 }
 

@@ -1,6 +1,7 @@
 // acdbEntMake: checks a list, encodes it, and adds it to the drawing. The
-// elements of a POLYLINE (or an INSERT with attributes) are held until their
-// SEQEND arrives, so a sequence that fails or is cancelled leaves nothing.
+// elements of a POLYLINE (or an INSERT with attributes) are stored as they
+// come but held out of sight until their SEQEND arrives, so a sequence that
+// fails or is cancelled leaves nothing.
 #include <algorithm>
 #include <array>
 #include <cctype>
@@ -21,49 +22,78 @@ namespace zcad {
 namespace {
 
 struct Sequence {
-    bool open = false;
-    bool polyline = false;  // else the attributes of an INSERT
+    Database* db = nullptr;  // the drawing holding the elements; null when none is open
+    bool polyline = false;   // else the attributes of an INSERT
     bool polyface = false;
-    int positions = 0;      // polyface vertices with coordinates
-    std::vector<std::uint8_t> bytes;
-    std::vector<std::uint32_t> ends;
+    int positions = 0;       // polyface vertices with coordinates
 
-    void start(bool isPolyline, bool isPolyface) {
-        open = true;
+    // Open only on the drawing it was started in: a drawing replaced part
+    // way took the held elements with it.
+    bool open() const { return db && db == &currentDatabase() && db->holding(); }
+    void start(Database& drawing, bool isPolyline, bool isPolyface) {
+        cancel();
+        db = &drawing;
+        db->holdAppends();
         polyline = isPolyline;
         polyface = isPolyface;
         positions = 0;
-        bytes.clear();
-        ends.clear();
     }
-    void add(const std::vector<std::uint8_t>& list) {
-        bytes.insert(bytes.end(), list.begin(), list.end());
-        ends.push_back(static_cast<std::uint32_t>(bytes.size()));
+    void commit() {
+        db->commitHeld();
+        db = nullptr;
     }
-    void cancel() { open = false; }
+    void cancel() {
+        if (open()) db->dropHeld();
+        db = nullptr;
+    }
 };
 
 Sequence& sequence() { return sessionState<Sequence>(); }
 
+// What makes a type's list different on its way in.
+enum class Role : std::uint8_t { Plain, Sized, Vertex, Attribute, SequenceEnd, Polyline, Insert };
+
 struct Requirement {
     std::string_view type;
     std::array<int, 4> groups;  // 0 ends
+    Role role = Role::Plain;
 };
 
 constexpr Requirement kRequired[] = {
-    {"LINE", {10, 11, 0, 0}},   {"POINT", {10, 0, 0, 0}},    {"CIRCLE", {10, 40, 0, 0}},
-    {"ARC", {10, 40, 50, 51}},  {"TEXT", {10, 40, 1, 0}},    {"ATTRIB", {10, 40, 1, 2}},
-    {"MTEXT", {10, 1, 0, 0}},   {"3DFACE", {10, 11, 12, 0}}, {"SOLID", {10, 11, 12, 0}},
-    {"TRACE", {10, 11, 12, 0}}, {"VERTEX", {10, 0, 0, 0}},   {"INSERT", {2, 10, 0, 0}},
-    {"LWPOLYLINE", {10, 0, 0, 0}}, {"ELLIPSE", {10, 11, 40, 0}}, {"POLYLINE", {0, 0, 0, 0}},
-    {"SEQEND", {0, 0, 0, 0}},   {"SHAPE", {10, 40, 2, 0}},   {"RAY", {10, 11, 0, 0}},
-    {"XLINE", {10, 11, 0, 0}},  {"SPLINE", {0, 0, 0, 0}},    {"HATCH", {0, 0, 0, 0}},
-    {"LEADER", {0, 0, 0, 0}},   {"DIMENSION", {0, 0, 0, 0}}, {"ATTDEF", {10, 40, 1, 2}},
+    {"LINE", {10, 11, 0, 0}},
+    {"POINT", {10, 0, 0, 0}},
+    {"CIRCLE", {10, 40, 0, 0}, Role::Sized},
+    {"ARC", {10, 40, 50, 51}, Role::Sized},
+    {"TEXT", {10, 40, 1, 0}, Role::Sized},
+    {"ATTRIB", {10, 40, 1, 2}, Role::Attribute},
+    {"MTEXT", {10, 1, 0, 0}},
+    {"3DFACE", {10, 11, 12, 0}},
+    {"SOLID", {10, 11, 12, 0}},
+    {"TRACE", {10, 11, 12, 0}},
+    {"VERTEX", {10, 0, 0, 0}, Role::Vertex},
+    {"INSERT", {2, 10, 0, 0}, Role::Insert},
+    {"LWPOLYLINE", {10, 0, 0, 0}},
+    {"ELLIPSE", {10, 11, 40, 0}},
+    {"POLYLINE", {0, 0, 0, 0}, Role::Polyline},
+    {"SEQEND", {0, 0, 0, 0}, Role::SequenceEnd},
+    {"SHAPE", {10, 40, 2, 0}},
+    {"RAY", {10, 11, 0, 0}},
+    {"XLINE", {10, 11, 0, 0}},
+    {"SPLINE", {0, 0, 0, 0}},
+    {"HATCH", {0, 0, 0, 0}},
+    {"LEADER", {0, 0, 0, 0}},
+    {"DIMENSION", {0, 0, 0, 0}},
+    {"ATTDEF", {10, 40, 1, 2}},
 };
 
 const Requirement* requirementOf(std::string_view type) {
+    // Entities come in runs of one type: a million vertices look up once.
+    static const Requirement* last = nullptr;
+    if (last && last->type == type) return last;
     for (const auto& r : kRequired) {
-        if (type == r.type) return &r;
+        if (type != r.type) continue;
+        last = &r;
+        return &r;
     }
     return nullptr;
 }
@@ -72,12 +102,12 @@ bool hasRequiredGroups(const Requirement& r, const ParsedList& parsed) {
     return std::all_of(r.groups.begin(), r.groups.end(), [&](int code) { return code == 0 || parsed.has(code); });
 }
 
-bool valuesSound(const ParsedList& parsed) {
-    const std::string& type = parsed.type;
-    if (type == "CIRCLE" || type == "ARC") return parsed.real(40, 0.0) > 0.0;
-    if (type == "TEXT" || type == "ATTRIB") return parsed.real(40, 0.0) > 0.0;
+bool valuesSound(const Requirement& r, const ParsedList& parsed) {
+    if (r.role == Role::Sized || r.role == Role::Attribute) return parsed.real(40, 0.0) > 0.0;
     return true;
 }
+
+bool isElement(Role role) { return role == Role::Vertex || role == Role::Attribute || role == Role::SequenceEnd; }
 
 // Faces of a polyface mesh may only name vertices already made.
 bool polyfaceVertexSound(Sequence& seq, const ParsedList& parsed) {
@@ -96,15 +126,6 @@ bool polyfaceVertexSound(Sequence& seq, const ParsedList& parsed) {
     return true;
 }
 
-void commitSequence(Database& db, Sequence& seq) {
-    std::uint32_t begin = 0;
-    for (const auto end : seq.ends) {
-        db.append({seq.bytes.data() + begin, end - begin});
-        begin = end;
-    }
-    seq.cancel();
-}
-
 int makeEntity(const resbuf* list, EntityId* made) {
     Sequence& seq = sequence();
     if (!list) {
@@ -117,29 +138,30 @@ int makeEntity(const resbuf* list, EntityId* made) {
     static ParsedList parsed;
     if (!parseEntityList(db, list, parsed)) return RTREJ;
     const Requirement* required = requirementOf(parsed.type);
-    if (!required || !hasRequiredGroups(*required, parsed) || !valuesSound(parsed)) return RTREJ;
+    if (!required || !hasRequiredGroups(*required, parsed) || !valuesSound(*required, parsed)) return RTREJ;
     if (!ensureLayer(db, parsed.layer)) return RTREJ;
     if (parsed.has(7) && !db.styles().find(parsed.text(7))) return RTREJ;
 
-    const std::string& type = parsed.type;
-    const bool element = type == "VERTEX" || type == "ATTRIB" || type == "SEQEND";
-    if (seq.open != element) return RTREJ;
-    if (seq.open) {
-        if ((type == "VERTEX") != seq.polyline && type != "SEQEND") return RTREJ;
-        if (type == "VERTEX" && !polyfaceVertexSound(seq, parsed)) return RTREJ;
-        seq.add(parsed.bytes);
-        if (type != "SEQEND") return RTNORM;
+    const Role role = required->role;
+    const bool element = isElement(role);
+    if (seq.open() != element) return RTREJ;
+    if (element) {
+        if ((role == Role::Vertex) != seq.polyline && role != Role::SequenceEnd) return RTREJ;
+        if (role == Role::Vertex && !polyfaceVertexSound(seq, parsed)) return RTREJ;
+        db.append(parsed.bytes());
+        if (role != Role::SequenceEnd) return RTNORM;
         const auto head = static_cast<EntityId>(db.entityCount());
-        commitSequence(db, seq);
+        seq.commit();
         if (made) *made = head;
         return RTNORM;
     }
-    if (type == "POLYLINE" || (type == "INSERT" && parsed.integer(66, 0) == 1)) {
-        seq.start(type == "POLYLINE", type == "POLYLINE" && (parsed.integer(70, 0) & 64));
-        seq.add(parsed.bytes);
+    const bool polyline = role == Role::Polyline;
+    if (polyline || (role == Role::Insert && parsed.integer(66, 0) == 1)) {
+        seq.start(db, polyline, polyline && (parsed.integer(70, 0) & 64));
+        db.append(parsed.bytes());
         return RTNORM;
     }
-    const EntityId id = db.append(parsed.bytes);
+    const EntityId id = db.append(parsed.bytes());
     if (made) *made = id;
     return RTNORM;
 }
@@ -147,7 +169,7 @@ int makeEntity(const resbuf* list, EntityId* made) {
 }  // namespace
 
 namespace test {
-bool sequenceOpen() { return sequence().open; }
+bool sequenceOpen() { return sequence().open(); }
 }  // namespace test
 
 }  // namespace zcad

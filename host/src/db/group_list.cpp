@@ -6,18 +6,6 @@ namespace zcad {
 
 namespace {
 
-// Code words: the group code offset by 16 (so -5..-1 fit) in the low 12 bits,
-// flags above it.
-constexpr int kCodeBias = 16;
-constexpr std::uint16_t kFlatFlag = 0x1000;
-
-template <typename T>
-void put(std::vector<std::uint8_t>& out, T value) {
-    const auto at = out.size();
-    out.resize(at + sizeof(T));
-    std::memcpy(out.data() + at, &value, sizeof(T));
-}
-
 template <typename T>
 T take(const std::uint8_t*& pos) {
     T value;
@@ -28,9 +16,13 @@ T take(const std::uint8_t*& pos) {
 
 }  // namespace
 
-void GroupWriter::codeWord(int code, bool flat) {
-    const auto word = static_cast<std::uint16_t>(((code + kCodeBias) & 0x0FFF) | (flat ? kFlatFlag : 0));
-    put(out_, word);
+template <typename Encode>
+void GroupWriter::append(std::size_t room, Encode encode) {
+    const std::size_t start = out_.size();
+    out_.resize(start + room);
+    GroupEncoder encoder(out_.data() + start);
+    encode(encoder);
+    out_.resize(static_cast<std::size_t>(encoder.at() - out_.data()));
 }
 
 void GroupWriter::string(int code, std::string_view text) {
@@ -44,15 +36,7 @@ void GroupWriter::string(int code, std::string_view text) {
     default:
         return integral(code, std::strtoll(std::string(text).c_str(), nullptr, 10));
     }
-    codeWord(code, false);
-    // Length as a little varint: one byte for the usual short strings.
-    auto length = text.size();
-    while (length >= 0x80) {
-        out_.push_back(static_cast<std::uint8_t>(length | 0x80));
-        length >>= 7;
-    }
-    out_.push_back(static_cast<std::uint8_t>(length));
-    out_.insert(out_.end(), text.begin(), text.end());
+    append(GroupEncoder::textRoom(text.size()), [&](GroupEncoder& e) { e.text(code, text); });
 }
 
 void GroupWriter::real(int code, double value) {
@@ -66,30 +50,22 @@ void GroupWriter::real(int code, double value) {
     default:
         return integral(code, static_cast<std::int64_t>(value));
     }
-    codeWord(code, false);
-    put(out_, value);
+    append(GroupEncoder::kFixedRoom, [&](GroupEncoder& e) { e.real(code, value); });
 }
 
 void GroupWriter::point(int code, double x, double y, double z, bool flat) {
     if (groupKind(code) != GroupKind::Point) return real(code, x);
-    codeWord(code, flat);
-    put(out_, x);
-    put(out_, y);
-    if (!flat) put(out_, z);
+    const double xyz[3] = {x, y, z};
+    append(GroupEncoder::kFixedRoom, [&](GroupEncoder& e) { e.point(code, xyz, flat); });
 }
 
 void GroupWriter::integral(int code, std::int64_t value) {
     const GroupKind kind = groupKind(code);
     switch (kind) {
     case GroupKind::Int16:
-        codeWord(code, false);
-        return put(out_, static_cast<std::int16_t>(value));
     case GroupKind::Int32:
-        codeWord(code, false);
-        return put(out_, static_cast<std::int32_t>(value));
     case GroupKind::Int64:
-        codeWord(code, false);
-        return put(out_, value);
+        return append(GroupEncoder::kFixedRoom, [&](GroupEncoder& e) { e.integral(code, kind, value); });
     case GroupKind::Real:
         return real(code, static_cast<double>(value));
     case GroupKind::Point:
@@ -115,8 +91,8 @@ void GroupWriter::group(const Group& g) {
 bool GroupReader::next(Group& g) {
     if (pos_ >= end_) return false;
     const auto word = take<std::uint16_t>(pos_);
-    g.code = static_cast<int>(word & 0x0FFF) - kCodeBias;
-    g.flat = (word & kFlatFlag) != 0;
+    g.code = static_cast<int>(word & 0x0FFF) - detail::kCodeBias;
+    g.flat = (word & detail::kFlatFlag) != 0;
     g.kind = groupKind(g.code);
     switch (g.kind) {
     case GroupKind::String: {

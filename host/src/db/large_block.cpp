@@ -42,6 +42,10 @@ void LargeBlock::use(std::size_t offset, std::size_t bytes) {
     static_cast<void>(bytes);
 }
 
+void LargeBlock::unuse(std::size_t offset) {
+    if (offset < size_) ASAN_POISON_MEMORY_REGION(data_ + offset, size_ - offset);
+}
+
 LargeBlock::~LargeBlock() { release(); }
 
 LargeBlock::LargeBlock(LargeBlock&& other) noexcept

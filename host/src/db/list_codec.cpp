@@ -55,6 +55,40 @@ char* copyText(std::string_view text) {
     return copy;
 }
 
+bool takeType(std::string_view given, ParsedList& parsed) {
+    if (given == parsed.givenType) return !parsed.type.empty();
+    parsed.givenType.assign(given);
+    parsed.type.assign(given);
+    for (char& c : parsed.type) c = upperChar(c);
+    return !parsed.type.empty();
+}
+
+// Where the next group goes, with room for `need` bytes.
+GroupEncoder encoderFor(ParsedList& parsed, std::size_t need) {
+    if (parsed.buffer.size() - parsed.used < need) parsed.buffer.resize(parsed.used + need + 256);
+    return GroupEncoder(parsed.buffer.data() + parsed.used);
+}
+
+void encode(ParsedList& parsed, const Group& g) {
+    const std::size_t need = g.kind == GroupKind::String ? GroupEncoder::textRoom(g.text.size()) : GroupEncoder::kFixedRoom;
+    GroupEncoder encoder = encoderFor(parsed, need);
+    encoder.group(g);
+    parsed.used = static_cast<std::size_t>(encoder.at() - parsed.buffer.data());
+}
+
+void encodeText(ParsedList& parsed, int code, std::string_view text) {
+    GroupEncoder encoder = encoderFor(parsed, GroupEncoder::textRoom(text.size()));
+    encoder.text(code, text);
+    parsed.used = static_cast<std::size_t>(encoder.at() - parsed.buffer.data());
+}
+
+bool takeLayer(std::string_view given, ParsedList& parsed) {
+    if (given == parsed.layer) return parsed.layerValid;
+    parsed.layer.assign(given);
+    parsed.layerValid = isValidSymbolName(given);
+    return parsed.layerValid;
+}
+
 }  // namespace
 
 bool ParsedList::has(int code) const {
@@ -87,29 +121,24 @@ std::string_view ParsedList::text(int code) const {
 
 bool parseEntityList(const Database& db, const resbuf* list, ParsedList& parsed) {
     parsed.groups.clear();
-    parsed.bytes.clear();
+    parsed.used = 0;
     while (list && list->restype == -1) list = list->rbnext;
     if (!list || (list->restype != RTDXF0 && list->restype != 0) || !list->resval.rstring) return false;
-    parsed.type.assign(list->resval.rstring);
-    if (parsed.type.empty()) return false;
-    for (char& c : parsed.type) c = upperChar(c);
+    if (!takeType(list->resval.rstring, parsed)) return false;
 
     // The layer is stored first, wherever the caller put it; the last one counts.
     const char* layer = nullptr;
     for (const resbuf* rb = list->rbnext; rb; rb = rb->rbnext) {
         if (rb->restype == 8 && rb->resval.rstring) layer = rb->resval.rstring;
     }
-    if (layer) {
-        parsed.layer.assign(layer);
-    } else {
+    if (!layer) {
         const HeaderVar* clayer = db.headerVar("$CLAYER");
-        parsed.layer = clayer && !clayer->groups.empty() ? clayer->groups[0].text : "0";
+        layer = clayer && !clayer->groups.empty() ? clayer->groups[0].text.c_str() : "0";
     }
-    if (!isValidSymbolName(parsed.layer)) return false;
+    if (!takeLayer(layer, parsed)) return false;
 
-    GroupWriter writer(parsed.bytes);
-    writer.string(0, parsed.type);
-    writer.string(8, parsed.layer);
+    encodeText(parsed, 0, parsed.type);
+    encodeText(parsed, 8, parsed.layer);
     const bool flatPoints = parsed.type == "LWPOLYLINE";
     Group g;
     for (const resbuf* rb = list->rbnext; rb; rb = rb->rbnext) {
@@ -117,7 +146,7 @@ bool parseEntityList(const Database& db, const resbuf* list, ParsedList& parsed)
         if (isSkipped(g.code)) continue;
         g.flat = flatPoints && g.code == 10;
         parsed.groups.push_back(g);
-        if (g.code != 8) writer.group(g);
+        if (g.code != 8) encode(parsed, g);
     }
     return true;
 }

@@ -14,8 +14,17 @@ namespace zcad {
 struct ParsedList {
     std::string type;   // upper case
     std::string layer;  // group 8, or the current layer
-    std::vector<std::uint8_t> bytes;
+    // What the last list gave, so that a run of lists of one type on one
+    // layer upper-cases and checks them once.
+    std::string givenType;
+    bool layerValid = false;
     std::vector<Group> groups;  // views into the caller's list
+    // The encoded list is the first `used` bytes; the buffer only grows, so
+    // a warmed-up list is encoded without zeroing or reallocating.
+    std::vector<std::uint8_t> buffer;
+    std::size_t used = 0;
+
+    std::span<const std::uint8_t> bytes() const { return {buffer.data(), used}; }
 
     bool has(int code) const;
     double real(int code, double fallback) const;

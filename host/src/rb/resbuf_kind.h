@@ -2,11 +2,54 @@
 #pragma once
 
 #include "arx/adsdef.h"
+#include "zcad/group_list.h"
 
 namespace zcad {
 
-enum class RbValue { None, Real, Point, Short, Long, Int64, String, EName };
+enum class RbValue : std::uint8_t { None, Real, Point, Short, Long, Int64, String, EName };
 
-RbValue rbValueOf(int restype);
+// Result types outside the group codes of known kind: the RT codes (5000 on).
+RbValue rbValueOfType(int restype);
+
+namespace detail {
+
+constexpr RbValue rbValueOfCode(int code) {
+    if (code == -1 || code == -2) return RbValue::EName;
+    if (code == -3) return RbValue::None;
+    switch (kindByRange(code)) {
+    case GroupKind::Real:
+        return RbValue::Real;
+    case GroupKind::Point:
+        return RbValue::Point;
+    case GroupKind::Int16:
+        return RbValue::Short;
+    case GroupKind::Int32:
+        return RbValue::Long;
+    case GroupKind::Int64:
+        return RbValue::Int64;
+    case GroupKind::String:
+        break;
+    }
+    return RbValue::String;
+}
+
+struct RbValueTable {
+    RbValue values[kLastCode - kFirstCode + 1];
+    constexpr RbValueTable() : values() {
+        for (int code = kFirstCode; code <= kLastCode; ++code) values[code - kFirstCode] = rbValueOfCode(code);
+    }
+};
+
+// Looked up for every element of every list built, made or released.
+inline constexpr RbValueTable kRbValues;
+
+}  // namespace detail
+
+inline RbValue rbValueOf(int restype) {
+    if (restype >= detail::kFirstCode && restype <= detail::kLastCode) {
+        return detail::kRbValues.values[restype - detail::kFirstCode];
+    }
+    return rbValueOfType(restype);
+}
 
 }  // namespace zcad

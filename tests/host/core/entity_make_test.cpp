@@ -1,6 +1,7 @@
 #include <array>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 
 #include "arx/dbtables.h"
 #include "host_fixture.h"
@@ -98,12 +99,32 @@ TEST_F(EntityMake, SequenceElementsOutOfOrderAreRefused) {
 
 TEST_F(EntityMake, CallWithNoListCancelsTheOpenSequence) {
     const ads_point p = {0, 0, 0};
+    ASSERT_EQ(makeLine(0, 0, 1, 1), RTNORM);
+    const std::uint64_t nextHandle = db().handleSeed();
     ASSERT_EQ(makeEntity(acutBuildList(RTDXF0, "POLYLINE", 66, 1, 0)), RTNORM);
     ASSERT_EQ(makeEntity(acutBuildList(RTDXF0, "VERTEX", 10, p, 0)), RTNORM);
+    ads_name last, next;
+    ASSERT_EQ(acdbEntLast(last), RTNORM);
+    EXPECT_EQ(acdbEntNext(last, next), RTERROR) << "held elements are out of sight";
+    EXPECT_EQ(walkTypes(), std::vector<std::string>{"LINE"});
     EXPECT_EQ(acdbEntMake(nullptr), RTNORM);
     EXPECT_FALSE(zcad::test::sequenceOpen());
-    EXPECT_EQ(db().entityCount(), 0u);
+    EXPECT_EQ(db().entityCount(), 1u);
+    EXPECT_EQ(db().handleSeed(), nextHandle) << "a dropped sequence gives its handles back";
     EXPECT_EQ(makeLine(0, 0, 1, 1), RTNORM) << "simple entities are accepted again";
+    EXPECT_EQ(walkTypes(), (std::vector<std::string>{"LINE", "LINE"}));
+}
+
+TEST_F(EntityMake, ADrawingReplacedPartWayGetsNoneOfTheSequence) {
+    const ads_point p = {0, 0, 0};
+    ASSERT_EQ(makeEntity(acutBuildList(RTDXF0, "POLYLINE", 66, 1, 0)), RTNORM);
+    ASSERT_EQ(makeEntity(acutBuildList(RTDXF0, "VERTEX", 10, p, 0)), RTNORM);
+    zcad::replaceCurrentDatabase(std::make_unique<zcad::Database>());
+    EXPECT_FALSE(zcad::test::sequenceOpen());
+    EXPECT_EQ(makeEntity(acutBuildList(RTDXF0, "VERTEX", 10, p, 0)), RTREJ);
+    EXPECT_EQ(makeEntity(acutBuildList(RTDXF0, "SEQEND", 0)), RTREJ);
+    EXPECT_EQ(db().entityCount(), 0u);
+    EXPECT_EQ(makeLine(0, 0, 1, 1), RTNORM);
 }
 
 TEST_F(EntityMake, FaultAtEveryStepOfAPolylineLeavesNoPartialPolyline) {

@@ -32,7 +32,7 @@ TEST(ByteArena, ListsAcrossChunksAndLargerThanAChunkReadBackIntact) {
         stored.emplace_back(arena.store(bytes), std::move(bytes));
     }
     for (const auto& [ref, bytes] : stored) {
-        const auto back = arena.at(ref, static_cast<std::uint32_t>(bytes.size()));
+        const auto back = arena.at(ref);
         ASSERT_EQ(std::vector<std::uint8_t>(back.begin(), back.end()), bytes);
     }
     arena.clear();
@@ -52,7 +52,7 @@ TEST(ByteArenaDeathTest, ReadingPastTheLastListIsCaughtUnderAddressSanitizer) {
     zcad::ByteArena arena;
     const std::vector<std::uint8_t> bytes(40, 1);
     const auto ref = arena.store(bytes);
-    const auto stored = arena.at(ref, 40);
+    const auto stored = arena.at(ref);
     EXPECT_EQ(stored[39], 1);
     EXPECT_DEATH(
         {
