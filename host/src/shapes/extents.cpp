@@ -3,8 +3,10 @@
 #include <exception>
 #include <system_error>
 #include <thread>
+#include <utility>
 #include <vector>
 
+#include "entity_record.h"
 #include "geometry.h"
 #include "zcad/entity_shape.h"
 
@@ -57,6 +59,82 @@ Box boxOf(const shapes::Geometry& g) {
 
 bool isSubEntityType(std::string_view type) { return type == "VERTEX" || type == "ATTRIB" || type == "SEQEND"; }
 
+// What the plain kinds need of a list, read in one pass.
+struct PlainList {
+    double points[4][3] = {};
+    bool has[4] = {};
+    bool flat[4] = {};
+    double elevation = 0;  // group 38, the z of a flat point
+    double thickness = 0;
+    std::int64_t flags = 0;
+    bool paperSpace = false;
+
+    // The first group of a code counts, as EntityRecord reads it.
+    explicit PlainList(std::span<const std::uint8_t> list) {
+        bool seen38 = false, seen39 = false, seen67 = false, seen70 = false;
+        GroupReader reader(list);
+        Group g;
+        while (reader.next(g)) {
+            if (g.code >= 10 && g.code <= 13 && !has[g.code - 10]) {
+                const auto i = static_cast<std::size_t>(g.code - 10);
+                std::copy(g.xyz, g.xyz + 3, points[i]);
+                has[i] = true;
+                flat[i] = g.flat;
+            } else if (g.code == 38 && !std::exchange(seen38, true)) {
+                elevation = g.xyz[0];
+            } else if (g.code == 39 && !std::exchange(seen39, true)) {
+                thickness = g.xyz[0];
+            } else if (g.code == 67 && !std::exchange(seen67, true)) {
+                paperSpace = g.integer == 1;
+            } else if (g.code == 70 && !std::exchange(seen70, true)) {
+                flags = g.integer;
+            }
+        }
+    }
+    // As EntityRecord::point: the origin when missing.
+    void add(Box& box, std::size_t i) const {
+        if (!has[i]) return addPoint(box, {});
+        addPoint(box, {points[i][0], points[i][1], flat[i] ? elevation : points[i][2]});
+    }
+};
+
+constexpr std::int64_t kFrameControlPoint = 16;
+
+// A 3D polyline's extents are its drawn vertices, in world coordinates.
+void addPolyline3dExtents(const Database& db, EntityId id, Box& box) {
+    for (EntityId next = db.next(id); next != kNoEntity; next = db.next(next)) {
+        if (db.type(next) != "VERTEX") return;
+        const PlainList vertex(db.list(next));
+        if (!(vertex.flags & kFrameControlPoint)) vertex.add(box, 0);
+    }
+}
+
+// POINT, LINE, 3DFACE and 3D polylines, the bulk of a large drawing, are
+// boxed straight from their lists: building their shapes costs several
+// times more. False for an entity that needs its shape.
+bool addPlainExtents(const Database& db, EntityId id, std::string_view type, Box& box) {
+    const bool polyline = type == "POLYLINE";
+    if (!polyline && type != "POINT" && type != "LINE" && type != "3DFACE") return false;
+    const PlainList e(db.list(id));
+    if (e.thickness != 0) return false;
+    if (polyline && (!(e.flags & shapes::kPolyline3d) || (e.flags & (shapes::kPolygonMesh | shapes::kPolyfaceMesh)))) {
+        return false;
+    }
+    if (e.paperSpace) return true;
+    if (polyline) {
+        addPolyline3dExtents(db, id, box);
+    } else if (type == "POINT") {
+        e.add(box, 0);
+    } else if (type == "LINE") {
+        e.add(box, 0);
+        e.add(box, 1);
+    } else {
+        for (std::size_t i = 0; i < 3; ++i) e.add(box, i);
+        e.add(box, e.has[3] ? 3 : 2);
+    }
+    return true;
+}
+
 Box extentsOfRange(const Database& db, EntityId first, EntityId last) {
     Box box;
     // One record and one shape reused: a drawing can hold millions of entities.
@@ -64,8 +142,10 @@ Box extentsOfRange(const Database& db, EntityId first, EntityId last) {
     shapes::Geometry shape;
     for (EntityId id = first; id < last; ++id) {
         if (!db.valid(id)) continue;
+        const std::string_view type = db.type(id);
+        if (isSubEntityType(type) || addPlainExtents(db, id, type, box)) continue;
         e.load(db, id);
-        if (isSubEntityType(e.type()) || e.paperSpace()) continue;
+        if (e.paperSpace()) continue;
         shapes::entityGeometry(db, id, e, shape);
         box.add(boxOf(shape));
     }

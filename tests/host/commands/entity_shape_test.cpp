@@ -133,6 +133,41 @@ TEST_F(EntityShapeTest, LargeDrawingsMeasureAsSmallOnes) {
     expectBox(drawingExtents(db()), -40, -30, -2, 250, 76, 5);
 }
 
+// The common kinds are boxed from their lists, not their shapes: each odd
+// case must measure as its shape does (flat points at their elevation, a
+// missing corner, frame control points, thickness, paper space).
+TEST_F(EntityShapeTest, PlainKindsMeasureAsTheirShapes) {
+    const auto alone = [this](auto make) {
+        db() = Database();
+        const EntityId id = make();
+        const Box shape = entityExtents(db(), id);
+        const Box drawing = drawingExtents(db());
+        ASSERT_EQ(shape.empty(), drawing.empty());
+        if (!shape.empty()) expectBox(drawing, shape.min[0], shape.min[1], shape.min[2], shape.max[0], shape.max[1], shape.max[2]);
+    };
+    alone([&] { return ListBuilder("POINT").flat(10, 3, 4).real(38, 7).append(db()); });
+    alone([&] { return ListBuilder("POINT").real(38, 7).append(db()); });
+    alone([&] { return ListBuilder("LINE").point(10, 1, 2, 3).point(11, -4, 5, -6).real(39, 0).append(db()); });
+    alone([&] { return ListBuilder("LINE").point(10, 1, 2, 3).point(11, -4, 5, -6).real(39, 2).append(db()); });
+    alone([&] { return ListBuilder("3DFACE").point(10, 0, 0, 0).point(11, 5, 0, 1).point(12, 5, 5, 2).append(db()); });
+    alone([&] {
+        return ListBuilder("3DFACE").point(10, 0, 0, 0).point(11, 5, 0, 1).point(12, 5, 5, 2).point(13, -1, 9, 3)
+            .append(db());
+    });
+    alone([&] {
+        const EntityId head = ListBuilder("POLYLINE").integer(66, 1).integer(70, 8).append(db());
+        ListBuilder("VERTEX").point(10, 1, 1, 1).integer(70, 32).append(db());
+        ListBuilder("VERTEX").point(10, 90, 90, 90).integer(70, 16).append(db());
+        ListBuilder("VERTEX").point(10, -2, 3, 4).integer(70, 32).append(db());
+        ListBuilder("SEQEND").append(db());
+        return head;
+    });
+    db() = Database();
+    ListBuilder("LINE").point(10, 0, 0, 0).point(11, 1, 1, 1).append(db());
+    ListBuilder("LINE").point(10, 50, 0, 0).point(11, 60, 1, 1).integer(67, 1).append(db());
+    expectBox(drawingExtents(db()), 0, 0, 0, 1, 1, 1);
+}
+
 // Face records carry a dummy (0,0,0) point that is no place of the mesh.
 TEST_F(EntityShapeTest, PolyfaceExtentsSkipFaceRecords) {
     const EntityId head = ListBuilder("POLYLINE").integer(66, 1).point(10, 0, 0, 0).integer(70, 64).integer(71, 3)
