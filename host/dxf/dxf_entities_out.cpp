@@ -6,8 +6,6 @@
 #include <condition_variable>
 #include <exception>
 #include <mutex>
-#include <optional>
-#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -21,7 +19,7 @@ namespace {
 constexpr EntityId kRunLength = 8192;
 // Below this a thread costs more than it saves.
 constexpr std::size_t kParallelFrom = 4 * kRunLength;
-constexpr unsigned kMostWorkers = 4;
+constexpr unsigned kMostWriters = 4;
 
 struct EntityWriters {
     unsigned wanted = 0;  // 0: the drawing's size and the machine decide
@@ -31,8 +29,7 @@ bool isFollower(std::string_view type) { return type == "VERTEX" || type == "ATT
 
 // The POLYLINE or INSERT whose followers may continue at `first`, as a
 // walk from the start would have left it.
-std::uint64_t parentBefore(const Database& db, EntityId first) {
-    std::vector<Group> groups;
+std::uint64_t parentBefore(const Database& db, EntityId first, std::vector<Group>& groups) {
     for (EntityId id = first; id > 0;) {
         --id;
         if (!db.valid(id)) continue;
@@ -57,17 +54,52 @@ void writeRun(WriteContext& ctx, EntityId first, EntityId last) {
     }
 }
 
+// Pieces that make a run go to the run's slot, not to the file.
+class RunSink final : public PieceSink {
+public:
+    void aim(std::vector<Piece>* run) { run_ = run; }
+    bool take(Piece piece) override {
+        run_->push_back(std::move(piece));
+        return true;
+    }
+
+private:
+    std::vector<Piece>* run_ = nullptr;
+};
+
+// One thread's means of making runs, kept from run to run so that decode
+// buffers and angle tables are built once.
+struct RunMaker {
+    explicit RunMaker(const WriteContext& ctx) : part(ctx.db, ctx.kept, ctx.version, ctx.pool, &sink) {
+        part.modelSpace = ctx.modelSpace;
+    }
+
+    void make(EntityId first, EntityId last, std::vector<Piece>& run) {
+        sink.aim(&run);
+        part.parent = parentBefore(part.db, first, part.groups);
+        writeRun(part, first, last);
+        part.out.flush();
+    }
+
+    RunSink sink;
+    WriteContext part;
+};
+
+// Runs are made by the calling thread and `helpers` more; the calling
+// thread alone hands them on, in order, between runs of its own.
 class ParallelRuns {
 public:
-    ParallelRuns(WriteContext& ctx, EntityId count, unsigned workers)
-        : ctx_(ctx), count_(count), runs_((count + kRunLength - 1) / kRunLength), slots_(2 * workers) {
-        // Fewer threads than asked still finish the job; none at all is for
-        // the caller to handle, before anything was written.
-        threads_.reserve(workers);
-        try {
-            for (unsigned i = 0; i < workers; ++i) threads_.emplace_back([this] { work(); });
-        } catch (...) {
-            if (threads_.empty()) throw;
+    ParallelRuns(WriteContext& ctx, EntityId count, unsigned helpers)
+        : ctx_(ctx), count_(count), runs_((count + kRunLength - 1) / kRunLength), slots_(2 * (helpers + 1)) {
+        // Fewer threads than asked, or none, still finish the job: this
+        // thread makes runs too.
+        threads_.reserve(helpers);
+        for (unsigned i = 0; i < helpers; ++i) {
+            try {
+                threads_.emplace_back([this] { work(); });
+            } catch (...) {
+                break;
+            }
         }
     }
 
@@ -78,67 +110,70 @@ public:
             changed_.notify_all();
         }
         for (auto& thread : threads_) thread.join();
+        for (Slot& slot : slots_) {
+            for (Piece& piece : slot.pieces) ctx_.pool.put(std::move(piece));
+        }
     }
 
-    // Hands each run to the output as soon as it and those before it are made.
     void emit() {
-        for (std::size_t run = 0; run < runs_; ++run) {
-            Slot& slot = slots_[run % slots_.size()];
-            std::unique_lock lock(mutex_);
-            changed_.wait(lock, [&] { return slot.ready || failure_; });
+        RunMaker maker(ctx_);
+        std::unique_lock lock(mutex_);
+        while (emitted_ < runs_) {
             if (failure_) std::rethrow_exception(failure_);
-            lock.unlock();
-            ctx_.out.bytes(slot.text);
-            // Once the file refuses a piece there is no use making more.
-            if (ctx_.out.failed()) return;
-            slot.text.clear();
-            lock.lock();
-            slot.ready = false;
-            emitted_ = run + 1;
-            changed_.notify_all();
+            Slot& next = slots_[emitted_ % slots_.size()];
+            if (next.ready) {
+                lock.unlock();
+                ctx_.out.pieces(next.pieces);
+                // Once the file refuses a piece there is no use making more.
+                if (ctx_.out.failed()) return;
+                lock.lock();
+                next.ready = false;
+                ++emitted_;
+                changed_.notify_all();
+                continue;
+            }
+            if (claimable()) {
+                makeClaimed(lock, maker);
+                continue;
+            }
+            changed_.wait(lock);
         }
     }
 
 private:
     struct Slot {
-        std::string text;  // keeps its capacity from run to run
+        std::vector<Piece> pieces;  // keeps its capacity from run to run
         bool ready = false;
     };
 
-    void work() {
-        std::unique_lock lock(mutex_);
-        for (;;) {
-            const std::size_t run = claimed_++;
-            if (run >= runs_) return;
-            changed_.wait(lock, [&] { return stopping_ || run < emitted_ + slots_.size(); });
-            if (stopping_) return;
-            Slot& slot = slots_[run % slots_.size()];
-            lock.unlock();
-            try {
-                make(run, slot.text);
-            } catch (...) {
-                lock.lock();
-                failure_ = std::current_exception();
-                changed_.notify_all();
-                return;
-            }
-            lock.lock();
-            slot.ready = true;
-            changed_.notify_all();
-        }
+    bool claimable() const { return claimed_ < runs_ && claimed_ < emitted_ + slots_.size(); }
+
+    // Makes the next run; called and left with the lock held.
+    void makeClaimed(std::unique_lock<std::mutex>& lock, RunMaker& maker) {
+        const std::size_t run = claimed_++;
+        Slot& slot = slots_[run % slots_.size()];
+        lock.unlock();
+        const auto first = static_cast<EntityId>(run * kRunLength);
+        maker.make(first, std::min<EntityId>(first + kRunLength, count_), slot.pieces);
+        lock.lock();
+        slot.ready = true;
+        changed_.notify_all();
     }
 
-    void make(std::size_t run, std::string& text) const {
-        const auto first = static_cast<EntityId>(run * kRunLength);
-        const EntityId last = std::min<EntityId>(first + kRunLength, count_);
-        WriteContext part(ctx_.db, ctx_.kept, ctx_.version, [&text](std::string_view bytes) {
-            text.append(bytes);
-            return true;
-        });
-        part.modelSpace = ctx_.modelSpace;
-        part.parent = parentBefore(ctx_.db, first);
-        writeRun(part, first, last);
-        part.out.flush();
+    void work() {
+        std::unique_lock lock(mutex_);
+        try {
+            RunMaker maker(ctx_);
+            for (;;) {
+                changed_.wait(lock, [&] { return stopping_ || failure_ || claimable() || claimed_ >= runs_; });
+                if (stopping_ || failure_ || claimed_ >= runs_) return;
+                makeClaimed(lock, maker);
+            }
+        } catch (...) {
+            if (!lock.owns_lock()) lock.lock();
+            failure_ = std::current_exception();
+            changed_.notify_all();
+        }
     }
 
     WriteContext& ctx_;
@@ -161,20 +196,11 @@ void setEntityWriters(unsigned threads) { sessionState<EntityWriters>().wanted =
 void writeAllEntities(WriteContext& ctx) {
     const auto count = static_cast<EntityId>(ctx.db.entityCount());
     const unsigned wanted = sessionState<EntityWriters>().wanted;
-    const unsigned workers = wanted ? wanted : std::min(std::thread::hardware_concurrency(), kMostWorkers);
-    if ((count < kParallelFrom && wanted == 0) || workers < 2) {
+    const unsigned writers = wanted ? wanted : std::min(std::thread::hardware_concurrency(), kMostWriters);
+    if ((count < kParallelFrom && wanted == 0) || writers < 2) {
         writeRun(ctx, 0, count);
     } else {
-        std::optional<ParallelRuns> runs;
-        try {
-            runs.emplace(ctx, count, workers);
-        } catch (const std::system_error&) {
-        }
-        if (runs) {
-            runs->emit();
-        } else {
-            writeRun(ctx, 0, count);  // no thread could be started
-        }
+        ParallelRuns(ctx, count, writers - 1).emit();
     }
     if (!ctx.kept) return;
     const auto& kept = ctx.kept->keptEntities;

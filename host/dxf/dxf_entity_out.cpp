@@ -57,17 +57,27 @@ bool opensSequence(std::string_view type, const std::vector<Group>& groups) {
 }
 
 void writeEntity(WriteContext& ctx, EntityId id) {
-    auto& groups = ctx.groups;
-    groups.clear();
     GroupReader reader(ctx.db.list(id));
     Group g;
-    while (reader.next(g)) groups.push_back(g);
-    if (groups.empty() || groups.front().code != 0) return;
-    const std::string_view type = groups.front().text;
+    if (!reader.next(g) || g.code != 0) return;
+    const std::string_view type = g.text;
     const auto& angles = ctx.angles.of(type);
     const std::uint64_t handle = ctx.db.handle(id);
     ctx.out.text(0, type);
     if (ctx.handles) ctx.out.handle(5, handle);
+    // R12 has no owners or subclasses: the groups go out as they are read.
+    if (!ctx.laterThanR12) {
+        bool extended = false;
+        while (reader.next(g)) {
+            if (g.code == 1001) extended = true;
+            ctx.out.group(g, !extended && isAngleCode(angles, g.code));
+        }
+        return;
+    }
+    auto& groups = ctx.groups;
+    groups.clear();
+    groups.push_back(g);
+    while (reader.next(g)) groups.push_back(g);
 
     // Followers of a POLYLINE or an INSERT with attributes belong to it.
     const bool follower = type == "VERTEX" || type == "ATTRIB" || type == "SEQEND";
@@ -76,7 +86,6 @@ void writeEntity(WriteContext& ctx, EntityId id) {
     if (opensSequence(type, groups)) ctx.parent = handle;
     if (type == "SEQEND") ctx.parent = 0;
 
-    if (!ctx.laterThanR12) return writeGroups(ctx, groups, angles, 0, nullptr);
     if (hasCode(groups, 100)) {
         if (!hasCode(groups, 330)) writeOwner(ctx, owner);
         return writeGroups(ctx, groups, angles, 0, nullptr);

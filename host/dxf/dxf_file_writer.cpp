@@ -9,7 +9,7 @@ namespace zcad::dxf {
 
 namespace {
 
-constexpr std::size_t kMaxWaiting = 4;
+constexpr std::size_t kMaxWaiting = (std::size_t{8} << 20) / kPieceBytes;
 // Disk writes are started every so many bytes, so the closing fsync waits
 // for the tail of the file rather than all of it.
 constexpr off_t kWritebackStep = off_t{8} << 20;
@@ -27,25 +27,17 @@ int writeAll(int fd, std::string_view text) {
 
 }  // namespace
 
-FileWriter::FileWriter(int fd) : fd_(fd) {
-    // Room for every piece there can be, so the writing thread never
-    // allocates (and so never throws) when it hands one back.
-    spare_.reserve(kMaxWaiting + 1);
-    thread_ = std::thread([this] { run(); });
-}
+FileWriter::FileWriter(int fd, PiecePool& pool) : fd_(fd), pool_(pool) { thread_ = std::thread([this] { run(); }); }
 
 FileWriter::~FileWriter() { finish(); }
 
-bool FileWriter::put(std::string_view bytes) {
+bool FileWriter::take(Piece piece) {
     std::unique_lock lock(mutex_);
     changed_.wait(lock, [this] { return queue_.size() < kMaxWaiting || error_ != 0; });
-    if (error_ != 0) return false;
-    std::string piece;
-    if (!spare_.empty()) {
-        piece = std::move(spare_.back());
-        spare_.pop_back();
+    if (error_ != 0) {
+        pool_.put(std::move(piece));
+        return false;
     }
-    piece.assign(bytes);
     queue_.push_back(std::move(piece));
     changed_.notify_all();
     return true;
@@ -68,14 +60,15 @@ void FileWriter::run() {
     for (;;) {
         changed_.wait(lock, [this] { return !queue_.empty() || closing_; });
         if (queue_.empty()) return;
-        std::string piece = std::move(queue_.front());
+        Piece piece = std::move(queue_.front());
         queue_.pop_front();
         lock.unlock();
-        const int error = error_ == 0 ? writeAll(fd_, piece) : 0;
-        if (error == 0) startWriteback(piece.size());
+        const int error = error_ == 0 ? writeAll(fd_, piece.view()) : 0;
+        if (error == 0) startWriteback(piece.size);
+        // The pool never allocates here, so this thread never throws.
+        pool_.put(std::move(piece));
         lock.lock();
         if (error != 0) error_ = error;
-        spare_.push_back(std::move(piece));
         changed_.notify_all();
     }
 }

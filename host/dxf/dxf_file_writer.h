@@ -1,6 +1,6 @@
-// Writes a drawing's text to a file on a thread of its own, so that making
+// Writes a drawing's pieces to a file on a thread of its own, so that making
 // the text and handing it to the kernel overlap. Memory stays bounded: a
-// few pieces wait at most.
+// few megabytes wait at most.
 #pragma once
 
 #include <sys/types.h>
@@ -8,22 +8,22 @@
 #include <condition_variable>
 #include <deque>
 #include <mutex>
-#include <string>
-#include <string_view>
 #include <thread>
-#include <vector>
+
+#include "dxf_pieces.h"
 
 namespace zcad::dxf {
 
-class FileWriter {
+class FileWriter final : public PieceSink {
 public:
-    explicit FileWriter(int fd);
-    ~FileWriter();
+    // Written pieces go back to `pool`, which outlives the writer.
+    FileWriter(int fd, PiecePool& pool);
+    ~FileWriter() override;
     FileWriter(const FileWriter&) = delete;
     FileWriter& operator=(const FileWriter&) = delete;
 
-    // Queues a copy of `bytes`; false once a write has failed.
-    bool put(std::string_view bytes);
+    // Queues the piece; false once a write has failed.
+    bool take(Piece piece) override;
     // Waits until everything queued is written. False on a failed write,
     // with errno set to its error.
     bool finish();
@@ -33,10 +33,10 @@ private:
     void startWriteback(std::size_t written);
 
     int fd_;
+    PiecePool& pool_;
     std::mutex mutex_;
     std::condition_variable changed_;
-    std::deque<std::string> queue_;
-    std::vector<std::string> spare_;
+    std::deque<Piece> queue_;
     bool closing_ = false;
     int error_ = 0;
     off_t written_ = 0;     // by the writing thread only

@@ -1,5 +1,7 @@
 #include "dxf_kept.h"
 
+#include <cstring>
+
 namespace zcad::dxf {
 
 void RawStore::add(int code, std::string_view value) {
@@ -18,7 +20,7 @@ std::uint64_t entityDigest(const Database& db) {
         std::size_t i = 0;
         for (; i + 8 <= bytes.size(); i += 8) {
             std::uint64_t word = 0;
-            for (int k = 0; k < 8; ++k) word |= static_cast<std::uint64_t>(bytes[i + k]) << (8 * k);
+            std::memcpy(&word, bytes.data() + i, 8);
             mix(word);
         }
         for (; i < bytes.size(); ++i) mix(bytes[i]);

@@ -1,5 +1,7 @@
 #include "dxf_numbers.h"
 
+#include <algorithm>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -110,11 +112,10 @@ std::size_t formatInteger(char* out, std::int64_t value) {
 }
 
 std::size_t formatHandle(char* out, std::uint64_t handle) {
-    const auto result = std::to_chars(out, out + kMaxNumberChars, handle, 16);
-    for (char* p = out; p != result.ptr; ++p) {
-        if (*p >= 'a' && *p <= 'f') *p = static_cast<char>(*p - 'a' + 'A');
-    }
-    return static_cast<std::size_t>(result.ptr - out);
+    // Upper-case hexadecimal digits, no leading zeros ("0" for zero).
+    const auto length = std::max<std::size_t>(1, (std::bit_width(handle) + 3) / 4);
+    for (std::size_t i = length; i-- > 0; handle >>= 4) out[i] = "0123456789ABCDEF"[handle & 0xF];
+    return length;
 }
 
 bool parseHandle(std::string_view text, std::uint64_t& value) {

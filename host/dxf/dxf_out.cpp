@@ -1,5 +1,6 @@
 #include "dxf_out.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstring>
 
@@ -7,24 +8,15 @@
 
 namespace zcad::dxf {
 
-namespace {
-
-// Large enough that the sink is called rarely, small enough to stay in cache.
-constexpr std::size_t kBufferBytes = 1u << 18;
-// A value line longer than this goes to the sink directly, not through the buffer.
-constexpr std::size_t kDirectBytes = kBufferBytes / 4;
-// A code line, a number and two line ends always fit in this.
-constexpr std::size_t kNumberGroupBytes = 8 + kMaxNumberChars + 4;
-
-// Code lines right-aligned in three columns, as AutoCAD writes them; made
-// once, since every group starts with one.
+// Code lines right-aligned in three columns, as AutoCAD writes them, with
+// their line end; made once, since every group starts with one.
 struct CodeLines {
     static constexpr int kFirst = -5;
     static constexpr int kCount = 1072 - kFirst;
-    char text[kCount][4];
+    char text[kCount][8];
     std::uint8_t length[kCount];
 
-    CodeLines() {
+    explicit CodeLines(bool crlf) : text(), length() {
         for (int code = kFirst; code < kFirst + kCount; ++code) {
             char digits[8];
             const auto end = std::to_chars(digits, digits + sizeof digits, code).ptr;
@@ -33,47 +25,74 @@ struct CodeLines {
             std::size_t at = 0;
             for (; at + n < 3; ++at) line[at] = ' ';
             for (std::size_t i = 0; i < n; ++i) line[at++] = digits[i];
+            if (crlf) line[at++] = '\r';
+            line[at++] = '\n';
             length[code - kFirst] = static_cast<std::uint8_t>(at);
         }
     }
 };
 
-const CodeLines& codeLines() {
-    static const CodeLines lines;
-    return lines;
+namespace {
+
+// A code line (of any code a list can hold), a number and two line ends fit in this.
+constexpr std::size_t kNumberGroupBytes = 16 + kMaxNumberChars + 4;
+
+const CodeLines& codeLines(bool crlf) {
+    static const CodeLines lf(false);
+    static const CodeLines crlfLines(true);
+    return crlf ? crlfLines : lf;
 }
 
 }  // namespace
 
-Out::Out(TextEncoding encoding, bool crlf, Sink sink)
-    : buf_(std::make_unique_for_overwrite<char[]>(kBufferBytes)),
-      at_(buf_.get()),
-      end_(buf_.get() + kBufferBytes),
-      sink_(std::move(sink)),
-      encoding_(encoding),
-      crlf_(crlf) {}
+Out::Out(TextEncoding encoding, bool crlf, PiecePool& pool, PieceSink* sink)
+    : pool_(pool), sink_(sink), codeLines_(codeLines(crlf)), encoding_(encoding), crlf_(crlf) {}
+
+Out::~Out() { pool_.put(std::move(piece_)); }
 
 bool Out::flush() {
-    if (at_ != buf_.get() && !failed_) {
-        failed_ = !sink_(std::string_view(buf_.get(), static_cast<std::size_t>(at_ - buf_.get())));
+    if (at_ == piece_.bytes.get()) return !failed_;
+    const auto used = static_cast<std::size_t>(at_ - piece_.bytes.get());
+    if (failed_) {
+        at_ = piece_.bytes.get();
+        return false;
     }
-    at_ = buf_.get();
+    Piece full = std::move(piece_);
+    full.size = used;
+    at_ = end_ = nullptr;
+    failed_ = !sink_->take(std::move(full));
     return !failed_;
 }
 
-void Out::bytes(std::string_view text) {
-    if (text.size() < kDirectBytes) {
-        std::memcpy(room(text.size()), text.data(), text.size());
-        at_ += text.size();
-        return;
-    }
+void Out::pieces(std::vector<Piece>& made) {
     flush();
-    if (!failed_ && !text.empty()) failed_ = !sink_(text);
+    for (Piece& piece : made) {
+        if (failed_ || piece.size == 0) {
+            pool_.put(std::move(piece));
+            continue;
+        }
+        failed_ = !sink_->take(std::move(piece));
+    }
+    made.clear();
 }
 
 char* Out::room(std::size_t bytes) {
-    if (static_cast<std::size_t>(end_ - at_) < bytes) flush();
+    if (static_cast<std::size_t>(end_ - at_) >= bytes) return at_;
+    flush();
+    if (!piece_.bytes) piece_ = pool_.get();
+    at_ = piece_.bytes.get();
+    end_ = at_ + kPieceBytes;
     return at_;
+}
+
+void Out::append(std::string_view value) {
+    while (!value.empty()) {
+        char* at = room(1);
+        const std::size_t n = std::min(value.size(), static_cast<std::size_t>(end_ - at));
+        std::memcpy(at, value.data(), n);
+        at_ = at + n;
+        value.remove_prefix(n);
+    }
 }
 
 char* Out::endLine(char* at) const {
@@ -82,24 +101,17 @@ char* Out::endLine(char* at) const {
     return at;
 }
 
-void Out::code(int code) {
-    char* at = room(16);
-    const auto& lines = codeLines();
+char* Out::code(char* at, int code) const {
     const int index = code - CodeLines::kFirst;
-    if (index < 0 || index >= CodeLines::kCount) {
-        at = std::to_chars(at, at + 12, code).ptr;
-    } else {
-        std::memcpy(at, lines.text[index], 4);
-        at += lines.length[index];
-    }
-    at_ = endLine(at);
+    if (index < 0 || index >= CodeLines::kCount) return endLine(std::to_chars(at, at + 12, code).ptr);
+    std::memcpy(at, codeLines_.text[index], 8);
+    return at + codeLines_.length[index];
 }
 
 void Out::line(std::string_view value) {
-    if (value.size() > kDirectBytes) {
-        flush();
-        if (!failed_) failed_ = !sink_(value);
-        at_ = endLine(at_);
+    if (value.size() + 2 > kPieceBytes / 4) {
+        append(value);
+        at_ = endLine(room(2));
         return;
     }
     char* at = room(value.size() + 2);
@@ -107,43 +119,44 @@ void Out::line(std::string_view value) {
     at_ = endLine(at + value.size());
 }
 
-void Out::number(int code, const char* digits, std::size_t length) {
-    room(kNumberGroupBytes);
-    this->code(code);
-    std::memcpy(at_, digits, length);
-    at_ = endLine(at_ + length);
-}
-
 void Out::raw(int code, std::string_view value) {
-    this->code(code);
+    // Most values are short: code and value in one piece check.
+    if (value.size() <= kMaxNumberChars) {
+        char* at = this->code(room(kNumberGroupBytes), code);
+        std::memcpy(at, value.data(), value.size());
+        at_ = endLine(at + value.size());
+        return;
+    }
+    at_ = this->code(room(16), code);
     line(value);
 }
 
 void Out::text(int code, std::string_view hostText) {
+    if (encodesAsItIs(hostText, encoding_)) return raw(code, hostText);
     scratch_.clear();
     encodeText(hostText, encoding_, scratch_);
-    this->code(code);
-    line(scratch_);
+    raw(code, scratch_);
 }
 
+// Numbers are formatted straight into the piece.
 void Out::real(int code, double value) {
-    char digits[kMaxNumberChars];
-    number(code, digits, formatReal(digits, value));
+    char* at = this->code(room(kNumberGroupBytes), code);
+    at_ = endLine(at + formatReal(at, value));
 }
 
 void Out::degrees(int code, double radians) {
-    char digits[kMaxNumberChars];
-    number(code, digits, formatDegrees(digits, radians));
+    char* at = this->code(room(kNumberGroupBytes), code);
+    at_ = endLine(at + formatDegrees(at, radians));
 }
 
 void Out::integer(int code, std::int64_t value) {
-    char digits[kMaxNumberChars];
-    number(code, digits, formatInteger(digits, value));
+    char* at = this->code(room(kNumberGroupBytes), code);
+    at_ = endLine(at + formatInteger(at, value));
 }
 
 void Out::handle(int code, std::uint64_t value) {
-    char digits[kMaxNumberChars];
-    number(code, digits, formatHandle(digits, value));
+    char* at = this->code(room(kNumberGroupBytes), code);
+    at_ = endLine(at + formatHandle(at, value));
 }
 
 void Out::point(int code, const double xyz[3], bool flat) {

@@ -1,31 +1,35 @@
-// The output of a DXF writer: code and value lines gathered in a fixed
-// buffer and handed to a sink whenever it fills, so a drawing of any size
-// is written with the same small memory.
+// The output of a DXF writer: code and value lines gathered in pieces that
+// are handed to a sink whenever one fills, so a drawing of any size is
+// written with the same small memory.
 #pragma once
 
 #include <cstdint>
-#include <functional>
-#include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "dxf_pieces.h"
 #include "dxf_text.h"
 #include "zcad/group_list.h"
 
 namespace zcad::dxf {
 
-// Takes finished bytes; false stops the write (the sink keeps its reason).
-using Sink = std::function<bool(std::string_view)>;
+struct CodeLines;
 
 class Out {
 public:
-    Out(TextEncoding encoding, bool crlf, Sink sink);
+    // `pool` outlives the Out; `sink` may be set later, before the first piece fills.
+    Out(TextEncoding encoding, bool crlf, PiecePool& pool, PieceSink* sink);
+    ~Out();
+    Out(const Out&) = delete;
+    Out& operator=(const Out&) = delete;
 
+    void setSink(PieceSink* sink) { sink_ = sink; }
     // Hands over what is buffered; false if the sink refused anything.
     bool flush();
     bool failed() const { return failed_; }
-    // Finished text made elsewhere, handed on in its place.
-    void bytes(std::string_view text);
+    // Pieces made elsewhere, handed on in their place; `made` is left empty.
+    void pieces(std::vector<Piece>& made);
 
     // A value exactly as given (kept groups, names we wrote ourselves).
     void raw(int code, std::string_view value);
@@ -40,17 +44,20 @@ public:
     void owned(const OwnedGroup& g) { group(g.view(), false); }
 
 private:
-    // Room for `bytes` more, flushing first when the buffer is too full.
+    // Room for `bytes` (at most a piece) more, handing on the piece first
+    // when it is too full.
     char* room(std::size_t bytes);
-    void code(int code);
+    void append(std::string_view value);
+    char* code(char* at, int code) const;
     void line(std::string_view value);
-    void number(int code, const char* digits, std::size_t length);
     char* endLine(char* at) const;
 
-    std::unique_ptr<char[]> buf_;
-    char* at_;
-    char* end_;
-    Sink sink_;
+    PiecePool& pool_;
+    PieceSink* sink_;
+    const CodeLines& codeLines_;
+    Piece piece_;
+    char* at_ = nullptr;
+    char* end_ = nullptr;
     bool failed_ = false;
     TextEncoding encoding_;
     bool crlf_;

@@ -39,14 +39,16 @@ std::uint64_t keptModelSpace(const DxfKept& kept) {
 
 }  // namespace
 
-WriteContext::WriteContext(const Database& database, const DxfKept* keptContent, DxfVersion release, Sink sink)
+WriteContext::WriteContext(const Database& database, const DxfKept* keptContent, DxfVersion release,
+                           PiecePool& piecePool, PieceSink* sink)
     : db(database),
       kept(keptContent),
       version(release),
       laterThanR12(keptContent ? keptContent->laterThanR12 : release != DxfVersion::R12),
       handles(!keptContent || keptContent->laterThanR12 || keptContent->hadHandles),
+      pool(piecePool),
       out(isUtf8Release(release) ? TextEncoding::Utf8 : keptContent ? keptContent->encoding : TextEncoding::Ansi,
-          keptContent && keptContent->crlf, std::move(sink)) {}
+          keptContent && keptContent->crlf, piecePool, sink) {}
 
 const SymbolTable& hostTable(const Database& db, std::size_t index) {
     if (index == 0) return db.layers();

@@ -61,8 +61,9 @@ private:
 };
 
 bool writeThrough(int fd, const Database& db, const DxfVersion* version) {
-    dxf::FileWriter writer(fd);
-    const bool made = dxf::writeDrawing(db, version, [&writer](std::string_view bytes) { return writer.put(bytes); });
+    dxf::PiecePool pool;
+    dxf::FileWriter writer(fd, pool);
+    const bool made = dxf::writeDrawing(db, version, pool, writer);
     return writer.finish() && made;
 }
 

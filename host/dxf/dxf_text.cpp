@@ -91,9 +91,14 @@ std::string_view decodeText(std::string_view fileText, TextEncoding encoding, st
     return scratch;
 }
 
+bool encodesAsItIs(std::string_view hostText, TextEncoding encoding) {
+    const bool utf8 = encoding == TextEncoding::Utf8;
+    return !needsWork(hostText, utf8) && !(utf8 && hostText.find("\\U+") != std::string_view::npos);
+}
+
 void encodeText(std::string_view hostText, TextEncoding encoding, std::string& out) {
     const bool utf8 = encoding == TextEncoding::Utf8;
-    if (!needsWork(hostText, utf8) && !(utf8 && hostText.find("\\U+") != std::string_view::npos)) {
+    if (encodesAsItIs(hostText, encoding)) {
         out.append(hostText);
         return;
     }

@@ -20,5 +20,7 @@ std::string_view decodeText(std::string_view fileText, TextEncoding encoding, st
 
 // Appends the file form of host text to `out`.
 void encodeText(std::string_view hostText, TextEncoding encoding, std::string& out);
+// Whether encodeText would append `hostText` unchanged (the usual case).
+bool encodesAsItIs(std::string_view hostText, TextEncoding encoding);
 
 }  // namespace zcad::dxf

@@ -12,6 +12,21 @@ namespace zcad {
 namespace dxf {
 namespace {
 
+// Pieces handed to a caller's function, one at a time, and used again.
+class FunctionSink final : public PieceSink {
+public:
+    FunctionSink(PiecePool& pool, const std::function<bool(std::string_view)>& sink) : pool_(pool), sink_(sink) {}
+    bool take(Piece piece) override {
+        const bool taken = sink_(piece.view());
+        pool_.put(std::move(piece));
+        return taken;
+    }
+
+private:
+    PiecePool& pool_;
+    const std::function<bool(std::string_view)>& sink_;
+};
+
 void writeSectionStart(Out& out, std::string_view name) {
     out.raw(0, "SECTION");
     out.raw(2, name);
@@ -110,10 +125,10 @@ void writeLoadedDrawing(WriteContext& ctx) {
 
 }  // namespace
 
-bool writeDrawing(const Database& db, const DxfVersion* version, Sink sink) {
+bool writeDrawing(const Database& db, const DxfVersion* version, PiecePool& pool, PieceSink& sink) {
     const auto* kept = dynamic_cast<const DxfKept*>(db.kept.get());
     const DxfVersion release = kept ? kept->version : version ? *version : DxfVersion::R12;
-    WriteContext ctx(db, kept, release, std::move(sink));
+    WriteContext ctx(db, kept, release, pool, &sink);
     planHandles(ctx);
     computeExtents(ctx);
     if (kept) {
@@ -127,14 +142,16 @@ bool writeDrawing(const Database& db, const DxfVersion* version, Sink sink) {
 }  // namespace dxf
 
 bool writeDxfTo(const Database& db, const DxfVersion* version, const std::function<bool(std::string_view)>& sink) {
-    return dxf::writeDrawing(db, version, sink);
+    dxf::PiecePool pool;
+    dxf::FunctionSink pieces(pool, sink);
+    return dxf::writeDrawing(db, version, pool, pieces);
 }
 
 std::string writeDxfText(const Database& db, const DxfVersion* version) {
     std::string text;
     // Lists hold about a third of what their text takes.
     text.reserve(db.bytesHeld() * 3 + 65536);
-    dxf::writeDrawing(db, version, [&text](std::string_view bytes) {
+    writeDxfTo(db, version, [&text](std::string_view bytes) {
         text.append(bytes);
         return true;
     });

@@ -20,13 +20,15 @@ struct Extents {
 };
 
 struct WriteContext {
-    WriteContext(const Database& database, const DxfKept* keptContent, DxfVersion release, Sink sink);
+    WriteContext(const Database& database, const DxfKept* keptContent, DxfVersion release, PiecePool& pool,
+                 PieceSink* sink);
 
     const Database& db;
     const DxfKept* kept;  // null for a new drawing
     DxfVersion version;
     bool laterThanR12;
     bool handles;  // whether entities and records carry group 5
+    PiecePool& pool;
     Out out;
 
     std::uint64_t nextHandle = 1;
@@ -68,7 +70,8 @@ void writeKeptTable(WriteContext& ctx, const KeptTable& table);
 // A drawing that was not read from a file: every section built here.
 void writeNewDrawing(WriteContext& ctx);
 
-// The whole drawing, in pieces, to `sink`; false when the sink refused one.
-bool writeDrawing(const Database& db, const DxfVersion* version, Sink sink);
+// The whole drawing, in pieces from `pool`, to `sink`; false when the sink
+// refused one.
+bool writeDrawing(const Database& db, const DxfVersion* version, PiecePool& pool, PieceSink& sink);
 
 }  // namespace zcad::dxf

@@ -112,6 +112,23 @@ TEST(DxfNumbers, AnglesComeBackAsTheDegreesTheFileGave) {
     }
 }
 
+// Upper-case hexadecimal without leading zeros, and back again.
+TEST(DxfNumbers, HandlesAreHexadecimalAndReadBack) {
+    for (const auto& [handle, text] : std::initializer_list<std::pair<std::uint64_t, const char*>>{
+             {0, "0"}, {0xF, "F"}, {0x10, "10"}, {0x3AF, "3AF"}, {~std::uint64_t{0}, "FFFFFFFFFFFFFFFF"}}) {
+        char buffer[kMaxNumberChars];
+        EXPECT_EQ(std::string(buffer, formatHandle(buffer, handle)), text);
+    }
+    std::mt19937_64 random(11);
+    for (int i = 0; i < 10000; ++i) {
+        const std::uint64_t handle = random() >> (random() % 64);
+        char buffer[kMaxNumberChars];
+        std::uint64_t back = 0;
+        ASSERT_TRUE(parseHandle(std::string_view(buffer, formatHandle(buffer, handle)), back));
+        ASSERT_EQ(back, handle);
+    }
+}
+
 TEST(DxfNumbers, ParsingIsStrict) {
     double d = 0;
     std::int64_t i = 0;

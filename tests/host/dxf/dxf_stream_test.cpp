@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
 #include <random>
 #include <string>
 #include <vector>
@@ -77,31 +78,43 @@ TEST(DxfScanner, CodeLinesThatAreNotPlainDigitsStillGetTheirMessage) {
     }
 }
 
+// Lines of every length up to past a piece, some longer than a whole piece,
+// written through the output on the writing thread: the file holds them all
+// in order.
 TEST(DxfFileWriter, WritesEveryPieceInOrder) {
     const auto path = dxftest::scratchDir() / "pieces.txt";
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     ASSERT_GE(fd, 0);
     std::string expected;
     {
-        zcad::dxf::FileWriter writer(fd);
-        for (int i = 0; i < 5000; ++i) {
-            const std::string piece = std::to_string(i) + std::string(static_cast<std::size_t>(i % 300), 'x') + "\n";
-            expected += piece;
-            ASSERT_TRUE(writer.put(piece));
+        zcad::dxf::PiecePool pool;
+        zcad::dxf::FileWriter writer(fd, pool);
+        zcad::dxf::Out out(zcad::dxf::TextEncoding::Ansi, false, pool, &writer);
+        for (int i = 0; i < 3000; ++i) {
+            const std::size_t length = i % 500 == 7 ? zcad::dxf::kPieceBytes + 3 * i : static_cast<std::size_t>(i % 300);
+            const std::string value = std::to_string(i) + std::string(length, 'x');
+            out.raw(1, value);
+            expected += "  1\n" + value + "\n";
         }
+        ASSERT_TRUE(out.flush());
         EXPECT_TRUE(writer.finish());
     }
     ::close(fd);
-    EXPECT_EQ(dxftest::readFile(path), expected);
+    EXPECT_TRUE(dxftest::readFile(path) == expected);
 }
 
 TEST(DxfFileWriter, AFailedWriteIsReportedWithItsError) {
     const int fd = ::open("/dev/full", O_WRONLY);
     if (fd < 0) GTEST_SKIP() << "/dev/full is not available";
-    zcad::dxf::FileWriter writer(fd);
-    const std::string piece(1 << 16, 'x');
+    zcad::dxf::PiecePool pool;
+    zcad::dxf::FileWriter writer(fd, pool);
     bool refused = false;
-    for (int i = 0; i < 100 && !refused; ++i) refused = !writer.put(piece);
+    for (int i = 0; i < 100 && !refused; ++i) {
+        zcad::dxf::Piece piece = pool.get();
+        std::memset(piece.bytes.get(), 'x', zcad::dxf::kPieceBytes);
+        piece.size = zcad::dxf::kPieceBytes;
+        refused = !writer.take(std::move(piece));
+    }
     errno = 0;
     EXPECT_FALSE(writer.finish());
     EXPECT_EQ(errno, ENOSPC);
