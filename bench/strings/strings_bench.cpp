@@ -1,5 +1,9 @@
 // Reading and writing string files of a million records, beside the I/O
-// floor: the same bytes read in the same blocks with nothing decoded.
+// floor (reading: the same bytes read in the same blocks with nothing
+// decoded; writing: the same bytes written and synced) and the peer on
+// Python's fastest path, strings_numpy.py. ezdxf has no part in these jobs,
+// so there is no document API peer. Writing here is not synced, as the
+// module's writers are not: the floor is the durable one all the same.
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -9,6 +13,10 @@
 
 #include <unistd.h>
 
+#include "benchmark_results.h"
+#include "child_process.h"
+#include "durable_write.h"
+#include "io_floor.h"
 #include "string_file_generator.h"
 #include "strings/tr_reader.h"
 #include "strings/ur_reader.h"
@@ -48,6 +56,15 @@ void ioFloor(benchmark::State& state, const char* extension) {
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
                             static_cast<std::int64_t>(std::filesystem::file_size(path)));
+}
+
+void writeFloor(benchmark::State& state, const char* extension) {
+    const std::string bytes = readWhole(sample(extension));
+    const auto path = sample(extension) + ".floor";
+    for (auto _ : state) {
+        if (!writeDurably(path, bytes)) state.SkipWithError("cannot write the floor's file");
+    }
+    std::filesystem::remove(path);
 }
 
 void readUR(benchmark::State& state) {
@@ -95,13 +112,27 @@ BENCHMARK_CAPTURE(ioFloor, ur, "ur1")->Unit(benchmark::kMillisecond);
 BENCHMARK(readUR)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(ioFloor, tr, "tr1")->Unit(benchmark::kMillisecond);
 BENCHMARK(readTR)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(writeFloor, ur, "ur1")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(writeFile, ur, true)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(writeFloor, tr, "tr1")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(writeFile, tr, false)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
+    ResultsKept results;
+    benchmark::RunSpecifiedBenchmarks(&results);
     benchmark::Shutdown();
+    const Ran peer = runPeer("strings/strings_numpy.py", {sample("ur1"), sample("tr1"), sample("ur1") + ".peer"});
+    Timing fast[4];
+    if (peer.ok) {
+        std::printf("%s", peer.out.c_str());
+        std::sscanf(peer.out.c_str(), "read-ur %lf read-tr %lf write-ur %lf write-tr %lf", &fast[0].wall,
+                    &fast[1].wall, &fast[2].wall, &fast[3].wall);
+    }
+    printSummary("read UR", results["readUR"], results["ioFloor/ur"].wall, fast[0], {});
+    printSummary("read TR", results["readTR"], results["ioFloor/tr"].wall, fast[1], {});
+    printSummary("write UR", results["writeFile/ur"], results["writeFloor/ur"].wall, fast[2], {});
+    printSummary("write TR", results["writeFile/tr"], results["writeFloor/tr"].wall, fast[3], {});
     std::filesystem::remove(sample("ur1"));
     std::filesystem::remove(sample("tr1"));
     return 0;
