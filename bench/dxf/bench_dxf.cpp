@@ -7,13 +7,13 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <string>
 #include <vector>
 
 #include "best_of.h"
 #include "child_process.h"
 #include "io_floor.h"
+#include "peer_flags.h"
 #include "summary.h"
 #include "zcad/database.h"
 #include "zcad/dxf.h"
@@ -66,13 +66,8 @@ PeerTimes peer(bool wanted, bool fast, long long count, const std::string& dir) 
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::vector<const char*> positional;
-    bool documentApi = false, noEzdxf = false;
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--document-api") == 0) documentApi = true;
-        else if (std::strcmp(argv[i], "--no-ezdxf") == 0) noEzdxf = true;
-        else positional.push_back(argv[i]);
-    }
+    const PeerFlags flags = readPeerFlags(argc, argv);
+    const std::vector<const char*>& positional = flags.positional;
     const long long count = !positional.empty() ? std::atoll(positional[0]) : 1000000;
     const std::string dir = positional.size() > 1 ? positional[1] : "/tmp";
     const int runs = positional.size() > 2 ? std::max(1, std::atoi(positional[2])) : 3;
@@ -117,8 +112,8 @@ int main(int argc, char** argv) {
     std::printf("faces %lld, file %.1f MB, best of %d runs\n", count, mb, runs);
     std::printf("save  %.3f s  %.0f MB/s  (formatting alone %.3f s)\n", save, mb / save, format);
     std::printf("load  %.3f s  %.0f MB/s\n", load, mb / load);
-    const PeerTimes fast = peer(!noEzdxf, true, count, dir);
-    const PeerTimes document = peer(!noEzdxf && documentApi, false, count, dir);
+    const PeerTimes fast = peer(flags.fastestPath(), true, count, dir);
+    const PeerTimes document = peer(flags.documentPeer(), false, count, dir);
     printSummary("DXF save", {save, saveProcessor}, saveFloor, fast.save, document.save);
     printSummary("DXF load", {load, loadProcessor}, loadFloor, fast.load, document.load);
     return 0;

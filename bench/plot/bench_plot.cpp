@@ -8,7 +8,6 @@
 #include <unistd.h>
 
 #include <CLI/CLI.hpp>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -16,15 +15,12 @@
 #include <string>
 #include <vector>
 
-#include "best_of.h"
 #include "child_process.h"
+#include "import_job.h"
 #include "io_floor.h"
 #include "plot/plot_import.h"
 #include "plot_file_generator.h"
 #include "summary.h"
-#include "zcad/console.h"
-#include "zcad/database.h"
-#include "zcad/dxf.h"
 
 namespace {
 
@@ -44,31 +40,15 @@ void writeTables(const fs::path& zarvo) {
     std::ofstream(zarvo / "plot.pen", std::ios::binary) << "PLOT.PEN     1 APR-1997\r\n/////\r\n";
 }
 
-// The child: PFIN and the save, printing "import save bytes-per-line
-// processor entities".
-int runImport(const std::string& input, const std::string& output, long long lines) {
-    zcad::setOutputSink([](std::string_view) {});
-    const long long before = statusBytes("VmRSS");
-    const double processorStart = processorSeconds();
-    const auto start = std::chrono::steady_clock::now();
-    {
-        ZaPlotImport import;
-        import.readPlotFile(input);
-    }
-    const double importSeconds = secondsSince(start);
-    const auto saveStart = std::chrono::steady_clock::now();
-    std::string error;
-    if (!zcad::writeDxf(output, zcad::currentDatabase(), nullptr, error)) {
-        std::fprintf(stderr, "save failed: %s\n", error.c_str());
-        return 1;
-    }
-    const double saveSeconds = secondsSince(saveStart);
-    const double processor = processorSeconds() - processorStart;
-    const long long peak = statusBytes("VmHWM");
-    std::printf("%.3f %.3f %.1f %.3f %zu\n", importSeconds, saveSeconds,
-                static_cast<double>(peak - before) / static_cast<double>(lines), processor,
-                zcad::currentDatabase().entityCount());
-    return 0;
+// The child: PFIN and its save, with the installation the parent wrote.
+int runImport(const std::string& input, const std::string& output, const std::string& installation) {
+    return runImportJob(
+        [&] {
+            ZaPlotImport import;
+            import.readPlotFile(input);
+            return true;
+        },
+        output, installation);
 }
 
 Timing peer(bool wanted, bool fast, const std::string& input, const std::string& output) {
@@ -96,14 +76,13 @@ int main(int argc, char** argv) {
     app.add_option("--dir", dir, "where the files go (removed afterwards)");
     app.add_flag("--document-api", documentApi, "run the ezdxf document API peer too (minutes at a million)");
     app.add_flag("--no-ezdxf", noEzdxf, "leave the ezdxf peers out");
-    app.add_option("--child", child, "INPUT OUTPUT: one import in this process")->expected(2);
+    app.add_option("--child", child, "INPUT OUTPUT INSTALLATION: one import in this process")->expected(3);
     CLI11_PARSE(app, argc, argv);
-    if (!child.empty()) return runImport(child[0], child[1], lines);
+    if (!child.empty()) return runImport(child[0], child[1], child[2]);
 
     const fs::path work = fs::path(dir) / ("bench_plot_" + std::to_string(::getpid()));
-    writeTables(work / "zarvo");
-    ::setenv("ZARV$PROG", (work / "zarvo/").c_str(), 1);
-    ::setenv("ZARVO_REGISTRY", (work / "registry.reg").c_str(), 1);
+    const std::string installation = (work / "zarvo/").string();
+    writeTables(installation);
     const std::string plot = (work / "bench.p01").string();
     PlotFileShape shape;
     shape.lines = lines;
@@ -113,23 +92,20 @@ int main(int argc, char** argv) {
         return 1;
     }
     const std::string output = (work / "bench.dxf").string();
-    const Ran ran = runProgram({selfPath(), "--lines", std::to_string(lines), "--child", plot, output});
-    double importSeconds = 0, saveSeconds = 0, bytesPerLine = 0, processor = 0;
-    unsigned long long entities = 0;
-    if (!ran.ok || std::sscanf(ran.out.c_str(), "%lf %lf %lf %lf %llu", &importSeconds, &saveSeconds, &bytesPerLine,
-                               &processor, &entities) != 5) {
+    ImportJob ran;
+    if (!runImportChild({selfPath(), "--child", plot, output, installation}, ran)) {
         std::fprintf(stderr, "PFIN failed\n");
         fs::remove_all(work);
         return 1;
     }
-    const Timing ours{importSeconds + saveSeconds, processor};
+    const Timing ours = ran.total();
     const std::string dxf = readWhole(output);
     fs::remove(output);
     const double floor = durableFloor({plot}, dxf, output + ".floor");
     std::printf("PFIN  %lld lines: import %.3f s + DXF save %.3f s = %.3f s (processor %.3f s), %llu entities, "
                 "%.0f bytes/line, DXF %.1f MB\n",
-                lines, importSeconds, saveSeconds, ours.wall, processor, entities, bytesPerLine,
-                static_cast<double>(dxf.size()) / 1e6);
+                lines, ran.import, ran.save, ours.wall, ours.processor, ran.entities,
+                static_cast<double>(ran.peakGrowth) / static_cast<double>(lines), static_cast<double>(dxf.size()) / 1e6);
     const Timing fast = peer(!noEzdxf, true, plot, output);
     const Timing document = peer(!noEzdxf && documentApi, false, plot, output);
     printSummary("PFIN", ours, floor, fast, document);

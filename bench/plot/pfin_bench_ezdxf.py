@@ -12,11 +12,15 @@ Usage: /usr/bin/python3 pfin_bench_ezdxf.py [--fast] PLOTFILE OUTPUT.dxf
        (make one with: gen_plot --out /tmp/bench.p01 --lines 1000000)
 """
 import math
+import os
 import sys
 
 import ezdxf
 import numpy as np
 from ezdxf.addons.r12writer import r12writer
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
+from fixed_columns import field, line_columns  # noqa: E402
 
 NARROW = {"code": (2, 5), "x": (5, 13), "y": (13, 21), "z": (21, 29), "angle": (29, 37), "count": (38, 46),
           "end": (46, None)}
@@ -93,27 +97,9 @@ def import_plot(path, msp):
 WIDTH = 79  # the widest record
 
 
-def lines_of(path):
-    """The file's bytes, each line's start and length (without CR LF), and
-    its first WIDTH columns, spaces beyond its end."""
-    data = np.fromfile(path, dtype=np.uint8)
-    ends = np.flatnonzero(data == 10)
-    if len(data) and data[-1] != 10:
-        ends = np.append(ends, len(data))
-    starts = np.concatenate(([0], ends[:-1] + 1))
-    lengths = ends - starts
-    lengths -= (lengths > 0) & (data[np.maximum(ends - 1, 0)] == 13)
-    padded = np.append(data, np.full(WIDTH, 32, dtype=np.uint8))
-    columns = padded[starts[:, None] + np.arange(WIDTH)]
-    columns[np.arange(WIDTH) >= lengths[:, None]] = 32
-    return data, starts, lengths, columns
-
-
 def numbers(columns, span, kind=float):
     """A field of every line as numbers, 0 where it is blank or no number."""
-    first, last = span[0], span[1] or WIDTH
-    text = np.ascontiguousarray(columns[:, first:last]).view(f"S{last - first}").ravel()
-    text = np.char.strip(text)
+    text = np.char.strip(field(columns, span[0], span[1] or WIDTH))
     text[text == b""] = b"0"
     try:
         return text.astype(kind)
@@ -122,7 +108,7 @@ def numbers(columns, span, kind=float):
 
 
 def import_plot_fast(path, dxf):
-    data, starts, lengths, columns = lines_of(path)
+    data, starts, lengths, columns = line_columns(path, WIDTH)
     digits = (columns[:, :2] >= 48) & (columns[:, :2] <= 57)
     lead = (digits[:, 1] & (digits[:, 0] | (columns[:, 0] == 32)))
     kinds = np.where(lead, np.where(digits[:, 0], columns[:, 0] - 48, 0) * 10 + columns[:, 1] - 48, -1)

@@ -14,13 +14,13 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <string>
 #include <vector>
 
 #include "best_of.h"
 #include "child_process.h"
 #include "io_floor.h"
+#include "peer_flags.h"
 #include "summary.h"
 
 #include "zcad/database.h"
@@ -144,13 +144,8 @@ Timing peerPicture(bool fast, const std::string& drawing, const std::string& png
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::vector<const char*> positional;
-    bool documentApi = false, noEzdxf = false;
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--document-api") == 0) documentApi = true;
-        else if (std::strcmp(argv[i], "--no-ezdxf") == 0) noEzdxf = true;
-        else positional.push_back(argv[i]);
-    }
+    const PeerFlags flags = readPeerFlags(argc, argv);
+    const std::vector<const char*>& positional = flags.positional;
     const long long count = !positional.empty() ? std::atoll(positional[0]) : 1000000;
     const std::string dir = positional.size() > 1 ? positional[1] : "/tmp";
     const long long peerCount = positional.size() > 2 ? std::atoll(positional[2]) : std::min(count, 50000LL);
@@ -189,8 +184,8 @@ int main(int argc, char** argv) {
     const std::string peerPng = dir + "/zcad_bench_site_ezdxf.png";
     const double scale = static_cast<double>(count) / static_cast<double>(peerCount);
     if (peerCount != count) std::printf("the peers draw %lld entities, scaled to %lld by their rate\n", peerCount, count);
-    const Timing fast = noEzdxf ? Timing{} : peerPicture(true, peerFile, peerPng, scale);
-    const Timing document = noEzdxf || !documentApi ? Timing{} : peerPicture(false, peerFile, peerPng, scale);
+    const Timing fast = flags.fastestPath() ? peerPicture(true, peerFile, peerPng, scale) : Timing{};
+    const Timing document = flags.documentPeer() ? peerPicture(false, peerFile, peerPng, scale) : Timing{};
     printSummary("PNG", png.picture, png.floor, fast, document);
 
     // Last: cairo's SVG surface holds the whole page and grows slower than

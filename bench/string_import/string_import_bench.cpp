@@ -6,34 +6,24 @@
 // r12writer) and, when asked, the document API, which takes minutes.
 //   bench_string_import [--records N] [--dir DIR] [--document-api] [--no-ezdxf]
 #include <CLI/CLI.hpp>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
 
-#include "best_of.h"
 #include "child_process.h"
+#include "import_job.h"
 #include "io_floor.h"
 #include "settings/settings_record.h"
 #include "string_file_generator.h"
 #include "strings/string_import.h"
 #include "summary.h"
-#include "zcad/console.h"
-#include "zcad/database.h"
-#include "zcad/dxf.h"
 
 namespace {
 
-// The child: one import and one save, printing "import save
-// bytes-per-record processor".
-int runImport(const std::string& format, const std::string& input, const std::string& output, long long records) {
-    const std::string scratch = std::filesystem::path(output).parent_path() / ("zarvo-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(scratch);
-    ::setenv("ZARVO_REGISTRY", (scratch + "/registry.reg").c_str(), 1);
-    ::setenv("ZARV$PROG", scratch.c_str(), 1);
-    zcad::setOutputSink([](std::string_view) {});
+// The child: one import and its save.
+int runImport(const std::string& format, const std::string& input, const std::string& output) {
     ZaSettings& settings = zaSettings();
     settings.addLayers = true;
     settings.colourLayers = true;
@@ -41,32 +31,14 @@ int runImport(const std::string& format, const std::string& input, const std::st
     settings.includeNumerics = true;
     settings.maximumSize = "14";
     settings.polyline3D = true;
-
-    const long long before = statusBytes("VmRSS");
-    const double processorStart = processorSeconds();
-    const auto start = std::chrono::steady_clock::now();
-    {
-        zastrings::StringImport import;
-        const bool read = format == "ur" ? import.importUR(input) : import.importTR(input);
-        if (!read && format == "ur") {
-            std::fprintf(stderr, "import failed: %s\n", import.lastError().c_str());
-            return 1;
-        }
-    }
-    const double importSeconds = secondsSince(start);
-    const auto saveStart = std::chrono::steady_clock::now();
-    std::string error;
-    if (!zcad::writeDxf(output, zcad::currentDatabase(), nullptr, error)) {
-        std::fprintf(stderr, "save failed: %s\n", error.c_str());
-        return 1;
-    }
-    const double saveSeconds = secondsSince(saveStart);
-    const double processor = processorSeconds() - processorStart;
-    const long long peak = statusBytes("VmHWM");
-    std::filesystem::remove_all(scratch);
-    std::printf("%.3f %.3f %.1f %.3f\n", importSeconds, saveSeconds,
-                static_cast<double>(peak - before) / static_cast<double>(records), processor);
-    return 0;
+    return runImportJob(
+        [&] {
+            zastrings::StringImport import;
+            const bool read = format == "ur" ? import.importUR(input) : import.importTR(input);
+            if (!read && format == "ur") std::fprintf(stderr, "import failed: %s\n", import.lastError().c_str());
+            return read || format != "ur";
+        },
+        output);
 }
 
 // A peer's wall and processor seconds, or none when it is left out or fails.
@@ -97,7 +69,7 @@ int main(int argc, char** argv) {
     app.add_flag("--no-ezdxf", noEzdxf, "leave the ezdxf peers out");
     app.add_option("--child", child, "FORMAT INPUT OUTPUT: one import in this process")->expected(3);
     CLI11_PARSE(app, argc, argv);
-    if (!child.empty()) return runImport(child[0], child[1], child[2], records);
+    if (!child.empty()) return runImport(child[0], child[1], child[2]);
 
     const std::string stem = (std::filesystem::path(dir) / ("bench" + std::to_string(::getpid() % 1000))).string();
     zastrings::StringFileShape shape;
@@ -118,22 +90,21 @@ int main(int argc, char** argv) {
         const std::string format = input.substr(input.size() - 3, 2);
         const std::string job = format == "ur" ? "URIN" : "TRIN";
         const std::string output = input + ".dxf";
-        const Ran ran = runProgram({selfPath(), "--records", std::to_string(records), "--child", format, input, output});
-        double importSeconds = 0, saveSeconds = 0, bytesPerRecord = 0, processor = 0;
-        if (!ran.ok || std::sscanf(ran.out.c_str(), "%lf %lf %lf %lf", &importSeconds, &saveSeconds, &bytesPerRecord,
-                                   &processor) != 4) {
+        ImportJob ran;
+        if (!runImportChild({selfPath(), "--child", format, input, output}, ran)) {
             std::fprintf(stderr, "%s failed\n", job.c_str());
             ++failures;
             continue;
         }
-        const Timing ours{importSeconds + saveSeconds, processor};
+        const Timing ours = ran.total();
         const std::string dxf = readWhole(output);
         std::filesystem::remove(output);
         const double floor = durableFloor({input}, dxf, output + ".floor");
         std::printf("%s  import %.3f s + DXF save %.3f s = %.3f s (%.0f records/s, processor %.3f s), "
                     "%.0f bytes/record, DXF %.1f MB\n",
-                    job.c_str(), importSeconds, saveSeconds, ours.wall, static_cast<double>(records) / ours.wall,
-                    processor, bytesPerRecord, static_cast<double>(dxf.size()) / 1e6);
+                    job.c_str(), ran.import, ran.save, ours.wall, static_cast<double>(records) / ours.wall,
+                    ours.processor, static_cast<double>(ran.peakGrowth) / static_cast<double>(records),
+                    static_cast<double>(dxf.size()) / 1e6);
         const Timing fast = peer(!noEzdxf, true, format, input, output);
         const Timing document = peer(!noEzdxf && documentApi, false, format, input, output);
         printSummary(job.c_str(), ours, floor, fast, document);

@@ -11,12 +11,16 @@ r12writer add-on writing R12.
 
 Usage: /usr/bin/python3 string_import_ezdxf.py [--fast] ur|tr INPUT OUTPUT.dxf
 """
+import os
 import struct
 import sys
 
 import ezdxf
 import numpy as np
 from ezdxf.addons.r12writer import r12writer
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
+from fixed_columns import field, tr_data_lines  # noqa: E402
 
 KEPT = set("ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789+-$_")
 # 56-byte records: the last four bytes are not read.
@@ -105,31 +109,15 @@ def ur_columns(path):
 
 
 def tr_columns(path):
-    data = np.fromfile(path, dtype=np.uint8)
-    ends = np.flatnonzero(data == 10)
-    if len(data) and data[-1] != 10:
-        ends = np.append(ends, len(data))
-    starts = np.concatenate(([0], ends[:-1] + 1))
-    lengths = ends - starts
-    lengths -= (lengths > 0) & (data[np.maximum(ends - 1, 0)] == 13)  # a CR ends the line too
-    padded = np.append(data, np.full(TR_WIDTH, 32, dtype=np.uint8))
-    columns = padded[starts[:, None] + np.arange(TR_WIDTH)]
-    columns[np.arange(TR_WIDTH) >= lengths[:, None]] = 32
-    # A data line starts with seven spaces or digits.
-    lead = columns[:, :7]
-    data_lines = (lengths >= 7) & (((lead == 32) | ((lead >= 48) & (lead <= 57))).all(axis=1))
-    columns = columns[data_lines]
-
-    def field(first, last):
-        return np.ascontiguousarray(columns[:, first:last]).view(f"S{last - first}").ravel()
-
-    xyz = np.stack([field(12, 25).astype(float), field(25, 38).astype(float), field(38, 49).astype(float)], axis=1)
+    columns = tr_data_lines(path, TR_WIDTH)
+    xyz = np.stack([field(columns, 12, 25).astype(float), field(columns, 25, 38).astype(float),
+                    field(columns, 38, 49).astype(float)], axis=1)
     # The notes count only after a code of four characters.
     texts = np.full((len(columns), 14), 32, dtype=np.uint8)
     texts[:, :4] = columns[:, 49:53]
     four = (columns[:, 52] != 32)
     texts[four, 4:] = columns[four, 54:64]
-    return field(0, 6).astype(np.int64), xyz, texts
+    return field(columns, 0, 6).astype(np.int64), xyz, texts
 
 
 def layer_names(texts):

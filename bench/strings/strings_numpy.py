@@ -13,6 +13,9 @@ import time
 
 import numpy as np
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
+from fixed_columns import field, tr_data_lines  # noqa: E402
+
 # 56-byte records: the last four bytes are kept as they are.
 UR = np.dtype([("number", "<i4"), ("point", "<i4"), ("xyz", "<f8", 3), ("text", "S20"), ("rest", "V4")])
 UR_HEADER = 224
@@ -24,25 +27,13 @@ def read_ur(path):
 
 
 def read_tr(path):
-    data = np.fromfile(path, dtype=np.uint8)
-    ends = np.flatnonzero(data == 10)
-    starts = np.concatenate(([0], ends[:-1] + 1))
-    lengths = ends - starts - (data[np.maximum(ends - 1, 0)] == 13)
-    padded = np.append(data, np.full(TR_WIDTH, 32, dtype=np.uint8))
-    columns = padded[starts[:, None] + np.arange(TR_WIDTH)]
-    columns[np.arange(TR_WIDTH) >= lengths[:, None]] = 32
-    lead = columns[:, :7]
-    columns = columns[(lengths >= 7) & ((lead == 32) | ((lead >= 48) & (lead <= 57))).all(axis=1)]
-
-    def field(first, last):
-        return np.ascontiguousarray(columns[:, first:last]).view(f"S{last - first}").ravel()
-
+    columns = tr_data_lines(path, TR_WIDTH)
     records = np.zeros(len(columns), dtype=UR)
-    records["number"] = field(0, 6).astype(np.int32)
-    records["point"] = field(6, 12).astype(np.int32)
-    records["xyz"] = np.stack([field(12, 25).astype(float), field(25, 38).astype(float),
-                               field(38, 49).astype(float)], axis=1)
-    records["text"] = np.char.add(np.char.rstrip(field(49, 53)), np.char.rstrip(field(54, 70)))
+    records["number"] = field(columns, 0, 6).astype(np.int32)
+    records["point"] = field(columns, 6, 12).astype(np.int32)
+    records["xyz"] = np.stack([field(columns, 12, 25).astype(float), field(columns, 25, 38).astype(float),
+                               field(columns, 38, 49).astype(float)], axis=1)
+    records["text"] = np.char.add(np.char.rstrip(field(columns, 49, 53)), np.char.rstrip(field(columns, 54, 70)))
     return records
 
 

@@ -9,23 +9,18 @@
 #include <unistd.h>
 
 #include <CLI/CLI.hpp>
-#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <string>
 #include <vector>
 
-#include "best_of.h"
 #include "child_process.h"
+#include "import_job.h"
 #include "io_floor.h"
-#include "settings/settings_record.h"
 #include "summary.h"
 #include "triangle_model_generator.h"
 #include "triangles/triangle_import.h"
 #include "triangles/ut_name.h"
-#include "zcad/console.h"
-#include "zcad/database.h"
-#include "zcad/dxf.h"
 
 namespace {
 
@@ -39,15 +34,8 @@ struct Method {
 constexpr Method kMethods[] = {{"faces", ImportMethod::Faces}, {"mesh", ImportMethod::Mesh},
                                {"catchment", ImportMethod::Catchment}};
 
-// The child: one import and one save, printing their wall seconds, the CPU
-// seconds of both, the peak memory per triangle and the entities made.
-int runImport(const std::string& methodName, const std::string& input, const std::string& output,
-              long long triangles) {
-    const std::string scratch = std::filesystem::path(output).parent_path() / ("zarvo-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(scratch);
-    ::setenv("ZARVO_REGISTRY", (scratch + "/registry.reg").c_str(), 1);
-    ::setenv("ZARV$PROG", scratch.c_str(), 1);
-    zcad::setOutputSink([](std::string_view) {});
+// The child: one import and its save.
+int runImport(const std::string& methodName, const std::string& input, const std::string& output) {
     zatriangles::TriangleOptions options;
     for (const Method& m : kMethods) {
         if (methodName == m.name) options.method = m.method;
@@ -56,26 +44,12 @@ int runImport(const std::string& methodName, const std::string& input, const std
     options.ctlPreference = 0;  // layers by paint number
     options.useTriangleLayerFile = false;
     options.colourLayers = true;
-
-    const long long before = statusBytes("VmRSS");
-    const double cpuBefore = processorSeconds();
-    const auto start = std::chrono::steady_clock::now();
-    zatriangles::importTriangles(options, input);
-    const double importSeconds = secondsSince(start);
-    const auto saveStart = std::chrono::steady_clock::now();
-    std::string error;
-    if (!zcad::writeDxf(output, zcad::currentDatabase(), nullptr, error)) {
-        std::fprintf(stderr, "save failed: %s\n", error.c_str());
-        return 1;
-    }
-    const double saveSeconds = secondsSince(saveStart);
-    const double cpu = processorSeconds() - cpuBefore;
-    const long long peak = statusBytes("VmHWM");
-    std::filesystem::remove_all(scratch);
-    std::printf("%.3f %.3f %.3f %.1f %zu\n", importSeconds, saveSeconds, cpu,
-                static_cast<double>(peak - before) / static_cast<double>(triangles),
-                zcad::currentDatabase().entityCount());
-    return 0;
+    return runImportJob(
+        [&] {
+            zatriangles::importTriangles(options, input);
+            return true;
+        },
+        output);
 }
 
 }  // namespace
@@ -91,7 +65,7 @@ int main(int argc, char** argv) {
     app.add_flag("--no-ezdxf", noEzdxf, "leave the peer out");
     app.add_option("--child", child, "METHOD INPUT OUTPUT: one import in this process")->expected(3);
     CLI11_PARSE(app, argc, argv);
-    if (!child.empty()) return runImport(child[0], child[1], child[2], triangles);
+    if (!child.empty()) return runImport(child[0], child[1], child[2]);
 
     const std::string ut = (std::filesystem::path(dir) / ("bench" + std::to_string(::getpid() % 1000) + ".utA")).string();
     zatriangles::TerrainShape shape;
@@ -108,22 +82,20 @@ int main(int argc, char** argv) {
     int failures = 0;
     for (const Method& m : kMethods) {
         const std::string output = ut + "." + m.name + ".dxf";
-        const Ran ran = runProgram({selfPath(), "--triangles", std::to_string(triangles), "--child", m.name, ut, output});
-        double importSeconds = 0, saveSeconds = 0, cpu = 0, bytesPerTriangle = 0;
-        unsigned long long entities = 0;
-        if (!ran.ok || std::sscanf(ran.out.c_str(), "%lf %lf %lf %lf %llu", &importSeconds, &saveSeconds, &cpu,
-                                   &bytesPerTriangle, &entities) != 5) {
+        ImportJob ran;
+        if (!runImportChild({selfPath(), "--child", m.name, ut, output}, ran)) {
             std::fprintf(stderr, "UTIN as %s failed\n", m.name);
             ++failures;
             continue;
         }
-        const Timing ours{importSeconds + saveSeconds, cpu};
+        const Timing ours = ran.total();
         const std::string dxf = readWhole(output);
         std::filesystem::remove(output);
         const double floor = durableFloor(inputs, dxf, output + ".floor");
         std::printf("%-9s import %.3f s + DXF save %.3f s = %.3f s (processor %.3f s), %llu entities, "
                     "%.0f bytes/triangle, DXF %.1f MB\n",
-                    m.name, importSeconds, saveSeconds, ours.wall, cpu, entities, bytesPerTriangle,
+                    m.name, ran.import, ran.save, ours.wall, ours.processor, ran.entities,
+                    static_cast<double>(ran.peakGrowth) / static_cast<double>(triangles),
                     static_cast<double>(dxf.size()) / 1e6);
         Timing fast;
         if (!noEzdxf) {

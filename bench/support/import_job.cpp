@@ -1,0 +1,47 @@
+#include "import_job.h"
+
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+
+#include "best_of.h"
+#include "child_process.h"
+#include "zcad/console.h"
+#include "zcad/database.h"
+#include "zcad/dxf.h"
+
+int runImportJob(const std::function<bool()>& import, const std::string& output, const std::string& installation) {
+    const std::string scratch = std::filesystem::path(output).parent_path() / ("zarvo-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(scratch);
+    ::setenv("ZARVO_REGISTRY", (scratch + "/registry.reg").c_str(), 1);
+    ::setenv("ZARV$PROG", installation.empty() ? scratch.c_str() : installation.c_str(), 1);
+    zcad::setOutputSink([](std::string_view) {});
+
+    const long long before = statusBytes("VmRSS");
+    const double processorStart = processorSeconds();
+    const auto start = std::chrono::steady_clock::now();
+    if (!import()) return 1;
+    const double importSeconds = secondsSince(start);
+    const auto saveStart = std::chrono::steady_clock::now();
+    std::string error;
+    if (!zcad::writeDxf(output, zcad::currentDatabase(), nullptr, error)) {
+        std::fprintf(stderr, "save failed: %s\n", error.c_str());
+        return 1;
+    }
+    const double saveSeconds = secondsSince(saveStart);
+    const double processor = processorSeconds() - processorStart;
+    const long long peak = statusBytes("VmHWM");
+    std::filesystem::remove_all(scratch);
+    std::printf("%.3f %.3f %.3f %lld %zu\n", importSeconds, saveSeconds, processor, peak - before,
+                zcad::currentDatabase().entityCount());
+    return 0;
+}
+
+bool runImportChild(const std::vector<std::string>& argv, ImportJob& job) {
+    const Ran ran = runProgram(argv);
+    return ran.ok && std::sscanf(ran.out.c_str(), "%lf %lf %lf %lld %llu", &job.import, &job.save, &job.processor,
+                                 &job.peakGrowth, &job.entities) == 5;
+}
