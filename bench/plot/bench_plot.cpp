@@ -18,6 +18,7 @@
 #include "child_process.h"
 #include "import_job.h"
 #include "io_floor.h"
+#include "peer_flags.h"
 #include "plot/plot_import.h"
 #include "plot_file_generator.h"
 #include "summary.h"
@@ -51,31 +52,17 @@ int runImport(const std::string& input, const std::string& output, const std::st
         output, installation);
 }
 
-Timing peer(bool wanted, bool fast, const std::string& input, const std::string& output) {
-    if (!wanted) return {};
-    std::vector<std::string> args{input, output};
-    if (fast) args.insert(args.begin(), "--fast");
-    const Ran ran = runPeer("plot/pfin_bench_ezdxf.py", args);
-    fs::remove(output);
-    if (!ran.ok) return {};
-    std::printf("  ezdxf %s %.3f s (processor %.3f s): %s", fast ? "fastest path" : "document API", ran.wall,
-                ran.processor, ran.out.c_str());
-    return {ran.wall, ran.processor};
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
     CLI::App app{"PFIN of a million-line plot file against ezdxf and the I/O floor"};
     long long lines = 1000000;
     std::string dir = fs::temp_directory_path().string();
-    bool noEzdxf = false;
-    bool documentApi = false;
+    PeerFlags peers;
     std::vector<std::string> child;
     app.add_option("--lines", lines, "lines in the plot file")->check(CLI::Range(100LL, 1000000000LL));
     app.add_option("--dir", dir, "where the files go (removed afterwards)");
-    app.add_flag("--document-api", documentApi, "run the ezdxf document API peer too (minutes at a million)");
-    app.add_flag("--no-ezdxf", noEzdxf, "leave the ezdxf peers out");
+    addPeerFlags(app, peers);
     app.add_option("--child", child, "INPUT OUTPUT INSTALLATION: one import in this process")->expected(3);
     CLI11_PARSE(app, argc, argv);
     if (!child.empty()) return runImport(child[0], child[1], child[2]);
@@ -106,8 +93,9 @@ int main(int argc, char** argv) {
                 "%.0f bytes/line, DXF %.1f MB\n",
                 lines, ran.import, ran.save, ours.wall, ours.processor, ran.entities,
                 static_cast<double>(ran.peakGrowth) / static_cast<double>(lines), static_cast<double>(dxf.size()) / 1e6);
-    const Timing fast = peer(!noEzdxf, true, plot, output);
-    const Timing document = peer(!noEzdxf && documentApi, false, plot, output);
+    const std::string script = "plot/pfin_bench_ezdxf.py";
+    const Timing fast = runPeerJob(peers.fastestPath(), true, script, {plot, output}, output);
+    const Timing document = runPeerJob(peers.documentPeer(), false, script, {plot, output}, output);
     printSummary("PFIN", ours, floor, fast, document);
     fs::remove_all(work);
     return 0;

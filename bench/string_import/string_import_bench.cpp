@@ -15,6 +15,7 @@
 #include "child_process.h"
 #include "import_job.h"
 #include "io_floor.h"
+#include "peer_flags.h"
 #include "settings/settings_record.h"
 #include "string_file_generator.h"
 #include "strings/string_import.h"
@@ -41,32 +42,17 @@ int runImport(const std::string& format, const std::string& input, const std::st
         output);
 }
 
-// A peer's wall and processor seconds, or none when it is left out or fails.
-Timing peer(bool wanted, bool fast, const std::string& format, const std::string& input, const std::string& output) {
-    if (!wanted) return {};
-    std::vector<std::string> args{format, input, output};
-    if (fast) args.insert(args.begin(), "--fast");
-    const Ran ran = runPeer("string_import/string_import_ezdxf.py", args);
-    std::filesystem::remove(output);
-    if (!ran.ok) return {};
-    std::printf("  ezdxf %s %.3f s (processor %.3f s): %s", fast ? "fastest path" : "document API", ran.wall,
-                ran.processor, ran.out.c_str());
-    return {ran.wall, ran.processor};
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
     CLI::App app{"URIN and TRIN of a million records against ezdxf and the I/O floor"};
     long long records = 1000000;
     std::string dir = std::filesystem::temp_directory_path().string();
-    bool noEzdxf = false;
-    bool documentApi = false;
+    PeerFlags peers;
     std::vector<std::string> child;
     app.add_option("--records", records, "point records in each file")->check(CLI::Range(11LL, 2000000000LL));
     app.add_option("--dir", dir, "where the files go (removed afterwards)");
-    app.add_flag("--document-api", documentApi, "run the ezdxf document API peer too (minutes at a million)");
-    app.add_flag("--no-ezdxf", noEzdxf, "leave the ezdxf peers out");
+    addPeerFlags(app, peers);
     app.add_option("--child", child, "FORMAT INPUT OUTPUT: one import in this process")->expected(3);
     CLI11_PARSE(app, argc, argv);
     if (!child.empty()) return runImport(child[0], child[1], child[2]);
@@ -105,8 +91,9 @@ int main(int argc, char** argv) {
                     job.c_str(), ran.import, ran.save, ours.wall, static_cast<double>(records) / ours.wall,
                     ours.processor, static_cast<double>(ran.peakGrowth) / static_cast<double>(records),
                     static_cast<double>(dxf.size()) / 1e6);
-        const Timing fast = peer(!noEzdxf, true, format, input, output);
-        const Timing document = peer(!noEzdxf && documentApi, false, format, input, output);
+        const std::string script = "string_import/string_import_ezdxf.py";
+        const Timing fast = runPeerJob(peers.fastestPath(), true, script, {format, input, output}, output);
+        const Timing document = runPeerJob(peers.documentPeer(), false, script, {format, input, output}, output);
         printSummary(job.c_str(), ours, floor, fast, document);
     }
     for (const std::string& input : files) std::filesystem::remove(input);

@@ -65,6 +65,18 @@ Ran runPeer(const std::string& script, const std::vector<std::string>& args) {
     return ran;
 }
 
+Timing runPeerJob(bool wanted, bool fast, const std::string& script, std::vector<std::string> args,
+                  const std::string& output) {
+    if (!wanted) return {};
+    if (fast) args.insert(args.begin(), "--fast");
+    const Ran ran = runPeer(script, args);
+    std::filesystem::remove(output);
+    if (!ran.ok) return {};
+    std::printf("  ezdxf %s %.3f s (processor %.3f s): %s", fast ? "fastest path" : "document API", ran.wall,
+                ran.processor, ran.out.c_str());
+    return {ran.wall, ran.processor};
+}
+
 std::string selfPath() { return std::filesystem::read_symlink("/proc/self/exe").string(); }
 
 double processorSeconds() {

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "summary.h"
+
 struct Ran {
     bool ok = false;          // it ran and exited with 0
     std::string out;          // its standard output
@@ -21,6 +23,12 @@ Ran runProgram(const std::vector<std::string>& argv);
 // A peer script of bench/ (a path under it) run by /usr/bin/python3, which
 // has ezdxf, numpy and shapely.
 Ran runPeer(const std::string& script, const std::vector<std::string>& args);
+
+// A peer that does a job whole, writing `output` (removed afterwards):
+// its fastest path (--fast before `args`) or its document API. Prints its
+// seconds and its report; not measured when `wanted` is false or it fails.
+Timing runPeerJob(bool wanted, bool fast, const std::string& script, std::vector<std::string> args,
+                  const std::string& output);
 
 // This program, to run a job of its own in a child.
 std::string selfPath();

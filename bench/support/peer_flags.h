@@ -1,5 +1,4 @@
-// The peer flags of the benchmarks that take plain positional arguments:
-// --document-api runs ezdxf's document API peer too (minutes at a million
+// The peer flags of the benchmarks: --document-api runs ezdxf's document API peer too (minutes at a million
 // entities), --no-ezdxf leaves every peer out. The fastest-path peer runs
 // unless told.
 #pragma once
@@ -16,3 +15,10 @@ struct PeerFlags {
 };
 
 PeerFlags readPeerFlags(int argc, char** argv);
+
+// The same flags on a CLI11 application.
+template <typename App>
+void addPeerFlags(App& app, PeerFlags& flags) {
+    app.add_flag("--document-api", flags.documentApi, "run the ezdxf document API peer too (minutes at a million)");
+    app.add_flag("--no-ezdxf", flags.noEzdxf, "leave the ezdxf peers out");
+}
