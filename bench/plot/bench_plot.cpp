@@ -4,7 +4,7 @@
 // file read, our DXF's bytes written and synced) and the ezdxf peers,
 // pfin_bench_ezdxf.py, making the same entities: the fastest path (numpy
 // and r12writer) and, when asked, the document API.
-//   bench_plot [--lines N] [--dir DIR] [--document-api] [--no-ezdxf]
+//   bench_plot [--lines N] [--dir DIR] [--runs 3] [--document-api] [--no-ezdxf]
 #include <unistd.h>
 
 #include <CLI/CLI.hpp>
@@ -59,9 +59,11 @@ int main(int argc, char** argv) {
     long long lines = 1000000;
     std::string dir = fs::temp_directory_path().string();
     PeerFlags peers;
+    int runs = 3;
     std::vector<std::string> child;
     app.add_option("--lines", lines, "lines in the plot file")->check(CLI::Range(100LL, 1000000000LL));
     app.add_option("--dir", dir, "where the files go (removed afterwards)");
+    app.add_option("--runs", runs, "runs of ours, the quickest kept")->check(CLI::Range(1, 100));
     addPeerFlags(app, peers);
     app.add_option("--child", child, "INPUT OUTPUT INSTALLATION: one import in this process")->expected(3);
     CLI11_PARSE(app, argc, argv);
@@ -80,7 +82,7 @@ int main(int argc, char** argv) {
     }
     const std::string output = (work / "bench.dxf").string();
     ImportJob ran;
-    if (!runImportChild({selfPath(), "--child", plot, output, installation}, ran)) {
+    if (!runImportChild({selfPath(), "--child", plot, output, installation}, ran, runs)) {
         std::fprintf(stderr, "PFIN failed\n");
         fs::remove_all(work);
         return 1;

@@ -4,7 +4,7 @@
 // floor (the file read, our DXF's bytes written and synced) and the ezdxf
 // peers doing the same job on the same files: the fastest path (numpy and
 // r12writer) and, when asked, the document API, which takes minutes.
-//   bench_string_import [--records N] [--dir DIR] [--document-api] [--no-ezdxf]
+//   bench_string_import [--records N] [--dir DIR] [--runs 3] [--document-api] [--no-ezdxf]
 #include <CLI/CLI.hpp>
 #include <cstdio>
 #include <cstdlib>
@@ -49,9 +49,11 @@ int main(int argc, char** argv) {
     long long records = 1000000;
     std::string dir = std::filesystem::temp_directory_path().string();
     PeerFlags peers;
+    int runs = 3;
     std::vector<std::string> child;
     app.add_option("--records", records, "point records in each file")->check(CLI::Range(11LL, 2000000000LL));
     app.add_option("--dir", dir, "where the files go (removed afterwards)");
+    app.add_option("--runs", runs, "runs of ours, the quickest kept")->check(CLI::Range(1, 100));
     addPeerFlags(app, peers);
     app.add_option("--child", child, "FORMAT INPUT OUTPUT: one import in this process")->expected(3);
     CLI11_PARSE(app, argc, argv);
@@ -77,7 +79,7 @@ int main(int argc, char** argv) {
         const std::string job = format == "ur" ? "URIN" : "TRIN";
         const std::string output = input + ".dxf";
         ImportJob ran;
-        if (!runImportChild({selfPath(), "--child", format, input, output}, ran)) {
+        if (!runImportChild({selfPath(), "--child", format, input, output}, ran, runs)) {
             std::fprintf(stderr, "%s failed\n", job.c_str());
             ++failures;
             continue;

@@ -26,5 +26,6 @@ struct ImportJob {
 int runImportJob(const std::function<bool()>& import, const std::string& output,
                  const std::string& installation = {});
 
-// The parent: runs the child and reads its line; false when it failed.
-bool runImportChild(const std::vector<std::string>& argv, ImportJob& job);
+// The parent: runs the child `runs` times and keeps the quickest, the
+// least disturbed on a shared machine; false when a run failed.
+bool runImportChild(const std::vector<std::string>& argv, ImportJob& job, int runs = 3);

