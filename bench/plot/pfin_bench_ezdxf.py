@@ -109,9 +109,13 @@ def numbers(columns, span, kind=float):
 
 def import_plot_fast(path, dxf):
     data, starts, lengths, columns = line_columns(path, WIDTH)
+    # The kind in columns 1-2, a digit or two; anything else reads as 0,
+    # the end, as a line at a time does.
     digits = (columns[:, :2] >= 48) & (columns[:, :2] <= 57)
-    lead = (digits[:, 1] & (digits[:, 0] | (columns[:, 0] == 32)))
-    kinds = np.where(lead, np.where(digits[:, 0], columns[:, 0] - 48, 0) * 10 + columns[:, 1] - 48, -1)
+    space = columns[:, :2] == 32
+    value = columns[:, :2].astype(np.int64) - 48
+    kinds = np.select([digits[:, 0] & digits[:, 1], space[:, 0] & digits[:, 1], digits[:, 0] & space[:, 1]],
+                      [value[:, 0] * 10 + value[:, 1], value[:, 1], value[:, 0]], 0)
     narrow = {k: numbers(columns, NARROW[k]) for k in ("x", "y", "z", "angle", "end")}
     wide = {k: numbers(columns, WIDE[k]) for k in ("x", "y", "z", "angle", "end")}
     narrow_count, wide_count = numbers(columns, NARROW["count"], int), numbers(columns, WIDE["count"], int)
