@@ -45,14 +45,10 @@ def fastest_path(count, path):
         for corners in faces:
             dxf.add_3dface(corners, layer="Triangles")
     save = time.monotonic() - start
-    # opendxf, not single_pass_modelspace: in ezdxf 0.18 the single pass
-    # loses the last entity of a file r12writer wrote.
+    # iterdxf.modelspace: one pass, the quickest whole read; in ezdxf 0.18
+    # single_pass_modelspace loses the last entity of a file r12writer wrote.
     start = time.monotonic()
-    drawing = iterdxf.opendxf(path)
-    try:
-        loaded = sum(1 for _ in drawing.modelspace(types=["3DFACE"]))
-    finally:
-        drawing.close()
+    loaded = sum(1 for _ in iterdxf.modelspace(path, types=["3DFACE"]))
     return save, time.monotonic() - start, loaded
 
 

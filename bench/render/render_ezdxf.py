@@ -58,30 +58,26 @@ def polyline_points(points):
 def read_fast(path):
     lines, texts, points = {}, {}, []
     kinds = ["LINE", "LWPOLYLINE", "CIRCLE", "ARC", "TEXT", "POINT"]
-    # opendxf, not single_pass_modelspace, which in ezdxf 0.18 can lose the
-    # last entity.
-    drawing = iterdxf.opendxf(path)
-    try:
-        for e in drawing.modelspace(types=kinds):
-            kind = e.dxftype()
-            layer = lines.setdefault(e.dxf.layer, [])
-            if kind == "LINE":
-                layer.append([tuple(e.dxf.start)[:2], tuple(e.dxf.end)[:2]])
-            elif kind == "LWPOLYLINE":
-                layer.append(polyline_points(list(e.get_points("xyb"))))
-            elif kind == "CIRCLE":
-                c = e.dxf.center
-                layer.append(arc_points(c.x, c.y, e.dxf.radius, 0, 2 * math.pi))
-            elif kind == "ARC":
-                c = e.dxf.center
-                layer.append(arc_points(c.x, c.y, e.dxf.radius, math.radians(e.dxf.start_angle),
-                                        math.radians(e.dxf.end_angle)))
-            elif kind == "TEXT":
-                texts.setdefault((e.dxf.text, e.dxf.height), []).append(tuple(e.dxf.insert)[:2])
-            else:
-                points.append(tuple(e.dxf.location)[:2])
-    finally:
-        drawing.close()
+    # iterdxf.modelspace: one pass, the quickest; single_pass_modelspace
+    # can lose the last entity in ezdxf 0.18.
+    for e in iterdxf.modelspace(path, types=kinds):
+        kind = e.dxftype()
+        layer = lines.setdefault(e.dxf.layer, [])
+        if kind == "LINE":
+            layer.append([tuple(e.dxf.start)[:2], tuple(e.dxf.end)[:2]])
+        elif kind == "LWPOLYLINE":
+            layer.append(polyline_points(list(e.get_points("xyb"))))
+        elif kind == "CIRCLE":
+            c = e.dxf.center
+            layer.append(arc_points(c.x, c.y, e.dxf.radius, 0, 2 * math.pi))
+        elif kind == "ARC":
+            c = e.dxf.center
+            layer.append(arc_points(c.x, c.y, e.dxf.radius, math.radians(e.dxf.start_angle),
+                                    math.radians(e.dxf.end_angle)))
+        elif kind == "TEXT":
+            texts.setdefault((e.dxf.text, e.dxf.height), []).append(tuple(e.dxf.insert)[:2])
+        else:
+            points.append(tuple(e.dxf.location)[:2])
     return lines, texts, points
 
 
