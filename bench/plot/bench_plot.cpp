@@ -43,13 +43,12 @@ void writeTables(const fs::path& zarvo) {
 
 // The child: PFIN and its save, with the installation the parent wrote.
 int runImport(const std::string& input, const std::string& output, const std::string& installation) {
-    return runImportJob(
-        [&] {
-            ZaPlotImport import;
-            import.readPlotFile(input);
-            return true;
-        },
-        output, installation);
+    const ImportChild child(output, installation);
+    return child.run([&] {
+        ZaPlotImport import;
+        import.readPlotFile(input);
+        return true;
+    });
 }
 
 }  // namespace

@@ -25,6 +25,7 @@ namespace {
 
 // The child: one import and its save.
 int runImport(const std::string& format, const std::string& input, const std::string& output) {
+    const ImportChild child(output);
     ZaSettings& settings = zaSettings();
     settings.addLayers = true;
     settings.colourLayers = true;
@@ -32,14 +33,12 @@ int runImport(const std::string& format, const std::string& input, const std::st
     settings.includeNumerics = true;
     settings.maximumSize = "14";
     settings.polyline3D = true;
-    return runImportJob(
-        [&] {
-            zastrings::StringImport import;
-            const bool read = format == "ur" ? import.importUR(input) : import.importTR(input);
-            if (!read && format == "ur") std::fprintf(stderr, "import failed: %s\n", import.lastError().c_str());
-            return read || format != "ur";
-        },
-        output);
+    return child.run([&] {
+        zastrings::StringImport import;
+        const bool read = format == "ur" ? import.importUR(input) : import.importTR(input);
+        if (!read && format == "ur") std::fprintf(stderr, "import failed: %s\n", import.lastError().c_str());
+        return read || format != "ur";
+    });
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <utility>
 
 #include "best_of.h"
 #include "child_process.h"
@@ -13,13 +14,21 @@
 #include "zcad/database.h"
 #include "zcad/dxf.h"
 
-int runImportJob(const std::function<bool()>& import, const std::string& output, const std::string& installation) {
-    const std::string scratch = std::filesystem::path(output).parent_path() / ("zarvo-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(scratch);
-    ::setenv("ZARVO_REGISTRY", (scratch + "/registry.reg").c_str(), 1);
-    ::setenv("ZARV$PROG", installation.empty() ? scratch.c_str() : installation.c_str(), 1);
+ImportChild::ImportChild(std::string output, const std::string& installation)
+    : output_(std::move(output)),
+      scratch_(std::filesystem::path(output_).parent_path() / ("zarvo-" + std::to_string(::getpid()))) {
+    std::filesystem::create_directories(scratch_);
+    ::setenv("ZARVO_REGISTRY", (scratch_ + "/registry.reg").c_str(), 1);
+    ::setenv("ZARV$PROG", installation.empty() ? scratch_.c_str() : installation.c_str(), 1);
     zcad::setOutputSink([](std::string_view) {});
+}
 
+ImportChild::~ImportChild() {
+    std::error_code ignored;
+    std::filesystem::remove_all(scratch_, ignored);
+}
+
+int ImportChild::run(const std::function<bool()>& import) const {
     const long long before = statusBytes("VmRSS");
     const double processorStart = processorSeconds();
     const auto start = std::chrono::steady_clock::now();
@@ -27,14 +36,13 @@ int runImportJob(const std::function<bool()>& import, const std::string& output,
     const double importSeconds = secondsSince(start);
     const auto saveStart = std::chrono::steady_clock::now();
     std::string error;
-    if (!zcad::writeDxf(output, zcad::currentDatabase(), nullptr, error)) {
+    if (!zcad::writeDxf(output_, zcad::currentDatabase(), nullptr, error)) {
         std::fprintf(stderr, "save failed: %s\n", error.c_str());
         return 1;
     }
     const double saveSeconds = secondsSince(saveStart);
     const double processor = processorSeconds() - processorStart;
     const long long peak = statusBytes("VmHWM");
-    std::filesystem::remove_all(scratch);
     std::printf("%.3f %.3f %.3f %lld %zu\n", importSeconds, saveSeconds, processor, peak - before,
                 zcad::currentDatabase().entityCount());
     return 0;

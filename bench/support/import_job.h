@@ -19,12 +19,25 @@ struct ImportJob {
     Timing total() const { return {import + save, processor}; }
 };
 
-// The child: the module's installation directory (`installation`, or a
-// fresh one beside `output`) and registry set, the import (false when it
-// failed, having said why), the save; prints the line runImportChild
-// reads. Returns the exit status.
-int runImportJob(const std::function<bool()>& import, const std::string& output,
-                 const std::string& installation = {});
+// The child. Made first, before the module's settings are touched: it
+// points the installation directory (`installation`, or a fresh one beside
+// `output`) and the registry away from the user's, and quiets the console;
+// the fresh directory goes when it does.
+class ImportChild {
+public:
+    explicit ImportChild(std::string output, const std::string& installation = {});
+    ~ImportChild();
+    ImportChild(const ImportChild&) = delete;
+    ImportChild& operator=(const ImportChild&) = delete;
+
+    // The import (false when it failed, having said why), then the save;
+    // prints the line runImportChild reads. Returns the exit status.
+    int run(const std::function<bool()>& import) const;
+
+private:
+    std::string output_;
+    std::string scratch_;
+};
 
 // The parent: runs the child `runs` times and keeps the quickest, the
 // least disturbed on a shared machine; false when a run failed.

@@ -36,6 +36,7 @@ constexpr Method kMethods[] = {{"faces", ImportMethod::Faces}, {"mesh", ImportMe
 
 // The child: one import and its save.
 int runImport(const std::string& methodName, const std::string& input, const std::string& output) {
+    const ImportChild child(output);
     zatriangles::TriangleOptions options;
     for (const Method& m : kMethods) {
         if (methodName == m.name) options.method = m.method;
@@ -44,12 +45,10 @@ int runImport(const std::string& methodName, const std::string& input, const std
     options.ctlPreference = 0;  // layers by paint number
     options.useTriangleLayerFile = false;
     options.colourLayers = true;
-    return runImportJob(
-        [&] {
-            zatriangles::importTriangles(options, input);
-            return true;
-        },
-        output);
+    return child.run([&] {
+        zatriangles::importTriangles(options, input);
+        return true;
+    });
 }
 
 }  // namespace
