@@ -2,8 +2,10 @@
 // floor (reading: the same bytes read in the same blocks with nothing
 // decoded; writing: the same bytes written and synced) and the peer on
 // Python's fastest path, strings_numpy.py. ezdxf has no part in these jobs,
-// so there is no document API peer. Writing here is not synced, as the
-// module's writers are not: the floor is the durable one all the same.
+// so there is no document API peer. The records written are made
+// beforehand, as the peer's are read beforehand. Writing here is not
+// synced, as the module's writers are not: the floor is the durable one
+// all the same.
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -19,7 +21,9 @@
 #include "io_floor.h"
 #include "string_file_generator.h"
 #include "strings/tr_reader.h"
+#include "strings/tr_writer.h"
 #include "strings/ur_reader.h"
+#include "strings/ur_writer.h"
 
 namespace {
 
@@ -93,14 +97,46 @@ void readTR(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * kRecords);
 }
 
+// The records of the samples, made once: writing is timed, not making them.
+const std::vector<zastrings::StringRecord>& sampleRecords() {
+    static const std::vector<zastrings::StringRecord> records = [] {
+        std::vector<zastrings::StringRecord> made;
+        made.reserve(kRecords);
+        zastrings::StringFileShape shape;
+        shape.records = kRecords;
+        shape.codes = 40;
+        zastrings::generateStringRecords(shape, [&](const zastrings::StringRecord& record) {
+            made.push_back(record);
+            return true;
+        });
+        return made;
+    }();
+    return records;
+}
+
+template <typename Put>
+bool writeAll(Put put) {
+    for (const zastrings::StringRecord& record : sampleRecords()) {
+        if (!put(record)) return false;
+    }
+    return true;
+}
+
 void writeFile(benchmark::State& state, bool ur) {
     const auto path = (std::filesystem::temp_directory_path() / ("bench_strings_out_" + std::to_string(::getpid()))).string();
-    zastrings::StringFileShape shape;
-    shape.records = kRecords;
-    std::string error;
+    sampleRecords();
     for (auto _ : state) {
-        const bool written = ur ? zastrings::generateURFile(path, shape, error) : zastrings::generateTRFile(path, shape, error);
-        if (!written) state.SkipWithError(error.c_str());
+        bool written = false;
+        if (ur) {
+            zastrings::URWriter writer;
+            written = writer.open(path) && writer.WriteURHeader() &&
+                      writeAll([&](const zastrings::StringRecord& r) { return writer.PutURRecord(r); }) && writer.finish();
+        } else {
+            zastrings::TRWriter writer;
+            written = writer.open(path) && writer.WriteTRHeader() &&
+                      writeAll([&](const zastrings::StringRecord& r) { return writer.PutTRRecord(r); }) && writer.close();
+        }
+        if (!written) state.SkipWithError("cannot write the file");
     }
     std::filesystem::remove(path);
     state.SetItemsProcessed(state.iterations() * kRecords);

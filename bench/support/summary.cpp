@@ -14,6 +14,7 @@ const char* ratio(double top, double bottom, char (&text)[32]) {
 }  // namespace
 
 void printSummary(const char* job, Timing ours, double floor, Timing fastestPath, Timing documentApi) {
+    if (ours.wall < 0) return;  // left out, by a filter, say
     char toFloor[32], fast[32], document[32];
     std::printf("summary %s: ours %.3f s (processor %.3f s), floor %.3f s, ours/floor %s, fastest-path/ours %s, "
                 "document-API/ours %s\n",
