@@ -1,11 +1,11 @@
 // PADLEV on made-up subdivisions of 1,000, 10,000 and 100,000 lots in
 // cadastral mode with the transfer file: the drawing loaded, the lots
 // traced and drawn, the drawing saved, each size in a process of its own;
-// then the shapely and ezdxf peer (padlev_shapely.py) on the same drawing,
-// and the durable I/O floor (the drawing read; the drawing and the transfer
-// file written, fsync).
+// then the shapely and ezdxf peer on their fastest paths (padlev_shapely.py:
+// iterdxf to read, r12writer to write) on the same drawing, and the durable
+// I/O floor (the drawing read; our drawing's and transfer file's bytes
+// written, fsync). There is no document API peer.
 //   bench_padlev [--lots 1000,10000,100000] [--dir DIR] [--no-peer]
-#include <fcntl.h>
 #include <unistd.h>
 
 #include <CLI/CLI.hpp>
@@ -13,16 +13,17 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <ctime>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
+#include "best_of.h"
+#include "child_process.h"
+#include "io_floor.h"
 #include "pads/padlev.h"
-#include "run_command.h"
 #include "settings/settings_record.h"
 #include "subdivision_generator.h"
+#include "summary.h"
 #include "zcad/console.h"
 #include "zcad/database.h"
 #include "zcad/dxf.h"
@@ -32,32 +33,6 @@ namespace {
 
 // The breakup rule's flatness: a few chords to each lot's frontage.
 constexpr double kFlatness = 0.05;
-
-double secondsSince(std::chrono::steady_clock::time_point from) {
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - from).count();
-}
-
-// Processor seconds of this process: on a shared machine the fair measure
-// beside wall time, which waits for the processor too.
-double cpuSeconds() {
-    timespec now{};
-    ::clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) + now.tv_nsec / 1e9;
-}
-
-long long peakBytes() {
-    std::ifstream status("/proc/self/status");
-    std::string key;
-    long long kilobytes = 0;
-    while (status >> key) {
-        if (key == "VmHWM:") {
-            status >> kilobytes;
-            return kilobytes * 1024;
-        }
-        status.ignore(1 << 20, '\n');
-    }
-    return 0;
-}
 
 void settle(const std::string& transfer) {
     ZaSettings& s = zaSettings();
@@ -88,7 +63,7 @@ int runPadlev(const std::string& input, const std::string& output, const std::st
         if (text.find("Polygons formed") != std::string_view::npos) printed = text;
     });
 
-    const double cpuAtStart = cpuSeconds();
+    const double cpuAtStart = processorSeconds();
     auto start = std::chrono::steady_clock::now();
     std::string error;
     auto db = zcad::readDxf(input, error);
@@ -115,41 +90,9 @@ int runPadlev(const std::string& input, const std::string& output, const std::st
     int formed = 0;
     const auto at = printed.find("Polygons formed ");
     if (at != std::string::npos) formed = std::atoi(printed.c_str() + at + 16);
-    std::printf("%.3f %.3f %.3f %lld %d %.3f\n", load, padlev, save, peakBytes(), formed, cpuSeconds() - cpuAtStart);
+    std::printf("%.3f %.3f %.3f %lld %d %.3f\n", load, padlev, save, statusBytes("VmHWM"), formed, processorSeconds() - cpuAtStart);
     return 0;
 }
-
-// A program's output (standard error too), its wall seconds in `seconds`;
-// empty when it failed.
-std::string run(const std::string& command, double& seconds) {
-    const auto start = std::chrono::steady_clock::now();
-    int status = 0;
-    std::string out = runCommand(command, status);
-    seconds = secondsSince(start);
-    return status == 0 ? out : std::string();
-}
-
-// Reading the input and writing as many bytes as the result, made durable.
-double ioFloor(const std::string& input, std::uintmax_t outputBytes, const std::string& scratch) {
-    const auto start = std::chrono::steady_clock::now();
-    std::vector<char> buffer(1 << 20);
-    const int in = ::open(input.c_str(), O_RDONLY);
-    while (::read(in, buffer.data(), buffer.size()) > 0) {
-    }
-    ::close(in);
-    const int out = ::open(scratch.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    for (std::uintmax_t left = outputBytes; left > 0;) {
-        const std::size_t n = static_cast<std::size_t>(std::min<std::uintmax_t>(left, buffer.size()));
-        if (::write(out, buffer.data(), n) != static_cast<ssize_t>(n)) break;
-        left -= n;
-    }
-    ::fsync(out);
-    ::close(out);
-    std::filesystem::remove(scratch);
-    return secondsSince(start);
-}
-
-std::string self() { return std::filesystem::read_symlink("/proc/self/exe").string(); }
 
 struct Measured {
     int lots = 0;
@@ -191,13 +134,13 @@ int main(int argc, char** argv) {
         }
         zcad::test::resetHost();
 
-        double wall = 0;
-        const std::string ours = run(self() + " --child " + input + " " + output + " " + transfer, wall);
+        const Ran ran = runProgram({selfPath(), "--child", input, output, transfer});
+        const std::string& ours = ran.out;
         double load = 0, padlev = 0, save = 0;
         long long peak = 0;
         int formed = 0;
         double cpu = 0;
-        if (std::sscanf(ours.c_str(), "%lf %lf %lf %lld %d %lf", &load, &padlev, &save, &peak, &formed, &cpu) != 6) {
+        if (!ran.ok || std::sscanf(ours.c_str(), "%lf %lf %lf %lld %d %lf", &load, &padlev, &save, &peak, &formed, &cpu) != 6) {
             std::fprintf(stderr, "PADLEV of %d lots failed\n", lots);
             ++failures;
             continue;
@@ -206,7 +149,7 @@ int main(int argc, char** argv) {
         const auto inputBytes = std::filesystem::file_size(input);
         const auto outputBytes = std::filesystem::file_size(output);
         const auto transferBytes = std::filesystem::file_size(transfer);
-        const double floor = ioFloor(input, outputBytes + transferBytes, stem + "-floor");
+        const double floor = durableFloor({input}, readWhole(output) + readWhole(transfer), stem + "-floor");
         std::printf("%d lots (%.1f MB in, %.1f MB out, transfer %.1f MB): %d formed\n", lots, inputBytes / 1e6,
                     outputBytes / 1e6, transferBytes / 1e6, formed);
         std::printf("  ours   load %.3f s + PADLEV %.3f s + save %.3f s = %.3f s, peak %.0f MB; I/O floor %.3f s, "
@@ -215,15 +158,15 @@ int main(int argc, char** argv) {
         measured.push_back({lots, padlev, total});
         std::filesystem::remove(output);
         std::filesystem::remove(transfer);
+        Timing fast;
         if (!noPeer) {
-            double peerWall = 0;
-            const std::string peer = run("/usr/bin/python3 " ZCAD_SOURCE_DIR "/bench/pads/padlev_shapely.py " + input +
-                                             " " + output + " " + std::to_string(kFlatness),
-                                         peerWall);
+            const Ran ranPeer = runPeer("pads/padlev_shapely.py", {input, output, std::to_string(kFlatness)});
+            const std::string& peer = ranPeer.out;
+            const double peerWall = ranPeer.wall;
             int peerLots = 0;
             double phase[5] = {};
             double peerCpu = 0;
-            if (std::sscanf(peer.c_str(), "lots %d read %lf node %lf polygonize %lf locate %lf write %lf cpu %lf",
+            if (!ranPeer.ok || std::sscanf(peer.c_str(), "lots %d read %lf node %lf polygonize %lf locate %lf write %lf cpu %lf",
                             &peerLots, &phase[0], &phase[1], &phase[2], &phase[3], &phase[4], &peerCpu) != 7) {
                 std::fprintf(stderr, "  the peer failed (python3-shapely and python3-ezdxf installed?)\n");
             } else {
@@ -232,10 +175,12 @@ int main(int argc, char** argv) {
                             peer.substr(peer.find("read"), peer.find(" cpu") - peer.find("read")).c_str(), work,
                             peerWall, peerLots, work / total, (phase[1] + phase[2] + phase[3]) / padlev);
                 std::printf("  processor time: ours %.3f s, peer %.3f s; ratio %.1f\n", cpu, peerCpu, peerCpu / cpu);
+                fast = {work, peerCpu};
             }
             std::filesystem::remove(output);
         }
         std::filesystem::remove(input);
+        printSummary(("PADLEV " + std::to_string(lots) + " lots").c_str(), {total, cpu}, floor, fast, {});
     }
     for (std::size_t i = 1; i < measured.size(); ++i) {
         const Measured& a = measured[i - 1];

@@ -70,21 +70,17 @@ def reach_out(points):
 
 def read(path, flatness):
     lines, texts = [], []
-    doc = iterdxf.opendxf(path)
-    try:
-        for e in doc.modelspace(types=["LINE", "LWPOLYLINE", "POLYLINE", "TEXT"]):
-            kind = e.dxftype()
-            if kind == "LINE":
-                lines.append([(e.dxf.start.x, e.dxf.start.y), (e.dxf.end.x, e.dxf.end.y)])
-            elif kind == "LWPOLYLINE":
-                lines.append(chain([(x, y, b) for x, y, _, _, b in e.get_points()], e.closed, flatness))
-            elif kind == "POLYLINE":
-                lines.append(chain([(v.dxf.location.x, v.dxf.location.y, v.dxf.bulge) for v in e.vertices],
-                                   e.is_closed, flatness))
-            else:
-                texts.append((e.dxf.insert.x, e.dxf.insert.y, e.dxf.text, e.dxf.height, e.dxf.rotation))
-    finally:
-        doc.close()
+    for e in iterdxf.modelspace(path, types=["LINE", "LWPOLYLINE", "POLYLINE", "TEXT"]):
+        kind = e.dxftype()
+        if kind == "LINE":
+            lines.append([(e.dxf.start.x, e.dxf.start.y), (e.dxf.end.x, e.dxf.end.y)])
+        elif kind == "LWPOLYLINE":
+            lines.append(chain([(x, y, b) for x, y, _, _, b in e.get_points()], e.closed, flatness))
+        elif kind == "POLYLINE":
+            lines.append(chain([(v.dxf.location.x, v.dxf.location.y, v.dxf.bulge) for v in e.vertices],
+                               e.is_closed, flatness))
+        else:
+            texts.append((e.dxf.insert.x, e.dxf.insert.y, e.dxf.text, e.dxf.height, e.dxf.rotation))
     return lines, texts
 
 

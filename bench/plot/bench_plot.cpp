@@ -1,101 +1,103 @@
-// PFIN of a plot file of a million lines, mostly runs of draws with texts,
-// circles and arcs, beside the floor of reading its lines and nothing else.
-// The peer is pfin_bench_ezdxf.py, which makes the same entities with ezdxf.
-#include <benchmark/benchmark.h>
+// PFIN of a plot file of a million lines (mostly runs of draws, with texts,
+// circles and arcs) into a drawing saved as DXF, in a process of its own so
+// that its peak memory is its own; beside the durable I/O floor (the plot
+// file read, our DXF's bytes written and synced) and the ezdxf peers,
+// pfin_bench_ezdxf.py, making the same entities: the fastest path (numpy
+// and r12writer) and, when asked, the document API.
+//   bench_plot [--lines N] [--dir DIR] [--runs 3] [--document-api] [--no-ezdxf]
+#include <unistd.h>
 
+#include <CLI/CLI.hpp>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
 
-#include <unistd.h>
-
-#include "files/line_reader.h"
+#include "child_process.h"
+#include "import_job.h"
+#include "io_floor.h"
+#include "peer_flags.h"
 #include "plot/plot_import.h"
 #include "plot_file_generator.h"
-#include "zcad/console.h"
-#include "zcad/database.h"
-#include "zcad/host_test.h"
+#include "summary.h"
 
 namespace {
 
-constexpr std::int64_t kLines = 1000000;
+namespace fs = std::filesystem;
 
-struct Sample {
-    std::filesystem::path dir;
-    std::string plot;
-};
-
-// An installation with plot.lay and plot.pen, and the plot file.
-const Sample& sample() {
-    static const Sample made = [] {
-        Sample s;
-        s.dir = std::filesystem::temp_directory_path() / ("bench_plot_" + std::to_string(::getpid()));
-        std::filesystem::create_directories(s.dir / "zarvo");
-        std::string lay = "LAYER   12 Aug-2014\r\n";
-        for (int code = 1; code <= 12; ++code) {
-            char row[64];
-            std::snprintf(row, sizeof row, "%4d%4d%4d 2%-12s;%-12s;%-12s\r\n", code, 0, 0,
-                          ("LAYER" + std::to_string(code)).c_str(), ("TEXT" + std::to_string(code)).c_str(), "standard");
-            lay += row;
-        }
-        std::ofstream(s.dir / "zarvo" / "plot.lay", std::ios::binary) << lay << "/////\r\n";
-        std::ofstream(s.dir / "zarvo" / "plot.pen", std::ios::binary) << "PLOT.PEN     1 APR-1997\r\n/////\r\n";
-        ::setenv("ZARV$PROG", (s.dir / "zarvo/").c_str(), 1);
-        ::setenv("ZARVO_REGISTRY", (s.dir / "registry.reg").c_str(), 1);
-        s.plot = (s.dir / "bench.p01").string();
-        PlotFileShape shape;
-        shape.lines = kLines;
-        std::string error;
-        if (!generatePlotFile(s.plot, shape, error)) std::fprintf(stderr, "%s\n", error.c_str());
-        return s;
-    }();
-    return made;
-}
-
-std::int64_t countLines(const std::string& path) {
-    zafiles::LineReader lines(zafiles::openFileSource(path));
-    std::int64_t n = 0;
-    while (lines.next()) ++n;
-    return n;
-}
-
-void BM_ReadLinesFloor(benchmark::State& state) {
-    const std::string& path = sample().plot;
-    std::int64_t n = 0;
-    for (auto _ : state) benchmark::DoNotOptimize(n = countLines(path));
-    state.SetItemsProcessed(state.iterations() * n);
-}
-BENCHMARK(BM_ReadLinesFloor)->Unit(benchmark::kMillisecond);
-
-void BM_Pfin(benchmark::State& state) {
-    const std::string& path = sample().plot;
-    const std::int64_t n = countLines(path);
-    double entities = 0;
-    for (auto _ : state) {
-        state.PauseTiming();
-        zcad::test::resetHost();
-        zcad::setOutputSink([](std::string_view) {});
-        state.ResumeTiming();
-        ZaPlotImport import;
-        import.readPlotFile(path);
-        entities = static_cast<double>(zcad::currentDatabase().entityCount());
+// An installation with plot.lay and plot.pen naming twelve layer codes.
+void writeTables(const fs::path& zarvo) {
+    fs::create_directories(zarvo);
+    std::string lay = "LAYER   12 Aug-2014\r\n";
+    for (int code = 1; code <= 12; ++code) {
+        char row[64];
+        std::snprintf(row, sizeof row, "%4d%4d%4d 2%-12s;%-12s;%-12s\r\n", code, 0, 0,
+                      ("LAYER" + std::to_string(code)).c_str(), ("TEXT" + std::to_string(code)).c_str(), "standard");
+        lay += row;
     }
-    state.SetItemsProcessed(state.iterations() * n);
-    state.counters["entities"] = entities;
-    state.counters["bytes_per_line"] =
-        static_cast<double>(zcad::currentDatabase().bytesHeld()) / static_cast<double>(n);
+    std::ofstream(zarvo / "plot.lay", std::ios::binary) << lay << "/////\r\n";
+    std::ofstream(zarvo / "plot.pen", std::ios::binary) << "PLOT.PEN     1 APR-1997\r\n/////\r\n";
 }
-BENCHMARK(BM_Pfin)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// The child: PFIN and its save, with the installation the parent wrote.
+int runImport(const std::string& input, const std::string& output, const std::string& installation) {
+    const ImportChild child(output, installation);
+    return child.run([&] {
+        ZaPlotImport import;
+        import.readPlotFile(input);
+        return true;
+    });
+}
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    sample();
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    std::filesystem::remove_all(sample().dir);
+    CLI::App app{"PFIN of a million-line plot file against ezdxf and the I/O floor"};
+    long long lines = 1000000;
+    std::string dir = fs::temp_directory_path().string();
+    PeerFlags peers;
+    int runs = 3;
+    std::vector<std::string> child;
+    app.add_option("--lines", lines, "lines in the plot file")->check(CLI::Range(100LL, 1000000000LL));
+    app.add_option("--dir", dir, "where the files go (removed afterwards)");
+    app.add_option("--runs", runs, "runs of ours, the quickest kept")->check(CLI::Range(1, 100));
+    addPeerFlags(app, peers);
+    app.add_option("--child", child, "INPUT OUTPUT INSTALLATION: one import in this process")->expected(3);
+    CLI11_PARSE(app, argc, argv);
+    if (!child.empty()) return runImport(child[0], child[1], child[2]);
+
+    const fs::path work = fs::path(dir) / ("bench_plot_" + std::to_string(::getpid()));
+    const std::string installation = (work / "zarvo/").string();
+    writeTables(installation);
+    const std::string plot = (work / "bench.p01").string();
+    PlotFileShape shape;
+    shape.lines = lines;
+    std::string error;
+    if (!generatePlotFile(plot, shape, error)) {
+        std::fprintf(stderr, "bench_plot: %s\n", error.c_str());
+        return 1;
+    }
+    const std::string output = (work / "bench.dxf").string();
+    ImportJob ran;
+    if (!runImportChild({selfPath(), "--child", plot, output, installation}, ran, runs)) {
+        std::fprintf(stderr, "PFIN failed\n");
+        fs::remove_all(work);
+        return 1;
+    }
+    const Timing ours = ran.total();
+    const std::string dxf = readWhole(output);
+    fs::remove(output);
+    const double floor = durableFloor({plot}, dxf, output + ".floor");
+    std::printf("PFIN  %lld lines: import %.3f s + DXF save %.3f s = %.3f s (processor %.3f s), %llu entities, "
+                "%.0f bytes/line, DXF %.1f MB\n",
+                lines, ran.import, ran.save, ours.wall, ours.processor, ran.entities,
+                static_cast<double>(ran.peakGrowth) / static_cast<double>(lines), static_cast<double>(dxf.size()) / 1e6);
+    const std::string script = "plot/pfin_bench_ezdxf.py";
+    const Timing fast = runPeerJob(peers.fastestPath(), true, script, {plot, output}, output);
+    const Timing document = runPeerJob(peers.documentPeer(), false, script, {plot, output}, output);
+    printSummary("PFIN", ours, floor, fast, document);
+    fs::remove_all(work);
     return 0;
 }

@@ -109,17 +109,13 @@ def export(directory, path):
     out = [line[:63] + "\r\n" for line in out]
     current = "0"
     kinds = ["LINE", "ARC", "CIRCLE", "LWPOLYLINE", "POLYLINE", "TEXT", "MTEXT"]
-    drawing = iterdxf.opendxf(os.path.join(directory, "drawing.dxf"))
-    try:
-        for entity in drawing.modelspace(types=kinds):
-            layer = entity.dxf.layer[:31]
-            if layer != current:
-                pen, line_type = pens[layer.upper()]
-                out += [record(3, str(pen)), record(4, str(line_type)), record(5, str(codes[layer]))]
-                current = layer
-            entity_records(entity, out)
-    finally:
-        drawing.close()
+    for entity in iterdxf.modelspace(os.path.join(directory, "drawing.dxf"), types=kinds):
+        layer = entity.dxf.layer[:31]
+        if layer != current:
+            pen, line_type = pens[layer.upper()]
+            out += [record(3, str(pen)), record(4, str(line_type)), record(5, str(codes[layer]))]
+            current = layer
+        entity_records(entity, out)
     out.append("00")
     with open(path, "w", encoding="cp1252", newline="") as plot:
         plot.write("".join(out))

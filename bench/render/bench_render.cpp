@@ -1,30 +1,33 @@
 // Draws a drawing of many entities (lines, bulged polylines, circles, arcs,
 // level texts and points on coloured layers, as a survey import makes) to
-// PNG and to SVG, and compares each with the I/O floor: the picture's own
-// bytes written and fsynced. Then runs the ezdxf peer on the same DXF.
-// Usage: bench_render [entities] [directory] [peer entities]
-#include <fcntl.h>
+// PNG and to SVG, and compares each with the durable I/O floor: the
+// picture's own bytes written and synced (the drawing is in memory, so
+// nothing is read). Then the ezdxf peers, render_ezdxf.py, draw the PNG
+// from the same DXF: the fastest path (iterdxf and matplotlib collections)
+// and, with --document-api, ezdxf's drawing add-on. Both draw a smaller
+// drawing of the same mix (50,000 entities unless told) and their time per
+// entity is scaled up: a million takes the add-on most of an hour.
+// Usage: bench_render [entities] [directory] [peer entities] [--document-api] [--no-ezdxf]
 #include <sys/resource.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
+
+#include "best_of.h"
+#include "child_process.h"
+#include "io_floor.h"
+#include "peer_flags.h"
+#include "summary.h"
 
 #include "zcad/database.h"
 #include "zcad/dxf.h"
 #include "zcad/picture.h"
 
 namespace {
-
-double seconds(std::chrono::steady_clock::time_point from) {
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - from).count();
-}
 
 double peakMegabytes() {
     rusage usage{};
@@ -102,55 +105,50 @@ std::unique_ptr<zcad::Database> site(long long count) {
     return db;
 }
 
-std::string readWhole(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-bool writeFloor(const std::string& path, const std::string& bytes) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    if (fd < 0) return false;
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n <= 0) return false;
-        done += static_cast<std::size_t>(n);
-    }
-    const bool ok = ::fsync(fd) == 0;
-    return ::close(fd) == 0 && ok;
-}
-
-struct Timing {
-    double picture = -1;
+struct PictureTimes {
+    Timing picture;
     double floor = -1;
     double megabytes = 0;
 };
 
-Timing timePicture(const zcad::Database& db, const std::string& path, const zcad::PictureOptions& options) {
-    Timing t;
+PictureTimes timePicture(const zcad::Database& db, const std::string& path, const zcad::PictureOptions& options) {
+    PictureTimes t;
     std::string error;
     const auto start = std::chrono::steady_clock::now();
+    const double processor = processorSeconds();
     if (!zcad::writePicture(db, path, options, error)) {
         std::fprintf(stderr, "%s\n", error.c_str());
         return t;
     }
-    t.picture = seconds(start);
+    t.picture = {secondsSince(start), processorSeconds() - processor};
     const std::string bytes = readWhole(path);
     t.megabytes = static_cast<double>(bytes.size()) / 1e6;
-    const auto floorStart = std::chrono::steady_clock::now();
-    if (writeFloor(path + ".floor", bytes)) t.floor = seconds(floorStart);
-    std::remove((path + ".floor").c_str());
+    t.floor = durableFloor({}, bytes, path + ".floor", 1);
+    std::remove(path.c_str());
     return t;
+}
+
+// A peer's seconds to draw and write its PNG, scaled from the entities it
+// drew to `count`; not measured when it fails.
+Timing peerPicture(bool fast, const std::string& drawing, const std::string& png, double scale) {
+    std::vector<std::string> args{drawing, png};
+    if (fast) args.insert(args.begin(), "--fast");
+    const Ran ran = runPeer("render/render_ezdxf.py", args);
+    std::remove(png.c_str());
+    double load = 0, draw = 0;
+    if (!ran.ok || std::sscanf(ran.out.c_str(), "load %lf draw+png %lf", &load, &draw) != 2) return {};
+    std::printf("%s", ran.out.substr(ran.out.find('\n') + 1).c_str());
+    return {draw * scale, -1};
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    const long long count = argc > 1 ? std::atoll(argv[1]) : 1000000;
-    const std::string dir = argc > 2 ? argv[2] : "/tmp";
-    const long long peerCount = argc > 3 ? std::atoll(argv[3]) : std::min(count, 50000LL);
+    const PeerFlags flags = readPeerFlags(argc, argv);
+    const std::vector<const char*>& positional = flags.positional;
+    const long long count = !positional.empty() ? std::atoll(positional[0]) : 1000000;
+    const std::string dir = positional.size() > 1 ? positional[1] : "/tmp";
+    const long long peerCount = positional.size() > 2 ? std::atoll(positional[2]) : std::min(count, 50000LL);
     const std::string dxf = dir + "/zcad_bench_site.dxf";
     const std::string peerDxf = dir + "/zcad_bench_site_peer.dxf";
     std::string error;
@@ -171,43 +169,32 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "%s\n", error.c_str());
         return 1;
     }
-    const double loaded = seconds(load);
+    const double loaded = secondsSince(load);
     const double held = static_cast<double>(db->bytesHeld()) / 1e6;
 
     zcad::PictureOptions options;  // 1600 by 1200, the default
     std::printf("entities %lld, loaded in %.3f s, drawing holds %.0f MB\n", count, loaded, held);
-    const Timing png = timePicture(*db, dir + "/zcad_bench_site.png", options);
-    if (png.picture < 0) return 1;
-    std::printf("png  %.3f s  (%.1f MB)  floor %.4f s  png/floor %.0f\n", png.picture, png.megabytes, png.floor, png.picture / png.floor);
+    const PictureTimes png = timePicture(*db, dir + "/zcad_bench_site.png", options);
+    if (png.picture.wall < 0) return 1;
+    std::printf("png  %.3f s  (%.1f MB)  floor %.4f s\n", png.picture.wall, png.megabytes, png.floor);
     std::printf("peak memory %.0f MB before loading, %.0f MB after loading and the PNG\n", before, peakMegabytes());
     std::fflush(stdout);
 
-    // The peer: ezdxf's drawing add-on with matplotlib on the same drawing
-    // (or a smaller one of the same mix, its time per entity scaled up).
-    const std::string peer = std::string(ZCAD_BENCH_DIR) + "/render_ezdxf.py";
     const std::string peerFile = peerCount == count ? dxf : peerDxf;
-    const std::string command = "/usr/bin/python3 " + peer + " " + peerFile + " " + dir + "/zcad_bench_site_ezdxf.png";
-    std::FILE* pipe = ::popen(command.c_str(), "r");
-    double peerSeconds = -1;
-    char line[512];
-    while (pipe && std::fgets(line, sizeof line, pipe)) {
-        std::fputs(line, stdout);
-        std::sscanf(line, "ezdxf draw+png %lf", &peerSeconds);
-    }
-    if (pipe) ::pclose(pipe);
-    if (peerSeconds > 0) {
-        const double scaled = peerSeconds * static_cast<double>(count) / static_cast<double>(peerCount);
-        std::printf("ezdxf for %lld entities: %.1f s%s\n", count, scaled, peerCount == count ? "" : " (scaled from its rate)");
-        std::printf("ezdxf/zcad png %.0f\n", scaled / png.picture);
-    }
-    std::fflush(stdout);
+    const std::string peerPng = dir + "/zcad_bench_site_ezdxf.png";
+    const double scale = static_cast<double>(count) / static_cast<double>(peerCount);
+    if (peerCount != count) std::printf("the peers draw %lld entities, scaled to %lld by their rate\n", peerCount, count);
+    const Timing fast = flags.fastestPath() ? peerPicture(true, peerFile, peerPng, scale) : Timing{};
+    const Timing document = flags.documentPeer() ? peerPicture(false, peerFile, peerPng, scale) : Timing{};
+    printSummary("PNG", png.picture, png.floor, fast, document);
 
     // Last: cairo's SVG surface holds the whole page and grows slower than
     // the drawing does.
-    const Timing svg = timePicture(*db, dir + "/zcad_bench_site.svg", options);
-    if (svg.picture < 0) return 1;
-    std::printf("svg  %.3f s  (%.1f MB)  floor %.4f s  svg/floor %.1f\n", svg.picture, svg.megabytes, svg.floor, svg.picture / svg.floor);
+    const PictureTimes svg = timePicture(*db, dir + "/zcad_bench_site.svg", options);
+    if (svg.picture.wall < 0) return 1;
+    std::printf("svg  %.3f s  (%.1f MB)\n", svg.picture.wall, svg.megabytes);
     std::printf("peak memory %.0f MB after the SVG\n", peakMegabytes());
+    printSummary("SVG", svg.picture, svg.floor, {}, {});
     std::remove(dxf.c_str());
     std::remove(peerDxf.c_str());
     return 0;

@@ -1,13 +1,12 @@
 // UROUT and TROUT of a drawing of a million entities (lightweight polylines
 // with bulges, lines, points, arcs, texts) loaded from DXF, arcs broken into
-// quarterly divisions of 2; beside the I/O floor (the same bytes read, and
-// written with fsync) and the ezdxf peer, which reads the drawing with its
-// iterdxf add-on and writes the same points. Each time is given as wall and
+// quarterly divisions of 2; beside the durable I/O floor (the drawing read,
+// the same string file bytes written and synced) and the ezdxf peer on its
+// fastest path, which reads the drawing with its iterdxf add-on and writes
+// the same points; there is no document API peer. Each time is given as wall and
 // CPU seconds: on a shared machine the wall clock also counts other work,
 // and the CPU seconds of both sides are the fairer ratio.
 //   bench_string_export [--entities N] [--dir DIR] [--no-ezdxf] [--only ur|tr]
-#include <fcntl.h>
-#include <sys/resource.h>
 #include <unistd.h>
 
 #include <platform/test_driver.h>
@@ -17,14 +16,16 @@
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include "arx/acedads.h"
-#include "durable_write.h"
+#include "best_of.h"
+#include "child_process.h"
+#include "io_floor.h"
 #include "settings/settings_record.h"
 #include "strings/string_export_commands.h"
+#include "summary.h"
 #include "zcad/console.h"
 #include "zcad/database.h"
 #include "zcad/dxf.h"
@@ -32,25 +33,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-
-double secondsSince(std::chrono::steady_clock::time_point from) {
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - from).count();
-}
-
-double cpuSeconds() {
-    timespec now{};
-    ::clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
-}
-
-double seconds(const timeval& t) { return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) * 1e-6; }
-
-// The CPU seconds of the children waited for so far.
-double childCpuSeconds() {
-    rusage usage{};
-    ::getrusage(RUSAGE_CHILDREN, &usage);
-    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
-}
 
 struct Seconds {
     double wall = 0;
@@ -60,9 +42,9 @@ struct Seconds {
 template <class Step>
 Seconds timed(Step step) {
     const auto start = std::chrono::steady_clock::now();
-    const double cpu = cpuSeconds();
+    const double cpu = processorSeconds();
     step();
-    return {secondsSince(start), cpuSeconds() - cpu};
+    return {secondsSince(start), processorSeconds() - cpu};
 }
 
 // The best of three runs: the machine is shared, and the least disturbed
@@ -135,12 +117,6 @@ std::unique_ptr<zcad::Database> drawing(long long entities) {
     return db;
 }
 
-std::string slurp(const std::string& path) {
-    std::string bytes(static_cast<std::size_t>(fs::file_size(path)), '\0');
-    std::ifstream(path, std::ios::binary).read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    return bytes;
-}
-
 // What the host API alone costs an export: each entity's list fetched and
 // released, as the converters get it.
 Seconds hostWalk() {
@@ -149,24 +125,6 @@ Seconds hostWalk() {
             acutRelRb(acdbEntGet(name));
         }
     });
-}
-
-// The fastest the same bytes can be read whole, and written to stay.
-Seconds readFloor(const std::string& path) {
-    return timed([&] {
-        const int fd = ::open(path.c_str(), O_RDONLY);
-        std::vector<char> block(1 << 20);
-        while (::read(fd, block.data(), block.size()) > 0) {
-        }
-        ::close(fd);
-    });
-}
-
-// Waiting for the disk is the floor's work: its wall seconds count.
-double writeFloor(const std::string& bytes, const std::string& path) {
-    const Seconds floor = bestOf3([&] { return timed([&] { writeDurably(path, bytes); }); });
-    fs::remove(path);
-    return floor.wall;
 }
 
 // One export as a user runs it: every entity, the file named.
@@ -180,17 +138,9 @@ Seconds exportAll(void (*command)(), const std::string& path, zplat::TestDriver&
 
 // Runs the peer; its report in `report`, a wall time below 0 when it failed.
 Seconds peer(const std::string& kind, const std::string& drawing, const std::string& output, std::string& report) {
-    const std::string command = "/usr/bin/python3 " ZCAD_SOURCE_DIR "/bench/string_export/string_export_ezdxf.py " +
-                                kind + " " + drawing + " " + output + " 2>&1";
-    const auto start = std::chrono::steady_clock::now();
-    const double cpu = childCpuSeconds();
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (!pipe) return {-1, 0};
-    char buffer[512];
-    while (std::fgets(buffer, sizeof buffer, pipe)) report += buffer;
-    const int status = ::pclose(pipe);
-    const Seconds theirs{secondsSince(start), childCpuSeconds() - cpu};
-    return status == 0 ? theirs : Seconds{-1, 0};
+    const Ran ran = runPeer("string_export/string_export_ezdxf.py", {kind, drawing, output});
+    report = ran.out;
+    return ran.ok ? Seconds{ran.wall, ran.processor} : Seconds{-1, 0};
 }
 
 }  // namespace
@@ -236,7 +186,7 @@ int main(int argc, char** argv) {
         }
     }
     const double dxfMB = static_cast<double>(fs::file_size(dxf)) / 1e6;
-    const Seconds dxfFloor = bestOf3([&] { return readFloor(dxf); });
+    const double dxfFloor = durableFloor({dxf}, {}, (work / "floor").string());
     std::string error;
     std::unique_ptr<zcad::Database> loaded;
     const Seconds load = timed([&] { loaded = zcad::readDxf(dxf, error); });
@@ -248,7 +198,7 @@ int main(int argc, char** argv) {
     const Seconds walk = bestOf3(hostWalk);
     std::printf("%lld entities, DXF %.1f MB: load %.3f s (CPU %.3f), read floor %.3f s; the host's lists of every "
                 "entity %.3f s (CPU %.3f)\n",
-                entities, dxfMB, load.wall, load.cpu, dxfFloor.wall, walk.wall, walk.cpu);
+                entities, dxfMB, load.wall, load.cpu, dxfFloor, walk.wall, walk.cpu);
 
     zplat::TestDriver driver;
     zplat::ScopedDialogDriver scoped(driver);
@@ -268,27 +218,34 @@ int main(int argc, char** argv) {
             ++failures;
             continue;
         }
-        const std::string bytes = slurp(path);
-        const double floor = writeFloor(bytes, (work / "floor").string());
+        const std::string bytes = readWhole(path);
+        const double floor = durableFloor({}, bytes, (work / "floor").string());
+        const double jobFloor = durableFloor({dxf}, bytes, (work / "floor").string());
         // Writing itself: what the export adds to fetching the lists.
         const double writing = ours.cpu - walk.cpu;
         std::printf("%s  %.3f s (CPU %.3f) for %.1f MB, writing itself CPU %.3f s; write+fsync floor %.3f s: "
                     "writing/floor %.2f, export/floor %.2f\n",
                     run.name, ours.wall, ours.cpu, static_cast<double>(bytes.size()) / 1e6, writing, floor,
                     writing / floor, ours.cpu / floor);
-        if (noEzdxf) continue;
+        const Timing job{load.wall + ours.wall, load.cpu + ours.cpu};
+        const std::string summary = std::string(run.name) + " (load and export)";
+        if (noEzdxf) {
+            printSummary(summary.c_str(), job, jobFloor, {}, {});
+            continue;
+        }
         std::string report;
         const Seconds theirs = peer(run.kind, dxf, (work / "peer").string(), report);
         if (theirs.wall < 0) {
-            std::fprintf(stderr, "ezdxf peer failed (is python3-ezdxf installed?)\n%s", report.c_str());
+            printSummary(summary.c_str(), job, jobFloor, {}, {});
             continue;
         }
-        const bool same = slurp((work / "peer").string()) == bytes;
+        const bool same = readWhole((work / "peer").string()) == bytes;
         std::printf("  ezdxf %.3f s (CPU %.3f): %s  CPU ratio %.1f (load+export), %.1f (export alone); wall ratio "
                     "%.1f; same bytes: %s\n",
                     theirs.wall, theirs.cpu, report.substr(0, report.find('\n')).c_str(), theirs.cpu / (load.cpu + ours.cpu),
                     theirs.cpu / ours.cpu, theirs.wall / (load.wall + ours.wall), same ? "yes" : "no");
         fs::remove(work / "peer");
+        printSummary(summary.c_str(), job, jobFloor, {theirs.wall, theirs.cpu}, {});
     }
     fs::remove_all(work);
     return failures == 0 ? 0 : 1;

@@ -136,14 +136,11 @@ class Writer:
 def main():
     kind, drawing, output = sys.argv[1:4]
     writer = Writer(kind)
-    doc = iterdxf.opendxf(drawing)
     entities = 0
-    try:
-        for e in doc.modelspace():
-            writer.entity(e)
-            entities += 1
-    finally:
-        doc.close()
+    # iterdxf.modelspace reads the file in one pass: ezdxf's quickest whole read.
+    for e in iterdxf.modelspace(drawing):
+        writer.entity(e)
+        entities += 1
     writer.save(output)
     print(f"{entities} entities, {writer.count} points")
 
