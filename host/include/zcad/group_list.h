@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 #include <span>
 #include <string>
 #include <string_view>
@@ -43,15 +44,18 @@ constexpr GroupKind kindByRange(int code) {
 constexpr int kFirstCode = -5;
 constexpr int kLastCode = 1071;
 
-struct KindTable {
-    GroupKind kinds[kLastCode - kFirstCode + 1];
-    constexpr KindTable() : kinds() {
-        for (int code = kFirstCode; code <= kLastCode; ++code) kinds[code - kFirstCode] = kindByRange(code);
+// A value for every group code, worked out when compiling: looked up for
+// every group of every entity made, read or written.
+template <typename T, T (*of)(int)>
+struct CodeTable {
+    T values[kLastCode - kFirstCode + 1];
+    constexpr CodeTable() : values() {
+        for (int code = kFirstCode; code <= kLastCode; ++code) values[code - kFirstCode] = of(code);
     }
+    constexpr T operator[](int code) const { return values[code - kFirstCode]; }
 };
 
-// Looked up for every group of every entity made, read or written.
-inline constexpr KindTable kKinds;
+inline constexpr CodeTable<GroupKind, kindByRange> kKinds;
 
 }  // namespace detail
 
@@ -59,7 +63,7 @@ inline constexpr KindTable kKinds;
 // Codes with no defined kind are kept as strings.
 constexpr GroupKind groupKind(int code) {
     if (code < detail::kFirstCode || code > detail::kLastCode) return GroupKind::String;
-    return detail::kKinds.kinds[code - detail::kFirstCode];
+    return detail::kKinds[code];
 }
 
 // True for the angle groups that an entity list carries in radians and a DXF
@@ -160,7 +164,7 @@ private:
         put(&word, sizeof word);
     }
     void put(const void* bytes, std::size_t size) {
-        if (size) __builtin_memcpy(at_, bytes, size);
+        if (size) std::memcpy(at_, bytes, size);
         at_ += size;
     }
     template <typename T>

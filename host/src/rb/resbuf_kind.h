@@ -33,21 +33,14 @@ constexpr RbValue rbValueOfCode(int code) {
     return RbValue::String;
 }
 
-struct RbValueTable {
-    RbValue values[kLastCode - kFirstCode + 1];
-    constexpr RbValueTable() : values() {
-        for (int code = kFirstCode; code <= kLastCode; ++code) values[code - kFirstCode] = rbValueOfCode(code);
-    }
-};
-
 // Looked up for every element of every list built, made or released.
-inline constexpr RbValueTable kRbValues;
+inline constexpr CodeTable<RbValue, rbValueOfCode> kRbValues;
 
 }  // namespace detail
 
 inline RbValue rbValueOf(int restype) {
     if (restype >= detail::kFirstCode && restype <= detail::kLastCode) {
-        return detail::kRbValues.values[restype - detail::kFirstCode];
+        return detail::kRbValues[restype];
     }
     return rbValueOfType(restype);
 }
