@@ -53,11 +53,40 @@ double outOfRange(std::string_view number) {
     return {static_cast<std::int32_t>(negative ? -magnitude : magnitude), at};
 }
 
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// A plain decimal of at most 15 digits ("500123.4567"), what nearly every
+// field of a survey file holds: its digits as an integer and the power of
+// ten it is divided by are both exact doubles, so one correctly rounded
+// division gives the nearest double, as from_chars would, in a fraction of
+// the time. Anything else (an exponent, more digits, a point with no digit
+// after it) is left to from_chars.
+[[gnu::always_inline]] inline const char* takePlainDecimal(const char* at, const char* last, double& value) {
+    static constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                              1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    constexpr int kMostDigits = 15;
+    std::uint64_t digits = 0;
+    int count = 0;
+    for (; at != last && isDigit(*at) && count <= kMostDigits; ++at, ++count) digits = digits * 10 + (*at - '0');
+    int decimals = 0;
+    if (at != last && *at == '.') {
+        if (++at == last || !isDigit(*at)) return nullptr;
+        for (; at != last && isDigit(*at) && count <= kMostDigits; ++at, ++count, ++decimals) {
+            digits = digits * 10 + (*at - '0');
+        }
+    }
+    if (count == 0 || count > kMostDigits) return nullptr;
+    if (at != last && (*at == 'e' || *at == 'E')) return nullptr;
+    value = static_cast<double>(digits) / kPowersOfTen[decimals];
+    return at;
+}
+
 [[gnu::always_inline]] inline Taken<double> takeReal(const char* first, const char* last) {
     bool negative = false;
     const char* at = skipSign(first, last, negative);
     if (isSign(at, last)) return {};
     double value = 0.0;
+    if (const char* end = takePlainDecimal(at, last, value)) return {negative ? -value : value, end};
     const auto [end, error] = std::from_chars(at, last, value);
     if (error == std::errc::invalid_argument) return {};
     if (error == std::errc::result_out_of_range) value = outOfRange({at, static_cast<std::size_t>(end - at)});

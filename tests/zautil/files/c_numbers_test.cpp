@@ -41,6 +41,36 @@ TEST(CNumbers, TakingANumberLeavesWhatFollowsAndNoNumberLeavesTheText) {
     EXPECT_EQ(text, "x");
 }
 
+// Plain decimals take a shortcut past the general conversion: it must give
+// strtod's value and stop where strtod stops, for every length and for the
+// forms at its edges.
+TEST(CNumbers, DecimalsReadAsStrtodReadsThem) {
+    std::vector<std::string> texts = {"5.",          ".5",   "5.e3", "007.250", "1e5",  "-0.0",   " +12.5abc",
+                                      "0.000000000000001", "123456789012345", "1234567890123456", "12345678.123456789",
+                                      "9007199254740993", "1.5E2", "3.x"};
+    std::uint64_t state = 12345;
+    const auto next = [&state] { return state = state * 6364136223846793005ULL + 1442695040888963407ULL; };
+    for (int i = 0; i < 100000; ++i) {
+        char text[64];
+        const auto whole = static_cast<unsigned long long>(next() >> (next() % 64));
+        const int decimals = static_cast<int>(next() % 12);
+        const auto fraction = static_cast<unsigned long long>(next() % 1000000000000ULL);
+        std::snprintf(text, sizeof text, "%s%llu.%0*llu", next() % 2 ? "-" : "", whole, decimals,
+                      fraction % static_cast<unsigned long long>(std::pow(10, decimals)));
+        texts.emplace_back(decimals ? text : std::to_string(whole));
+    }
+    for (const std::string& text : texts) {
+        char* end = nullptr;
+        const double expected = std::strtod(text.c_str(), &end);
+        std::string_view rest = text;
+        const auto taken = takeCReal(rest);
+        ASSERT_TRUE(taken) << text;
+        EXPECT_EQ(std::signbit(*taken), std::signbit(expected)) << text;
+        EXPECT_EQ(*taken, expected) << text;
+        EXPECT_EQ(rest, std::string_view(end)) << text;
+    }
+}
+
 // Every value, at every precision the writers use and beyond, comes out as
 // printf writes it: near ties, signs of zero, the large and the not finite.
 TEST(CNumbers, FixedNotationIsPrintfs) {
