@@ -56,16 +56,11 @@ int runImport(const std::string& input, const std::string& output, const std::st
 int main(int argc, char** argv) {
     CLI::App app{"PFIN of a million-line plot file against ezdxf and the I/O floor"};
     long long lines = 1000000;
-    std::string dir = fs::temp_directory_path().string();
-    PeerFlags peers;
-    int runs = 3;
-    std::vector<std::string> child;
+    ImportOptions options;
     app.add_option("--lines", lines, "lines in the plot file")->check(CLI::Range(100LL, 1000000000LL));
-    app.add_option("--dir", dir, "where the files go (removed afterwards)");
-    app.add_option("--runs", runs, "runs of ours, the quickest kept")->check(CLI::Range(1, 100));
-    addPeerFlags(app, peers);
-    app.add_option("--child", child, "INPUT OUTPUT INSTALLATION: one import in this process")->expected(3);
+    addImportOptions(app, options, "INPUT OUTPUT INSTALLATION");
     CLI11_PARSE(app, argc, argv);
+    const auto& [dir, runs, peers, child] = options;
     if (!child.empty()) return runImport(child[0], child[1], child[2]);
 
     const fs::path work = fs::path(dir) / ("bench_plot_" + std::to_string(::getpid()));

@@ -46,16 +46,11 @@ int runImport(const std::string& format, const std::string& input, const std::st
 int main(int argc, char** argv) {
     CLI::App app{"URIN and TRIN of a million records against ezdxf and the I/O floor"};
     long long records = 1000000;
-    std::string dir = std::filesystem::temp_directory_path().string();
-    PeerFlags peers;
-    int runs = 3;
-    std::vector<std::string> child;
+    ImportOptions options;
     app.add_option("--records", records, "point records in each file")->check(CLI::Range(11LL, 2000000000LL));
-    app.add_option("--dir", dir, "where the files go (removed afterwards)");
-    app.add_option("--runs", runs, "runs of ours, the quickest kept")->check(CLI::Range(1, 100));
-    addPeerFlags(app, peers);
-    app.add_option("--child", child, "FORMAT INPUT OUTPUT: one import in this process")->expected(3);
+    addImportOptions(app, options, "FORMAT INPUT OUTPUT");
     CLI11_PARSE(app, argc, argv);
+    const auto& [dir, runs, peers, child] = options;
     if (!child.empty()) return runImport(child[0], child[1], child[2]);
 
     const std::string stem = (std::filesystem::path(dir) / ("bench" + std::to_string(::getpid() % 1000))).string();

@@ -3,10 +3,13 @@
 // DXF; the parent runs the child and reads what it measured.
 #pragma once
 
+#include <CLI/CLI.hpp>
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "peer_flags.h"
 #include "summary.h"
 
 struct ImportJob {
@@ -42,3 +45,19 @@ private:
 // The parent: runs the child `runs` times and keeps the quickest, the
 // least disturbed on a shared machine; false when a run failed.
 bool runImportChild(const std::vector<std::string>& argv, ImportJob& job, int runs = 3);
+
+// The options every import benchmark takes besides its size.
+struct ImportOptions {
+    std::string dir = std::filesystem::temp_directory_path().string();
+    int runs = 3;
+    PeerFlags peers;
+    std::vector<std::string> child;  // three arguments: run one import in this process
+};
+
+template <typename App>
+void addImportOptions(App& app, ImportOptions& options, const char* childArguments) {
+    app.add_option("--dir", options.dir, "where the files go (removed afterwards)");
+    app.add_option("--runs", options.runs, "runs of ours, the quickest kept")->check(CLI::Range(1, 100));
+    addPeerFlags(app, options.peers);
+    app.add_option("--child", options.child, std::string(childArguments) + ": one import in this process")->expected(3);
+}

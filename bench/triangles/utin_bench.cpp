@@ -6,6 +6,7 @@
 // the same entities with numpy and r12writer. There is no document API
 // peer: the fastest path is the one to beat.
 //   bench_utin [--triangles N] [--dir DIR] [--runs 3] [--no-ezdxf]
+//   (--document-api is taken but UTIN has no document-API peer)
 #include <unistd.h>
 
 #include <CLI/CLI.hpp>
@@ -56,16 +57,11 @@ int runImport(const std::string& methodName, const std::string& input, const std
 int main(int argc, char** argv) {
     CLI::App app{"UTIN of a million triangles against ezdxf and the I/O floor"};
     long long triangles = 1000000;
-    std::string dir = std::filesystem::temp_directory_path().string();
-    bool noEzdxf = false;
-    int runs = 3;
-    std::vector<std::string> child;
+    ImportOptions options;
     app.add_option("--triangles", triangles, "triangles in the model")->check(CLI::Range(8LL, 100000000LL));
-    app.add_option("--dir", dir, "where the files go (removed afterwards)");
-    app.add_option("--runs", runs, "runs of ours, the quickest kept")->check(CLI::Range(1, 100));
-    app.add_flag("--no-ezdxf", noEzdxf, "leave the peer out");
-    app.add_option("--child", child, "METHOD INPUT OUTPUT: one import in this process")->expected(3);
+    addImportOptions(app, options, "METHOD INPUT OUTPUT");
     CLI11_PARSE(app, argc, argv);
+    const auto& [dir, runs, peers, child] = options;
     if (!child.empty()) return runImport(child[0], child[1], child[2]);
 
     const std::string ut = (std::filesystem::path(dir) / ("bench" + std::to_string(::getpid() % 1000) + ".utA")).string();
@@ -99,7 +95,7 @@ int main(int argc, char** argv) {
                     static_cast<double>(ran.peakGrowth) / static_cast<double>(triangles),
                     static_cast<double>(dxf.size()) / 1e6);
         Timing fast;
-        if (!noEzdxf) {
+        if (peers.fastestPath()) {
             const Ran peer = runPeer("triangles/utin_ezdxf.py", {m.name, ut, output});
             std::filesystem::remove(output);
             if (peer.ok) {
