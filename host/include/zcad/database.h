@@ -175,6 +175,15 @@ public:
 
     std::size_t bytesHeld() const;
 
+    // Whether the drawing holds what was last saved. Every edit is a change
+    // with an id never given before, so the state the file was saved in is
+    // known exactly, and going back to it (an undo) can say so. Edits
+    // through the tables, the header or the view call noteChange().
+    void noteChange() { state_ = ++lastChange_; }
+    std::uint64_t changeState() const { return state_; }
+    void markSaved() { savedState_ = state_; }
+    bool hasUnsavedChanges() const { return state_ != savedState_; }
+
 private:
     struct Held {
         ByteArena::Mark arena;
@@ -191,6 +200,9 @@ private:
     SymbolTable styles_{"STYLE"};
     SymbolTable linetypes_{"LTYPE"};
     std::vector<HeaderVar> header_;
+    std::uint64_t lastChange_ = 0;
+    std::uint64_t state_ = 0;
+    std::uint64_t savedState_ = 0;
 };
 
 // The drawing the host works on (the "current document").

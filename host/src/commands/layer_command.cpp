@@ -140,6 +140,7 @@ Step LayerCommand::colourLayers(const Word& word) {
         const OwnedGroup* old = layer->find(62);
         const bool off = old && old->integer < 0;
         layer->set(OwnedGroup::integral(62, off ? -colour_ : colour_));
+        db.noteChange();
     }
     stage_ = Stage::Option;
     return Step::More;
@@ -196,6 +197,7 @@ Step LayerCommand::switchLayers(const Word& word, bool on) {
             const OwnedGroup* old = layer->find(62);
             const std::int64_t colour = old ? (old->integer < 0 ? -old->integer : old->integer) : 7;
             layer->set(OwnedGroup::integral(62, on ? colour : -colour));
+            currentDatabase().noteChange();
         }
     }
     stage_ = Stage::Option;

@@ -17,6 +17,7 @@ void showBox(Database& db, double x0, double y0, double x1, double y1) {
     db.view.centre[1] = (y0 + y1) / 2;
     // A single point keeps the height it was seen at.
     if (height > 0) db.view.height = height;
+    db.noteChange();  // the view is saved with the drawing
 }
 
 }  // namespace

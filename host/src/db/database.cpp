@@ -20,6 +20,7 @@ Database::Database() {
     setHeaderVar("$UCSORG", {OwnedGroup::point(10, 0, 0, 0)});
     setHeaderVar("$UCSXDIR", {OwnedGroup::point(10, 1, 0, 0)});
     setHeaderVar("$UCSYDIR", {OwnedGroup::point(10, 0, 1, 0)});
+    markSaved();  // an empty drawing has nothing to lose
 }
 
 EntityId Database::append(std::span<const std::uint8_t> list, std::uint64_t handle) {
@@ -30,7 +31,10 @@ EntityId Database::append(std::span<const std::uint8_t> list, std::uint64_t hand
     }
     const auto id = static_cast<EntityId>(entities_.size());
     entities_.push({arena_.store(list), handle});
-    if (!held_) visible_ = entities_.size();
+    if (!held_) {
+        visible_ = entities_.size();
+        noteChange();
+    }
     if (!handleIndex_.empty()) handleIndex_.emplace(handle, id);
     return id;
 }
@@ -38,9 +42,13 @@ EntityId Database::append(std::span<const std::uint8_t> list, std::uint64_t hand
 void Database::replace(EntityId id, std::span<const std::uint8_t> list) {
     auto& e = entities_[id];
     e.ref = arena_.store(list) | (e.ref & EntityIndex::kErased);
+    noteChange();
 }
 
-void Database::erase(EntityId id) { entities_[id].ref |= EntityIndex::kErased; }
+void Database::erase(EntityId id) {
+    entities_[id].ref |= EntityIndex::kErased;
+    noteChange();
+}
 
 std::span<const std::uint8_t> Database::list(EntityId id) const {
     return arena_.at(entities_[id].ref & ~EntityIndex::kErased);
@@ -74,6 +82,7 @@ void Database::holdAppends() {
 void Database::commitHeld() {
     held_.reset();
     visible_ = entities_.size();
+    noteChange();
 }
 
 void Database::dropHeld() {
@@ -124,6 +133,7 @@ const HeaderVar* Database::headerVar(std::string_view name) const {
 }
 
 void Database::setHeaderVar(std::string_view name, std::vector<OwnedGroup> groups) {
+    noteChange();
     if (HeaderVar* var = headerVar(name)) {
         var->groups = std::move(groups);
         return;

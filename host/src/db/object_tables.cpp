@@ -96,6 +96,7 @@ Acad::ErrorStatus AcDbLayerTableRecord::close() {
         if (TableRecord* record = currentDatabase().layers().find(name_)) {
             record->set(OwnedGroup::integral(62, colour_));
             record->set(OwnedGroup::string(6, linetype_));
+            currentDatabase().noteChange();
         }
     }
     delete this;
@@ -126,6 +127,7 @@ Acad::ErrorStatus AcDbLayerTable::add(AcDbLayerTableRecord* record) {
     stored.groups = {OwnedGroup::string(2, record->name_), OwnedGroup::integral(70, record->flags_),
                      OwnedGroup::integral(62, record->colour_), OwnedGroup::string(6, record->linetype_)};
     db.layers().add(std::move(stored));
+    db.noteChange();
     record->resident_ = true;
     record->writable_ = true;
     return Acad::eOk;
@@ -190,6 +192,7 @@ Acad::ErrorStatus AcDbTextStyleTableRecord::close() {
             record->set(OwnedGroup::real(40, size_));
             record->set(OwnedGroup::real(41, xScale_));
             record->set(OwnedGroup::real(50, oblique_));
+            currentDatabase().noteChange();
             if (fontSet_) setTypeface(*record, typeface_, flags_);
         }
     }

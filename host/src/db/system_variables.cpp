@@ -61,13 +61,9 @@ int acedGetVar(const ACHAR* name, resbuf* result) {
     return RTNORM;
 }
 
-int acedSetVar(const ACHAR* name, const resbuf* value) {
-    if (!name || !value) return RTERROR;
-    Database& db = currentDatabase();
-    const std::string varName = headerName(name);
-    HeaderVar* var = db.headerVar(varName);
-    if (!var || var->groups.empty()) return RTERROR;
-    OwnedGroup& g = var->groups[0];
+namespace {
+
+int assign(Database& db, const std::string& varName, OwnedGroup& g, const resbuf* value) {
     switch (g.kind) {
     case GroupKind::String: {
         if (value->restype != RTSTR || !value->resval.rstring) return RTERROR;
@@ -97,4 +93,17 @@ int acedSetVar(const ACHAR* name, const resbuf* value) {
         return RTNORM;
     }
     return RTERROR;
+}
+
+}  // namespace
+
+int acedSetVar(const ACHAR* name, const resbuf* value) {
+    if (!name || !value) return RTERROR;
+    Database& db = currentDatabase();
+    const std::string varName = headerName(name);
+    HeaderVar* var = db.headerVar(varName);
+    if (!var || var->groups.empty()) return RTERROR;
+    const int status = assign(db, varName, var->groups[0], value);
+    if (status == RTNORM) db.noteChange();
+    return status;
 }

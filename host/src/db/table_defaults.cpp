@@ -51,6 +51,7 @@ TableRecord* ensureLayer(Database& db, std::string_view name) {
     if (!found) {
         if (!isValidSymbolName(name)) return nullptr;
         found = &db.layers().add(defaultLayer(name));
+        db.noteChange();
     }
     last = static_cast<std::size_t>(found - records.data());
     return found;
