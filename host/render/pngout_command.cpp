@@ -4,6 +4,7 @@
 #include "commands/keywords.h"
 #include "commands/object_selection.h"
 #include "zcad/picture.h"
+#include "zcad/text_edges.h"
 
 namespace zcad::commands {
 
@@ -97,8 +98,8 @@ private:
         options.window = window;
         if (chosen_) options.only = std::span<const EntityId>(selection_.entities());
         std::string error;
-        if (!writePicture(currentDatabase(), path_, options, error)) {
-            printMessage(error);
+        if (!writePicture(currentDatabase(), fileSystemName(path_), options, error)) {
+            printMessage(hostTextOfUtf8(error));
             return Step::Failed;
         }
         printMessage("Picture written to " + path_);

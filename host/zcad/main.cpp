@@ -8,6 +8,7 @@
 
 #include "host_registration.h"
 #include "zcad/session.h"
+#include "zcad/text_edges.h"
 
 namespace {
 
@@ -27,10 +28,25 @@ std::string defaultModule() {
     return std::filesystem::exists(module, ec) ? module.string() : std::string();
 }
 
+constexpr const char* kExitStatus = R"(
+Exit status:
+  0    the run went as written
+  1    a script line went wrong: not a command, an answer refused, input ran
+       out inside a command, a command reported a failure (the script stops
+       there and --save and --render are not written, unless --keep-going);
+       or memory ran out
+  2    the options, or a script file that cannot be read
+  3    the drawing could not be read
+  4    the drawing could not be saved, or the picture written
+  5    the module could not be loaded
+  130  the break key (Ctrl-C) stopped a script; 129 and 143: ended by
+       SIGHUP or SIGTERM (nothing saved))";
+
 }  // namespace
 
 int main(int argc, char** argv) {
     CLI::App app{"zcad: a headless CAD console on DXF drawings"};
+    app.footer(kExitStatus);
     zcad::SessionOptions options;
     std::string module;
     std::string version;
@@ -46,21 +62,27 @@ int main(int argc, char** argv) {
     app.add_option("--render", options.picture, "write a picture of the drawing at exit, after --save: FILE.png, .svg or .pdf");
     app.add_option("--render-size", pictureSize, "size of the picture, WxH (default 1600x1200)");
     app.add_option("--render-background", ground, "white (default) or dark");
-    CLI11_PARSE(app, argc, argv);
+    app.add_flag("--keep-going", options.keepGoing,
+                 "go on past script lines that go wrong, save all the same, and exit with 1 at the end");
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& e) {
+        return app.exit(e) == 0 ? zcad::kExitDone : zcad::kExitUsage;
+    }
 
     if (!options.picture.empty() && !zcad::pictureFormatOf(options.picture)) {
         std::fprintf(stderr, "zcad: --render wants a file ending in .png, .svg or .pdf, not '%s'\n", options.picture.c_str());
-        return 2;
+        return zcad::kExitUsage;
     }
     if (!pictureSize.empty() &&
         !zcad::parsePictureSize(pictureSize, options.pictureOptions.width, options.pictureOptions.height)) {
         std::fprintf(stderr, "zcad: --render-size wants WxH, each from 1 to %d, not '%s'\n", zcad::kLargestPicture,
                      pictureSize.c_str());
-        return 2;
+        return zcad::kExitUsage;
     }
     if (ground != "white" && ground != "dark") {
         std::fprintf(stderr, "zcad: --render-background is white or dark, not '%s'\n", ground.c_str());
-        return 2;
+        return zcad::kExitUsage;
     }
     options.pictureOptions.dark = ground == "dark";
 
@@ -68,7 +90,7 @@ int main(int argc, char** argv) {
         zcad::DxfVersion parsed;
         if (!zcad::parseDxfVersion(version, parsed)) {
             std::fprintf(stderr, "zcad: unknown DXF release '%s'\n", version.c_str());
-            return 2;
+            return zcad::kExitUsage;
         }
         options.version = parsed;
     }
@@ -76,7 +98,7 @@ int main(int argc, char** argv) {
         if (module.empty()) module = defaultModule();
         if (!module.empty()) options.modules.push_back(module);
         // A module finds the host's folders (its Fonts) through the registry.
-        if (const auto dir = installation(); !dir.empty()) registerHostInstallation(dir.string() + "/");
+        if (const auto dir = installation(); !dir.empty()) registerHostInstallation(zcad::hostTextOfUtf8(dir.string()) + "/");
     }
     return zcad::runSession(options);
 }

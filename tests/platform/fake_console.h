@@ -23,10 +23,12 @@ public:
     }
     bool interactive() const override { return person_; }
     void write(std::string_view text) override { out += text; }
+    void refused(std::string_view why) override { refusals.emplace_back(why); }
     std::size_t left() const { return lines_.size(); }
 
     std::string out;
     std::vector<std::string> prompts;
+    std::vector<std::string> refusals;
 
 private:
     std::deque<std::string> lines_;

@@ -2,7 +2,10 @@
 #include "fake_console.h"
 #include "sample_dialogs.h"
 
+#include <platform/message_box.h>
 #include <platform/test_driver.h>
+#include <zcad/console.h>
+#include <zcad/host_test.h>
 
 #include <gtest/gtest.h>
 
@@ -54,6 +57,7 @@ TEST(ProtocolDialog, DisabledAndUnknownControlsAreToldAndNothingChanges) {
     EXPECT_NE(p.console.out.find("\"Layer name\" is disabled."), std::string::npos);
     EXPECT_NE(p.console.out.find("No control \"Frobnicate\" in this dialog."), std::string::npos);
     EXPECT_EQ(dlg.layer, "mk_lev");
+    EXPECT_EQ(p.console.refusals, (std::vector<std::string>{"\"Layer name\" is disabled.", "No control \"Frobnicate\" in this dialog."}));
 }
 
 TEST(ProtocolDialog, EndOfInputCancelsEvenADialogThatRefusesCancel) {
@@ -198,14 +202,23 @@ TEST_F(ProtocolFile, MustExistAsksAgain) {
     EXPECT_NE(p.console.out.find("missing.p11\nFile not found."), std::string::npos);
 }
 
+// A person is asked before a file is replaced; a script, which cannot know
+// whether the question will come, replaces it.
 TEST_F(ProtocolFile, OverwritePromptAndDefaultExtension) {
-    Protocol p({"abcdefgh", "n", "abcdefgh", "y"});
+    Protocol p({"abcdefgh", "n", "abcdefgh", "y"}, true);
     FileDialog fd(false, "p11", {}, OFN_OVERWRITEPROMPT);
     fd.setInitialDir(dir_.string());
     ASSERT_EQ(fd.doModal(), IDOK);
     EXPECT_EQ(fd.fileName(), "abcdefgh.p11");
     EXPECT_EQ(p.console.left(), 0u);
     EXPECT_NE(p.console.out.find("abcdefgh.p11 already exists.\nDo you want to replace it?"), std::string::npos);
+
+    Protocol script({"abcdefgh", "next line"});
+    FileDialog again(false, "p11", {}, OFN_OVERWRITEPROMPT);
+    again.setInitialDir(dir_.string());
+    ASSERT_EQ(again.doModal(), IDOK);
+    EXPECT_EQ(script.console.left(), 1u);
+    EXPECT_NE(script.console.out.find("Do you want to replace it? <Yes>"), std::string::npos);
 }
 
 TEST_F(ProtocolFile, CancelLineCancels) {
@@ -247,6 +260,44 @@ TEST(TestDriverMenu, AnswersOutsideTheMenuAreNoChoice) {
     EXPECT_EQ(zplat::trackPopupMenu(kMenu), 0);
     EXPECT_EQ(zplat::trackPopupMenu(kMenu), 0);
     EXPECT_EQ(driver.menus().size(), 3u);
+}
+
+}  // namespace
+
+namespace {
+
+// Every failure a user is shown counts against the script line that led to
+// it: a box with the error icon, and a box that only tells of an error, as
+// the module's advice box; a warning or a question does not.
+TEST(FailuresShown, ErrorBoxesAndAdviceBoxesCountAgainstTheScript) {
+    struct Advice : zplat::Dialog {
+        Advice() : Dialog("Application information ... Error") {
+            addEdit(1001, "Message").setReadOnly(true);
+            addButton(zplat::IDOK, "OK");
+        }
+        bool onInitDialog() override {
+            setItemText(1001, "Cannot open UR file");
+            return true;
+        }
+    };
+    zplat::TestDriver driver;
+    zplat::ScopedDialogDriver scoped(driver);
+    zcad::test::resetHost();
+    zcad::addInput(zcad::queueSource({"URIN"}));
+    ASSERT_TRUE(zcad::readCommandLine());
+    zplat::messageBox("Import as a 3D Polyline?", "zcad", MB_YESNO | MB_ICONQUESTION);
+    zplat::messageBox("Check the file name", "zcad", MB_OK | MB_ICONWARNING);
+    EXPECT_FALSE(zcad::firstScriptFailure());
+    Advice advice;
+    advice.doModal();
+    ASSERT_TRUE(zcad::firstScriptFailure());
+    EXPECT_EQ(zcad::firstScriptFailure()->what, "Cannot open UR file");
+    zcad::test::resetHost();
+    zcad::addInput(zcad::queueSource({"ZCONFIG"}));
+    ASSERT_TRUE(zcad::readCommandLine());
+    zplat::messageBox("Failed to retrieve the settings", "zcad", MB_OK | MB_ICONERROR);
+    EXPECT_EQ(zcad::firstScriptFailure()->text, "ZCONFIG");
+    zcad::test::resetHost();
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 
 namespace zcad {
 
+// Paths here are file-system names, as given on the command line.
 struct SessionOptions {
     std::string drawing;               // empty: a new drawing
     std::vector<std::string> scripts;  // read in turn before standard input
@@ -22,6 +23,19 @@ struct SessionOptions {
     std::string picture;  // empty: no picture at exit
     PictureOptions pictureOptions;  // also what PNGOUT draws with
     bool readStandardInput = true;
+    // Go on past script lines that go wrong, and save all the same.
+    bool keepGoing = false;
+};
+
+// What the exit status says. A session ended by a signal exits with 128
+// and the signal's number, as a shell reports it.
+enum ExitStatus : int {
+    kExitDone = 0,             // the run went as written
+    kExitScriptWentWrong = 1,  // a script line went wrong (or, with keepGoing, several)
+    kExitUsage = 2,            // options or a script file that cannot be used
+    kExitNotRead = 3,          // the drawing could not be read
+    kExitNotSaved = 4,         // the drawing could not be saved, or its picture written
+    kExitNoModule = 5,         // a module could not be loaded
 };
 
 // Returns the process's exit status.
@@ -38,6 +52,10 @@ void notifyModules(int message);
 // Reads "Command: " lines until input ends or QUIT, running each command.
 void runCommandLoop();
 
+// Every command name the Command prompt knows: the session's, the host's
+// and the modules'.
+std::vector<std::string> commandNames();
+
 // Lets acedCommandS run module commands ("ZRIB"), as the host's command line does.
 void makeModuleCommandsReachable();
 
@@ -49,9 +67,13 @@ bool runCommandLine(const std::string& line);
 // words from the input; false when no host command has that name.
 bool runHostCommandLine(const std::string& name);
 
-// The file SAVEAS and --save write, and the release to write it in.
+// The drawing's files: the name it was opened or last saved under (a
+// file-system name; empty for a new drawing), which SAVE and QSAVE write;
+// the --save target written at exit; and the release to write in.
 struct SaveTarget {
     std::optional<DxfVersion> version;
+    std::string name;
+    std::string atExit;
 };
 SaveTarget& saveTarget();
 

@@ -38,7 +38,7 @@ int CommandProcessor::startCommand(const Word& word) {
     if (!command) {
         // The runner may call back into acedCommandS; nothing is active then.
         if (moduleRunner() && moduleRunner()(word.text)) return RTNORM;
-        writeOutput("Unknown command \"" + upperCase(word.text) + "\".  Press F1 for help.\n");
+        writeOutput(unknownCommandMessage(word.text) + "\n");
         return RTERROR;
     }
     const Step step = command->start();
@@ -82,7 +82,11 @@ bool runHostCommandLine(std::string_view name, const AnswerSource& answers) {
             return true;
         }
         step = command->feed(Word::ofText(*line));
+        if (step == Step::Rejected) {
+            noteScriptFault(ScriptFault::Refused, "not an answer to \"" + std::string(trimmed(command->prompt())) + "\"");
+        }
     }
+    if (step == Step::Failed) noteScriptFault(ScriptFault::Failed, upperCase(name) + " could not go on");
     return true;
 }
 

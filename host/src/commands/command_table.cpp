@@ -10,28 +10,35 @@ namespace {
 
 struct Entry {
     std::string_view name;
+    std::string_view summary;
     std::function<std::unique_ptr<HostCommand>()> make;
 };
 
 const Entry kCommands[] = {
-    {"-LAYER", makeLayerCommand},
-    {"ZOOM", makeZoomCommand},
-    {"PDMODE", makePdmodeCommand},
-    {"MOVE", makeMoveCommand},
-    {"CHANGE", makeChangeCommand},
-    {"-SHADEMODE", makeShadeModeCommand},
-    {"SHADEMODE", makeShadeModeCommand},
-    {"SHADE", makeShadeCommand},
-    {"RIBBON", [] { return makeRibbonCommand(true); }},
-    {"RIBBONCLOSE", [] { return makeRibbonCommand(false); }},
-    {"NETLOAD", makeNetloadCommand},
-    {"REGEN", makeRegenCommand},
-    {"PNGOUT", [] { return makePictureCommand(PictureFormat::Png); }},
-    {"SVGOUT", [] { return makePictureCommand(PictureFormat::Svg); }},
-    {"PDFOUT", [] { return makePictureCommand(PictureFormat::Pdf); }},
+    {"-LAYER", "makes, sets, colours and switches layers", makeLayerCommand},
+    {"ZOOM", "shows the drawing's extents (E) or a window (W)", makeZoomCommand},
+    {"PDMODE", "sets how points are drawn", makePdmodeCommand},
+    {"MOVE", "moves objects by a base point and a second point", makeMoveCommand},
+    {"CHANGE", "changes the colour, elevation, layer, linetype or thickness of objects", makeChangeCommand},
+    {"-SHADEMODE", "sets the shading mode (remembered only)", makeShadeModeCommand},
+    {"SHADEMODE", "the same as -SHADEMODE", makeShadeModeCommand},
+    {"SHADE", "shades the drawing (remembered only)", makeShadeCommand},
+    {"RIBBON", "shows the ribbon (remembered only)", [] { return makeRibbonCommand(true); }},
+    {"RIBBONCLOSE", "closes the ribbon (remembered only)", [] { return makeRibbonCommand(false); }},
+    {"NETLOAD", "records a .NET assembly as loaded (it cannot run here)", makeNetloadCommand},
+    {"REGEN", "regenerates the drawing (nothing to redraw here)", makeRegenCommand},
+    {"PNGOUT", "writes a PNG picture of the drawing", [] { return makePictureCommand(PictureFormat::Png); }},
+    {"SVGOUT", "writes an SVG picture of the drawing", [] { return makePictureCommand(PictureFormat::Svg); }},
+    {"PDFOUT", "writes a PDF picture of the drawing", [] { return makePictureCommand(PictureFormat::Pdf); }},
 };
 
 }  // namespace
+
+std::vector<CommandSummary> hostCommands() {
+    std::vector<CommandSummary> list;
+    for (const Entry& entry : kCommands) list.push_back({entry.name, entry.summary});
+    return list;
+}
 
 std::unique_ptr<HostCommand> makeHostCommand(std::string_view name) {
     // "_" asks for the global name, "." for the built-in command.

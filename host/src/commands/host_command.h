@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "word.h"
 
@@ -40,6 +41,13 @@ public:
 // The command of that name ("zoom", "_.MOVE", "-layer"), or null.
 std::unique_ptr<HostCommand> makeHostCommand(std::string_view name);
 
+// Every host command with a line on what it does, for HELP.
+struct CommandSummary {
+    std::string_view name;
+    std::string_view summary;
+};
+std::vector<CommandSummary> hostCommands();
+
 // One factory per command, each in its own file.
 std::unique_ptr<HostCommand> makeLayerCommand();
 std::unique_ptr<HostCommand> makeZoomCommand();
@@ -56,5 +64,7 @@ std::unique_ptr<HostCommand> makePictureCommand(PictureFormat format);  // host/
 // Shared prompt answers.
 void printMessage(std::string_view text);  // one line on the command line
 Step rejectWord(std::string_view message);
+// What the Command prompt says to a name it does not know.
+std::string unknownCommandMessage(std::string_view name);
 
 }  // namespace zcad::commands

@@ -7,18 +7,23 @@
 #include "host_command.h"
 #include "host_state.h"
 #include "zcad/text.h"
+#include "zcad/text_edges.h"
 
 namespace zcad::commands {
 
 namespace {
 
+bool isFile(const std::string& path) {
+    std::error_code error;
+    return std::filesystem::is_regular_file(fileSystemName(path), error);
+}
+
 // Paths built for the suite's platform may separate with backslashes.
 std::string existingPath(const std::string& path) {
-    std::error_code error;
-    if (std::filesystem::is_regular_file(path, error)) return path;
+    if (isFile(path)) return path;
     std::string native = path;
     std::replace(native.begin(), native.end(), '\\', '/');
-    if (native != path && std::filesystem::is_regular_file(native, error)) return native;
+    if (native != path && isFile(native)) return native;
     return {};
 }
 

@@ -21,6 +21,13 @@ void copyOut(std::string_view text, ACHAR* result, std::size_t size) {
     result[n] = '\0';
 }
 
+// A prompt that will not take the answer says why, and asks again unless
+// the line came from a script that must run as written.
+void refuse(const std::string& why) {
+    writeOutput("\n" + why + "\n");
+    noteScriptFault(ScriptFault::Refused, why);
+}
+
 const char* promptOr(const ACHAR* prompt, const char* fallback) { return prompt ? prompt : fallback; }
 
 // The next answer with something in it, into `line`: RTNORM; or RTCAN for a
@@ -75,7 +82,7 @@ int acedGetKword(const ACHAR* prompt, ACHAR* result, std::size_t size) {
             copyOut(word, result, size);
             return RTNORM;
         }
-        writeOutput("\nInvalid option keyword.\n");
+        refuse("Invalid option keyword.");
     }
 }
 
@@ -91,15 +98,15 @@ int acedGetReal(const ACHAR* prompt, ads_real* result) {
                 setLastKeyword(std::string(word));
                 return RTKWORD;
             }
-            writeOutput("\nRequires numeric value.\n");
+            refuse("Requires numeric value.");
             continue;
         }
         if ((control.bits & RSG_NOZERO) && value == 0) {
-            writeOutput("\nValue must be nonzero.\n");
+            refuse("Value must be nonzero.");
             continue;
         }
         if ((control.bits & RSG_NONEG) && value < 0) {
-            writeOutput("\nValue must be positive.\n");
+            refuse("Value must be positive.");
             continue;
         }
         if (result) *result = value;
@@ -132,6 +139,7 @@ int acedAlert(const ACHAR* text) {
     box += text ? text : "";
     box += " **\n";
     writeOutput(box);
+    noteScriptFault(ScriptFault::Failed, text ? text : "");
     // At a terminal an alert waits for its OK; a script does not spend a line on it.
     if (inputInteractive()) readAnswer("Press Enter to continue: ");
     return RTNORM;

@@ -197,6 +197,7 @@ int acedSSGet(const ACHAR* mode, const void* point1, const void* point2, const r
         std::vector<EntityId> found;
         if (!selectByLine(db, *line, found)) {
             writeOutput("*Invalid selection*\nExpects a point or ALL/L/P/W/C/LAYER/TYPE\n");
+            noteScriptFault(ScriptFault::Refused, "*Invalid selection*: expects a point or ALL/L/P/W/C/LAYER/TYPE");
             continue;
         }
         addMembers(members, found, filter, db);
@@ -222,6 +223,7 @@ int acedEntSel(const ACHAR* prompt, ads_name entity, ads_point pick) {
                 return RTKWORD;
             }
             writeOutput("\nInvalid point.\n");
+            noteScriptFault(ScriptFault::Refused, "Invalid point.");
             continue;
         }
         const EntityId id = pickNearest(db, point[0], point[1]);

@@ -1,8 +1,14 @@
+// The break key as the console sees it, beside what acedUsrBrk polls.
 #pragma once
 
 namespace zcad {
 
-// Ctrl-C sets a flag that acedUsrBrk reports once.
-void installBreakHandler();
+// Takes a pending Ctrl-C: true once for each.
+bool takeBreak();
+// Is one pending? Leaves it for whoever takes it.
+bool breakWaiting();
+// Ctrl-C presses so far, taken or not: a command that ends with more than
+// it started with was broken off, whether or not it looked.
+int breaksSoFar();
 
 }  // namespace zcad

@@ -1,11 +1,14 @@
-// The "Command: " prompt: module commands by global or local name, and the
-// session's own SAVEAS and QUIT.
+// The "Command: " prompt: the session's own commands, module commands by
+// global or local name, and host commands; each run between the one start
+// and end every command has.
 #include <exception>
 #include <string>
 
 #include "arx/acedads.h"
 #include "command_registry.h"
 #include "commands/command_processor.h"
+#include "editor/user_break.h"
+#include "session_commands.h"
 #include "state/session_state.h"
 #include "zcad/console.h"
 #include "zcad/database.h"
@@ -16,37 +19,44 @@ namespace zcad {
 
 namespace {
 
-void saveAs(std::string_view argument) {
-    std::string path(trimmed(argument));
-    if (path.empty()) {
-        const std::optional<std::string> answer = readAnswer("Enter file name: ");
-        if (!answer || isCancelLine(*answer) || trimmed(*answer).empty()) return;
-        path = std::string(trimmed(*answer));
-    }
-    std::string error;
-    const DxfVersion* version = saveTarget().version ? &*saveTarget().version : nullptr;
-    if (!writeDxf(path, currentDatabase(), version, error)) {
-        writeOutput("\n" + error + "\n");
-        return;
-    }
-    writeOutput("Saved " + path + "\n");
-}
-
 void invokeModuleCommand(const RegisteredCommand& command) {
+    std::string failure;
     try {
         command.function();
+        return;
     } catch (const std::exception& e) {
-        writeOutput(std::string("\n") + command.globalName + " failed: " + e.what() + "\n");
+        failure = command.globalName + " failed: " + e.what();
     } catch (...) {
-        writeOutput(std::string("\n") + command.globalName + " failed.\n");
+        failure = command.globalName + " failed.";
     }
+    writeOutput("\n" + failure + "\n");
+    noteScriptFault(ScriptFault::Failed, failure);
 }
 
-void runModuleCommand(const RegisteredCommand& command) {
-    invokeModuleCommand(command);
+// Where every command typed at the Command prompt starts and ends, the
+// session's, the host's and the modules' alike. False when the session is
+// to end.
+template <class Body>
+bool runCommand(std::string_view name, Body&& body) {
+    const int breaksBefore = breaksSoFar();
+    const bool goOn = body();
     // A command that left a host command or a sequence open does not leak it into the next.
     acedCommandS(RTNONE);
     acdbEntMake(nullptr);
+    // The break key pressed while the command worked was for it alone,
+    // whether or not it looked.
+    if (breaksSoFar() != breaksBefore) {
+        takeBreak();
+        noteScriptFault(ScriptFault::Interrupted, std::string(name) + " was broken off (Ctrl-C)");
+    }
+    return goOn;
+}
+
+bool isHostCommand(std::string_view name) {
+    for (const commands::CommandSummary& command : commands::hostCommands()) {
+        if (command.name == name) return true;
+    }
+    return false;
 }
 
 }  // namespace
@@ -62,6 +72,17 @@ void makeModuleCommandsReachable() {
 
 SaveTarget& saveTarget() { return sessionState<SaveTarget>(); }
 
+std::vector<std::string> commandNames() {
+    std::vector<std::string> names;
+    for (const SessionCommand& command : sessionCommands()) names.emplace_back(command.name);
+    for (const commands::CommandSummary& command : commands::hostCommands()) names.emplace_back(command.name);
+    for (const RegisteredCommand& command : registeredCommands()) {
+        names.push_back(command.globalName);
+        if (command.localName != command.globalName) names.push_back(command.localName);
+    }
+    return names;
+}
+
 bool runCommandLine(const std::string& line) {
     std::string_view text = trimmed(line);
     if (text.empty() || text.front() == ';' || isCancelLine(text)) return true;
@@ -70,26 +91,38 @@ bool runCommandLine(const std::string& line) {
     const std::string_view argument = space == std::string_view::npos ? std::string_view() : text.substr(space);
     while (!name.empty() && (name.front() == '_' || name.front() == '.')) name.remove_prefix(1);
     const std::string key = upperCase(name);
-    if (key == "QUIT" || key == "EXIT") return false;
-    if (key == "SAVEAS") {
-        saveAs(argument);
-        return true;
+    if (const SessionCommand* command = findSessionCommand(key)) {
+        return runCommand(key, [&] { return command->run(argument); });
     }
     if (const RegisteredCommand* command = findCommand(key)) {
-        runModuleCommand(*command);
-        return true;
+        return runCommand(key, [&] {
+            invokeModuleCommand(*command);
+            return true;
+        });
     }
-    if (runHostCommandLine(key)) return true;
-    writeOutput("Unknown command \"" + key + "\".  Press F1 for help.\n");
+    if (isHostCommand(key)) {
+        return runCommand(key, [&] {
+            runHostCommandLine(key);
+            return true;
+        });
+    }
+    const std::string unknown = commands::unknownCommandMessage(key);
+    writeOutput(unknown + "\n");
+    noteScriptFault(ScriptFault::NotACommand, {});
     return true;
 }
 
 void runCommandLoop() {
     makeModuleCommandsReachable();
     for (;;) {
-        const std::optional<std::string> line = readAnswer("Command: ");
-        if (!line) return;
-        if (!runCommandLine(*line)) return;
+        const std::optional<std::string> line = readCommandLine();
+        if (line) {
+            if (!runCommandLine(*line)) return;
+            continue;
+        }
+        // Ctrl-D at a terminal ends the session as QUIT does, question and all.
+        if (endingSignal() || scriptStopped() || !inputInteractive()) return;
+        if (!runCommandLine("QUIT")) return;
     }
 }
 

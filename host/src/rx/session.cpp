@@ -1,18 +1,56 @@
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <cstdio>
+#include <cstring>
 #include <new>
 
 #include "arx/rxapi.h"
 #include "zcad/console.h"
 #include "zcad/database.h"
 #include "zcad/session.h"
+#include "zcad/text_edges.h"
 
 namespace zcad {
 
 namespace {
 
-void complain(const std::string& message) { std::fprintf(stderr, "zcad: %s\n", message.c_str()); }
+void complain(const std::string& message) {
+    std::fflush(stdout);
+    std::fprintf(stderr, "zcad: %s\n", message.c_str());
+}
+
+// Why a file cannot be written where `path` says, or nothing: its folder
+// must exist and take new files, and the name must not be a folder.
+std::optional<std::string> unwritable(const std::string& path) {
+    const std::size_t slash = path.find_last_of('/');
+    const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+    struct stat status {};
+    if (::stat(folder.c_str(), &status) != 0) return "the folder " + folder + " does not exist";
+    if (!S_ISDIR(status.st_mode)) return folder + " is not a folder";
+    if (::access(folder.c_str(), W_OK | X_OK) != 0) return "the folder " + folder + " cannot be written";
+    if (::stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode)) return path + " is a folder";
+    return std::nullopt;
+}
+
+// The outputs of the end of the session are checked before any work, so a
+// long batch is not lost to a mistyped folder.
+bool outputsWritable(const SessionOptions& options) {
+    if (!options.save.empty()) {
+        if (const auto why = unwritable(options.save)) {
+            complain("cannot save to " + options.save + ": " + *why);
+            return false;
+        }
+    }
+    if (!options.picture.empty()) {
+        if (const auto why = unwritable(options.picture)) {
+            complain("cannot write the picture " + options.picture + ": " + *why);
+            return false;
+        }
+    }
+    return true;
+}
 
 bool openDrawing(const std::string& path) {
     if (path.empty()) {
@@ -25,7 +63,9 @@ bool openDrawing(const std::string& path) {
         complain(error);
         return false;
     }
+    db->markSaved();
     replaceCurrentDatabase(std::move(db));
+    saveTarget().name = path;
     return true;
 }
 
@@ -61,26 +101,52 @@ bool writeFinalPicture(const SessionOptions& options) {
     return false;
 }
 
+// What the end of the session writes, now that the commands have run.
+int finish(const SessionOptions& options) {
+    const std::string outputs = options.save.empty() ? options.picture : options.save;
+    if (const int signal = endingSignal()) {
+        complain(std::string("ended by SIG") + sigabbrev_np(signal) +
+                 (outputs.empty() ? std::string() : "; " + outputs + " left as it was"));
+        return 128 + signal;
+    }
+    const std::optional<ScriptFailure>& failure = firstScriptFailure();
+    const bool interrupted = failure && failure->fault == ScriptFault::Interrupted;
+    if (failure && (interrupted || !options.keepGoing)) {
+        if (!outputs.empty()) {
+            complain(outputs + " left as it was: the script " + (interrupted ? "was broken off" : "did not run as written"));
+        }
+        return interrupted ? 128 + SIGINT : kExitScriptWentWrong;
+    }
+    const bool saved = saveDrawing(options);
+    const bool pictured = writeFinalPicture(options);
+    if (!saved || !pictured) return kExitNotSaved;
+    return failure ? kExitScriptWentWrong : kExitDone;
+}
+
 int run(const SessionOptions& options) {
-    if (!openDrawing(options.drawing)) return 1;
+    if (!outputsWritable(options)) return kExitNotSaved;
+    if (!openDrawing(options.drawing)) return kExitNotRead;
     saveTarget().version = options.version;
+    saveTarget().atExit = options.save;
     pictureDefaults() = options.pictureOptions;
-    if (!addScripts(options.scripts)) return 2;
-    if (options.readStandardInput) addInput(isatty(STDIN_FILENO) ? terminalSource() : streamSource(stdin));
+    if (!addScripts(options.scripts)) return kExitUsage;
+    setScriptRules({.stopAtFirstFailure = !options.keepGoing, .reportOnStandardError = true});
+    installSignalHandlers();
+    if (options.readStandardInput)
+        addInput(isatty(STDIN_FILENO) ? terminalSource(commandNames) : streamSource(stdin));
     for (const auto& path : options.modules) {
         std::string error;
         if (!loadModule(path, error)) {
             complain(error);
-            return 1;
+            return kExitNoModule;
         }
     }
     runCommandLoop();
-    const bool saved = saveDrawing(options);
-    const bool pictured = writeFinalPicture(options);
+    const int status = finish(options);
     notifyModules(AcRx::kPreQuitMsg);
     notifyModules(AcRx::kQuitMsg);
     unloadModules();
-    return saved && pictured ? 0 : 1;
+    return status;
 }
 
 }  // namespace
@@ -91,7 +157,7 @@ int runSession(const SessionOptions& options) {
     } catch (const std::bad_alloc&) {
         // Reading and saving report it themselves; anywhere else it ends the session.
         complain("not enough memory to go on");
-        return 1;
+        return kExitScriptWentWrong;
     }
 }
 

@@ -40,6 +40,9 @@ public:
     virtual std::optional<std::string> askFile(const FileRequest& request) = 0;
     // The id of the menu item chosen, or 0.
     virtual int trackMenu(const Menu& menu) = 0;
+    // The question a save dialog asks before it replaces a file: true to
+    // replace. Asked as a Yes/No box unless the driver knows better.
+    virtual bool confirmReplace(const MessageBoxRequest& question);
 };
 
 // The driver in force: the host console's line protocol unless set.

@@ -24,6 +24,9 @@ public:
     virtual bool interactive() const = 0;
     virtual void write(std::string_view text) = 0;
     virtual bool isCancel(std::string_view line) const { return line == "*Cancel*" || line == "^C"; }
+    // The line just read does not answer what was asked (told to the user
+    // already); a script that must run as written stops at it.
+    virtual void refused(std::string_view /*why*/) {}
 };
 
 // The host's console (zcad's scripts, terminal and test queues).
@@ -36,9 +39,13 @@ public:
     int messageBox(const MessageBoxRequest& box) override;
     std::optional<std::string> askFile(const FileRequest& request) override;
     int trackMenu(const Menu& menu) override;
+    // A script replaces without being asked: whether the question comes
+    // depends on the disk, and a line must not answer it one time in two.
+    bool confirmReplace(const MessageBoxRequest& question) override;
 
 private:
     void apply(Dialog& dialog, const std::string& line);
+    void refuse(const std::string& why);
     void waitForTimers(Dialog& dialog);
     void acknowledge(Dialog& dialog);
 

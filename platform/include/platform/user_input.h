@@ -6,6 +6,7 @@
 #include <platform/controls.h>
 #include <platform/edit.h>
 
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -41,6 +42,13 @@ void fireTimers(Dialog& dialog);
 std::string plainLabel(std::string_view label);
 // A caption as it reads on screen: '&' marks go, "&&" is one '&'.
 std::string shownCaption(std::string_view caption);
+// Nothing to choose: the only control a user can work is the OK button.
+bool nothingToChooseButOk(Dialog& dialog);
+// A box that only tells of a failure: nothing to choose but OK, under a
+// caption that ends in "Error" (as the module's advice box).
+bool reportsFailure(Dialog& dialog);
+// The texts a dialog shows (its statics and edits), a line each.
+std::string shownText(Dialog& dialog);
 // The controls a user can see: the dialog's, then those of its shown pages.
 std::vector<Control*> visibleControls(Dialog& dialog);
 // Visible controls whose label (or id, for a number) is the given one.

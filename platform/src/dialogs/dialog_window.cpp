@@ -1,6 +1,9 @@
 // A dialog as a window: focus, the modal run, pages and timers.
 #include <platform/dialog.h>
 #include <platform/dialog_driver.h>
+#include <platform/user_input.h>
+
+#include <zcad/console.h>
 
 namespace zplat {
 
@@ -63,6 +66,7 @@ int Dialog::doModal() {
     result_ = IDCANCEL;
     touch();
     onInitDialog();
+    if (!ended_ && reportsFailure(*this)) zcad::noteScriptFault(zcad::ScriptFault::Failed, shownText(*this));
     if (!ended_) dialogDriver().runModal(*this);
     if (!ended_) endDialog(IDCANCEL);  // a driver that gave up is a cancel
     running_ = false;

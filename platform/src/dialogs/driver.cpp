@@ -1,4 +1,5 @@
 #include <platform/dialog_driver.h>
+#include <platform/message_box.h>
 #include <platform/protocol_driver.h>
 
 namespace zplat {
@@ -13,6 +14,8 @@ DialogDriver& defaultDriver() {
 }
 
 }  // namespace
+
+bool DialogDriver::confirmReplace(const MessageBoxRequest& question) { return messageBox(question) == IDYES; }
 
 DialogDriver& dialogDriver() { return gDriver ? *gDriver : defaultDriver(); }
 

@@ -1,6 +1,9 @@
 #include <platform/file_dialog.h>
 #include <platform/message_box.h>
 
+#include <zcad/console.h>
+#include <zcad/text_edges.h>
+
 #include <filesystem>
 #include <unistd.h>
 
@@ -15,13 +18,14 @@ std::string namePart(const std::string& path) {
     return sep == std::string::npos ? path : path.substr(sep + 1);
 }
 
+// The module holds its paths as host text.
 std::string currentDirectory() {
     std::error_code ec;
     const auto dir = std::filesystem::current_path(ec);
-    return ec ? std::string(".") : dir.string();
+    return ec ? std::string(".") : zcad::hostTextOfUtf8(dir.string());
 }
 
-bool exists(const std::string& path) { return ::access(path.c_str(), F_OK) == 0; }
+bool exists(const std::string& path) { return ::access(zcad::fileSystemName(path).c_str(), F_OK) == 0; }
 
 }  // namespace
 
@@ -70,11 +74,12 @@ int FileDialog::doModal() {
         if (request_.open && (request_.flags & OFN_FILEMUSTEXIST) && !exists(path)) {
             messageBox(namePart(path) + "\nFile not found.\nCheck the file name and try again.", caption,
                        MB_OK | MB_ICONWARNING);
+            zcad::noteScriptFault(zcad::ScriptFault::Refused, path + ": File not found.");
             continue;
         }
         if (!request_.open && (request_.flags & OFN_OVERWRITEPROMPT) && exists(path) &&
-            messageBox(namePart(path) + " already exists.\nDo you want to replace it?", caption,
-                       MB_YESNO | MB_ICONWARNING) != IDYES)
+            !dialogDriver().confirmReplace({namePart(path) + " already exists.\nDo you want to replace it?", caption,
+                                            MB_YESNO | MB_ICONWARNING}))
             continue;
         path_ = path;
         return IDOK;

@@ -12,6 +12,7 @@ public:
     bool interactive() const override { return zcad::inputInteractive(); }
     void write(std::string_view text) override { zcad::writeOutput(text); }
     bool isCancel(std::string_view line) const override { return zcad::isCancelLine(line); }
+    void refused(std::string_view why) override { zcad::noteScriptFault(zcad::ScriptFault::Refused, why); }
 };
 
 }  // namespace

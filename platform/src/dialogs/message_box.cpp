@@ -1,6 +1,8 @@
 #include <platform/dialog_driver.h>
 #include <platform/message_box.h>
 
+#include <zcad/console.h>
+
 namespace zplat {
 
 BoxButtons boxButtons(unsigned type) {
@@ -28,6 +30,7 @@ const char* buttonName(int id) {
 
 int messageBox(std::string_view text, std::string_view caption, unsigned type) {
     const MessageBoxRequest box{std::string(text), std::string(caption), type};
+    if ((type & 0xF0) == MB_ICONERROR) zcad::noteScriptFault(zcad::ScriptFault::Failed, text);
     const int answer = dialogDriver().messageBox(box);
     // Whatever a driver says, the answer is one of the box's own buttons.
     const BoxButtons buttons = boxButtons(type);

@@ -71,30 +71,6 @@ std::string setValue(Control& c, const std::string& value) {
     return {};
 }
 
-// Nothing to choose: the only control a user can work is the OK button.
-bool onlyOk(Dialog& dialog) {
-    bool ok = false;
-    for (const Control* c : visibleControls(dialog)) {
-        if (!user::reachable(*c)) continue;
-        switch (c->kind()) {
-        case ControlKind::Static:
-        case ControlKind::StatusLine:
-        case ControlKind::GroupBox:
-            break;
-        case ControlKind::Edit:
-            if (!static_cast<const Edit*>(c)->readOnly()) return false;
-            break;
-        case ControlKind::Button:
-            if (c->id() != IDOK) return false;
-            ok = true;
-            break;
-        default:
-            return false;
-        }
-    }
-    return ok;
-}
-
 }  // namespace
 
 void ProtocolDriver::runModal(Dialog& dialog) {
@@ -107,7 +83,7 @@ void ProtocolDriver::runModal(Dialog& dialog) {
             console_.write(formatDialog(dialog));
             printed = dialog.revision();
         }
-        if (onlyOk(dialog)) {
+        if (nothingToChooseButOk(dialog)) {
             acknowledge(dialog);
             return;  // doModal cancels a dialog that OK did not close
         }
@@ -152,11 +128,11 @@ void ProtocolDriver::apply(Dialog& dialog, const std::string& raw) {
     }
     auto whole = only(findControls(dialog, line), clickable);
     if (whole.size() == 1) {
-        if (!user::click(*whole[0])) console_.write("\"" + whole[0]->label() + "\" is disabled.\n");
+        if (!user::click(*whole[0])) refuse("\"" + whole[0]->label() + "\" is disabled.");
         return;
     }
     if (whole.size() > 1) {
-        console_.write("\"" + line + "\" names several controls (" + ids(whole) + "); use the id.\n");
+        refuse("\"" + line + "\" names several controls (" + ids(whole) + "); use the id.");
         return;
     }
     // "label=value": the label may itself hold '=', so try each one in turn.
@@ -164,17 +140,21 @@ void ProtocolDriver::apply(Dialog& dialog, const std::string& raw) {
         const auto found = only(findControls(dialog, line.substr(0, eq)), takesValue);
         if (found.empty()) continue;
         if (found.size() > 1) {
-            console_.write("\"" + trim(line.substr(0, eq)) + "\" names several controls (" + ids(found) +
-                           "); use the id.\n");
+            refuse("\"" + trim(line.substr(0, eq)) + "\" names several controls (" + ids(found) + "); use the id.");
             return;
         }
         const std::string value = line.substr(eq + 1);
         const bool isEdit = found[0]->kind() == ControlKind::Edit;
         const std::string error = setValue(*found[0], isEdit ? value : trim(value));
-        if (!error.empty()) console_.write(error + "\n");
+        if (!error.empty()) refuse(error);
         return;
     }
-    console_.write("No control \"" + line + "\" in this dialog.\n");
+    refuse("No control \"" + line + "\" in this dialog.");
+}
+
+void ProtocolDriver::refuse(const std::string& why) {
+    console_.write(why + "\n");
+    console_.refused(why);
 }
 
 int ProtocolDriver::messageBox(const MessageBoxRequest& box) {
@@ -213,8 +193,14 @@ int ProtocolDriver::messageBox(const MessageBoxRequest& box) {
             if (name.compare(0, answer.size(), answer) == 0) matches.push_back(id);
         }
         if (matches.size() == 1) return matches[0];
-        console_.write("Answer " + prompt.substr(0, prompt.find(" <")) + ".\n");
+        refuse("Answer " + prompt.substr(0, prompt.find(" <")) + ".");
     }
+}
+
+bool ProtocolDriver::confirmReplace(const MessageBoxRequest& question) {
+    if (console_.interactive()) return DialogDriver::confirmReplace(question);
+    console_.write("\n*** " + question.caption + " ***\n" + question.text + " <Yes>\n");
+    return true;
 }
 
 namespace {
@@ -256,8 +242,8 @@ int ProtocolDriver::trackMenu(const Menu& menu) {
         std::sort(found.begin(), found.end());
         found.erase(std::unique(found.begin(), found.end()), found.end());
         if (found.size() == 1) return found[0];
-        console_.write(found.empty() ? "No menu item \"" + trim(*line) + "\".\n"
-                                     : "\"" + trim(*line) + "\" names several items; give its menu too.\n");
+        refuse(found.empty() ? "No menu item \"" + trim(*line) + "\"."
+                             : "\"" + trim(*line) + "\" names several items; give its menu too.");
     }
 }
 

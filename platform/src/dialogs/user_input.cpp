@@ -1,6 +1,8 @@
 #include <platform/dialog.h>
 #include <platform/user_input.h>
 
+#include <zcad/text.h>
+
 #include <cctype>
 
 namespace zplat {
@@ -156,6 +158,44 @@ bool allDigits(std::string_view s) {
 }
 
 }  // namespace
+
+bool nothingToChooseButOk(Dialog& dialog) {
+    bool ok = false;
+    for (const Control* c : visibleControls(dialog)) {
+        if (!user::reachable(*c)) continue;
+        switch (c->kind()) {
+        case ControlKind::Static:
+        case ControlKind::StatusLine:
+        case ControlKind::GroupBox:
+            break;
+        case ControlKind::Edit:
+            if (!static_cast<const Edit*>(c)->readOnly()) return false;
+            break;
+        case ControlKind::Button:
+            if (c->id() != IDOK) return false;
+            ok = true;
+            break;
+        default:
+            return false;
+        }
+    }
+    return ok;
+}
+
+bool reportsFailure(Dialog& dialog) {
+    const std::string_view title = zcad::trimmedRight(dialog.title());
+    return title.ends_with("Error") && nothingToChooseButOk(dialog);
+}
+
+std::string shownText(Dialog& dialog) {
+    std::string text;
+    for (const Control* c : visibleControls(dialog)) {
+        const bool says = c->kind() == ControlKind::Static || c->kind() == ControlKind::Edit;
+        if (!says || c->text().empty()) continue;
+        text += (text.empty() ? "" : "\n") + c->text();
+    }
+    return text;
+}
 
 std::vector<Control*> visibleControls(Dialog& dialog) {
     std::vector<Control*> out;

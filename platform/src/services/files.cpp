@@ -1,5 +1,7 @@
 #include <platform/services.h>
 
+#include <zcad/text_edges.h>
+
 #include <cerrno>
 #include <unistd.h>
 
@@ -8,7 +10,7 @@ BOOL DeleteFileA(LPCSTR lpFileName) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return FALSE;
     }
-    if (::unlink(lpFileName) == 0) return TRUE;
+    if (::unlink(zcad::fileSystemName(lpFileName).c_str()) == 0) return TRUE;
     SetLastError(errno == ENOENT ? ERROR_FILE_NOT_FOUND : ERROR_ACCESS_DENIED);
     return FALSE;
 }

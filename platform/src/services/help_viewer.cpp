@@ -1,6 +1,7 @@
 #include <platform/services.h>
 
 #include <zcad/console.h>
+#include <zcad/text_edges.h>
 
 #include <fstream>
 #include <sstream>
@@ -8,7 +9,7 @@
 BOOL WinHelpA(HWND, LPCSTR lpszHelp, UINT uCommand, ULONG_PTR) {
     if (uCommand == HELP_QUIT) return TRUE;
     if (!lpszHelp) return FALSE;
-    std::ifstream in(lpszHelp, std::ios::binary);
+    std::ifstream in(zcad::fileSystemName(lpszHelp), std::ios::binary);
     if (!in) return FALSE;
     std::stringstream ss;
     ss << in.rdbuf();

@@ -1,5 +1,7 @@
 #include <platform/services.h>
 
+#include <zcad/text_edges.h>
+
 #include "command_line.h"
 
 #include <cerrno>
@@ -39,8 +41,9 @@ DWORD errorFor(int err) {
 BOOL CreateProcessA(LPCSTR lpApplicationName, LPSTR lpCommandLine, LPSECURITY_ATTRIBUTES,
                     LPSECURITY_ATTRIBUTES, BOOL bInheritHandles, DWORD, LPVOID lpEnvironment,
                     LPCSTR lpCurrentDirectory, LPSTARTUPINFOA, LPPROCESS_INFORMATION lpProcessInformation) {
-    std::vector<std::string> args = zplat::splitCommandLine(lpCommandLine ? lpCommandLine : "");
-    std::string program = lpApplicationName ? lpApplicationName : "";
+    // The caller's text is the module's code page; the program gets UTF-8.
+    std::vector<std::string> args = zplat::splitCommandLine(zcad::utf8OfHostText(lpCommandLine ? lpCommandLine : ""));
+    std::string program = lpApplicationName ? zcad::fileSystemName(lpApplicationName) : "";
     if (program.empty() && !args.empty()) program = args.front();
     if (program.empty()) {
         SetLastError(ERROR_INVALID_PARAMETER);
@@ -49,13 +52,14 @@ BOOL CreateProcessA(LPCSTR lpApplicationName, LPSTR lpCommandLine, LPSECURITY_AT
     if (args.empty()) args.push_back(program);
     std::vector<std::string> env = lpEnvironment ? environmentBlock(static_cast<const char*>(lpEnvironment))
                                                  : std::vector<std::string>{};
+    for (std::string& variable : env) variable = zcad::utf8OfHostText(variable);
+    const std::string directory = lpCurrentDirectory ? zcad::fileSystemName(lpCurrentDirectory) : std::string();
     auto argv = pointers(args);
     auto envp = pointers(env);
 
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    if (lpCurrentDirectory && *lpCurrentDirectory)
-        posix_spawn_file_actions_addchdir_np(&actions, lpCurrentDirectory);
+    if (!directory.empty()) posix_spawn_file_actions_addchdir_np(&actions, directory.c_str());
     if (!bInheritHandles) posix_spawn_file_actions_addclosefrom_np(&actions, 3);
     pid_t pid = 0;
     const bool search = program.find('/') == std::string::npos;

@@ -16,7 +16,7 @@ using commands::hostState;
 
 TEST_F(CommandLineTest, UnknownCommandsAreReportedAndEndTheCall) {
     EXPECT_EQ(acedCommandS(RTSTR, "frobnicate", RTSTR, "regen", RTNONE), RTERROR);
-    EXPECT_EQ(takePrinted(), "Unknown command \"FROBNICATE\".  Press F1 for help.\n");
+    EXPECT_EQ(takePrinted(), "Unknown command \"FROBNICATE\".  Type HELP for a list of commands.\n");
     EXPECT_EQ(hostState().regenerations, 0);
 }
 
@@ -28,7 +28,7 @@ TEST_F(CommandLineTest, EmptyCallsEndTheActiveCommandOrDoNothing) {
     EXPECT_FALSE(commands::commandProcessor().busy());
     // The next word starts a command again rather than answering zoom.
     EXPECT_EQ(acedCommandS(RTSTR, "e", RTNONE), RTERROR);
-    EXPECT_EQ(takePrinted(), "Unknown command \"E\".  Press F1 for help.\n");
+    EXPECT_EQ(takePrinted(), "Unknown command \"E\".  Type HELP for a list of commands.\n");
 }
 
 TEST_F(CommandLineTest, ACancelWordCancels) {

@@ -89,13 +89,13 @@ TEST(RenderProgram, BadOptionsAndUnwritablePicturesFailLoudly) {
     EXPECT_EQ(WEXITSTATUS(status), 2);
     EXPECT_NE(out.find("--render wants a file ending in .png, .svg or .pdf"), std::string::npos) << out;
 
-    // The drawing is saved first; the picture that cannot be written is reported.
+    // A picture that cannot be written is refused before any work.
     const std::string saved = (dir / "kept.dxf").string();
     std::filesystem::remove(saved);
     out = runCommand(kZcad + " --save " + saved + " --render " + (dir / "missing/x.png").string() + " </dev/null", status);
-    EXPECT_EQ(WEXITSTATUS(status), 1);
+    EXPECT_EQ(WEXITSTATUS(status), 4);
     EXPECT_NE(out.find("cannot write the picture"), std::string::npos) << out;
-    EXPECT_TRUE(std::filesystem::exists(saved));
+    EXPECT_FALSE(std::filesystem::exists(saved));
 }
 
 }  // namespace
