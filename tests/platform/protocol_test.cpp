@@ -3,6 +3,7 @@
 #include "sample_dialogs.h"
 
 #include <platform/message_box.h>
+#include <platform/services.h>
 #include <platform/test_driver.h>
 #include <zcad/console.h>
 #include <zcad/host_test.h>
@@ -58,6 +59,30 @@ TEST(ProtocolDialog, DisabledAndUnknownControlsAreToldAndNothingChanges) {
     EXPECT_NE(p.console.out.find("No control \"Frobnicate\" in this dialog."), std::string::npos);
     EXPECT_EQ(dlg.layer, "mk_lev");
     EXPECT_EQ(p.console.refusals, (std::vector<std::string>{"\"Layer name\" is disabled.", "No control \"Frobnicate\" in this dialog."}));
+}
+
+// An edit that refuses a key with the refusal sound refuses the line that
+// typed it: what the line says is not what the dialog holds.
+TEST(ProtocolDialog, KeysAnEditRefusesRefuseTheLine) {
+    struct Digits : Edit {
+        using Edit::Edit;
+        void onChar(char key) override {
+            if (key >= '0' && key <= '9') defaultChar(key);
+            else PlaySoundA("Exclamation", nullptr, SND_ALIAS);
+        }
+    };
+    struct Form : Dialog {
+        Form() : Dialog("Value") {
+            add<Digits>(1001, "Value");
+            addButton(IDOK, "OK");
+        }
+    };
+    const SoundSink previous = setSoundSink([](std::string_view) {});
+    Protocol p({"Value=12", "Value=2x5", "*Cancel*"});
+    Form form;
+    form.doModal();
+    setSoundSink(previous);
+    EXPECT_EQ(p.console.refusals, (std::vector<std::string>{"\"Value\" refused keys of \"2x5\"; it holds \"25\"."}));
 }
 
 TEST(ProtocolDialog, EndOfInputCancelsEvenADialogThatRefusesCancel) {
@@ -282,6 +307,7 @@ TEST(FailuresShown, ErrorBoxesAndAdviceBoxesCountAgainstTheScript) {
     };
     zplat::TestDriver driver;
     zplat::ScopedDialogDriver scoped(driver);
+    const zcad::OutputSink previous = zcad::setOutputSink([](std::string_view) {});
     zcad::test::resetHost();
     zcad::addInput(zcad::queueSource({"URIN"}));
     ASSERT_TRUE(zcad::readCommandLine());
@@ -298,6 +324,7 @@ TEST(FailuresShown, ErrorBoxesAndAdviceBoxesCountAgainstTheScript) {
     zplat::messageBox("Failed to retrieve the settings", "zcad", MB_OK | MB_ICONERROR);
     EXPECT_EQ(zcad::firstScriptFailure()->text, "ZCONFIG");
     zcad::test::resetHost();
+    zcad::setOutputSink(previous);
 }
 
 }  // namespace

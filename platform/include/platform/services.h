@@ -79,5 +79,7 @@ namespace zplat {
 // default the bell is rung on standard error when it is a terminal.
 using SoundSink = std::function<void(std::string_view sound)>;
 SoundSink setSoundSink(SoundSink sink);  // returns the previous one
+// Sounds played so far, wherever they went.
+unsigned soundsRung();
 
 }  // namespace zplat

@@ -1,6 +1,7 @@
 #include <platform/dialog.h>
 #include <platform/message_box.h>
 #include <platform/protocol_driver.h>
+#include <platform/services.h>
 #include <platform/user_input.h>
 
 #include <algorithm>
@@ -59,8 +60,11 @@ std::string ids(const std::vector<Control*>& found) {
 std::string setValue(Control& c, const std::string& value) {
     if (!user::reachable(c)) return "\"" + c.label() + "\" is disabled.";
     if (auto* edit = dynamic_cast<Edit*>(&c)) {
+        // An edit refuses a key with the refusal sound.
+        const unsigned before = soundsRung();
         user::type(*edit, value);
-        return {};
+        if (soundsRung() == before) return {};
+        return "\"" + c.label() + "\" refused keys of \"" + value + "\"; it holds \"" + edit->text() + "\".";
     }
     const int index = indexOf(entries(c), value);
     if (index < 0 && !(c.kind() == ControlKind::ListView && value.empty()))

@@ -7,12 +7,14 @@ namespace {
 
 std::mutex gSoundMutex;
 zplat::SoundSink gSink;
+unsigned gRung = 0;
 
 void ring(std::string_view sound) {
     zplat::SoundSink sink;
     {
         const std::lock_guard lock(gSoundMutex);
         sink = gSink;
+        ++gRung;
     }
     if (sink) {
         sink(sound);
@@ -28,6 +30,11 @@ zplat::SoundSink zplat::setSoundSink(SoundSink sink) {
     const std::lock_guard lock(gSoundMutex);
     std::swap(gSink, sink);
     return sink;
+}
+
+unsigned zplat::soundsRung() {
+    const std::lock_guard lock(gSoundMutex);
+    return gRung;
 }
 
 BOOL PlaySoundA(LPCSTR pszSound, HMODULE, DWORD) {
