@@ -1,7 +1,8 @@
 // A person at a terminal: line editing through libedit, history kept in a
 // file under the home directory, Tab completion, and the break key. Ctrl-C
-// cancels the line being typed ("*Cancel*"); Ctrl-D on an empty line ends
-// this prompt without ending the terminal.
+// cancels the line being typed ("*Cancel*"); Ctrl-D on an empty line does
+// too, except at the Command prompt, where it ends the input for now (the
+// session asks about unsaved changes, and the terminal stays).
 #include <fcntl.h>
 #include <histedit.h>
 #include <langinfo.h>
@@ -91,8 +92,11 @@ public:
         int count = 0;
         const char* typed = el_gets(editor_, &count);
         if (!typed || count <= 0) {
-            if (takeBreak()) return cancelled({});
-            if (!gone_ && !endingSignal()) writeOutput("\n");  // Ctrl-D: the next prompt on a line of its own
+            if (gone_ || endingSignal()) return std::nullopt;
+            // Ctrl-D cancels a command's question, and ends the session at
+            // the Command prompt.
+            if (takeBreak() || !atCommandPrompt_) return cancelled({});
+            writeOutput("\n");
             return std::nullopt;
         }
         std::string line(typed, static_cast<std::size_t>(count));

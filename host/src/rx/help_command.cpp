@@ -21,10 +21,9 @@ std::string row(std::string_view name, std::string_view summary) {
     return line + std::string(summary) + "\n";
 }
 
-std::string moduleRow(const RegisteredCommand& command) {
-    const std::string names =
-        command.localName == command.globalName ? command.globalName : command.globalName + " (" + command.localName + ")";
-    return row(names, "a command of " + command.group);
+std::string namesOf(const RegisteredCommand& command) {
+    return command.localName == command.globalName ? command.globalName
+                                                   : command.globalName + " (" + command.localName + ")";
 }
 
 // The module's commands in the order they were registered, by group.
@@ -34,9 +33,9 @@ std::string moduleCommandList() {
     for (const RegisteredCommand& command : registeredCommands()) {
         if (command.group != group) {
             group = command.group;
-            text += "Commands of " + group + " (the module's; each asks for what it needs):\n";
+            text += "Commands of the module, " + group + " (each asks for what it needs):\n";
         }
-        text += moduleRow(command);
+        text += "  " + namesOf(command) + "\n";
     }
     return text;
 }
@@ -56,7 +55,7 @@ std::string aboutCommand(std::string_view name) {
         if (command.name == key) return row(command.name, command.summary);
     }
     if (const RegisteredCommand* command = findCommand(key)) {
-        return moduleRow(*command) + "  Its module gives the host no help text for it.\n";
+        return row(namesOf(*command), "a command of the module " + command->group + ", which gives the host no help text for it");
     }
     return "No command \"" + key + "\". HELP lists them all.\n";
 }
