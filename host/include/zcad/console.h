@@ -37,7 +37,7 @@ public:
 
 // `path` is a file-system name (as given on the command line).
 std::unique_ptr<InputSource> scriptSource(const std::string& path, std::string& error);
-std::unique_ptr<InputSource> streamSource(std::FILE* in);     // plain standard input
+std::unique_ptr<InputSource> streamSource(int fd);            // plain standard input
 // Line editing, history, and Tab completion of these command names and of paths.
 using CommandNames = std::function<std::vector<std::string>()>;
 std::unique_ptr<InputSource> terminalSource(CommandNames commandNames);

@@ -2,6 +2,8 @@
 // output through one sink, and the record of script lines that went wrong.
 #include "zcad/console.h"
 
+#include <unistd.h>
+
 #include <cerrno>
 #include <deque>
 #include <fstream>
@@ -31,35 +33,34 @@ private:
     std::string name_;
 };
 
+// Standard input that is not a terminal, read as it comes: a pipe may be
+// fed slowly, and the break key or the end of the session stop the wait.
 class StreamSource : public InputSource {
 public:
-    explicit StreamSource(std::FILE* in) : in_(in) {}
+    explicit StreamSource(int fd) : fd_(fd) {}
     std::optional<std::string> readLine(std::string_view) override {
-        std::string line;
-        bool any = false;
         for (;;) {
-            const int c = std::fgetc(in_);
-            if (c == EOF) {
-                // A signal while waiting: the break key and the end of the
-                // session stop the reading; anything else reads on.
-                if (std::ferror(in_) && errno == EINTR && !breakWaiting() && !endingSignal()) {
-                    std::clearerr(in_);
-                    continue;
-                }
-                break;
+            const std::size_t end = pending_.find('\n');
+            if (end != std::string::npos || (ended_ && !pending_.empty())) {
+                std::string line = pending_.substr(0, end);
+                pending_.erase(0, end == std::string::npos ? pending_.size() : end + 1);
+                if (!line.empty() && line.back() == '\r') line.pop_back();
+                return line;
             }
-            any = true;
-            if (c == '\n') break;
-            line.push_back(static_cast<char>(c));
+            if (ended_ || !waitForInput(fd_)) return std::nullopt;
+            char buffer[4096];
+            const ssize_t n = ::read(fd_, buffer, sizeof buffer);
+            if (n > 0) pending_.append(buffer, static_cast<std::size_t>(n));
+            else if (n == 0 || errno != EINTR) ended_ = true;
         }
-        if (!any) return std::nullopt;
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        return line;
     }
+    bool finished() const override { return ended_; }
     std::string name() const override { return "standard input"; }
 
 private:
-    std::FILE* in_;
+    int fd_;
+    std::string pending_;
+    bool ended_ = false;
 };
 
 struct Source {
@@ -196,7 +197,7 @@ std::unique_ptr<InputSource> scriptSource(const std::string& path, std::string& 
     return std::make_unique<LinesSource>(std::move(lines), path);
 }
 
-std::unique_ptr<InputSource> streamSource(std::FILE* in) { return std::make_unique<StreamSource>(in); }
+std::unique_ptr<InputSource> streamSource(int fd) { return std::make_unique<StreamSource>(fd); }
 
 std::unique_ptr<InputSource> queueSource(std::vector<std::string> lines) {
     return std::make_unique<LinesSource>(std::move(lines), "input");

@@ -144,6 +144,7 @@ private:
     static int readCharacter(EditLine* editor, wchar_t* out) {
         TerminalSource& self = of(editor);
         for (;;) {
+            if (!waitForInput(STDIN_FILENO)) return -1;
             char byte = 0;
             const ssize_t n = ::read(STDIN_FILENO, &byte, 1);
             if (n == 1) {

@@ -1,5 +1,11 @@
 #include "user_break.h"
 
+#include <fcntl.h>
+#include <poll.h>
+#include <unistd.h>
+
+#include <cerrno>
+
 #include <csignal>
 
 #include "arx/acedads.h"
@@ -16,6 +22,13 @@ namespace {
 volatile std::sig_atomic_t breakFlag = 0;    // a Ctrl-C not yet taken
 volatile std::sig_atomic_t breakCount = 0;   // every Ctrl-C so far
 volatile std::sig_atomic_t endSignal = 0;    // SIGTERM or SIGHUP
+// A byte for each signal, so a reader waiting for a key wakes even when the
+// signal came just before it began to wait.
+int wake[2] = {-1, -1};
+
+void wakeReader() {
+    if (wake[1] >= 0) (void)!::write(wake[1], "!", 1);
+}
 
 struct BreakPolls {
     int breakAfter = 0;  // 0: not armed
@@ -27,9 +40,13 @@ BreakPolls& breakPolls() { return sessionState<BreakPolls>(); }
 void onInterrupt(int) {
     breakFlag = 1;
     breakCount = breakCount + 1;
+    wakeReader();
 }
 
-void onEnd(int signal) { endSignal = signal; }
+void onEnd(int signal) {
+    endSignal = signal;
+    wakeReader();
+}
 
 void install(int signal, void (*handler)(int), int flags) {
     struct sigaction action {};
@@ -43,6 +60,7 @@ void install(int signal, void (*handler)(int), int flags) {
 }  // namespace
 
 void installSignalHandlers() {
+    if (wake[0] < 0 && ::pipe2(wake, O_CLOEXEC | O_NONBLOCK) != 0) wake[0] = wake[1] = -1;
     install(SIGINT, onInterrupt, 0);
     // A second SIGTERM or SIGHUP ends the process at once, for a session
     // stuck in work that never looks.
@@ -65,6 +83,22 @@ bool takeBreak() {
 }
 
 bool breakWaiting() { return breakFlag != 0; }
+
+bool waitForInput(int fd) {
+    pollfd waits[2] = {{fd, POLLIN, 0}, {wake[0], POLLIN, 0}};
+    for (;;) {
+        if (breakFlag || endSignal) return false;
+        const int ready = ::poll(waits, wake[0] >= 0 ? 2 : 1, -1);
+        if (ready < 0 && errno != EINTR) return true;  // the read that follows says what is wrong
+        if (ready > 0 && (waits[1].revents & POLLIN)) {
+            char drained[64];
+            while (::read(wake[0], drained, sizeof drained) > 0) {
+            }
+            continue;
+        }
+        if (ready > 0) return true;
+    }
+}
 
 int breaksSoFar() { return breakCount; }
 

@@ -133,7 +133,7 @@ int run(const SessionOptions& options) {
     setScriptRules({.stopAtFirstFailure = !options.keepGoing, .reportOnStandardError = true});
     installSignalHandlers();
     if (options.readStandardInput)
-        addInput(isatty(STDIN_FILENO) ? terminalSource(commandNames) : streamSource(stdin));
+        addInput(isatty(STDIN_FILENO) ? terminalSource(commandNames) : streamSource(STDIN_FILENO));
     for (const auto& path : options.modules) {
         std::string error;
         if (!loadModule(path, error)) {
