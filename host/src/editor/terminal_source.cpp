@@ -89,6 +89,7 @@ public:
         // cancels the command's next question.
         if (takeBreak()) return cancelled(shown);
         prompt_ = utf8OfHostText(shown);
+        el_resize(editor_);  // the window may have changed size since the last line
         int count = 0;
         const char* typed = el_gets(editor_, &count);
         if (!typed || count <= 0) {

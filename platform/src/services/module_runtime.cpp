@@ -44,7 +44,7 @@ int moduleRename(const char* from, const char* to) { return std::rename(named(fr
 int moduleAccess(const char* name, int mode) { return ::access(named(name).c_str(), mode); }
 
 // The text is kept for the life of the process, as the C library keeps
-// its own; a variable read again gets its value as it now is.
+// its own: a caller may hold it while it reads the variable again.
 char* moduleGetenv(const char* name) {
     const char* value = std::getenv(name);
     if (!value) return nullptr;
@@ -52,7 +52,7 @@ char* moduleGetenv(const char* name) {
     static std::map<std::string, std::string> converted;
     const std::lock_guard lock(guard);
     std::string& kept = converted[name];
-    kept = zcad::hostTextOfUtf8(value);
+    if (std::string text = zcad::hostTextOfUtf8(value); text != kept) kept = std::move(text);
     return kept.data();
 }
 

@@ -55,28 +55,6 @@ TEST_F(ScriptRules, ARefusedAnswerStopsAStrictScriptWithoutEatingTheNextLine) {
     EXPECT_EQ(failure.what, "Invalid option keyword.");
 }
 
-TEST_F(ScriptRules, GoingOnAsksAgainAndKeepsTheFirstFailure) {
-    answer({"maybe", "perhaps", "No"});
-    EXPECT_EQ(askYesNo(), RTNORM);
-    EXPECT_STREQ(word, "No");
-    EXPECT_EQ(zcad::firstScriptFailure()->text, "maybe");
-    EXPECT_FALSE(zcad::scriptStopped());
-}
-
-TEST_F(ScriptRules, InputRunningOutIsTheFaultOfTheCommandThatWaited) {
-    zcad::setScriptRules({.stopAtFirstFailure = true});
-    zcad::test::runCommands({"ZOOM", "e", "PDMODE", "3", "FROB", "QUIT"});
-    const auto& failure = *zcad::firstScriptFailure();
-    EXPECT_EQ(failure.fault, zcad::ScriptFault::NotACommand);
-    EXPECT_EQ(failure.line, 5);
-    zcad::test::resetHost();
-    zcad::setScriptRules({.stopAtFirstFailure = true});
-    zcad::test::runCommands({"; a comment", "PDMODE"});
-    EXPECT_EQ(zcad::firstScriptFailure()->fault, zcad::ScriptFault::RanOut);
-    EXPECT_EQ(zcad::firstScriptFailure()->line, 2);
-    EXPECT_EQ(zcad::firstScriptFailure()->what, "the command still waited for \"Enter new value for PDMODE <0>:\"");
-}
-
 TEST_F(ScriptRules, FailuresShownAndLinesTypedAtATerminal) {
     answer({"TRIN"});
     ASSERT_TRUE(zcad::readCommandLine());
