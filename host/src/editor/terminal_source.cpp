@@ -68,7 +68,8 @@ public:
         el_set(editor_, EL_PROMPT, &TerminalSource::promptOf);
         el_set(editor_, EL_HIST, history, history_);
         el_set(editor_, EL_GETCFN, &TerminalSource::readCharacter);
-        el_set(editor_, EL_ADDFN, "zcad-complete", "Complete a command name or a path", &TerminalSource::onTab);
+        // The wide call keeps the names as given; the narrow one copies them and never frees the copies.
+        el_wset(editor_, EL_ADDFN, L"zcad-complete", L"Complete a command name or a path", &TerminalSource::onTab);
         el_set(editor_, EL_BIND, "^I", "zcad-complete", nullptr);
         el_source(editor_, nullptr);  // the user's ~/.editrc
     }
