@@ -179,20 +179,33 @@ void CairoCanvas::segment(const P2& from, const P2& to) {
     counted();
 }
 
-void CairoCanvas::polygon(std::span<const P2> corners) {
-    if (corners.size() < 3) return;
-    clipped_.assign(corners.begin(), corners.end());
-    for (const P2& p : clipped_) {
-        if (!finite(p)) return;
+void CairoCanvas::area(std::span<const P2> points, std::span<const std::uint32_t> ends, FillRule rule) {
+    if (mode_ == Mode::Fill && rule != rule_) flush();
+    bool started = false;
+    std::uint32_t start = 0;
+    for (const std::uint32_t end : ends) {
+        if (end > points.size() || end < start) break;
+        clipped_.assign(points.begin() + start, points.begin() + end);
+        start = end;
+        if (clipped_.size() < 3 || !std::all_of(clipped_.begin(), clipped_.end(), finite)) continue;
+        clipPolygon(clipped_, scratch_, -slack_, -slack_, width_ + slack_, height_ + slack_);
+        if (clipped_.size() < 3) continue;
+        if (!started) {
+            use(Mode::Fill);
+            cairo_set_fill_rule(cr_, rule == FillRule::EvenOdd ? CAIRO_FILL_RULE_EVEN_ODD : CAIRO_FILL_RULE_WINDING);
+            rule_ = rule;
+            started = true;
+        }
+        cairo_move_to(cr_, clipped_[0].x, clipped_[0].y);
+        for (std::size_t i = 1; i < clipped_.size(); ++i) cairo_line_to(cr_, clipped_[i].x, clipped_[i].y);
+        cairo_close_path(cr_);
     }
-    clipPolygon(clipped_, scratch_, -slack_, -slack_, width_ + slack_, height_ + slack_);
-    if (clipped_.size() < 3) return;
-    use(Mode::Fill);
-    cairo_move_to(cr_, clipped_[0].x, clipped_[0].y);
-    for (std::size_t i = 1; i < clipped_.size(); ++i) cairo_line_to(cr_, clipped_[i].x, clipped_[i].y);
-    cairo_close_path(cr_);
+    if (!started) return;
     atEnd_ = false;
     counted();
+    // Even-odd areas are filled one by one: two hatches that overlap are
+    // not one with a hole.
+    if (rule == FillRule::EvenOdd) flush();
 }
 
 void CairoCanvas::dot(const P2& at) {

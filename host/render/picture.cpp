@@ -23,6 +23,7 @@ using render::Area;
 using render::View;
 
 constexpr render::Rgb kPaper{255, 255, 255};
+constexpr render::Rgb kInk{0, 0, 0};
 constexpr render::Rgb kScreen{33, 40, 48};
 
 bool endsWithNoCase(std::string_view text, std::string_view tail) {
@@ -34,14 +35,25 @@ bool wholeNumber(std::string_view text, int& value) {
     return ec == std::errc() && end == text.data() + text.size();
 }
 
+render::PaintStyle paintStyle(const PictureOptions& options, PictureFormat format) {
+    render::PaintStyle style;
+    style.ground = options.dark ? kScreen : kPaper;
+    style.ink = options.dark ? kPaper : kInk;
+    style.pictureWidth = options.width;
+    style.pictureHeight = options.height;
+    // A PNG has pixels at the screen's 96 to the inch; SVG and PDF points at 72.
+    if (options.lineweights) style.unitsPerMm = (format == PictureFormat::Png ? 96 : 72) / 25.4;
+    return style;
+}
+
 // Where what is drawn lands, in drawing units: the painter run once
 // without a surface.
 Area measure(const Database& db, render::BlockLibrary& blocks, const PictureOptions& options) {
     render::MeasureSink sink;
-    render::Painter painter(db, blocks, sink, options.dark, options.height);
+    render::Painter painter(db, blocks, sink, paintStyle(options, PictureFormat::Png));
     if (options.only) painter.drawSome(*options.only);
     else painter.drawAll();
-    return sink.area();
+    return sink.covered();
 }
 
 Area windowArea(const PictureWindow& w) {
@@ -94,7 +106,7 @@ cairo_status_t draw(const Database& db, const std::string& path, PictureFormat f
         const double thin = std::max(1.0, std::min(width, height) / 1600.0);
         render::CairoCanvas canvas(context.cr, view, width, height, thin,
                                    format == PictureFormat::Png ? surface.surface : nullptr);
-        render::Painter painter(db, blocks, canvas, options.dark, height);
+        render::Painter painter(db, blocks, canvas, paintStyle(options, format));
         if (options.only) painter.drawSome(*options.only);
         else painter.drawAll();
     }

@@ -38,25 +38,19 @@ Weighted evaluate(const std::vector<Weighted>& control, const std::vector<double
 
 }  // namespace
 
-bool splinePoints(const shapes::EntityRecord& e, int perSpan, std::vector<shapes::V3>& out) {
+bool bsplinePoints(std::size_t degree, const std::vector<double>& knots, const std::vector<shapes::V3>& points,
+                   const std::vector<double>& weights, int perSpan, std::vector<shapes::V3>& out) {
     out.clear();
-    std::vector<double> knots;
-    std::vector<Weighted> control;
-    std::vector<double> weights;
-    for (const auto& g : e.groups()) {
-        if (g.code == 40) knots.push_back(g.real());
-        if (g.code == 41) weights.push_back(g.real());
-        if (g.code == 10) control.push_back({g.xyz[0], g.xyz[1], g.flat ? 0.0 : g.xyz[2], 1});
-    }
-    const auto degree = static_cast<std::size_t>(e.integer(71, 3));
-    if (degree < 1 || degree > kHighestDegree || control.size() <= degree || knots.size() != control.size() + degree + 1) {
+    if (degree < 1 || degree > kHighestDegree || points.size() <= degree || knots.size() != points.size() + degree + 1) {
         return false;
     }
-    const bool rational = weights.size() == control.size();
-    for (std::size_t i = 0; i < control.size(); ++i) {
+    const bool rational = weights.size() == points.size();
+    std::vector<Weighted> control;
+    control.reserve(points.size());
+    for (std::size_t i = 0; i < points.size(); ++i) {
         const double w = rational ? weights[i] : 1.0;
         if (!(w > 0) || !std::isfinite(w)) return false;
-        control[i] = {control[i].x * w, control[i].y * w, control[i].z * w, w};
+        control.push_back({points[i].x * w, points[i].y * w, points[i].z * w, w});
     }
     for (std::size_t i = 1; i < knots.size(); ++i) {
         if (!(knots[i] >= knots[i - 1]) || !std::isfinite(knots[i])) return false;
@@ -73,6 +67,20 @@ bool splinePoints(const shapes::EntityRecord& e, int perSpan, std::vector<shapes
         }
     }
     return !out.empty();
+}
+
+bool splinePoints(const shapes::EntityRecord& e, int perSpan, std::vector<shapes::V3>& out) {
+    std::vector<double> knots;
+    std::vector<shapes::V3> control;
+    std::vector<double> weights;
+    for (const auto& g : e.groups()) {
+        if (g.code == 40) knots.push_back(g.real());
+        if (g.code == 41) weights.push_back(g.real());
+        if (g.code == 10) control.push_back({g.xyz[0], g.xyz[1], g.flat ? 0.0 : g.xyz[2]});
+    }
+    const std::int64_t degree = e.integer(71, 3);
+    if (degree < 1) return false;
+    return bsplinePoints(static_cast<std::size_t>(degree), knots, control, weights, perSpan, out);
 }
 
 }  // namespace zcad::render

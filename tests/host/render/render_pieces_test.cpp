@@ -8,6 +8,7 @@
 #include "render/painter.h"
 #include "render/stroke_font.h"
 #include "render/text_lines.h"
+#include "render/mtext_layout.h"
 #include "render_test_support.h"
 
 namespace zcad::testing {
@@ -16,17 +17,20 @@ namespace {
 using RenderPiecesTest = RenderTest;
 
 TEST(RenderFont, EveryCharacterHasWellFormedStrokesInItsCell) {
-    for (int c = 0; c < 256; ++c) {
-        const std::string_view strokes = render::glyphStrokes(static_cast<unsigned char>(c));
-        std::size_t i = 0;
-        while (i < strokes.size()) {
-            const std::size_t end = std::min(strokes.find(' ', i), strokes.size());
-            ASSERT_TRUE(end > i && (end - i) % 2 == 0) << "character " << c;
-            for (std::size_t k = i; k < end; k += 2) {
-                EXPECT_TRUE(strokes[k] >= '0' && strokes[k] <= '6') << "character " << c;
-                EXPECT_TRUE(strokes[k + 1] >= '0' && strokes[k + 1] <= '9') << "character " << c;
+    for (char32_t c = 0; c < 0x2400; ++c) {
+        render::StrokeGlyph glyph;
+        if (!render::strokeGlyph(c, glyph)) continue;
+        for (const std::string_view strokes : {glyph.strokes, glyph.accent}) {
+            std::size_t i = 0;
+            while (i < strokes.size()) {
+                const std::size_t end = std::min(strokes.find(' ', i), strokes.size());
+                ASSERT_TRUE(end > i && (end - i) % 2 == 0) << "character " << static_cast<long>(c);
+                for (std::size_t k = i; k < end; k += 2) {
+                    EXPECT_TRUE(strokes[k] >= '0' && strokes[k] <= '6') << "character " << static_cast<long>(c);
+                    EXPECT_TRUE(strokes[k + 1] >= '0' && strokes[k + 1] <= '9') << "character " << static_cast<long>(c);
+                }
+                i = end + 1;
             }
-            i = end + 1;
         }
     }
 }
@@ -40,7 +44,9 @@ public:
         points.push_back(a);
         points.push_back(b);
     }
-    void polygon(std::span<const render::P2> corners) override { points.insert(points.end(), corners.begin(), corners.end()); }
+    void area(std::span<const render::P2> corners, std::span<const std::uint32_t>, render::FillRule) override {
+        points.insert(points.end(), corners.begin(), corners.end());
+    }
     void dot(const render::P2& at) override { points.push_back(at); }
     double flatness() const override { return 1e-3; }
     std::vector<render::P2> points;
@@ -51,7 +57,7 @@ TEST_F(RenderPiecesTest, TurnedCentredTextStaysInsideItsHostBox) {
     ListBuilder("TEXT").point(10, 0, 0).point(11, 50, 40).real(40, 4).text(1, "A%%dB%%u").integer(72, 1).real(50, M_PI / 2).append(db());
     Recorder recorder;
     render::BlockLibrary blocks(db());
-    render::Painter(db(), blocks, recorder, false, 600).drawAll();
+    render::Painter(db(), blocks, recorder, render::PaintStyle{}).drawAll();
     ASSERT_FALSE(recorder.points.empty());
     const double width = static_cast<double>(geom::textCells("A%%dB%%u")) * 4;
     double lowY = 1e9, highY = -1e9, lowX = 1e9, highX = -1e9;
@@ -75,7 +81,7 @@ TEST_F(RenderPiecesTest, SplinesFollowTheirCurveNotTheirControlPolygon) {
     spline.point(10, 10, 0).point(10, 10, 10).point(10, 0, 10).append(db());
     Recorder recorder;
     render::BlockLibrary blocks(db());
-    render::Painter(db(), blocks, recorder, false, 600).drawAll();
+    render::Painter(db(), blocks, recorder, render::PaintStyle{}).drawAll();
     ASSERT_GT(recorder.points.size(), 4u);
     for (const auto& p : recorder.points) EXPECT_NEAR(std::hypot(p.x, p.y), 10, 1e-9);
     double nearest = 1e9;
@@ -97,11 +103,6 @@ TEST(RenderText, CodesTakeTheCellsTheHostCountsAndTinyTextIsALine) {
     render::drawTextLine(text, {{0, 0}, {1, 0}, {0, 1}}, tiny);
     ASSERT_EQ(tiny.points.size(), 2u);
     EXPECT_EQ(tiny.points[1].x, cells);
-}
-
-TEST(RenderText, MtextLinesFollowParagraphsAndTheWidth) {
-    EXPECT_EQ(render::mtextLines("{\\fArial|b1;Lot}\\P12\\~m", 1, 0), (std::vector<std::string>{"Lot", "12 m"}));
-    EXPECT_EQ(render::mtextLines("ABCDEFGHIJ", 1, 4), (std::vector<std::string>{"ABCD", "EFGH", "IJ"}));
 }
 
 TEST_F(RenderPiecesTest, SvgAndPdfCarryTheDrawing) {
