@@ -144,23 +144,25 @@ void splineEdge(GroupCursor& in, LoopBuilder& loop) {
         control.push_back({p.x, p.y, 0});
         if (rational) weights.push_back(in.real(42, 1.0));
     }
-    std::vector<P2> fit;
+    std::vector<shapes::V3> fit;
+    P2 start;
+    P2 end;
+    bool tangents = false;
     if (const std::int64_t fitCount = std::clamp<std::int64_t>(in.integer(97, 0), 0, kMostItems); fitCount > 0) {
         for (std::int64_t k = 0; k < fitCount; ++k) {
             P2 p;
             if (!in.point(11, p)) break;
-            fit.push_back(p);
+            fit.push_back({p.x, p.y, 0});
         }
-        P2 tangent;
-        in.point(12, tangent);
-        in.point(13, tangent);
+        tangents = in.point(12, start) && in.point(13, end);
     }
     std::vector<shapes::V3> curve;
-    if (degree > 0 && bsplinePoints(static_cast<std::size_t>(degree), knots, control, weights, kSplineChords, curve)) {
+    const shapes::V3 startTangent{start.x, start.y, 0};
+    const shapes::V3 endTangent{end.x, end.y, 0};
+    const bool defined = degree > 0 && bsplinePoints(static_cast<std::size_t>(degree), knots, control, weights, kSplineChords, curve);
+    if (defined || fitCurvePoints(fit, tangents ? &startTangent : nullptr, tangents ? &endTangent : nullptr, kSplineChords, curve)) {
         for (const shapes::V3& p : curve) loop.add({p.x, p.y});
-        return;
     }
-    for (const P2& p : fit) loop.add(p);
 }
 
 void edgeLoop(GroupCursor& in, LoopBuilder& loop) {
