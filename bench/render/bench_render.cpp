@@ -35,8 +35,13 @@ double peakMegabytes() {
     return static_cast<double>(usage.ru_maxrss) / 1024.0;
 }
 
-// A site 2 km square: entity i at a spot spread by a fixed formula.
-double spot(long long i, int k, double base) { return base + static_cast<double>((i * 7919 + k * 104729) % 2000000) / 1000.0; }
+// A site 2 km square: entity i at a spot spread over it by a fixed
+// formula, x and y stepping by different primes so that the spots fill the
+// square rather than lie along its diagonal.
+double spot(long long i, int k, double base) {
+    const long long step = k == 0 ? 7919 : 104729;
+    return base + static_cast<double>((i * step + k * 3571) % 2000000) / 1000.0;
+}
 
 void addLayers(zcad::Database& db) {
     const char* names[] = {"KERB", "CENTRE", "LOTS", "LEVELS", "TREES", "SERVICES"};

@@ -7,6 +7,7 @@
 
 #include <vector>
 
+#include "raster.h"
 #include "sink.h"
 
 namespace zcad::render {
@@ -34,13 +35,10 @@ private:
     void use(Mode mode);
     void counted();
     bool direct() const { return image_ && penWidth_ <= thin_ && thin_ <= 1; }
-    void line(P2 a, P2 b);
-    void blend(int x, int y, double coverage);
 
     cairo_t* cr_;
     cairo_surface_t* image_;
-    unsigned char* pixels_ = nullptr;
-    int stride_ = 0;
+    Raster raster_{nullptr, 0, 0, 0};
     double width_;
     double height_;
     double thin_;

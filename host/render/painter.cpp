@@ -206,7 +206,8 @@ void Painter::emitShape(const shapes::Geometry& shape, const Context& context, b
 }
 
 // Chords fine enough that no gap to the true curve shows: a bulge between
-// vertices is drawn as the arc it is.
+// vertices is drawn as the arc it is. Measured, an arc is its ends and the
+// points where it turns along x or y.
 void Painter::emitArc(const shapes::ArcPiece& arc, const Context& context) {
     const double sweep = arc.t1 - arc.t0;
     if (!std::isfinite(sweep) || sweep <= 0) return;
@@ -215,17 +216,35 @@ void Painter::emitArc(const shapes::ArcPiece& arc, const Context& context) {
     const P2 v = minus(map(arc.centre + arc.v, context), c);
     const double radius = std::max(std::hypot(u.x, u.y), std::hypot(v.x, v.y));
     if (!std::isfinite(radius)) return;
+    const auto at = [&](double t) { return plus(c, plus(scaled(u, std::cos(t)), scaled(v, std::sin(t)))); };
+    if (sink_.measuring()) {
+        sink_.dot(at(arc.t0));
+        sink_.dot(at(arc.t1));
+        for (const double turn : {std::atan2(v.x, u.x), std::atan2(v.y, u.y)}) {
+            for (int k = -4; k <= 4; ++k) {
+                const double t = turn + k * shapes::kTwoPi / 2;
+                if (t > arc.t0 && t < arc.t1) sink_.dot(at(t));
+            }
+        }
+        return;
+    }
     const double flat = sink_.flatness();
     // What is under a pixel is a dot.
-    if (flat > 0 && radius < 0.5 && sweep >= shapes::kTwoPi - 1e-9) return sink_.dot(c);
-    double step = shapes::kTwoPi / 64;
-    if (flat > 0 && radius > flat) step = 2 * std::acos(1 - flat / radius);
-    if (flat > 0 && radius <= flat) step = sweep;
+    if (radius < 0.5 && sweep >= shapes::kTwoPi - 1e-9) return sink_.dot(c);
+    double step = radius > flat ? 2 * std::acos(1 - flat / radius) : sweep;
     const auto steps = static_cast<int>(std::clamp(std::ceil(sweep / step), 1.0, 4096.0));
-    const auto at = [&](double t) { return plus(c, plus(scaled(u, std::cos(t)), scaled(v, std::sin(t)))); };
+    // Each chord's end turned from the last: one sine and cosine an arc.
+    step = sweep / steps;
+    const double cs = std::cos(step);
+    const double sn = std::sin(step);
+    double cosT = std::cos(arc.t0);
+    double sinT = std::sin(arc.t0);
     P2 previous = at(arc.t0);
     for (int k = 1; k <= steps; ++k) {
-        const P2 next = at(arc.t0 + sweep * k / steps);
+        const double nextCos = cosT * cs - sinT * sn;
+        sinT = sinT * cs + cosT * sn;
+        cosT = nextCos;
+        const P2 next = k == steps ? at(arc.t1) : plus(c, plus(scaled(u, cosT), scaled(v, sinT)));
         line(previous, next);
         previous = next;
     }
@@ -329,7 +348,8 @@ void Painter::drawPolyline(const Database& db, EntityId id, const EntityRecord& 
     }
     shape_.clear();
     if (light) shapes::addLwPolylineShape(e, shape_);
-    else shapes::addPolylineShape(db, id, e, shape_);
+    else if (flags & shapes::kPolygonMesh) shapes::addPolylineShape(db, id, e, shape_);
+    else polylineShape(db, id, e);
     // Without its flag, a polyline's linetype starts afresh at every vertex.
     if (flags & kContinuousPattern) return emitShape(shape_, context, false, true);
     for (const auto& s : shape_.segments) {
@@ -341,6 +361,38 @@ void Painter::drawPolyline(const Database& db, EntityId id, const EntityRecord& 
         emitArc(arc, context);
     }
     for (const V3& p : shape_.points) sink_.dot(map(p, context));
+}
+
+// A 2D or 3D POLYLINE from the VERTEX entities that follow it, read in
+// place; a spline-fit one through its fit vertices, not its frame.
+void Painter::polylineShape(const Database& db, EntityId id, const EntityRecord& head) {
+    constexpr std::int64_t kSplineFitVertex = 8;
+    constexpr std::int64_t kFrameControlPoint = 16;
+    vertices_.clear();
+    bool splineFit = false;
+    for (EntityId v = id + 1; v < db.entityCount(); ++v) {
+        if (!db.valid(v)) continue;
+        if (db.type(v) != "VERTEX") break;
+        vertex_.load(db, v);
+        const std::int64_t flags = vertex_.integer(70, 0);
+        splineFit = splineFit || (flags & kSplineFitVertex);
+        vertices_.push_back({vertex_.point(10), vertex_.real(42, 0.0), flags});
+    }
+    std::erase_if(vertices_, [&](const Vertex& v) { return (v.flags & kFrameControlPoint) && (splineFit || (head.integer(70, 0) & shapes::kPolyline3d)); });
+    const bool closed = (head.integer(70, 0) & 1) && vertices_.size() > 2;
+    if (vertices_.size() == 1) shape_.points.push_back(vertices_.front().at);
+    if (head.integer(70, 0) & shapes::kPolyline3d) {
+        for (std::size_t i = 0; i + 1 < vertices_.size(); ++i) shape_.segments.push_back({vertices_[i].at, vertices_[i + 1].at});
+        if (closed) shape_.segments.push_back({vertices_.back().at, vertices_.front().at});
+        return;
+    }
+    const shapes::Ocs ocs = head.ocs();
+    const double elevation = head.point(10).z;
+    for (Vertex& v : vertices_) v.at.z = elevation;
+    for (std::size_t i = 0; i + 1 < vertices_.size(); ++i) {
+        shapes::addBulgeSegment(ocs, vertices_[i].at, vertices_[i + 1].at, vertices_[i].bulge, shape_);
+    }
+    if (closed) shapes::addBulgeSegment(ocs, vertices_.back().at, vertices_.front().at, vertices_.back().bulge, shape_);
 }
 
 bool Painter::drawSpline(const EntityRecord& e, const Context& context) {
@@ -447,10 +499,13 @@ void Painter::drawBlock(const Block& block, const Placement& place, const Contex
 }
 
 void Painter::drawEntity(const Database& db, EntityId id, const Context& context) {
+    // Vertices and attributes are drawn with their head: not even read here.
+    const std::string_view kind = db.type(id);
+    if (isFollower(kind) || kind == "ATTDEF") return;
     EntityRecord& e = records_[static_cast<std::size_t>(context.depth)];
     e.load(db, id);
     const std::string_view type = e.type();
-    if (isFollower(type) || type == "ATTDEF" || e.paperSpace()) return;
+    if (e.paperSpace()) return;
     const LayerLook* layer = nullptr;
     Look look;
     if (!resolve(e, context, layer, look)) return;

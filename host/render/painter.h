@@ -98,6 +98,7 @@ private:
     void drawFace(const shapes::EntityRecord& e, const Context& context);
     void drawPolyline(const Database& db, EntityId id, const shapes::EntityRecord& e, const Context& context, const Look& look);
     void drawPolyface(const Database& db, EntityId id, const Context& context);
+    void polylineShape(const Database& db, EntityId id, const shapes::EntityRecord& head);
     bool drawSpline(const shapes::EntityRecord& e, const Context& context);
     void drawInsert(const Database& db, EntityId id, const shapes::EntityRecord& e, const Context& context,
                     const LayerLook* layer, const Look& look);
@@ -140,6 +141,13 @@ private:
     std::vector<const Block*> open_;  // blocks being drawn, against cycles
     std::vector<P2> corners_;
     std::vector<shapes::V3> curve_;
+    struct Vertex {
+        shapes::V3 at;
+        double bulge = 0;
+        std::int64_t flags = 0;
+    };
+    shapes::EntityRecord vertex_;
+    std::vector<Vertex> vertices_;
     Dasher dasher_;
 };
 

@@ -166,5 +166,39 @@ TEST_F(RenderEntitiesTest, EmptyAndDegenerateDrawingsGiveAPicture) {
     EXPECT_EQ(dark.at(0, 0), (render::Rgb{33, 40, 48}));
 }
 
+// A drawing large enough to be drawn in parts on several threads gives the
+// picture one thread gives, later entities over earlier ones: pixels differ
+// only where many faint passes of anti-aliasing round differently.
+TEST_F(RenderEntitiesTest, PartsDrawnOnThreadsLayUpAsOneThreadDrawsThem) {
+    for (int i = 0; i < 60000; ++i) {
+        const double x = (i * 37) % 97;
+        const double y = (i * 53) % 73;
+        const int colour = 1 + i % 6;
+        if (i % 3 == 0) ListBuilder("LINE").point(10, x, y).point(11, x + 4, y + 1.5).integer(62, colour).append(db());
+        if (i % 3 == 1) ListBuilder("CIRCLE").point(10, x, y).real(40, 1.5).integer(62, colour).append(db());
+        if (i % 3 == 2) ListBuilder("SOLID").point(10, x, y).point(11, x + 2, y).point(12, x, y + 2).integer(62, colour).append(db());
+    }
+    std::vector<EntityId> all;
+    for (EntityId id = 0; id < db().entityCount(); ++id) all.push_back(id);
+    PictureOptions one = standard();
+    one.only = std::span<const EntityId>(all);
+    const Png parts = draw("parts.png");
+    const Png single = draw("single.png", one);
+    std::size_t far = 0;
+    double total = 0;
+    for (int y = 0; y < parts.height(); ++y) {
+        for (int x = 0; x < parts.width(); ++x) {
+            const render::Rgb a = parts.at(x, y);
+            const render::Rgb b = single.at(x, y);
+            const int worst = std::max({std::abs(a.r - b.r), std::abs(a.g - b.g), std::abs(a.b - b.b)});
+            far += worst > 24 ? 1 : 0;
+            total += worst;
+        }
+    }
+    const double pixels = static_cast<double>(parts.width()) * parts.height();
+    EXPECT_LT(static_cast<double>(far), pixels / 2000);
+    EXPECT_LT(total / pixels, 0.5);
+}
+
 }  // namespace
 }  // namespace zcad::testing

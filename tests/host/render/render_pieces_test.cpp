@@ -113,14 +113,18 @@ TEST_F(RenderPiecesTest, SvgAndPdfCarryTheDrawing) {
     ASSERT_TRUE(writePicture(db(), svg, standard(), error)) << error;
     const std::string text = readFile(svg);
     std::smatch m;
-    ASSERT_TRUE(std::regex_search(text, m, std::regex(R"(stroke:rgb\(100%,0%,0%\)[^"]*" d="M ([-\d.]+) ([-\d.]+) L ([-\d.]+) ([-\d.]+) ")")))
-        << text.substr(0, 600);
+    // Coordinates in tenths of a point, the end relative to the start.
+    ASSERT_TRUE(std::regex_search(text, m, std::regex(R"(<style>\.(p\d+)\{stroke:#ff0000;stroke-width:10\}</style>)"))) << text;
+    const std::string style = m[1].str();
+    ASSERT_TRUE(std::regex_search(text, m, std::regex(R"re(<g data-layer="ROADS">[\s\S]*<path class=")re" + style +
+                                                      R"re(" d="M(-?\d+) (-?\d+)l(-?\d+) (-?\d+)"/>)re")))
+        << text;
     const render::P2 a = px(10, 10);
     const render::P2 b = px(40, 20);
-    EXPECT_NEAR(std::stod(m[1]), a.x, 0.01);
-    EXPECT_NEAR(std::stod(m[2]), a.y, 0.01);
-    EXPECT_NEAR(std::stod(m[3]), b.x, 0.01);
-    EXPECT_NEAR(std::stod(m[4]), b.y, 0.01);
+    EXPECT_NEAR(std::stod(m[1]) / 10, a.x, 0.051);
+    EXPECT_NEAR(std::stod(m[2]) / 10, a.y, 0.051);
+    EXPECT_NEAR((std::stod(m[1]) + std::stod(m[3])) / 10, b.x, 0.101);
+    EXPECT_NEAR((std::stod(m[2]) + std::stod(m[4])) / 10, b.y, 0.101);
 
     const std::string pdf = file("line.PDF");
     ASSERT_TRUE(writePicture(db(), pdf, standard(), error)) << error;
@@ -168,8 +172,8 @@ TEST_F(RenderPiecesTest, PngoutWritesAllOrTheChosenObjectsOverAnyArea) {
               RTNORM);
     EXPECT_EQ(takePrinted(), "Picture written to " + last + "\n");
     const std::string svg = readFile(last);
-    EXPECT_EQ(svg.find("rgb(100%,0%,0%)"), std::string::npos);
-    EXPECT_NE(svg.find("rgb(0%,100%,0%)"), std::string::npos);
+    EXPECT_EQ(svg.find("#ff0000"), std::string::npos);
+    EXPECT_NE(svg.find("#00ff00"), std::string::npos);
 
     EXPECT_EQ(acedCommandS(RTSTR, "PDFOUT", RTSTR, "", RTNONE), RTNORM);
     EXPECT_EQ(takePrinted(), "No picture written.\n");
