@@ -146,28 +146,53 @@ const Painter::LayerLook& Painter::layerLook(std::string_view name) {
 }
 
 bool Painter::resolve(const EntityRecord& e, const Context& context, const LayerLook*& layer, Look& look) {
-    const std::string_view name = e.text(8);
+    // The groups that set how an entity looks, in one walk over its list.
+    std::string_view name;
+    std::string_view pattern;
+    const Group* truecolour = nullptr;
+    const Group* colour = nullptr;
+    const Group* weighted = nullptr;
+    for (const Group& g : e.groups()) {
+        switch (g.code) {
+        case 6:
+            if (pattern.empty()) pattern = g.text;
+            break;
+        case 8:
+            if (name.empty()) name = g.text;
+            break;
+        case 60:
+            if (g.integer == 1) return false;
+            break;
+        case 62:
+            if (!colour) colour = &g;
+            break;
+        case 370:
+            if (!weighted) weighted = &g;
+            break;
+        case 420:
+            if (g.kind != GroupKind::String && !truecolour) truecolour = &g;
+            break;
+        default:
+            break;
+        }
+    }
     const bool onLayerZero = name.empty() || name == "0";
     layer = context.layer && onLayerZero ? context.layer : &layerLook(onLayerZero ? "0" : name);
-    if (!layer->shown || e.integer(60, 0) == 1) return false;
+    if (!layer->shown) return false;
     const bool inBlock = context.depth > 0;
-    if (const Group* truecolour = e.find(420); truecolour && truecolour->kind != GroupKind::String) {
-        look.colour = legibleOn(trueColour(truecolour->integer), style_.ground, style_.ink);
-    } else {
-        const std::int64_t index = std::llabs(e.integer(62, 256));
-        if (index == 256) look.colour = layer->colour;
-        else if (index == 0) look.colour = inBlock ? context.byBlock.colour : style_.ink;
-        else look.colour = legibleOn(index == 7 || index > 255 ? style_.ink : indexedColour(static_cast<int>(index)), style_.ground,
-                                     style_.ink);
-    }
-    const std::string_view pattern = e.text(6);
+    const std::int64_t index = colour && colour->kind != GroupKind::String ? std::llabs(colour->integer) : 256;
+    std::int64_t weight = weighted && weighted->kind != GroupKind::String ? weighted->integer : kByLayer;
+    if (truecolour) look.colour = legibleOn(trueColour(truecolour->integer), style_.ground, style_.ink);
+    else if (index == 256) look.colour = layer->colour;
+    else if (index == 0) look.colour = inBlock ? context.byBlock.colour : style_.ink;
+    else look.colour = legibleOn(index == 7 || index > 255 ? style_.ink : indexedColour(static_cast<int>(index)), style_.ground, style_.ink);
     if (pattern.empty() || equalNoCase(pattern, "BYLAYER")) look.linetype = layer->linetype;
     else if (equalNoCase(pattern, "BYBLOCK")) look.linetype = inBlock ? context.byBlock.linetype : nullptr;
     else look.linetype = linetype(pattern);
-    const int weight = weightOf(e.integer(370, kByLayer), kByLayer);
+    weight = weightOf(weight, kByLayer);
     if (weight == kByLayer) look.lineweight = layer->lineweight;
     else if (weight == kByBlock) look.lineweight = inBlock ? context.byBlock.lineweight : kDefaultWeight;
-    else look.lineweight = weight;
+    else look.lineweight = static_cast<int>(weight);
     return true;
 }
 

@@ -61,12 +61,15 @@ void Painter::drawText(const EntityRecord& e, const Context& context) {
     const std::string_view text = e.text(1);
     const auto cells = static_cast<double>(geom::textCells(text));
     if (cells == 0) return;
-    thread_local std::vector<LineChar> chars;
-    lineChars(text, chars);
-    if (chars.empty()) return;
     const P2 origin = map(box[0], context);
     const P2 width = minus(map(box[1], context), origin);
     TextFrame frame{origin, scaled(width, 1 / cells), minus(map(box[3], context), origin)};
+    // Most texts are plain: every cell one character, nothing to decode.
+    const bool plain = text.find_first_of("\\%") == std::string_view::npos;
+    if (plain && !sink_.measuring() && size(frame.up) < kLegibleHeight) return sink_.segment(frame.at(0, 0.5), frame.at(cells, 0.5));
+    thread_local std::vector<LineChar> chars;
+    lineChars(text, chars);
+    if (chars.empty()) return;
     const auto shown = static_cast<double>(chars.size());
     if (shown != cells) {
         const std::int64_t align = e.integer(72, 0);

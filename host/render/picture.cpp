@@ -16,6 +16,7 @@
 
 #include "cairo_canvas.h"
 #include "painter.h"
+#include "png_file.h"
 #include "state/session_state.h"
 #include "svg_writer.h"
 #include "zcad/text.h"
@@ -138,10 +139,13 @@ struct Context {
 };
 
 struct File {
-    std::FILE* file;
+    explicit File(std::FILE* f) : file(f) {}
+    File(const File&) = delete;
+    File& operator=(const File&) = delete;
     ~File() {
         if (file) std::fclose(file);
     }
+    std::FILE* file;
 };
 
 std::string cairoError(cairo_status_t status) { return status == CAIRO_STATUS_SUCCESS ? std::string() : cairo_status_to_string(status); }
@@ -190,12 +194,17 @@ std::string drawPng(const Database& db, render::BlockLibrary& blocks, const std:
         cairo_paint(cr.cr);
     }
     if (cairo_status(cr.cr) != CAIRO_STATUS_SUCCESS) return cairoError(cairo_status(cr.cr));
-    return cairoError(cairo_surface_write_to_png(picture.surface, path.c_str()));
+    cairo_surface_flush(picture.surface);
+    return render::writePng(path, cairo_image_surface_get_data(picture.surface), options.width, options.height,
+                            cairo_image_surface_get_stride(picture.surface));
 }
 
+// Each part of the drawing written on its own thread, the first straight
+// into the file and the others into files of their own that are then
+// copied after it in order: memory stays the same whatever the drawing.
 std::string drawSvg(const Database& db, render::BlockLibrary& blocks, const std::string& path, const View& view,
                     const PictureOptions& options) {
-    const File out{std::fopen(path.c_str(), "wb")};
+    const File out(std::fopen(path.c_str(), "wb"));
     if (!out.file) return "cannot open it";
     const render::PaintStyle style = paintStyle(options, PictureFormat::Svg);
     render::SvgLook look;
@@ -204,13 +213,33 @@ std::string drawSvg(const Database& db, render::BlockLibrary& blocks, const std:
     look.ground = style.ground;
     look.thin = thinLine(options);
     look.handles = options.svgHandles;
-    render::SvgWriter writer(out.file, view, look);
-    writer.begin();
-    render::Painter painter(db, blocks, writer, style);
-    if (options.only) painter.drawSome(*options.only);
-    else painter.drawAll();
-    writer.end();
-    if (!writer.good() || std::fflush(out.file) != 0) return "a write failed";
+    const unsigned parts = partsFor(db, options);
+    std::vector<std::unique_ptr<File>> later;
+    for (unsigned part = 1; part < parts; ++part) {
+        later.push_back(std::make_unique<File>(std::tmpfile()));
+        if (!later.back()->file) return "cannot make room for its parts";
+    }
+    std::vector<char> good(parts, 1);
+    render::SvgWriter head(out.file, view, look);
+    head.begin();
+    eachPart(parts, [&](unsigned part) {
+        render::SvgWriter writer(part == 0 ? out.file : later[part - 1]->file, view, look, static_cast<char>('p' + part));
+        render::Painter painter(db, blocks, writer, style);
+        if (options.only) painter.drawSome(*options.only);
+        else painter.drawRange(partStart(db, part, parts), partStart(db, part + 1, parts));
+        writer.finish();
+        good[part] = writer.good() ? 1 : 0;
+    });
+    for (const auto& part : later) {
+        std::rewind(part->file);
+        std::vector<char> chunk(1 << 20);
+        while (const std::size_t n = std::fread(chunk.data(), 1, chunk.size(), part->file)) {
+            if (std::fwrite(chunk.data(), 1, n, out.file) != n) return "a write failed";
+        }
+        if (std::ferror(part->file)) return "a part could not be read back";
+    }
+    head.end();
+    if (!head.good() || std::count(good.begin(), good.end(), 0) > 0 || std::fflush(out.file) != 0) return "a write failed";
     return {};
 }
 

@@ -36,7 +36,8 @@ long tenths(double v) { return std::lround(v * kTenths); }
 
 }  // namespace
 
-SvgWriter::SvgWriter(std::FILE* out, const View& view, const SvgLook& look) : Sink(view), out_(out), look_(look) {
+SvgWriter::SvgWriter(std::FILE* out, const View& view, const SvgLook& look, char classLetter)
+    : Sink(view), out_(out), look_(look), letter_(classLetter) {
     buffer_.reserve(kChunk + 4096);
     pad_ = look.thin * 4 + 2;
 }
@@ -53,11 +54,17 @@ void SvgWriter::begin() {
     text("\">\n<rect width=\"100%\" height=\"100%\" fill=\"");
     text(hexColour(look_.ground));
     text("\"/>\n<g fill=\"none\" stroke-linecap=\"round\" stroke-linejoin=\"round\">\n");
+    flush();
+}
+
+void SvgWriter::finish() {
+    closePath();
+    closeGroup();
+    flush();
 }
 
 void SvgWriter::end() {
-    closePath();
-    closeGroup();
+    finish();
     text("</g>\n</svg>\n");
     flush();
 }
@@ -120,7 +127,7 @@ const std::string& SvgWriter::styleClass(bool fill) {
     auto [it, fresh] = classes_.try_emplace(key);
     known = &it->second;
     if (!fresh) return it->second;
-    it->second = 'p';
+    it->second = letter_;
     it->second += std::to_string(classes_.size() - 1);
     text("<style>.");
     text(it->second);

@@ -3,7 +3,9 @@
 // (runs of entities on one layer share a group), pens and fills are
 // classes declared where first used, and coordinates are whole tenths of
 // a picture unit. A page that wraps the SVG (an HTML viewer) writes its own
-// head and tail around begin() and end().
+// head and tail around begin() and end(). Parts of one picture may be
+// written apart (on threads) and joined in order: each names its classes
+// with a letter of its own.
 #pragma once
 
 #include <cstdio>
@@ -27,10 +29,13 @@ struct SvgLook {
 
 class SvgWriter : public Sink {
 public:
-    SvgWriter(std::FILE* out, const View& view, const SvgLook& look);
+    SvgWriter(std::FILE* out, const View& view, const SvgLook& look, char classLetter = 'p');
 
+    // The document's head and its tail; a part writes neither, and ends
+    // with finish().
     void begin();
     void end();
+    void finish();
     // False when a write failed.
     bool good() const { return good_; }
 
@@ -56,6 +61,7 @@ private:
 
     std::FILE* out_;
     SvgLook look_;
+    char letter_;
     std::string buffer_;
     bool good_ = true;
     Rgb colour_;
