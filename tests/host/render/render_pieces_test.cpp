@@ -2,6 +2,8 @@
 #include <cmath>
 #include <cstdio>
 #include <regex>
+#include <set>
+#include <sstream>
 
 #include "geom/text_metrics.h"
 #include "render/blocks.h"
@@ -129,6 +131,57 @@ TEST_F(RenderPiecesTest, SvgAndPdfCarryTheDrawing) {
     const std::string pdf = file("line.PDF");
     ASSERT_TRUE(writePicture(db(), pdf, standard(), error)) << error;
     EXPECT_EQ(readFile(pdf).substr(0, 5), "%PDF-");
+}
+
+// Runs of entities on one layer share a group; with handles, each entity is
+// a group of its own that says what it is; a large drawing's parts, drawn
+// on threads, join into one well-formed document whose classes are all
+// declared before they are used.
+TEST_F(RenderPiecesTest, SvgGroupsByLayerAndCarriesHandlesWhenAsked) {
+    addLayer("ROADS", 1);
+    addLayer("LOTS & PADS", 3);
+    const EntityId first = ListBuilder("LINE", "ROADS").point(10, 10, 10).point(11, 40, 20).append(db());
+    ListBuilder("CIRCLE", "ROADS").point(10, 50, 50).real(40, 5).append(db());
+    ListBuilder("LINE", "LOTS & PADS").point(10, 10, 60).point(11, 40, 60).append(db());
+    const auto count = [](const std::string& text, const std::string& what) {
+        std::size_t n = 0;
+        for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
+        return n;
+    };
+    PictureOptions options = standard();
+    std::string error;
+    ASSERT_TRUE(writePicture(db(), file("runs.svg"), options, error)) << error;
+    const std::string runs = readFile(file("runs.svg"));
+    EXPECT_EQ(count(runs, "<g data-layer=\"ROADS\">"), 1u) << runs;
+    EXPECT_EQ(count(runs, "<g data-layer=\"LOTS &amp; PADS\">"), 1u) << runs;
+    EXPECT_EQ(count(runs, "data-handle"), 0u);
+
+    options.svgHandles = true;
+    ASSERT_TRUE(writePicture(db(), file("handles.svg"), options, error)) << error;
+    const std::string handles = readFile(file("handles.svg"));
+    std::ostringstream firstHandle;
+    firstHandle << std::hex << db().handle(first);
+    EXPECT_NE(handles.find("<g data-type=\"LINE\" data-handle=\"" + firstHandle.str() + "\">"), std::string::npos) << handles;
+    EXPECT_EQ(count(handles, "data-handle"), 3u);
+    EXPECT_EQ(count(handles, "<g"), count(handles, "</g>"));
+
+    for (int i = 0; i < 50000; ++i) {
+        ListBuilder("LINE", i % 2 ? "ROADS" : "LOTS & PADS").point(10, i % 97, i % 71).point(11, i % 97 + 2, i % 71).integer(62, 1 + i % 5).append(db());
+    }
+    ASSERT_TRUE(writePicture(db(), file("parts.svg"), standard(), error)) << error;
+    const std::string parts = readFile(file("parts.svg"));
+    EXPECT_EQ(parts.rfind("</svg>\n"), parts.size() - 7);
+    EXPECT_EQ(count(parts, "<g"), count(parts, "</g>"));
+    EXPECT_EQ(count(parts, "<path"), count(parts, "\"/>") - 1) << "every element closed (and the ground)";
+    std::set<std::string> declared;
+    for (std::size_t at = 0; (at = parts.find('<', at)) != std::string::npos; ++at) {
+        if (parts.compare(at, 8, "<style>.") == 0) declared.insert(parts.substr(at + 8, parts.find('{', at) - at - 8));
+        if (parts.compare(at, 13, "<path class=\"") == 0) {
+            const std::string name = parts.substr(at + 13, parts.find('"', at + 13) - at - 13);
+            ASSERT_TRUE(declared.count(name)) << name << " used before it is declared";
+        }
+    }
+    EXPECT_GT(declared.size(), 4u) << "each part names its own";
 }
 
 TEST_F(RenderPiecesTest, RefusalsSayWhyAndLeaveNoFile) {
