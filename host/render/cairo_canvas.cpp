@@ -90,24 +90,17 @@ void CairoCanvas::segment(const P2& from, const P2& to) {
 void CairoCanvas::area(std::span<const P2> points, std::span<const std::uint32_t> ends, FillRule rule) {
     if (mode_ == Mode::Fill && rule != rule_) flush();
     bool started = false;
-    std::uint32_t start = 0;
-    for (const std::uint32_t end : ends) {
-        if (end > points.size() || end < start) break;
-        clipped_.assign(points.begin() + start, points.begin() + end);
-        start = end;
-        if (clipped_.size() < 3 || !std::all_of(clipped_.begin(), clipped_.end(), finite)) continue;
-        clipPolygon(clipped_, scratch_, -slack_, -slack_, width_ + slack_, height_ + slack_);
-        if (clipped_.size() < 3) continue;
+    eachClippedContour(points, ends, -slack_, width_ + slack_, height_ + slack_, [&](const std::vector<P2>& corners) {
         if (!started) {
             use(Mode::Fill);
             cairo_set_fill_rule(cr_, rule == FillRule::EvenOdd ? CAIRO_FILL_RULE_EVEN_ODD : CAIRO_FILL_RULE_WINDING);
             rule_ = rule;
             started = true;
         }
-        cairo_move_to(cr_, clipped_[0].x, clipped_[0].y);
-        for (std::size_t i = 1; i < clipped_.size(); ++i) cairo_line_to(cr_, clipped_[i].x, clipped_[i].y);
+        cairo_move_to(cr_, corners[0].x, corners[0].y);
+        for (std::size_t i = 1; i < corners.size(); ++i) cairo_line_to(cr_, corners[i].x, corners[i].y);
         cairo_close_path(cr_);
-    }
+    });
     if (!started) return;
     atEnd_ = false;
     counted();

@@ -50,8 +50,6 @@ private:
     std::size_t gathered_ = 0;
     bool atEnd_ = false;  // the path ends at end_, so a joining segment needs no move
     P2 end_;
-    std::vector<P2> clipped_;
-    std::vector<P2> scratch_;
 };
 
 }  // namespace zcad::render

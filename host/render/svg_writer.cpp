@@ -236,17 +236,8 @@ void SvgWriter::segment(const P2& from, const P2& to) {
 }
 
 void SvgWriter::area(std::span<const P2> points, std::span<const std::uint32_t> ends, FillRule rule) {
-    thread_local std::vector<P2> clipped;
-    thread_local std::vector<P2> scratch;
     bool started = false;
-    std::uint32_t start = 0;
-    for (const std::uint32_t end : ends) {
-        if (end > points.size() || end < start) break;
-        clipped.assign(points.begin() + start, points.begin() + end);
-        start = end;
-        if (clipped.size() < 3 || !std::all_of(clipped.begin(), clipped.end(), finite)) continue;
-        clipPolygon(clipped, scratch, -pad_, -pad_, look_.width + pad_, look_.height + pad_);
-        if (clipped.size() < 3) continue;
+    eachClippedContour(points, ends, -pad_, look_.width + pad_, look_.height + pad_, [&](const std::vector<P2>& corners) {
         if (!started) {
             closePath();
             const std::string& style = styleClass(true);
@@ -255,15 +246,15 @@ void SvgWriter::area(std::span<const P2> points, std::span<const std::uint32_t> 
             text(rule == FillRule::EvenOdd ? "\" fill-rule=\"evenodd\" d=\"" : "\" d=\"");
             started = true;
         }
-        long x = tenths(clipped[0].x);
-        long y = tenths(clipped[0].y);
+        long x = tenths(corners[0].x);
+        long y = tenths(corners[0].y);
         buffer_ += 'M';
         integer(x);
         buffer_ += ' ';
         integer(y);
-        for (std::size_t i = 1; i < clipped.size(); ++i) {
-            const long nx = tenths(clipped[i].x);
-            const long ny = tenths(clipped[i].y);
+        for (std::size_t i = 1; i < corners.size(); ++i) {
+            const long nx = tenths(corners[i].x);
+            const long ny = tenths(corners[i].y);
             buffer_ += 'l';
             integer(nx - x);
             buffer_ += ' ';
@@ -272,7 +263,7 @@ void SvgWriter::area(std::span<const P2> points, std::span<const std::uint32_t> 
             y = ny;
         }
         buffer_ += 'z';
-    }
+    });
     if (started) text("\"/>\n");
 }
 

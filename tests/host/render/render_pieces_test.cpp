@@ -37,27 +37,10 @@ TEST(RenderFont, EveryCharacterHasWellFormedStrokesInItsCell) {
     }
 }
 
-// Collects the strokes drawn, in drawing units.
-class Recorder : public render::Sink {
-public:
-    Recorder() : Sink(render::identityView()) {}
-    void pen(const render::Rgb&, double) override {}
-    void segment(const render::P2& a, const render::P2& b) override {
-        points.push_back(a);
-        points.push_back(b);
-    }
-    void area(std::span<const render::P2> corners, std::span<const std::uint32_t>, render::FillRule) override {
-        points.insert(points.end(), corners.begin(), corners.end());
-    }
-    void dot(const render::P2& at) override { points.push_back(at); }
-    double flatness() const override { return 1e-3; }
-    std::vector<render::P2> points;
-};
-
 TEST_F(RenderPiecesTest, TurnedCentredTextStaysInsideItsHostBox) {
     // Centred on (50, 40), turned 90 degrees: the box runs up from y 40 - w/2.
     ListBuilder("TEXT").point(10, 0, 0).point(11, 50, 40).real(40, 4).text(1, "A%%dB%%u").integer(72, 1).real(50, M_PI / 2).append(db());
-    Recorder recorder;
+    RecordingSink recorder;
     render::BlockLibrary blocks(db());
     render::Painter(db(), blocks, recorder, render::PaintStyle{}).drawAll();
     ASSERT_FALSE(recorder.points.empty());
@@ -81,7 +64,7 @@ TEST_F(RenderPiecesTest, SplinesFollowTheirCurveNotTheirControlPolygon) {
     for (const double k : {0, 0, 0, 1, 1, 1}) spline.real(40, k);
     for (const double w : {1.0, std::sqrt(0.5), 1.0}) spline.real(41, w);
     spline.point(10, 10, 0).point(10, 10, 10).point(10, 0, 10).append(db());
-    Recorder recorder;
+    RecordingSink recorder;
     render::BlockLibrary blocks(db());
     render::Painter(db(), blocks, recorder, render::PaintStyle{}).drawAll();
     ASSERT_GT(recorder.points.size(), 4u);
@@ -94,14 +77,14 @@ TEST_F(RenderPiecesTest, SplinesFollowTheirCurveNotTheirControlPolygon) {
 TEST(RenderText, CodesTakeTheCellsTheHostCountsAndTinyTextIsALine) {
     const std::string text = "%%000%%uAB%%d%%";
     const double cells = static_cast<double>(geom::textCells(text));
-    Recorder big;
+    RecordingSink big;
     render::drawTextLine(text, {{0, 0}, {10, 0}, {0, 10}}, big);
     double right = 0;
     for (const auto& p : big.points) right = std::max(right, p.x);
     EXPECT_LE(right, cells * 10);
     EXPECT_GT(right, (cells - 1) * 10) << "the last cell is drawn";
 
-    Recorder tiny;
+    RecordingSink tiny;
     render::drawTextLine(text, {{0, 0}, {1, 0}, {0, 1}}, tiny);
     ASSERT_EQ(tiny.points.size(), 2u);
     EXPECT_EQ(tiny.points[1].x, cells);

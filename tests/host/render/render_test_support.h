@@ -10,12 +10,42 @@
 #include "../commands/host_fixture.h"
 #include "arx/acedads.h"
 #include "picture_reader.h"
+#include "render/sink.h"
 #include "render/view.h"
 #include "run_command.h"
 #include "zcad/dxf.h"
 #include "zcad/picture.h"
 
 namespace zcad::testing {
+
+// Collects what is drawn, in the units it is drawn in.
+class RecordingSink : public render::Sink {
+public:
+    RecordingSink() : Sink(render::identityView()) {}
+    void pen(const render::Rgb&, double) override {}
+    void segment(const render::P2& a, const render::P2& b) override {
+        keep(a);
+        keep(b);
+        ++strokes;
+    }
+    void area(std::span<const render::P2> corners, std::span<const std::uint32_t>, render::FillRule) override {
+        for (const render::P2& p : corners) keep(p);
+        ++fills;
+    }
+    void dot(const render::P2& at) override { keep(at); }
+    double flatness() const override { return 1e-3; }
+
+    std::vector<render::P2> points;
+    render::Area box;
+    int strokes = 0;
+    int fills = 0;
+
+private:
+    void keep(const render::P2& p) {
+        points.push_back(p);
+        box.add(p);
+    }
+};
 
 class RenderTest : public HostTest {
 protected:

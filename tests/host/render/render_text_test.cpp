@@ -127,30 +127,9 @@ TEST(TextCodes, EscapesDecodeAndBadOnesStayText) {
     EXPECT_EQ(chars[4].c, U'A');
 }
 
-// Collects where strokes and fills go.
-class Extent : public render::Sink {
-public:
-    Extent() : Sink(render::identityView()) {}
-    void pen(const render::Rgb&, double) override {}
-    void segment(const render::P2& a, const render::P2& b) override {
-        box.add(a);
-        box.add(b);
-        ++strokes;
-    }
-    void area(std::span<const render::P2> points, std::span<const std::uint32_t>, render::FillRule) override {
-        for (const auto& p : points) box.add(p);
-        ++fills;
-    }
-    void dot(const render::P2& at) override { box.add(at); }
-    double flatness() const override { return 0.01; }
-    render::Area box;
-    int strokes = 0;
-    int fills = 0;
-};
-
 TEST(Glyphs, CharactersTheStrokeFontLacksComeFromAFontAndStayInTheirCell) {
     // Cyrillic is in every sans-serif face fontconfig offers.
-    Extent cyrillic;
+    RecordingSink cyrillic;
     render::drawGlyph(U'\u0416', {{0, 0}, {10, 0}, {0, 10}}, render::Pitch::Fixed, cyrillic);
     ASSERT_GT(cyrillic.fills, 0) << "drawn as an outline, not strokes of a box";
     EXPECT_EQ(cyrillic.strokes, 0);
@@ -158,13 +137,13 @@ TEST(Glyphs, CharactersTheStrokeFontLacksComeFromAFontAndStayInTheirCell) {
     EXPECT_LE(cyrillic.box.x2, 10 + 1e-9) << "inside its cell";
     EXPECT_GT(cyrillic.box.y2, 6) << "wide, so made smaller to fit";
     EXPECT_LE(cyrillic.box.y2, 10.5);
-    Extent set;
+    RecordingSink set;
     render::drawGlyph(U'\u0416', {{0, 0}, {10, 0}, {0, 10}}, render::Pitch::Proportional, set);
     EXPECT_NEAR(set.box.y2, 10, 0.5) << "a capital's height";
     EXPECT_NEAR(set.box.x2, 10 * render::glyphAdvance(U'\u0416', render::Pitch::Proportional), 1.5);
 
     // A character no font has is a box of strokes, not nothing.
-    Extent missing;
+    RecordingSink missing;
     render::drawGlyph(U'\U0010FFFD', {{0, 0}, {10, 0}, {0, 10}}, render::Pitch::Fixed, missing);
     EXPECT_GT(missing.strokes, 0);
     EXPECT_EQ(missing.fills, 0);
