@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "shapes/geometry.h"
 #include "zcad/text.h"
 
 namespace zcad::render {
@@ -149,7 +150,7 @@ std::string decodeHex(const shapes::EntityRecord& e) {
 V3 across(const V3& normal, const V3& start) { return shapes::unit(shapes::cross(normal, start)); }
 
 void chords(const V3& centre, const V3& u, const V3& v, double sweep, std::vector<V3>& out) {
-    const int count = std::max(2, static_cast<int>(std::ceil(std::fabs(sweep) / (2 * M_PI) * kChordsPerTurn)));
+    const int count = std::max(2, static_cast<int>(std::ceil(std::fabs(sweep) / (shapes::kTwoPi) * kChordsPerTurn)));
     for (int k = 0; k <= count; ++k) {
         const double t = sweep * k / count;
         out.push_back(centre + std::cos(t) * u + std::sin(t) * v);
@@ -187,7 +188,7 @@ bool proxyGraphics(const shapes::EntityRecord& e, ProxyGraphics& out) {
             V3 normal;
             if (!in.point(centre) || !in.real(radius) || !in.point(normal)) break;
             V3 from{1, 0, 0};
-            double sweep = 2 * M_PI;
+            double sweep = shapes::kTwoPi;
             if (type == kArc && !(in.point(from) && in.real(sweep))) break;
             normal = shapes::unit(normal);
             if (shapes::norm(normal) == 0) normal = {0, 0, 1};

@@ -1,7 +1,6 @@
 #include "text_lines.h"
 
 #include <cmath>
-#include <vector>
 
 namespace zcad::render {
 
@@ -16,12 +15,6 @@ void drawTextLine(std::span<const LineChar> chars, const TextFrame& frame, Sink&
         if (c.over) sink.segment(frame.at(cell, 1.15), frame.at(cell + 1, 1.15));
         cell += 1;
     }
-}
-
-void drawTextLine(std::string_view text, const TextFrame& frame, Sink& sink) {
-    thread_local std::vector<LineChar> chars;
-    lineChars(text, chars);
-    drawTextLine(chars, frame, sink);
 }
 
 }  // namespace zcad::render

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <span>
-#include <string_view>
 
 #include "glyphs.h"
 #include "text_codes.h"
@@ -17,8 +16,5 @@ constexpr double kLegibleHeight = 2.5;
 // Draws the characters one cell (`frame.across`) apart from frame.origin,
 // with their over- and underscores.
 void drawTextLine(std::span<const LineChar> chars, const TextFrame& frame, Sink& sink);
-
-// The same for host text with its %% codes and escapes.
-void drawTextLine(std::string_view text, const TextFrame& frame, Sink& sink);
 
 }  // namespace zcad::render

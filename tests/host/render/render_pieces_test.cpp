@@ -78,14 +78,16 @@ TEST(RenderText, CodesTakeTheCellsTheHostCountsAndTinyTextIsALine) {
     const std::string text = "%%000%%uAB%%d%%";
     const double cells = static_cast<double>(geom::textCells(text));
     RecordingSink big;
-    render::drawTextLine(text, {{0, 0}, {10, 0}, {0, 10}}, big);
+    std::vector<render::LineChar> chars;
+    render::lineChars(text, chars);
+    render::drawTextLine(chars, {{0, 0}, {10, 0}, {0, 10}}, big);
     double right = 0;
     for (const auto& p : big.points) right = std::max(right, p.x);
     EXPECT_LE(right, cells * 10);
     EXPECT_GT(right, (cells - 1) * 10) << "the last cell is drawn";
 
     RecordingSink tiny;
-    render::drawTextLine(text, {{0, 0}, {1, 0}, {0, 1}}, tiny);
+    render::drawTextLine(chars, {{0, 0}, {1, 0}, {0, 1}}, tiny);
     ASSERT_EQ(tiny.points.size(), 2u);
     EXPECT_EQ(tiny.points[1].x, cells);
 }
