@@ -21,31 +21,98 @@ P2 scaled(const P2& a, double k) { return {a.x * k, a.y * k}; }
 P2 plus(const P2& a, const P2& b) { return {a.x + b.x, a.y + b.y}; }
 double size(const P2& a) { return std::hypot(a.x, a.y); }
 
-// The MTEXT's own groups; column heights follow the column type, and the
-// reader took them (as every group 50 of an MTEXT) for angles in degrees.
-MTextFormat mtextFormat(const EntityRecord& e) {
-    MTextFormat f;
-    f.height = e.real(40, 1.0);
-    if (!(f.height > 0) || !std::isfinite(f.height)) f.height = 1;
-    f.width = std::max(0.0, e.real(41, 0.0));
-    f.attachment = static_cast<int>(std::clamp<std::int64_t>(e.integer(71, 1), 1, 9));
-    f.lineSpacing = std::clamp(e.real(44, 1.0), 0.25, 4.0);
-    f.exactSpacing = e.integer(73, 1) == 2;
+// What an MTEXT's groups say of its text and its axes: its own groups
+// first; columns follow group 75 there, and in later releases come after
+// group 101 ("Embedded Object"), whose groups are numbered apart. The
+// reader took the column heights that follow 75 (as every group 50 of an
+// MTEXT) for angles in degrees.
+struct MTextGroups {
+    MTextFormat format;
+    const Group* direction = nullptr;
+    double rotation = 0;
+};
+
+MTextGroups mtextGroups(const EntityRecord& e) {
+    MTextGroups m;
+    MTextFormat& f = m.format;
+    bool embedded = false;
     bool columns = false;
+    bool rotated = false;
     for (const Group& g : e.groups()) {
-        if (g.code == 75) {
-            columns = true;
-            f.columnType = static_cast<int>(g.integer);
+        if (g.code == 101) embedded = true;
+        if (!embedded) {
+            switch (g.code) {
+            case 40:
+                f.height = g.real();
+                break;
+            case 41:
+                f.width = g.real();
+                break;
+            case 71:
+                f.attachment = static_cast<int>(std::clamp<std::int64_t>(g.integer, 1, 9));
+                break;
+            case 44:
+                f.lineSpacing = std::clamp(g.real(), 0.25, 4.0);
+                break;
+            case 73:
+                f.exactSpacing = g.integer == 2;
+                break;
+            case 46:
+                f.columnHeight = g.real();
+                break;
+            case 11:
+                if (!m.direction) m.direction = &g;
+                break;
+            case 75:
+                columns = true;
+                f.columnType = static_cast<int>(g.integer);
+                break;
+            case 76:
+                f.columnCount = static_cast<int>(std::clamp<std::int64_t>(g.integer, 0, 100));
+                break;
+            case 48:
+                f.columnWidth = g.real();
+                break;
+            case 49:
+                f.gutter = g.real();
+                break;
+            case 50:
+                if (columns && f.columnHeights.size() < 100) f.columnHeights.push_back(g.real() * kRadiansToDegrees);
+                if (!columns && !rotated) m.rotation = g.real();
+                rotated = true;
+                break;
+            default:
+                break;
+            }
+            continue;
         }
-        if (!columns) continue;
-        if (g.code == 76) f.columnCount = static_cast<int>(std::clamp<std::int64_t>(g.integer, 0, 100));
-        if (g.code == 48) f.columnWidth = std::max(0.0, g.real());
-        if (g.code == 49) f.gutter = std::max(0.0, g.real());
-        if (g.code == 50 && f.columnHeights.size() < 100) f.columnHeights.push_back(g.real() * kRadiansToDegrees);
+        if (columns) continue;
+        switch (g.code) {
+        case 71:
+            f.columnType = static_cast<int>(g.integer);
+            break;
+        case 72:
+            f.columnCount = static_cast<int>(std::clamp<std::int64_t>(g.integer, 0, 100));
+            break;
+        case 44:
+            f.columnWidth = g.real();
+            break;
+        case 45:
+            f.gutter = g.real();
+            break;
+        case 46:
+            if (f.columnHeights.size() < 100) f.columnHeights.push_back(g.real());
+            break;
+        default:
+            break;
+        }
     }
-    f.columnHeight = std::max(0.0, e.real(46, 0.0));
-    if (!std::isfinite(f.width)) f.width = 0;
-    return f;
+    if (!(f.height > 0) || !std::isfinite(f.height)) f.height = 1;
+    for (double* v : {&f.width, &f.columnHeight, &f.columnWidth, &f.gutter}) {
+        if (!(*v > 0) || !std::isfinite(*v)) *v = 0;
+    }
+    if (!std::isfinite(m.rotation)) m.rotation = 0;
+    return m;
 }
 
 }  // namespace
@@ -99,14 +166,12 @@ void Painter::drawMText(const EntityRecord& e, const Context& context, const Loo
         if (g.code == 3) content += g.text;
     }
     content += e.text(1);
-    const MTextLayout layout = layoutMText(content, mtextFormat(e));
+    const MTextGroups groups = mtextGroups(e);
+    const MTextLayout layout = layoutMText(content, groups.format);
     const V3 normal = shapes::unit(e.extrusion());
     const shapes::Ocs ocs(normal);
-    V3 xDir = e.has(11) ? shapes::unit(e.point(11)) : V3{};
-    if (shapes::norm(xDir) == 0) {
-        const double angle = e.real(50, 0.0);
-        xDir = std::cos(angle) * ocs.xAxis() + std::sin(angle) * ocs.yAxis();
-    }
+    V3 xDir = groups.direction ? shapes::unit(e.pointOf(*groups.direction)) : V3{};
+    if (shapes::norm(xDir) == 0) xDir = std::cos(groups.rotation) * ocs.xAxis() + std::sin(groups.rotation) * ocs.yAxis();
     const V3 yDir = shapes::unit(shapes::cross(ocs.zAxis(), xDir));
     const V3 at = e.point(10);
     const P2 origin = map(at, context);

@@ -4,7 +4,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "render/blocks.h"
 #include "render/glyphs.h"
+#include "render/painter.h"
 #include "render/mtext_layout.h"
 #include "render/text_codes.h"
 #include "render_test_support.h"
@@ -150,6 +152,21 @@ TEST(Glyphs, CharactersTheStrokeFontLacksComeFromAFontAndStayInTheirCell) {
 }
 
 using RenderTextTest = RenderTest;
+
+// Later releases keep an MTEXT's columns after group 101, numbered apart:
+// its 11 there is the insertion point again, not the text's direction.
+TEST_F(RenderTextTest, MtextReadsItsOwnGroupsNotItsEmbeddedColumns) {
+    ListBuilder("MTEXT").point(10, 25, 60).real(40, 2).real(41, 48).integer(71, 1).text(1, "OUTLINE OF\\PSEPARATE ENTITIES")
+        .text(101, "Embedded Object").integer(70, 1).point(10, 1, 0).point(11, 25, 60).real(40, 48).integer(71, 2)
+        .integer(72, 1).real(44, 48).real(45, 1).append(db());
+    RecordingSink sink;
+    render::BlockLibrary blocks(db());
+    render::Painter(db(), blocks, sink, render::PaintStyle{}).drawAll();
+    ASSERT_FALSE(sink.box.empty());
+    EXPECT_GE(sink.box.y1, 60 - 2 - 5.0 / 3 * 2 - 1) << "two lines down from the insertion point, upright";
+    EXPECT_LE(sink.box.y2, 60 + 1e-9);
+    EXPECT_GT(sink.box.x2 - sink.box.x1, 20) << "along x";
+}
 
 TEST_F(RenderTextTest, EzdxfMtextWrapsInsideItsWidthAndUnicodeTextIsNotCodes) {
     if (!haveEzdxf()) GTEST_SKIP() << "needs /usr/bin/python3 with ezdxf";
