@@ -1,5 +1,7 @@
 #include "linetype.h"
 
+#include "clip.h"
+
 #include <cmath>
 
 namespace zcad::render {
@@ -31,38 +33,44 @@ LinePattern linePattern(const TableRecord& record) {
     return pattern;
 }
 
-void Dasher::start(const LinePattern* pattern, double scale) {
+void Dasher::start(const LinePattern* pattern, double scale, const Area& clip) {
     pattern_ = pattern && !pattern->continuous() && pattern->period * scale >= kFinestPeriod ? pattern : nullptr;
     scale_ = scale;
+    clip_ = clip;
     joined_ = false;
 }
 
+// The pattern is a position along it (0 to its period): a segment is drawn
+// from where that position puts it, only over the part of it inside the
+// picture, and leaves the position where its end puts it.
 void Dasher::segment(const P2& from, const P2& to, Sink& sink) {
     if (!pattern_) return sink.segment(from, to);
     const double dx = to.x - from.x;
     const double dy = to.y - from.y;
     const double length = std::hypot(dx, dy);
-    if (!std::isfinite(length) || length / (pattern_->period * scale_) > kMostDashes) return sink.segment(from, to);
-    if (!joined_ || from.x != end_.x || from.y != end_.y) {
-        element_ = 0;
-        left_ = std::fabs(pattern_->elements[0]) * scale_;
-    }
-    const auto at = [&](double t) { return P2{from.x + dx * t / length, from.y + dy * t / length}; };
-    double t = 0;
-    while (t < length) {
-        const double e = pattern_->elements[element_];
-        const double step = std::min(left_, length - t);
-        if (e > 0 && step > 0) sink.segment(at(t), at(t + step));
-        if (e == 0 && left_ <= 0) sink.segment(at(t), at(std::min(length, t + kDot)));
-        t += step;
-        left_ -= step;
-        if (left_ <= 0) {
-            element_ = (element_ + 1) % pattern_->elements.size();
-            left_ = std::fabs(pattern_->elements[element_]) * scale_;
-        }
-    }
+    if (!std::isfinite(length)) return;
+    const double period = pattern_->period * scale_;
+    if (!joined_ || from.x != end_.x || from.y != end_.y) position_ = 0;
     joined_ = true;
     end_ = to;
+    const double startsAt = position_;
+    position_ = std::fmod(position_ + length, period);
+    P2 a = from;
+    P2 b = to;
+    if (length == 0 || !clipSegment(a, b, clip_.x1, clip_.y1, clip_.x2, clip_.y2)) return;
+    const double t0 = std::hypot(a.x - from.x, a.y - from.y);
+    const double t1 = std::hypot(b.x - from.x, b.y - from.y);
+    if ((t1 - t0) / period > kMostDashes) return sink.segment(a, b);
+    const auto at = [&](double t) { return P2{from.x + dx * t / length, from.y + dy * t / length}; };
+    // Back to the start of the period that holds t0, then element by element.
+    double t = t0 - std::fmod(startsAt + t0, period);
+    for (std::size_t k = 0; t < t1; k = (k + 1) % pattern_->elements.size()) {
+        const double e = pattern_->elements[k] * scale_;
+        const double next = t + std::fabs(e);
+        if (e > 0 && std::min(next, t1) > std::max(t, t0)) sink.segment(at(std::max(t, t0)), at(std::min(next, t1)));
+        if (e == 0 && t >= t0) sink.segment(at(t), at(std::min(t1, t + kDot)));
+        t = next;
+    }
 }
 
 }  // namespace zcad::render

@@ -25,8 +25,8 @@ LinePattern linePattern(const TableRecord& record);
 class Dasher {
 public:
     // `scale` takes pattern units to picture units; a null pattern draws
-    // lines whole.
-    void start(const LinePattern* pattern, double scale);
+    // lines whole. Dashes are drawn only inside `clip`, the picture.
+    void start(const LinePattern* pattern, double scale, const Area& clip);
     // The next segment starts the pattern afresh, wherever it starts.
     void restart() { joined_ = false; }
     void segment(const P2& from, const P2& to, Sink& sink);
@@ -34,8 +34,8 @@ public:
 private:
     const LinePattern* pattern_ = nullptr;
     double scale_ = 1;
-    std::size_t element_ = 0;
-    double left_ = 0;  // of the current element, in picture units
+    Area clip_;
+    double position_ = 0;  // along the pattern, in picture units
     bool joined_ = false;
     P2 end_;
 };

@@ -203,10 +203,14 @@ double Painter::penWidth(const Look& look) const {
 }
 
 void Painter::startPattern(const EntityRecord& e, const Look& look) {
-    if (!look.linetype || sink_.measuring()) return dasher_.start(nullptr, 1);
+    if (!look.linetype || sink_.measuring()) return dasher_.start(nullptr, 1, {});
     double scale = e.real(48, 1.0);
     if (!(scale > 0) || !std::isfinite(scale)) scale = 1;
-    dasher_.start(look.linetype, scale * linetypeScale_ * sink_.view().scale);
+    // The picture, and a little round it for the ends of wide lines.
+    Area picture;
+    picture.add({-16, -16});
+    picture.add({style_.pictureWidth + 16, style_.pictureHeight + 16});
+    dasher_.start(look.linetype, scale * linetypeScale_ * sink_.view().scale, picture);
 }
 
 P2 Painter::map(const V3& p, const Context& context) const {

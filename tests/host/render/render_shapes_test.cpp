@@ -24,7 +24,10 @@ TEST(Dashes, PatternsRunOnAlongChainsAndStartAfreshElsewhere) {
     render::LinePattern pattern{{6, -4}, 10};
     render::Dasher dasher;
     RecordingSink sink;
-    dasher.start(&pattern, 1);
+    render::Area picture;
+    picture.add({-100, -100});
+    picture.add({100, 100});
+    dasher.start(&pattern, 1, picture);
     // 0..13 then 13..30: the second piece carries on in the gap's middle.
     dasher.segment({0, 0}, {13, 0}, sink);
     dasher.segment({13, 0}, {30, 0}, sink);
@@ -43,9 +46,23 @@ TEST(Dashes, PatternsRunOnAlongChainsAndStartAfreshElsewhere) {
 
     // Finer than a few pixels, a pattern is drawn whole.
     RecordingSink fine;
-    dasher.start(&pattern, 0.1);
+    dasher.start(&pattern, 0.1, picture);
     dasher.segment({0, 0}, {30, 0}, fine);
     EXPECT_EQ(fine.strokes, 1);
+
+    // A line from far outside the picture keeps its phase where it enters
+    // and draws only what shows.
+    RecordingSink far;
+    dasher.start(&pattern, 1, picture);
+    dasher.segment({-1e9, 0}, {1e9 + 3, 0}, far);
+    std::vector<std::pair<double, double>> shown;
+    for (const auto& d : dashes(far)) {
+        if (d.second - d.first > 1e-3) shown.push_back(d);  // a billion units out, a sliver may round into view
+    }
+    ASSERT_EQ(shown.size(), 20u);
+    EXPECT_NEAR(shown.front().first, -100, 1e-6);
+    EXPECT_NEAR(shown.front().second, -94, 1e-6);
+    EXPECT_NEAR(shown.back().second, 96, 1e-6);
 }
 
 TEST(Curves, FitPointsAreOnTheCurveAndTangentsSetItsEnds) {
