@@ -135,11 +135,7 @@ const Painter::LayerLook& Painter::layerLook(std::string_view name) {
         if (look.lineweight < 0) look.lineweight = kDefaultWeight;
         if (pattern) look.linetype = linetype(pattern->text);
     }
-    // Addresses stay put: the list is reserved before it grows.
-    if (layers_.size() == layers_.capacity()) {
-        layers_.reserve(std::max<std::size_t>(64, layers_.size() * 2));
-        lastLayer_ = nullptr;
-    }
+    // A deque: the looks blocks being drawn point to stay where they are.
     layers_.push_back(std::move(look));
     lastLayer_ = &layers_.back();
     return layers_.back();

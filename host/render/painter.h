@@ -3,6 +3,7 @@
 // blocks, hidden layers left out.
 #pragma once
 
+#include <deque>
 #include <memory>
 #include <span>
 #include <string>
@@ -131,7 +132,7 @@ private:
     double linetypeScale_ = 1;
     int defaultWeight_ = 25;
     bool metric_ = false;
-    std::vector<LayerLook> layers_;
+    std::deque<LayerLook> layers_;
     const LayerLook* lastLayer_ = nullptr;
     std::unordered_map<std::string, std::unique_ptr<LinePattern>> linetypes_;  // by upper-case name
     std::string lastBlockName_;

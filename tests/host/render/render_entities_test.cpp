@@ -111,6 +111,23 @@ TEST_F(RenderEntitiesTest, InsertsAreDrawnThroughTheirBlocks) {
     EXPECT_TRUE(inkAt(png, 80, 62, kInk));
 }
 
+// Layers first met inside a block, more than the looks kept so far, leave
+// the INSERT's own layer where its entities on layer 0 find it.
+TEST_F(RenderEntitiesTest, ABlockOfManyLayersKeepsItsInsertsLayer) {
+    std::string text = "0\nSECTION\n2\nBLOCKS\n0\nBLOCK\n8\n0\n2\nMANY\n70\n0\n10\n0\n20\n0\n30\n0\n";
+    for (int k = 0; k < 300; ++k) {
+        text += "0\nPOINT\n8\nL" + std::to_string(k) + "\n10\n" + std::to_string(k % 50) + "\n20\n70\n30\n0\n";
+    }
+    text += "0\nLINE\n8\n0\n10\n10\n20\n20\n30\n0\n11\n90\n21\n20\n31\n0\n0\nENDBLK\n8\n0\n0\nENDSEC\n";
+    text += "0\nSECTION\n2\nENTITIES\n0\nINSERT\n8\nROADS\n2\nMANY\n10\n0\n20\n0\n30\n0\n0\nENDSEC\n0\nEOF\n";
+    std::string error;
+    auto loaded = readDxfText(text, error);
+    ASSERT_TRUE(loaded) << error;
+    replaceCurrentDatabase(std::move(loaded));
+    addLayer("ROADS", 1);
+    EXPECT_TRUE(inkAt(draw("many.png"), 50, 20, kRed)) << "the line on layer 0 takes the INSERT's layer";
+}
+
 TEST_F(RenderEntitiesTest, TextFillsTheBoxTheHostMeasures) {
     ListBuilder("TEXT").point(10, 20, 30).real(40, 10).real(41, 1.5).text(1, "HH").integer(62, 1).append(db());
     resbuf* list = acutBuildList(RTDXF0, "TEXT", 1, "HH", 40, 10.0, 41, 1.5, 0);
