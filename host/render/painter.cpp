@@ -298,7 +298,7 @@ void Painter::drawPoint(const EntityRecord& e, const Context& context) {
     if (figure == 4) sink_.segment(p, {p.x, p.y - h});
     if (pointMode_ & 32) {
         // Already in picture units: chords about a unit long.
-        const int steps = std::clamp(static_cast<int>(std::ceil(h)), 8, 256);
+        const int steps = static_cast<int>(std::clamp(std::ceil(h), 8.0, 256.0));
         P2 previous{p.x + h, p.y};
         for (int k = 1; k <= steps; ++k) {
             const double t = shapes::kTwoPi * k / steps;

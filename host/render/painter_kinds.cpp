@@ -59,6 +59,7 @@ DimensionLook dimensionLook(const Database& db, const EntityRecord& e) {
         if (!acad || groups[i].code != 1070) continue;
         const Group& value = groups[i + 1];
         const double v = value.code == 1040 ? value.real() : static_cast<double>(value.integer);
+        if (!std::isfinite(v)) continue;
         switch (groups[i].integer) {
         case 40:
             d.scale = v;
@@ -79,10 +80,10 @@ DimensionLook dimensionLook(const Database& db, const EntityRecord& e) {
             d.text = v;
             break;
         case 271:
-            d.decimals = static_cast<int>(v);
+            d.decimals = static_cast<int>(std::clamp(v, 0.0, 8.0));
             break;
         case 179:
-            d.angleDecimals = static_cast<int>(v);
+            d.angleDecimals = static_cast<int>(std::clamp(v, 0.0, 8.0));
             break;
         default:
             continue;
@@ -404,7 +405,7 @@ void Painter::drawMesh(const EntityRecord& e, const Context& context) {
     }
     for (std::size_t k = 0; k < faces.size();) {
         const auto corners = static_cast<std::size_t>(std::max<std::int64_t>(faces[k], 0));
-        if (k + corners >= faces.size() + 1 || corners == 0) break;
+        if (corners == 0 || corners >= faces.size() - k) break;
         for (std::size_t c = 0; c < corners; ++c) edge(faces[k + 1 + c], faces[k + 1 + (c + 1) % corners]);
         k += corners + 1;
     }

@@ -1,5 +1,6 @@
 #include "stand_ins.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -149,7 +150,9 @@ std::string decodeHex(const shapes::EntityRecord& e) {
 // A point's orthonormal partner in the plane of `normal`.
 V3 across(const V3& normal, const V3& start) { return shapes::unit(shapes::cross(normal, start)); }
 
+// More than a turn either way is a whole circle.
 void chords(const V3& centre, const V3& u, const V3& v, double sweep, std::vector<V3>& out) {
+    sweep = std::clamp(sweep, -shapes::kTwoPi, shapes::kTwoPi);
     const int count = std::max(2, static_cast<int>(std::ceil(std::fabs(sweep) / (shapes::kTwoPi) * kChordsPerTurn)));
     for (int k = 0; k <= count; ++k) {
         const double t = sweep * k / count;
