@@ -3,7 +3,6 @@
 #include "commands/host_command.h"
 #include "commands/keywords.h"
 #include "commands/object_selection.h"
-#include "editor/text_encoding.h"
 #include "zcad/picture.h"
 
 namespace zcad::commands {
@@ -97,12 +96,9 @@ private:
         PictureOptions options = pictureDefaults();
         options.window = window;
         if (chosen_) options.only = std::span<const EntityId>(selection_.entities());
-        // The name comes as host text; the file system's names are UTF-8.
-        std::string file;
-        appendUtf8FromCp1252(file, path_);
         std::string error;
-        if (!writePicture(currentDatabase(), file, options, error)) {
-            printMessage(cp1252FromUtf8(error));
+        if (!writePicture(currentDatabase(), path_, options, error)) {
+            printMessage(error);
             return Step::Failed;
         }
         printMessage("Picture written to " + path_);

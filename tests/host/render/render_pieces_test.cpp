@@ -215,11 +215,6 @@ TEST_F(RenderPiecesTest, PngoutWritesAllOrTheChosenObjectsOverAnyArea) {
 
     EXPECT_EQ(acedCommandS(RTSTR, "PDFOUT", RTSTR, "", RTNONE), RTNORM);
     EXPECT_EQ(takePrinted(), "No picture written.\n");
-
-    // A name in host text (Windows-1252) lands as the UTF-8 name it is.
-    const std::string accented = file("plan \xE9");
-    EXPECT_EQ(acedCommandS(RTSTR, "PNGOUT", RTSTR, accented.c_str(), RTSTR, "", RTSTR, "", RTNONE), RTNORM);
-    EXPECT_TRUE(std::filesystem::exists(file("plan \xC3\xA9.png"))) << takePrinted();
 }
 
 }  // namespace
