@@ -91,16 +91,11 @@ void BlockLibrary::read(Source& source) {
 }
 
 const Block* BlockLibrary::find(std::string_view name) {
-    name = trimmed(name);
-    // Drawings insert the same block over and over: no look-up for a repeat.
-    if (lastFound_ && equalNoCase(name, lastName_)) return lastFound_;
-    const auto it = sources_.find(upperCase(name));
+    const std::lock_guard<std::mutex> lock(mutex_);
+    const auto it = sources_.find(upperCase(trimmed(name)));
     if (it == sources_.end()) return nullptr;
     if (!it->second.read) read(it->second);
-    if (!it->second.block.entities) return nullptr;
-    lastName_.assign(name);
-    lastFound_ = &it->second.block;
-    return lastFound_;
+    return it->second.block.entities ? &it->second.block : nullptr;
 }
 
 }  // namespace zcad::render

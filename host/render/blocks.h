@@ -3,6 +3,7 @@
 #pragma once
 
 #include <memory>
+#include <mutex>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -20,6 +21,7 @@ class BlockLibrary {
 public:
     explicit BlockLibrary(const Database& drawing);
     // The block of that name (any case), or null when the drawing has none.
+    // Safe to call from several threads.
     const Block* find(std::string_view name);
 
 private:
@@ -34,9 +36,8 @@ private:
     void read(Source& source);
 
     const Database& drawing_;
+    std::mutex mutex_;
     std::unordered_map<std::string, Source> sources_;  // by upper-case name
-    std::string lastName_;
-    const Block* lastFound_ = nullptr;
 };
 
 }  // namespace zcad::render

@@ -7,6 +7,7 @@
 
 #include <vector>
 
+#include "raster.h"
 #include "sink.h"
 
 namespace zcad::render {
@@ -22,7 +23,7 @@ public:
 
     void pen(const Rgb& colour, double width) override;
     void segment(const P2& from, const P2& to) override;
-    void polygon(std::span<const P2> corners) override;
+    void area(std::span<const P2> points, std::span<const std::uint32_t> ends, FillRule rule) override;
     void dot(const P2& at) override;
     double flatness() const override { return 0.2; }
 
@@ -33,14 +34,11 @@ private:
     enum class Mode { None, Stroke, Fill, Pixels };
     void use(Mode mode);
     void counted();
-    bool direct() const { return image_ && penWidth_ <= 0 && thin_ <= 1; }
-    void line(P2 a, P2 b);
-    void blend(int x, int y, double coverage);
+    bool direct() const { return image_ && penWidth_ <= thin_ && thin_ <= 1; }
 
     cairo_t* cr_;
     cairo_surface_t* image_;
-    unsigned char* pixels_ = nullptr;
-    int stride_ = 0;
+    Raster raster_{nullptr, 0, 0, 0};
     double width_;
     double height_;
     double thin_;
@@ -48,11 +46,10 @@ private:
     Rgb colour_;
     double penWidth_ = 0;
     Mode mode_ = Mode::None;
+    FillRule rule_ = FillRule::NonZero;
     std::size_t gathered_ = 0;
     bool atEnd_ = false;  // the path ends at end_, so a joining segment needs no move
     P2 end_;
-    std::vector<P2> clipped_;
-    std::vector<P2> scratch_;
 };
 
 }  // namespace zcad::render

@@ -4,9 +4,7 @@
 #include <cmath>
 
 #include "geom/drawing_vars.h"
-#include "geom/text_metrics.h"
 #include "spline.h"
-#include "text_lines.h"
 #include "zcad/entity_shape.h"
 #include "zcad/text.h"
 
@@ -23,19 +21,22 @@ constexpr int kDeepestBlock = 16;
 // A MINSERT draws at most this many copies.
 constexpr std::int64_t kMostCopies = 65536;
 
-constexpr Rgb kInk{0, 0, 0};
-constexpr Rgb kWhite{255, 255, 255};
-
 // Vertex flags of a polyface mesh: positions carry 64 (and 128); face
 // records 128 alone.
 constexpr std::int64_t kMeshVertex = 64;
 constexpr std::int64_t kFaceRecord = 128;
+// A polyline whose linetype runs on over its vertices.
+constexpr std::int64_t kContinuousPattern = 128;
 
 bool isFollower(std::string_view type) { return type == "VERTEX" || type == "SEQEND" || type == "ATTRIB"; }
 
 P2 minus(const P2& a, const P2& b) { return {a.x - b.x, a.y - b.y}; }
 P2 scaled(const P2& a, double k) { return {a.x * k, a.y * k}; }
 P2 plus(const P2& a, const P2& b) { return {a.x + b.x, a.y + b.y}; }
+
+// A lineweight group's value, or `fallback` when it is none of the kinds a
+// drawing holds.
+int weightOf(std::int64_t value, int fallback) { return value >= -3 && value <= 211 ? static_cast<int>(value) : fallback; }
 
 }  // namespace
 
@@ -61,21 +62,27 @@ Placement Placement::then(const Placement& outer) const {
     return out;
 }
 
-Painter::Painter(const Database& drawing, BlockLibrary& blocks, Sink& sink, bool dark, double pictureHeight)
-    : drawing_(drawing), blocks_(blocks), sink_(sink), foreground_(dark ? kWhite : kInk), records_(kDeepestBlock + 1) {
+Painter::Painter(const Database& drawing, BlockLibrary& blocks, Sink& sink, const PaintStyle& style)
+    : drawing_(drawing), blocks_(blocks), sink_(sink), style_(style), records_(kDeepestBlock + 1) {
     pointMode_ = geom::headerInt(drawing, "$PDMODE", 70, 0);
     const double size = geom::headerReal(drawing, "$PDSIZE", 40, 0.0);
     // As the host shows points: a size in drawing units, or a share of the
     // view's height (5 per cent for 0, -size per cent for a negative size).
     if (size > 0) pointSize_ = size * sink.view().scale;
-    if (size == 0) pointSize_ = 0.05 * pictureHeight;
-    if (size < 0) pointSize_ = -size / 100 * pictureHeight;
+    if (size == 0) pointSize_ = 0.05 * style.pictureHeight;
+    if (size < 0) pointSize_ = -size / 100 * style.pictureHeight;
     if (!std::isfinite(pointSize_)) pointSize_ = 0;
+    linetypeScale_ = geom::headerReal(drawing, "$LTSCALE", 40, 1.0);
+    if (!(linetypeScale_ > 0) || !std::isfinite(linetypeScale_)) linetypeScale_ = 1;
+    defaultWeight_ = std::clamp(geom::headerInt(drawing, "$LWDEFAULT", 370, 25), 0, 211);
+    metric_ = geom::headerInt(drawing, "$MEASUREMENT", 70, 0) == 1;
 }
 
-void Painter::drawAll() {
+void Painter::drawAll() { drawRange(0, static_cast<EntityId>(drawing_.entityCount())); }
+
+void Painter::drawRange(EntityId first, EntityId last) {
     const Context top;
-    for (EntityId id = 0; id < drawing_.entityCount(); ++id) {
+    for (EntityId id = first; id < last; ++id) {
         if (drawing_.valid(id)) drawEntity(drawing_, id, top);
     }
 }
@@ -85,6 +92,19 @@ void Painter::drawSome(std::span<const EntityId> ids) {
     for (const EntityId id : ids) {
         if (drawing_.valid(id)) drawEntity(drawing_, id, top);
     }
+}
+
+const LinePattern* Painter::linetype(std::string_view name) {
+    if (name.empty() || equalNoCase(name, "CONTINUOUS")) return nullptr;
+    std::string key = upperCase(name);
+    const auto known = linetypes_.find(key);
+    if (known != linetypes_.end()) return known->second.get();
+    std::unique_ptr<LinePattern> pattern;
+    if (const TableRecord* record = drawing_.linetypes().find(name)) {
+        pattern = std::make_unique<LinePattern>(linePattern(*record));
+        if (pattern->continuous()) pattern.reset();
+    }
+    return linetypes_.emplace(std::move(key), std::move(pattern)).first->second.get();
 }
 
 const Painter::LayerLook& Painter::layerLook(std::string_view name) {
@@ -97,42 +117,96 @@ const Painter::LayerLook& Painter::layerLook(std::string_view name) {
     }
     LayerLook look;
     look.name = std::string(name);
-    look.colour = foreground_;
+    look.colour = style_.ink;
     if (const TableRecord* record = drawing_.layers().find(name)) {
         const OwnedGroup* colour = record->find(62);
         const OwnedGroup* flags = record->find(70);
         const OwnedGroup* truecolour = record->find(420);
+        const OwnedGroup* weight = record->find(370);
+        const OwnedGroup* pattern = record->find(6);
         const std::int64_t index = colour ? colour->integer : 7;
         // A negative colour turns the layer off; flag 1 freezes it.
         look.shown = index >= 0 && !(flags && (flags->integer & 1));
         const int shown = static_cast<int>(std::llabs(index));
-        look.colour = shown == 7 || shown == 0 ? foreground_ : indexedColour(shown);
+        look.colour = shown == 7 || shown == 0 ? style_.ink : indexedColour(shown);
         if (truecolour) look.colour = trueColour(truecolour->integer);
+        look.colour = legibleOn(look.colour, style_.ground, style_.ink);
+        if (weight) look.lineweight = weightOf(weight->integer, kDefaultWeight);
+        if (look.lineweight < 0) look.lineweight = kDefaultWeight;
+        if (pattern) look.linetype = linetype(pattern->text);
     }
-    // Addresses stay put: the list is reserved before it grows.
-    if (layers_.size() == layers_.capacity()) {
-        layers_.reserve(std::max<std::size_t>(64, layers_.size() * 2));
-        lastLayer_ = nullptr;
-    }
+    // A deque: the looks blocks being drawn point to stay where they are.
     layers_.push_back(std::move(look));
     lastLayer_ = &layers_.back();
     return layers_.back();
 }
 
-bool Painter::resolve(const EntityRecord& e, const Context& context, const LayerLook*& layer, Rgb& colour) {
-    const std::string_view name = e.text(8);
+bool Painter::resolve(const EntityRecord& e, const Context& context, const LayerLook*& layer, Look& look) {
+    // The groups that set how an entity looks, in one walk over its list.
+    std::string_view name;
+    std::string_view pattern;
+    const Group* truecolour = nullptr;
+    const Group* colour = nullptr;
+    const Group* weighted = nullptr;
+    for (const Group& g : e.groups()) {
+        switch (g.code) {
+        case 6:
+            if (pattern.empty()) pattern = g.text;
+            break;
+        case 8:
+            if (name.empty()) name = g.text;
+            break;
+        case 60:
+            if (g.integer == 1) return false;
+            break;
+        case 62:
+            if (!colour) colour = &g;
+            break;
+        case 370:
+            if (!weighted) weighted = &g;
+            break;
+        case 420:
+            if (g.kind != GroupKind::String && !truecolour) truecolour = &g;
+            break;
+        default:
+            break;
+        }
+    }
     const bool onLayerZero = name.empty() || name == "0";
     layer = context.layer && onLayerZero ? context.layer : &layerLook(onLayerZero ? "0" : name);
-    if (!layer->shown || e.integer(60, 0) == 1) return false;
-    if (const Group* truecolour = e.find(420); truecolour && truecolour->kind != GroupKind::String) {
-        colour = trueColour(truecolour->integer);
-        return true;
-    }
-    const std::int64_t index = std::llabs(e.integer(62, 256));
-    if (index == 256) colour = layer->colour;
-    else if (index == 0) colour = context.depth > 0 ? context.byBlock : foreground_;
-    else colour = index == 7 || index > 255 ? foreground_ : indexedColour(static_cast<int>(index));
+    if (!layer->shown) return false;
+    const bool inBlock = context.depth > 0;
+    const std::int64_t index = colour && colour->kind != GroupKind::String ? std::llabs(colour->integer) : 256;
+    std::int64_t weight = weighted && weighted->kind != GroupKind::String ? weighted->integer : kByLayer;
+    if (truecolour) look.colour = legibleOn(trueColour(truecolour->integer), style_.ground, style_.ink);
+    else if (index == 256) look.colour = layer->colour;
+    else if (index == 0) look.colour = inBlock ? context.byBlock.colour : style_.ink;
+    else look.colour = legibleOn(index == 7 || index > 255 ? style_.ink : indexedColour(static_cast<int>(index)), style_.ground, style_.ink);
+    if (pattern.empty() || equalNoCase(pattern, "BYLAYER")) look.linetype = layer->linetype;
+    else if (equalNoCase(pattern, "BYBLOCK")) look.linetype = inBlock ? context.byBlock.linetype : nullptr;
+    else look.linetype = linetype(pattern);
+    weight = weightOf(weight, kByLayer);
+    if (weight == kByLayer) look.lineweight = layer->lineweight;
+    else if (weight == kByBlock) look.lineweight = inBlock ? context.byBlock.lineweight : kDefaultWeight;
+    else look.lineweight = static_cast<int>(weight);
     return true;
+}
+
+double Painter::penWidth(const Look& look) const {
+    if (style_.unitsPerMm <= 0) return 0;
+    const int weight = look.lineweight >= 0 ? look.lineweight : defaultWeight_;
+    return weight / 100.0 * style_.unitsPerMm;
+}
+
+void Painter::startPattern(const EntityRecord& e, const Look& look) {
+    if (!look.linetype || sink_.measuring()) return dasher_.start(nullptr, 1, {});
+    double scale = e.real(48, 1.0);
+    if (!(scale > 0) || !std::isfinite(scale)) scale = 1;
+    // The picture, and a little round it for the ends of wide lines.
+    Area picture;
+    picture.add({-16, -16});
+    picture.add({style_.pictureWidth + 16, style_.pictureHeight + 16});
+    dasher_.start(look.linetype, scale * linetypeScale_ * sink_.view().scale, picture);
 }
 
 P2 Painter::map(const V3& p, const Context& context) const {
@@ -140,8 +214,13 @@ P2 Painter::map(const V3& p, const Context& context) const {
     return sink_.view().toPicture(w.x, w.y);
 }
 
+PlaneMap Painter::plane(const shapes::Ocs& ocs, double elevation, const Context& context) const {
+    const P2 o = map(ocs.toWorld({0, 0, elevation}), context);
+    return {o, minus(map(ocs.toWorld({1, 0, elevation}), context), o), minus(map(ocs.toWorld({0, 1, elevation}), context), o)};
+}
+
 void Painter::emitShape(const shapes::Geometry& shape, const Context& context, bool fill, bool points) {
-    for (const auto& s : shape.segments) sink_.segment(map(s.from, context), map(s.to, context));
+    for (const auto& s : shape.segments) line(map(s.from, context), map(s.to, context));
     for (const auto& arc : shape.arcs) emitArc(arc, context);
     if (fill) {
         for (const auto& area : shape.areas) emitPolygon(area, context);
@@ -152,7 +231,8 @@ void Painter::emitShape(const shapes::Geometry& shape, const Context& context, b
 }
 
 // Chords fine enough that no gap to the true curve shows: a bulge between
-// vertices is drawn as the arc it is.
+// vertices is drawn as the arc it is. Measured, an arc is its ends and the
+// points where it turns along x or y.
 void Painter::emitArc(const shapes::ArcPiece& arc, const Context& context) {
     const double sweep = arc.t1 - arc.t0;
     if (!std::isfinite(sweep) || sweep <= 0) return;
@@ -161,16 +241,36 @@ void Painter::emitArc(const shapes::ArcPiece& arc, const Context& context) {
     const P2 v = minus(map(arc.centre + arc.v, context), c);
     const double radius = std::max(std::hypot(u.x, u.y), std::hypot(v.x, v.y));
     if (!std::isfinite(radius)) return;
-    const double flat = sink_.flatness();
-    double step = shapes::kTwoPi / 64;
-    if (flat > 0 && radius > flat) step = 2 * std::acos(1 - flat / radius);
-    if (flat > 0 && radius <= flat) step = sweep;
-    const auto steps = static_cast<int>(std::clamp(std::ceil(sweep / step), 1.0, 4096.0));
     const auto at = [&](double t) { return plus(c, plus(scaled(u, std::cos(t)), scaled(v, std::sin(t)))); };
+    if (sink_.measuring()) {
+        sink_.dot(at(arc.t0));
+        sink_.dot(at(arc.t1));
+        for (const double turn : {std::atan2(v.x, u.x), std::atan2(v.y, u.y)}) {
+            for (int k = -4; k <= 4; ++k) {
+                const double t = turn + k * shapes::kTwoPi / 2;
+                if (t > arc.t0 && t < arc.t1) sink_.dot(at(t));
+            }
+        }
+        return;
+    }
+    const double flat = sink_.flatness();
+    // What is under a pixel is a dot.
+    if (radius < 0.5 && sweep >= shapes::kTwoPi - 1e-9) return sink_.dot(c);
+    double step = radius > flat ? 2 * std::acos(1 - flat / radius) : sweep;
+    const auto steps = static_cast<int>(std::clamp(std::ceil(sweep / step), 1.0, 4096.0));
+    // Each chord's end turned from the last: one sine and cosine an arc.
+    step = sweep / steps;
+    const double cs = std::cos(step);
+    const double sn = std::sin(step);
+    double cosT = std::cos(arc.t0);
+    double sinT = std::sin(arc.t0);
     P2 previous = at(arc.t0);
     for (int k = 1; k <= steps; ++k) {
-        const P2 next = at(arc.t0 + sweep * k / steps);
-        sink_.segment(previous, next);
+        const double nextCos = cosT * cs - sinT * sn;
+        sinT = sinT * cs + cosT * sn;
+        cosT = nextCos;
+        const P2 next = k == steps ? at(arc.t1) : plus(c, plus(scaled(u, cosT), scaled(v, sinT)));
+        line(previous, next);
         previous = next;
     }
 }
@@ -198,7 +298,7 @@ void Painter::drawPoint(const EntityRecord& e, const Context& context) {
     if (figure == 4) sink_.segment(p, {p.x, p.y - h});
     if (pointMode_ & 32) {
         // Already in picture units: chords about a unit long.
-        const int steps = std::clamp(static_cast<int>(std::ceil(h)), 8, 256);
+        const int steps = static_cast<int>(std::clamp(std::ceil(h), 8.0, 256.0));
         P2 previous{p.x + h, p.y};
         for (int k = 1; k <= steps; ++k) {
             const double t = shapes::kTwoPi * k / steps;
@@ -223,7 +323,8 @@ void Painter::drawFace(const EntityRecord& e, const Context& context) {
         const P2& a = corners[k];
         const P2& b = corners[(k + 1) % 4];
         if ((hidden & (1 << k)) || (a.x == b.x && a.y == b.y)) continue;
-        sink_.segment(a, b);
+        dasher_.restart();
+        line(a, b);
     }
 }
 
@@ -258,7 +359,7 @@ void Painter::drawPolyface(const Database& db, EntityId id, const Context& conte
     }
 }
 
-void Painter::drawPolyline(const Database& db, EntityId id, const EntityRecord& e, const Context& context, const Rgb& colour) {
+void Painter::drawPolyline(const Database& db, EntityId id, const EntityRecord& e, const Context& context, const Look& look) {
     const bool light = e.type() == "LWPOLYLINE";
     const std::int64_t flags = e.integer(70, 0);
     if (!light && (flags & shapes::kPolyfaceMesh)) return drawPolyface(db, id, context);
@@ -268,104 +369,107 @@ void Painter::drawPolyline(const Database& db, EntityId id, const EntityRecord& 
         const P2 o = map({0, 0, 0}, context);
         const P2 x = minus(map({1, 0, 0}, context), o);
         const P2 y = minus(map({0, 1, 0}, context), o);
-        sink_.pen(colour, width * std::sqrt(std::fabs(x.x * y.y - x.y * y.x)));
+        sink_.pen(look.colour, std::max(penWidth(look), width * std::sqrt(std::fabs(x.x * y.y - x.y * y.x))));
     }
     shape_.clear();
     if (light) shapes::addLwPolylineShape(e, shape_);
-    else shapes::addPolylineShape(db, id, e, shape_);
-    emitShape(shape_, context, false, true);
+    else if (flags & shapes::kPolygonMesh) shapes::addPolylineShape(db, id, e, shape_);
+    else polylineShape(db, id, e);
+    // Without its flag, a polyline's linetype starts afresh at every vertex.
+    if (flags & kContinuousPattern) return emitShape(shape_, context, false, true);
+    for (const auto& s : shape_.segments) {
+        dasher_.restart();
+        line(map(s.from, context), map(s.to, context));
+    }
+    for (const auto& arc : shape_.arcs) {
+        dasher_.restart();
+        emitArc(arc, context);
+    }
+    for (const V3& p : shape_.points) sink_.dot(map(p, context));
+}
+
+// A 2D or 3D POLYLINE from the VERTEX entities that follow it, read in
+// place; a spline-fit one through its fit vertices, not its frame.
+void Painter::polylineShape(const Database& db, EntityId id, const EntityRecord& head) {
+    constexpr std::int64_t kSplineFitVertex = 8;
+    constexpr std::int64_t kFrameControlPoint = 16;
+    vertices_.clear();
+    bool splineFit = false;
+    for (EntityId v = id + 1; v < db.entityCount(); ++v) {
+        if (!db.valid(v)) continue;
+        if (db.type(v) != "VERTEX") break;
+        vertex_.load(db, v);
+        const std::int64_t flags = vertex_.integer(70, 0);
+        splineFit = splineFit || (flags & kSplineFitVertex);
+        vertices_.push_back({vertex_.point(10), vertex_.real(42, 0.0), flags});
+    }
+    std::erase_if(vertices_, [&](const Vertex& v) { return (v.flags & kFrameControlPoint) && (splineFit || (head.integer(70, 0) & shapes::kPolyline3d)); });
+    const bool closed = (head.integer(70, 0) & 1) && vertices_.size() > 2;
+    if (vertices_.size() == 1) shape_.points.push_back(vertices_.front().at);
+    if (head.integer(70, 0) & shapes::kPolyline3d) {
+        for (std::size_t i = 0; i + 1 < vertices_.size(); ++i) shape_.segments.push_back({vertices_[i].at, vertices_[i + 1].at});
+        if (closed) shape_.segments.push_back({vertices_.back().at, vertices_.front().at});
+        return;
+    }
+    const shapes::Ocs ocs = head.ocs();
+    const double elevation = head.point(10).z;
+    for (Vertex& v : vertices_) v.at.z = elevation;
+    for (std::size_t i = 0; i + 1 < vertices_.size(); ++i) {
+        shapes::addBulgeSegment(ocs, vertices_[i].at, vertices_[i + 1].at, vertices_[i].bulge, shape_);
+    }
+    if (closed) shapes::addBulgeSegment(ocs, vertices_.back().at, vertices_.front().at, vertices_.back().bulge, shape_);
 }
 
 bool Painter::drawSpline(const EntityRecord& e, const Context& context) {
     // Twelve chords a span: a span bends less than a quarter turn in the
     // curves drawings hold.
     if (!splinePoints(e, 12, curve_)) return false;
-    for (std::size_t i = 1; i < curve_.size(); ++i) sink_.segment(map(curve_[i - 1], context), map(curve_[i], context));
+    for (std::size_t i = 1; i < curve_.size(); ++i) line(map(curve_[i - 1], context), map(curve_[i], context));
     return true;
 }
 
-// The box the host measures the text by (lower left, lower right, upper
-// right, upper left); null when there is none, or when only its place
-// counts and it has been given.
-const std::vector<V3>* Painter::textBox(const EntityRecord& e, const Context& context) {
-    shape_.clear();
-    shapes::addTextShape(e, shape_);
-    if (shape_.areas.empty() || shape_.areas.front().size() != 4) return nullptr;
-    if (!sink_.measuring()) return &shape_.areas.front();
-    emitPolygon(shape_.areas.front(), context);
-    return nullptr;
-}
-
-void Painter::drawText(const EntityRecord& e, const Context& context) {
-    const std::vector<V3>* found = textBox(e, context);
-    if (!found) return;
-    const auto& box = *found;
-    const std::string_view text = e.text(1);
-    const std::size_t cells = geom::textCells(text);
-    if (cells == 0) return;
-    const P2 origin = map(box[0], context);
-    const TextFrame frame{origin, scaled(minus(map(box[1], context), origin), 1.0 / static_cast<double>(cells)),
-                          minus(map(box[3], context), origin)};
-    drawTextLine(text, frame, sink_);
-}
-
-void Painter::drawMText(const EntityRecord& e, const Context& context) {
-    const std::vector<V3>* found = textBox(e, context);
-    if (!found) return;
-    const auto& box = *found;
-    const double boxWidth = shapes::norm(box[1] - box[0]);
-    const double boxHeight = shapes::norm(box[3] - box[0]);
-    const double height = e.real(40, 1.0);
-    if (!(boxWidth > 0) || !(boxHeight > 0) || !(height > 0)) return;
-    std::string content;
-    for (const auto& g : e.groups()) {
-        if (g.code == 3) content += g.text;
-    }
-    content += e.text(1);
-    const double spacing = height * 5.0 / 3.0 * e.real(44, 1.0);
-    const int attachment = std::clamp(static_cast<int>(e.integer(71, 1)), 1, 9);
-    const double fx = ((attachment - 1) % 3) * 0.5;
-    const P2 origin = map(box[0], context);
-    const P2 along = minus(map(box[1], context), origin);
-    const P2 up = minus(map(box[3], context), origin);
-    const std::vector<std::string> lines = mtextLines(content, height, e.real(41, 0.0));
-    for (std::size_t k = 0; k < lines.size(); ++k) {
-        const double cells = static_cast<double>(lines[k].size());
-        const double x = fx * (boxWidth - cells * height);
-        const double baseline = boxHeight - height - static_cast<double>(k) * spacing;
-        TextFrame frame;
-        frame.origin = plus(origin, plus(scaled(along, x / boxWidth), scaled(up, baseline / boxHeight)));
-        frame.across = scaled(along, height / boxWidth);
-        frame.up = scaled(up, height / boxHeight);
-        drawTextLine(lines[k], frame, sink_);
-    }
+const Block* Painter::findBlock(std::string_view name) {
+    name = trimmed(name);
+    // Drawings insert the same block over and over: no look-up for a repeat.
+    if (lastBlock_ && equalNoCase(name, lastBlockName_)) return lastBlock_;
+    const Block* block = blocks_.find(name);
+    if (!block) return nullptr;
+    lastBlockName_.assign(name);
+    lastBlock_ = block;
+    return block;
 }
 
 void Painter::drawInsert(const Database& db, EntityId id, const EntityRecord& e, const Context& context,
-                         const LayerLook* layer, const Rgb& colour) {
+                         const LayerLook* layer, const Look& look) {
     if (e.integer(66, 0) == 1) {
         for (const EntityId sub : subEntities(db, id)) {
             EntityRecord attribute(db, sub);
             const LayerLook* attributeLayer = nullptr;
-            Rgb attributeColour;
+            Look attributeLook;
             if (attribute.type() != "ATTRIB" || (attribute.integer(70, 0) & 1)) continue;
-            if (!resolve(attribute, context, attributeLayer, attributeColour)) continue;
-            sink_.pen(attributeColour, 0);
+            if (!resolve(attribute, context, attributeLayer, attributeLook)) continue;
+            sink_.pen(attributeLook.colour, penWidth(attributeLook));
             drawText(attribute, context);
         }
-        sink_.pen(colour, 0);
+        sink_.pen(look.colour, penWidth(look));
     }
-    const Block* block = e.type() == "INSERT" || e.type() == "DIMENSION" ? blocks_.find(e.text(2)) : nullptr;
-    if (!block || context.depth >= kDeepestBlock) return;
+    const std::string_view type = e.type();
+    const bool placed = type == "INSERT";
+    const Block* block = findBlock(e.text(2));
+    if (!block) {
+        if (type != "INSERT" && type != "ACAD_TABLE") drawDimension(e, context, look);
+        return;
+    }
+    if (context.depth >= kDeepestBlock) return;
     if (std::find(open_.begin(), open_.end(), block) != open_.end()) return;
 
     Context inner;
     inner.identity = false;
     inner.layer = layer;
-    inner.byBlock = colour;
+    inner.byBlock = look;
     inner.depth = context.depth + 1;
-    if (e.type() == "DIMENSION") {
-        // A dimension's block is drawn where it stands.
+    if (!placed) {
+        // A dimension's or a table's block is drawn where it stands.
         inner.place = context.place;
         return drawBlock(*block, context.place, inner);
     }
@@ -420,25 +524,52 @@ void Painter::drawBlock(const Block& block, const Placement& place, const Contex
 }
 
 void Painter::drawEntity(const Database& db, EntityId id, const Context& context) {
+    // Vertices and attributes are drawn with their head: not even read here.
+    const std::string_view kind = db.type(id);
+    if (isFollower(kind) || kind == "ATTDEF") return;
     EntityRecord& e = records_[static_cast<std::size_t>(context.depth)];
     e.load(db, id);
     const std::string_view type = e.type();
-    if (isFollower(type) || type == "ATTDEF" || e.paperSpace()) return;
+    if (e.paperSpace()) return;
     const LayerLook* layer = nullptr;
-    Rgb colour;
-    if (!resolve(e, context, layer, colour)) return;
-    sink_.pen(colour, 0);
-    if (type == "LINE") return sink_.segment(map(e.point(10), context), map(e.point(11), context));
+    Look look;
+    if (!resolve(e, context, layer, look)) return;
+    if (context.depth == 0) sink_.entity({type, e.text(8), db.handle(id)});
+    sink_.pen(look.colour, penWidth(look));
+    startPattern(e, look);
+    drawKind(db, id, e, context, layer, look);
+}
+
+void Painter::drawKind(const Database& db, EntityId id, const EntityRecord& e, const Context& context, const LayerLook* layer,
+                       const Look& look) {
+    const std::string_view type = e.type();
+    if (type == "LINE") return line(map(e.point(10), context), map(e.point(11), context));
+    if (type == "LWPOLYLINE" || type == "POLYLINE") return drawPolyline(db, id, e, context, look);
+    if (type == "TEXT") return drawText(e, context);
     if (type == "POINT") return drawPoint(e, context);
     if (type == "3DFACE") return drawFace(e, context);
-    if (type == "LWPOLYLINE" || type == "POLYLINE") return drawPolyline(db, id, e, context, colour);
-    if (type == "TEXT") return drawText(e, context);
-    if (type == "MTEXT") return drawMText(e, context);
-    if (type == "INSERT" || type == "DIMENSION") return drawInsert(db, id, e, context, layer, colour);
-    if (type == "SPLINE" && drawSpline(e, context)) return;
+    if (type == "MTEXT") return drawMText(e, context, look);
+    if (type == "INSERT" || type == "DIMENSION" || type == "ARC_DIMENSION" || type == "LARGE_RADIAL_DIMENSION" ||
+        type == "ACAD_TABLE") {
+        return drawInsert(db, id, e, context, layer, look);
+    }
+    if (type == "HATCH") return drawHatch(e, context, look);
+    if ((type == "SPLINE" || type == "HELIX") && drawSpline(e, context)) return;
+    if (type == "LEADER") return drawLeader(e, context);
+    if (type == "MULTILEADER" || type == "MLEADER") return drawMultiLeader(e, context, look);
+    if (type == "MLINE") return drawMultiLine(e, context);
+    if (type == "MESH") return drawMesh(e, context);
+    if (type == "XLINE" || type == "RAY") return drawInfinite(e, context);
+    if (type == "IMAGE" || type == "WIPEOUT" || type == "3DSOLID" || type == "REGION" || type == "BODY" ||
+        type == "ACAD_PROXY_ENTITY" || type == "OLE2FRAME" || type == "SURFACE" || type == "PLANESURFACE" ||
+        type == "EXTRUDEDSURFACE" || type == "REVOLVEDSURFACE" || type == "LOFTEDSURFACE" || type == "SWEPTSURFACE") {
+        return drawFrame(e, context);
+    }
     shape_.clear();
     if (type == "SOLID" || type == "TRACE") shapes::addLinearShape(e, shape_);
-    if (type == "CIRCLE" || type == "ARC" || type == "ELLIPSE" || type == "SPLINE") shapes::addCurveShape(e, shape_);
+    else if (type == "CIRCLE" || type == "ARC" || type == "ELLIPSE" || type == "SPLINE") shapes::addCurveShape(e, shape_);
+    // A custom entity, by the graphics its program left for others.
+    else if (e.has(310)) return drawFrame(e, context);
     emitShape(shape_, context, true, false);
 }
 

@@ -1,6 +1,7 @@
 #include "palette.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace zcad::render {
 
@@ -44,6 +45,13 @@ Rgb indexedColour(int index) {
 Rgb trueColour(std::int64_t value) {
     return {static_cast<std::uint8_t>((value >> 16) & 0xFF), static_cast<std::uint8_t>((value >> 8) & 0xFF),
             static_cast<std::uint8_t>(value & 0xFF)};
+}
+
+Rgb legibleOn(const Rgb& colour, const Rgb& ground, const Rgb& ink) {
+    // Within this of the ground on every channel, a line is all but lost.
+    constexpr int kLeast = 32;
+    const auto near = [](int a, int b) { return std::abs(a - b) < kLeast; };
+    return near(colour.r, ground.r) && near(colour.g, ground.g) && near(colour.b, ground.b) ? ink : colour;
 }
 
 }  // namespace zcad::render

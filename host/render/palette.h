@@ -20,4 +20,9 @@ Rgb indexedColour(int index);
 // A true colour as group 420 holds it: 0x00RRGGBB.
 Rgb trueColour(std::int64_t value);
 
+// `colour`, or `ink` when it is so close to `ground` that it would not show:
+// white lines on white paper (QCAD gives every layer true-colour white) are
+// drawn as a CAD screen draws colour 7, in the ground's contrast colour.
+Rgb legibleOn(const Rgb& colour, const Rgb& ground, const Rgb& ink);
+
 }  // namespace zcad::render

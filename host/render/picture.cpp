@@ -1,18 +1,24 @@
 #include "zcad/picture.h"
 
 #include <cairo-pdf.h>
-#include <cairo-svg.h>
 #include <cairo.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
+#include <exception>
+#include <memory>
 #include <new>
+#include <system_error>
+#include <thread>
+#include <vector>
 
 #include "cairo_canvas.h"
 #include "painter.h"
+#include "png_file.h"
 #include "state/session_state.h"
+#include "svg_writer.h"
 #include "zcad/text.h"
 
 namespace zcad {
@@ -23,7 +29,13 @@ using render::Area;
 using render::View;
 
 constexpr render::Rgb kPaper{255, 255, 255};
+constexpr render::Rgb kInk{0, 0, 0};
 constexpr render::Rgb kScreen{33, 40, 48};
+
+// A drawing is split among threads in parts of at least this many
+// entities; a small one is drawn on one.
+constexpr EntityId kSmallestPart = 20000;
+constexpr unsigned kMostParts = 8;
 
 bool endsWithNoCase(std::string_view text, std::string_view tail) {
     return text.size() >= tail.size() && equalNoCase(text.substr(text.size() - tail.size()), tail);
@@ -34,14 +46,73 @@ bool wholeNumber(std::string_view text, int& value) {
     return ec == std::errc() && end == text.data() + text.size();
 }
 
-// Where what is drawn lands, in drawing units: the painter run once
-// without a surface.
+render::PaintStyle paintStyle(const PictureOptions& options, PictureFormat format) {
+    render::PaintStyle style;
+    style.ground = options.dark ? kScreen : kPaper;
+    style.ink = options.dark ? kPaper : kInk;
+    style.pictureWidth = options.width;
+    style.pictureHeight = options.height;
+    // A PNG has pixels at the screen's 96 to the inch; SVG and PDF points at 72.
+    if (options.lineweights) style.unitsPerMm = (format == PictureFormat::Png ? 96 : 72) / 25.4;
+    return style;
+}
+
+// A hairline stays one unit wide on a picture of common size and grows
+// with larger ones, so that it still shows when scaled down.
+double thinLine(const PictureOptions& options) { return std::max(1.0, std::min(options.width, options.height) / 1600.0); }
+
+// How many threads draw the picture: one a core, each with a fair share.
+unsigned partsFor(const Database& db, const PictureOptions& options) {
+    if (options.only) return 1;
+    const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
+    const auto shares = static_cast<unsigned>(db.entityCount() / kSmallestPart);
+    return std::clamp(std::min(cores, shares), 1u, kMostParts);
+}
+
+EntityId partStart(const Database& db, unsigned part, unsigned parts) {
+    return static_cast<EntityId>(static_cast<std::uint64_t>(db.entityCount()) * part / parts);
+}
+
+// Runs work(part) for each part, the last on this thread; what one of
+// them throws is thrown here once all are done.
+template <typename Work>
+void eachPart(unsigned parts, Work work) {
+    std::vector<std::exception_ptr> failures(parts);
+    std::vector<std::thread> threads;
+    const auto run = [&](unsigned part) {
+        try {
+            work(part);
+        } catch (...) {
+            failures[part] = std::current_exception();
+        }
+    };
+    for (unsigned part = 0; part + 1 < parts; ++part) threads.emplace_back(run, part);
+    run(parts - 1);
+    for (std::thread& t : threads) t.join();
+    for (const std::exception_ptr& failure : failures) {
+        if (failure) std::rethrow_exception(failure);
+    }
+}
+
+// Where what is drawn lands, in drawing units: the painter run without a
+// surface, a part of the drawing on each thread.
 Area measure(const Database& db, render::BlockLibrary& blocks, const PictureOptions& options) {
-    render::MeasureSink sink;
-    render::Painter painter(db, blocks, sink, options.dark, options.height);
-    if (options.only) painter.drawSome(*options.only);
-    else painter.drawAll();
-    return sink.area();
+    const unsigned parts = partsFor(db, options);
+    std::vector<Area> areas(parts);
+    eachPart(parts, [&](unsigned part) {
+        render::MeasureSink sink;
+        render::Painter painter(db, blocks, sink, paintStyle(options, PictureFormat::Png));
+        if (options.only) painter.drawSome(*options.only);
+        else painter.drawRange(partStart(db, part, parts), partStart(db, part + 1, parts));
+        areas[part] = sink.covered();
+    });
+    Area all;
+    for (const Area& a : areas) {
+        if (a.empty()) continue;
+        all.add({a.x1, a.y1});
+        all.add({a.x2, a.y2});
+    }
+    return all;
 }
 
 Area windowArea(const PictureWindow& w) {
@@ -51,57 +122,160 @@ Area windowArea(const PictureWindow& w) {
     return area;
 }
 
-cairo_surface_t* makeSurface(PictureFormat format, const std::string& path, int width, int height) {
-    switch (format) {
-    case PictureFormat::Png:
-        return cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height);
-    case PictureFormat::Svg:
-        return cairo_svg_surface_create(path.c_str(), width, height);
-    case PictureFormat::Pdf:
-        return cairo_pdf_surface_create(path.c_str(), width, height);
-    }
-    return nullptr;
-}
-
 struct Surface {
-    cairo_surface_t* surface;
+    explicit Surface(cairo_surface_t* s) : surface(s) {}
+    Surface(const Surface&) = delete;
+    Surface& operator=(const Surface&) = delete;
     ~Surface() { cairo_surface_destroy(surface); }
+    cairo_surface_t* surface;
 };
 
 struct Context {
-    cairo_t* cr;
+    explicit Context(cairo_t* c) : cr(c) {}
+    Context(const Context&) = delete;
+    Context& operator=(const Context&) = delete;
     ~Context() { cairo_destroy(cr); }
+    cairo_t* cr;
 };
 
-// Draws into `path` (the file beside the target); the cairo status, or
-// CAIRO_STATUS_SUCCESS.
-cairo_status_t draw(const Database& db, const std::string& path, PictureFormat format, const PictureOptions& options) {
-    render::BlockLibrary blocks(db);
-    const Area area = options.window ? windowArea(*options.window) : measure(db, blocks, options);
-    const double width = options.width;
-    const double height = options.height;
-    const View view = render::fitView(area, width, height);
+struct File {
+    explicit File(std::FILE* f) : file(f) {}
+    File(const File&) = delete;
+    File& operator=(const File&) = delete;
+    ~File() {
+        if (file) std::fclose(file);
+    }
+    std::FILE* file;
+};
 
-    const Surface surface{makeSurface(format, path, options.width, options.height)};
-    if (cairo_surface_status(surface.surface) != CAIRO_STATUS_SUCCESS) return cairo_surface_status(surface.surface);
-    const Context context{cairo_create(surface.surface)};
-    const render::Rgb ground = options.dark ? kScreen : kPaper;
-    cairo_set_source_rgb(context.cr, ground.r / 255.0, ground.g / 255.0, ground.b / 255.0);
-    cairo_paint(context.cr);
+std::string cairoError(cairo_status_t status) { return status == CAIRO_STATUS_SUCCESS ? std::string() : cairo_status_to_string(status); }
+
+void paintGround(cairo_t* cr, const render::Rgb& ground) {
+    cairo_set_source_rgb(cr, ground.r / 255.0, ground.g / 255.0, ground.b / 255.0);
+    cairo_paint(cr);
+}
+
+// Each part of the drawing on a layer of its own, on its own thread; the
+// layers laid one over the next in drawing order, which is what drawing
+// them in turn on one surface gives.
+std::string drawPng(const Database& db, render::BlockLibrary& blocks, const std::string& path, const View& view,
+                    const PictureOptions& options) {
+    const Surface picture(cairo_image_surface_create(CAIRO_FORMAT_RGB24, options.width, options.height));
+    if (cairo_surface_status(picture.surface) != CAIRO_STATUS_SUCCESS) return cairoError(cairo_surface_status(picture.surface));
+    const unsigned parts = partsFor(db, options);
+    std::vector<std::unique_ptr<Surface>> layers;
+    for (unsigned part = 1; part < parts; ++part) {
+        layers.push_back(std::make_unique<Surface>(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, options.width, options.height)));
+        if (cairo_surface_status(layers.back()->surface) != CAIRO_STATUS_SUCCESS) return cairoError(cairo_surface_status(layers.back()->surface));
+    }
+    std::vector<cairo_status_t> status(parts, CAIRO_STATUS_SUCCESS);
     {
-        // A hairline stays one pixel wide on a picture of common size and
-        // grows with larger ones, so that it still shows when scaled down.
-        const double thin = std::max(1.0, std::min(width, height) / 1600.0);
-        render::CairoCanvas canvas(context.cr, view, width, height, thin,
-                                   format == PictureFormat::Png ? surface.surface : nullptr);
-        render::Painter painter(db, blocks, canvas, options.dark, height);
+        const Context cr(cairo_create(picture.surface));
+        paintGround(cr.cr, paintStyle(options, PictureFormat::Png).ground);
+    }
+    eachPart(parts, [&](unsigned part) {
+        cairo_surface_t* surface = part == 0 ? picture.surface : layers[part - 1]->surface;
+        const Context cr(cairo_create(surface));
+        {
+            render::CairoCanvas canvas(cr.cr, view, options.width, options.height, thinLine(options), surface);
+            render::Painter painter(db, blocks, canvas, paintStyle(options, PictureFormat::Png));
+            if (options.only) painter.drawSome(*options.only);
+            else painter.drawRange(partStart(db, part, parts), partStart(db, part + 1, parts));
+        }
+        status[part] = cairo_status(cr.cr);
+    });
+    for (const cairo_status_t s : status) {
+        if (s != CAIRO_STATUS_SUCCESS) return cairoError(s);
+    }
+    const Context cr(cairo_create(picture.surface));
+    for (const auto& layer : layers) {
+        cairo_surface_mark_dirty(layer->surface);
+        cairo_set_source_surface(cr.cr, layer->surface, 0, 0);
+        cairo_paint(cr.cr);
+    }
+    if (cairo_status(cr.cr) != CAIRO_STATUS_SUCCESS) return cairoError(cairo_status(cr.cr));
+    cairo_surface_flush(picture.surface);
+    return render::writePng(path, cairo_image_surface_get_data(picture.surface), options.width, options.height,
+                            cairo_image_surface_get_stride(picture.surface));
+}
+
+// Each part of the drawing written on its own thread, the first straight
+// into the file and the others into files of their own that are then
+// copied after it in order: memory stays the same whatever the drawing.
+std::string drawSvg(const Database& db, render::BlockLibrary& blocks, const std::string& path, const View& view,
+                    const PictureOptions& options) {
+    const File out(std::fopen(path.c_str(), "wb"));
+    if (!out.file) return "cannot open it";
+    const render::PaintStyle style = paintStyle(options, PictureFormat::Svg);
+    render::SvgLook look;
+    look.width = options.width;
+    look.height = options.height;
+    look.ground = style.ground;
+    look.thin = thinLine(options);
+    look.handles = options.svgHandles;
+    const unsigned parts = partsFor(db, options);
+    std::vector<std::unique_ptr<File>> later;
+    for (unsigned part = 1; part < parts; ++part) {
+        later.push_back(std::make_unique<File>(std::tmpfile()));
+        if (!later.back()->file) return "cannot make room for its parts";
+    }
+    std::vector<char> good(parts, 1);
+    render::SvgWriter head(out.file, view, look);
+    head.begin();
+    eachPart(parts, [&](unsigned part) {
+        render::SvgWriter writer(part == 0 ? out.file : later[part - 1]->file, view, look, static_cast<char>('p' + part));
+        render::Painter painter(db, blocks, writer, style);
+        if (options.only) painter.drawSome(*options.only);
+        else painter.drawRange(partStart(db, part, parts), partStart(db, part + 1, parts));
+        writer.finish();
+        good[part] = writer.good() ? 1 : 0;
+    });
+    for (const auto& part : later) {
+        std::rewind(part->file);
+        std::vector<char> chunk(1 << 20);
+        while (const std::size_t n = std::fread(chunk.data(), 1, chunk.size(), part->file)) {
+            if (std::fwrite(chunk.data(), 1, n, out.file) != n) return "a write failed";
+        }
+        if (std::ferror(part->file)) return "a part could not be read back";
+    }
+    head.end();
+    if (!head.good() || std::count(good.begin(), good.end(), 0) > 0 || std::fflush(out.file) != 0) return "a write failed";
+    return {};
+}
+
+std::string drawPdf(const Database& db, render::BlockLibrary& blocks, const std::string& path, const View& view,
+                    const PictureOptions& options) {
+    const Surface surface(cairo_pdf_surface_create(path.c_str(), options.width, options.height));
+    if (cairo_surface_status(surface.surface) != CAIRO_STATUS_SUCCESS) return cairoError(cairo_surface_status(surface.surface));
+    const Context cr(cairo_create(surface.surface));
+    const render::PaintStyle style = paintStyle(options, PictureFormat::Pdf);
+    paintGround(cr.cr, style.ground);
+    {
+        render::CairoCanvas canvas(cr.cr, view, options.width, options.height, thinLine(options), nullptr);
+        render::Painter painter(db, blocks, canvas, style);
         if (options.only) painter.drawSome(*options.only);
         else painter.drawAll();
     }
-    if (cairo_status(context.cr) != CAIRO_STATUS_SUCCESS) return cairo_status(context.cr);
-    if (format == PictureFormat::Png) return cairo_surface_write_to_png(surface.surface, path.c_str());
+    if (cairo_status(cr.cr) != CAIRO_STATUS_SUCCESS) return cairoError(cairo_status(cr.cr));
     cairo_surface_finish(surface.surface);
-    return cairo_surface_status(surface.surface);
+    return cairoError(cairo_surface_status(surface.surface));
+}
+
+// Draws into `path` (the file beside the target); why it could not, or
+// nothing.
+std::string draw(const Database& db, const std::string& path, PictureFormat format, const PictureOptions& options) {
+    render::BlockLibrary blocks(db);
+    const Area area = options.window ? windowArea(*options.window) : measure(db, blocks, options);
+    const View view = render::fitView(area, options.width, options.height);
+    switch (format) {
+    case PictureFormat::Png:
+        return drawPng(db, blocks, path, view, options);
+    case PictureFormat::Svg:
+        return drawSvg(db, blocks, path, view, options);
+    case PictureFormat::Pdf:
+        return drawPdf(db, blocks, path, view, options);
+    }
+    return "no such format";
 }
 
 }  // namespace
@@ -139,16 +313,17 @@ bool writePicture(const Database& db, const std::string& path, const PictureOpti
         return false;
     }
     const std::string beside = path + ".part";
-    cairo_status_t status = CAIRO_STATUS_NO_MEMORY;
+    std::string failure;
     try {
-        status = draw(db, beside, *format, options);
+        failure = draw(db, beside, *format, options);
     } catch (const std::bad_alloc&) {
-        status = CAIRO_STATUS_NO_MEMORY;
+        failure = cairo_status_to_string(CAIRO_STATUS_NO_MEMORY);
+    } catch (const std::system_error&) {
+        failure = "cannot start its threads";
     }
-    if (status == CAIRO_STATUS_SUCCESS && std::rename(beside.c_str(), path.c_str()) == 0) return true;
+    if (failure.empty() && std::rename(beside.c_str(), path.c_str()) == 0) return true;
     ::unlink(beside.c_str());
-    error = path + ": cannot write the picture (" +
-            (status == CAIRO_STATUS_SUCCESS ? std::string("cannot rename it into place") : cairo_status_to_string(status)) + ")";
+    error = path + ": cannot write the picture (" + (failure.empty() ? std::string("cannot rename it into place") : failure) + ")";
     return false;
 }
 

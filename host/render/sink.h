@@ -1,13 +1,24 @@
-// What the painter draws on, in picture units: a cairo surface, or a
-// measure of where things would land.
+// What the painter draws on, in picture units: a cairo surface, the SVG
+// writer, or a measure of where things would land.
 #pragma once
 
+#include <cstdint>
 #include <span>
+#include <string_view>
 
 #include "palette.h"
 #include "view.h"
 
 namespace zcad::render {
+
+enum class FillRule { NonZero, EvenOdd };
+
+// The top-level entity what follows is drawn for.
+struct EntityTag {
+    std::string_view type;
+    std::string_view layer;
+    std::uint64_t handle = 0;
+};
 
 class Sink {
 public:
@@ -20,7 +31,8 @@ public:
     // The colour and width (picture units; 0 the thinnest line) of what follows.
     virtual void pen(const Rgb& colour, double width) = 0;
     virtual void segment(const P2& from, const P2& to) = 0;
-    virtual void polygon(std::span<const P2> corners) = 0;  // filled
+    // Filled contours; each ends one before the next of `ends`.
+    virtual void area(std::span<const P2> points, std::span<const std::uint32_t> ends, FillRule rule) = 0;
     virtual void dot(const P2& at) = 0;
     // Largest gap between a curve and the chords that draw it; 0 asks for
     // 64 chords a turn (measuring, where picture units are not yet known;
@@ -28,6 +40,13 @@ public:
     virtual double flatness() const = 0;
     // True when only the place of things counts: texts as their boxes.
     virtual bool measuring() const { return false; }
+    virtual void entity(const EntityTag&) {}
+
+    // One filled contour.
+    void polygon(std::span<const P2> corners) {
+        const std::uint32_t end = static_cast<std::uint32_t>(corners.size());
+        area(corners, std::span<const std::uint32_t>(&end, 1), FillRule::NonZero);
+    }
 
 private:
     View view_;
@@ -42,13 +61,13 @@ public:
         area_.add(from);
         area_.add(to);
     }
-    void polygon(std::span<const P2> corners) override {
-        for (const P2& p : corners) area_.add(p);
+    void area(std::span<const P2> points, std::span<const std::uint32_t>, FillRule) override {
+        for (const P2& p : points) area_.add(p);
     }
     void dot(const P2& at) override { area_.add(at); }
     double flatness() const override { return 0; }
     bool measuring() const override { return true; }
-    const Area& area() const { return area_; }
+    const Area& covered() const { return area_; }
 
 private:
     Area area_;

@@ -38,25 +38,19 @@ Weighted evaluate(const std::vector<Weighted>& control, const std::vector<double
 
 }  // namespace
 
-bool splinePoints(const shapes::EntityRecord& e, int perSpan, std::vector<shapes::V3>& out) {
+bool bsplinePoints(std::size_t degree, const std::vector<double>& knots, const std::vector<shapes::V3>& points,
+                   const std::vector<double>& weights, int perSpan, std::vector<shapes::V3>& out) {
     out.clear();
-    std::vector<double> knots;
-    std::vector<Weighted> control;
-    std::vector<double> weights;
-    for (const auto& g : e.groups()) {
-        if (g.code == 40) knots.push_back(g.real());
-        if (g.code == 41) weights.push_back(g.real());
-        if (g.code == 10) control.push_back({g.xyz[0], g.xyz[1], g.flat ? 0.0 : g.xyz[2], 1});
-    }
-    const auto degree = static_cast<std::size_t>(e.integer(71, 3));
-    if (degree < 1 || degree > kHighestDegree || control.size() <= degree || knots.size() != control.size() + degree + 1) {
+    if (degree < 1 || degree > kHighestDegree || points.size() <= degree || knots.size() != points.size() + degree + 1) {
         return false;
     }
-    const bool rational = weights.size() == control.size();
-    for (std::size_t i = 0; i < control.size(); ++i) {
+    const bool rational = weights.size() == points.size();
+    std::vector<Weighted> control;
+    control.reserve(points.size());
+    for (std::size_t i = 0; i < points.size(); ++i) {
         const double w = rational ? weights[i] : 1.0;
         if (!(w > 0) || !std::isfinite(w)) return false;
-        control[i] = {control[i].x * w, control[i].y * w, control[i].z * w, w};
+        control.push_back({points[i].x * w, points[i].y * w, points[i].z * w, w});
     }
     for (std::size_t i = 1; i < knots.size(); ++i) {
         if (!(knots[i] >= knots[i - 1]) || !std::isfinite(knots[i])) return false;
@@ -73,6 +67,82 @@ bool splinePoints(const shapes::EntityRecord& e, int perSpan, std::vector<shapes
         }
     }
     return !out.empty();
+}
+
+bool fitCurvePoints(const std::vector<shapes::V3>& fit, const shapes::V3* startTangent, const shapes::V3* endTangent, int perSpan,
+                    std::vector<shapes::V3>& out) {
+    out.clear();
+    const std::size_t n = fit.size();
+    if (n < 2 || perSpan < 1) return false;
+    // Chord lengths as the parameter: the curve runs evenly along its points.
+    std::vector<double> h(n - 1);
+    for (std::size_t i = 0; i + 1 < n; ++i) {
+        h[i] = shapes::norm(fit[i + 1] - fit[i]);
+        if (!(h[i] > 0) || !std::isfinite(h[i])) return false;
+    }
+    // The second derivatives at the points: a tridiagonal system, solved
+    // by elimination, one row a point.
+    std::vector<double> lower(n, 0), diagonal(n, 1), upper(n, 0);
+    std::vector<shapes::V3> right(n);
+    const auto slope = [&](std::size_t i) { return (1 / h[i]) * (fit[i + 1] - fit[i]); };
+    if (startTangent) {
+        diagonal[0] = 2 * h[0];
+        upper[0] = h[0];
+        right[0] = 6.0 * (slope(0) - shapes::unit(*startTangent));
+    }
+    for (std::size_t i = 1; i + 1 < n; ++i) {
+        lower[i] = h[i - 1];
+        diagonal[i] = 2 * (h[i - 1] + h[i]);
+        upper[i] = h[i];
+        right[i] = 6.0 * (slope(i) - slope(i - 1));
+    }
+    if (endTangent) {
+        lower[n - 1] = h[n - 2];
+        diagonal[n - 1] = 2 * h[n - 2];
+        right[n - 1] = 6.0 * (shapes::unit(*endTangent) - slope(n - 2));
+    }
+    for (std::size_t i = 1; i < n; ++i) {
+        const double k = lower[i] / diagonal[i - 1];
+        diagonal[i] -= k * upper[i - 1];
+        right[i] = right[i] - k * right[i - 1];
+    }
+    std::vector<shapes::V3> m(n);
+    m[n - 1] = (1 / diagonal[n - 1]) * right[n - 1];
+    for (std::size_t i = n - 1; i-- > 0;) m[i] = (1 / diagonal[i]) * (right[i] - upper[i] * m[i + 1]);
+    out.push_back(fit[0]);
+    for (std::size_t i = 0; i + 1 < n; ++i) {
+        for (int s = 1; s <= perSpan; ++s) {
+            const double b = h[i] * s / perSpan;
+            const double a = h[i] - b;
+            const shapes::V3 p = (a * a * a / (6 * h[i])) * m[i] + (b * b * b / (6 * h[i])) * m[i + 1] +
+                                 (a / h[i]) * (fit[i] - (h[i] * h[i] / 6) * m[i]) + (b / h[i]) * (fit[i + 1] - (h[i] * h[i] / 6) * m[i + 1]);
+            out.push_back(p);
+        }
+    }
+    for (const shapes::V3& p : out) {
+        if (!std::isfinite(p.x) || !std::isfinite(p.y) || !std::isfinite(p.z)) return false;
+    }
+    return true;
+}
+
+bool splinePoints(const shapes::EntityRecord& e, int perSpan, std::vector<shapes::V3>& out) {
+    std::vector<double> knots;
+    std::vector<shapes::V3> control;
+    std::vector<shapes::V3> fit;
+    std::vector<double> weights;
+    for (const auto& g : e.groups()) {
+        if (g.code == 40) knots.push_back(g.real());
+        if (g.code == 41) weights.push_back(g.real());
+        if (g.code == 10) control.push_back({g.xyz[0], g.xyz[1], g.flat ? 0.0 : g.xyz[2]});
+        if (g.code == 11) fit.push_back({g.xyz[0], g.xyz[1], g.flat ? 0.0 : g.xyz[2]});
+    }
+    const std::int64_t degree = e.integer(71, 3);
+    if (degree >= 1 && bsplinePoints(static_cast<std::size_t>(degree), knots, control, weights, perSpan, out)) return true;
+    // A curve given by the points it passes through only.
+    const shapes::V3 start = e.point(12);
+    const shapes::V3 end = e.point(13);
+    return fitCurvePoints(fit, e.has(12) && shapes::norm(start) > 0 ? &start : nullptr, e.has(13) && shapes::norm(end) > 0 ? &end : nullptr,
+                          perSpan, out);
 }
 
 }  // namespace zcad::render

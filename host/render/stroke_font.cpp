@@ -1,10 +1,12 @@
 #include "stroke_font.h"
 
+#include <algorithm>
+
 namespace zcad::render {
 
 namespace {
 
-constexpr std::string_view kBox = "1252585812";
+constexpr std::string_view kBox = "1252581812";
 constexpr std::string_view kRound = "185867635212030718";
 
 // ASCII 32 to 126.
@@ -106,27 +108,92 @@ constexpr std::string_view kAscii[] = {
     "051626455566",                                      // ~
 };
 
-// The letters that 0xC0 to 0xFF are made from.
+// The letters U+00C0 to U+00FF are made from ('i' without its dot under
+// an accent), and their accents: grave, acute, circumflex, tilde,
+// diaeresis, ring, cedilla or none.
 constexpr std::string_view kLatinBases = "AAAAAAACEEEEIIIIDNOOOOOxOUUUUYPsaaaaaaaceeeeiiiidnooooo+ouuuuypy";
+constexpr std::string_view kLatinAccents = "gactdr.sgacdgacd.tgactd..gacda..gactdr.sgacdgacd.tgactd..gacda.d";
+constexpr std::string_view kDotlessI = "3632";
+
+// Over small letters (which reach y 6) and over capitals (which reach 8).
+std::string_view accentStrokes(char kind, bool capital) {
+    switch (kind) {
+    case 'g':
+        return capital ? "2939" : "2837";
+    case 'a':
+        return capital ? "3949" : "4837";
+    case 'c':
+        return capital ? "293949" : "273847";
+    case 't':
+        return capital ? "1949" : "17283748";
+    case 'd':
+        return capital ? "29 49" : "28 48";
+    case 'r':
+        return capital ? "39" : "3928374839";
+    case 's':
+        return "323120";
+    default:
+        return {};
+    }
+}
+
+std::string_view asciiStrokes(char32_t c) { return kAscii[c - 32]; }
 
 }  // namespace
 
-std::string_view glyphStrokes(unsigned char c) {
-    if (c >= 32 && c <= 126) return kAscii[c - 32];
+bool strokeGlyph(char32_t c, StrokeGlyph& out) {
+    out = {};
+    if (c >= 32 && c <= 126) {
+        out.strokes = asciiStrokes(c);
+        return true;
+    }
     switch (c) {
-    case 0xA0:
-        return "";
+    case 0xA0:  // no-break space
+        return true;
     case 0xB0:  // degree
-        return "28384736261728";
+        out.strokes = "28384736261728";
+        return true;
     case 0xB1:  // plus-minus
-        return "3733 1555 1252";
-    case 0xD8:  // diameter
-        return "185867635212030718 6901";
+        out.strokes = "3733 1555 1252";
+        return true;
+    case 0xD7:  // multiplication
+        out.strokes = "1355 1553";
+        return true;
+    case 0xD8:  // O with stroke, and the diameter sign %%c stands for
+    case 0x2300:
+        out.strokes = "185867635212030718 6901";
+        return true;
     default:
         break;
     }
-    if (c >= 0xC0) return glyphStrokes(static_cast<unsigned char>(kLatinBases[c - 0xC0]));
-    return kBox;
+    if (c < 0xC0 || c > 0xFF) return false;
+    const std::size_t k = c - 0xC0;
+    const char base = kLatinBases[k];
+    const char accent = kLatinAccents[k];
+    const bool capital = base >= 'A' && base <= 'Z';
+    out.strokes = base == 'i' && accent != '.' ? kDotlessI : asciiStrokes(static_cast<unsigned char>(base));
+    out.accent = accentStrokes(accent, capital);
+    return true;
+}
+
+StrokeGlyph strokeBox() { return {kBox, {}}; }
+
+bool strokeColumns(const StrokeGlyph& glyph, int& left, int& right) {
+    left = 9;
+    right = -1;
+    for (const std::string_view part : {glyph.strokes, glyph.accent}) {
+        for (std::size_t i = 0; i + 1 < part.size();) {
+            if (part[i] == ' ') {
+                ++i;
+                continue;
+            }
+            const int x = part[i] - '0';
+            left = std::min(left, x);
+            right = std::max(right, x);
+            i += 2;
+        }
+    }
+    return right >= left;
 }
 
 }  // namespace zcad::render

@@ -1,31 +1,20 @@
-// Texts drawn in the stroke font, cell by cell, inside the box the host
-// measures them by.
+// Single-line texts drawn in the stroke font, cell by cell, inside the box
+// the host measures them by.
 #pragma once
 
-#include <string>
-#include <string_view>
-#include <vector>
+#include <span>
 
-#include "sink.h"
+#include "glyphs.h"
+#include "text_codes.h"
 
 namespace zcad::render {
 
-// A line of text in the picture: `origin` is the lower left corner of its
-// first cell on the baseline, `across` one cell along the line and `up` one
-// text height.
-struct TextFrame {
-    P2 origin;
-    P2 across;
-    P2 up;
-};
+// Below this height in picture units letters cannot be told apart; a line
+// through the middle of the text shows where it is, as CAD screens do.
+constexpr double kLegibleHeight = 2.5;
 
-// Draws one line of host text with its %% codes (%%d, %%p, %%c, %%%,
-// %%nnn one character each; %%o and %%u switch over- and underscore).
-void drawTextLine(std::string_view text, const TextFrame& frame, Sink& sink);
-
-// The lines an MTEXT shows: its paragraphs with the formatting codes taken
-// out, a paragraph wider than `widthLimit` (when not 0) cut into as many
-// even pieces as the host's measure of the MTEXT gives it.
-std::vector<std::string> mtextLines(std::string_view content, double height, double widthLimit);
+// Draws the characters one cell (`frame.across`) apart from frame.origin,
+// with their over- and underscores.
+void drawTextLine(std::span<const LineChar> chars, const TextFrame& frame, Sink& sink);
 
 }  // namespace zcad::render

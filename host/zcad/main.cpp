@@ -61,6 +61,7 @@ int main(int argc, char** argv) {
     app.add_option("--dxf-version", version, "release to save in: R12, R2000, R2004, R2007, R2010, R2013, R2018");
     app.add_option("--render", options.picture, "write a picture of the drawing at exit, after --save: FILE.png, .svg or .pdf");
     app.add_option("--render-size", pictureSize, "size of the picture, WxH (default 1600x1200)");
+    app.add_flag("--render-lineweights", options.pictureOptions.lineweights, "draw lines as wide as their lineweights");
     app.add_option("--render-background", ground, "white (default) or dark");
     app.add_flag("--keep-going", options.keepGoing,
                  "go on past script lines that go wrong, save all the same, and exit with 1 at the end");

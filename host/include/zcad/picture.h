@@ -25,6 +25,8 @@ struct PictureOptions {
     int width = 1600;  // pixels for PNG, points for SVG and PDF
     int height = 1200;
     bool dark = false;                     // white lines on the dark ground of a CAD screen
+    bool lineweights = false;              // lines as wide as their lineweights, else all thin
+    bool svgHandles = false;               // SVG: each entity an element with its handle and type
     std::optional<PictureWindow> window;   // else the extents of what is drawn
     std::optional<std::span<const EntityId>> only;  // else every model-space entity
 };

@@ -111,6 +111,23 @@ TEST_F(RenderEntitiesTest, InsertsAreDrawnThroughTheirBlocks) {
     EXPECT_TRUE(inkAt(png, 80, 62, kInk));
 }
 
+// Layers first met inside a block, more than the looks kept so far, leave
+// the INSERT's own layer where its entities on layer 0 find it.
+TEST_F(RenderEntitiesTest, ABlockOfManyLayersKeepsItsInsertsLayer) {
+    std::string text = "0\nSECTION\n2\nBLOCKS\n0\nBLOCK\n8\n0\n2\nMANY\n70\n0\n10\n0\n20\n0\n30\n0\n";
+    for (int k = 0; k < 300; ++k) {
+        text += "0\nPOINT\n8\nL" + std::to_string(k) + "\n10\n" + std::to_string(k % 50) + "\n20\n70\n30\n0\n";
+    }
+    text += "0\nLINE\n8\n0\n10\n10\n20\n20\n30\n0\n11\n90\n21\n20\n31\n0\n0\nENDBLK\n8\n0\n0\nENDSEC\n";
+    text += "0\nSECTION\n2\nENTITIES\n0\nINSERT\n8\nROADS\n2\nMANY\n10\n0\n20\n0\n30\n0\n0\nENDSEC\n0\nEOF\n";
+    std::string error;
+    auto loaded = readDxfText(text, error);
+    ASSERT_TRUE(loaded) << error;
+    replaceCurrentDatabase(std::move(loaded));
+    addLayer("ROADS", 1);
+    EXPECT_TRUE(inkAt(draw("many.png"), 50, 20, kRed)) << "the line on layer 0 takes the INSERT's layer";
+}
+
 TEST_F(RenderEntitiesTest, TextFillsTheBoxTheHostMeasures) {
     ListBuilder("TEXT").point(10, 20, 30).real(40, 10).real(41, 1.5).text(1, "HH").integer(62, 1).append(db());
     resbuf* list = acutBuildList(RTDXF0, "TEXT", 1, "HH", 40, 10.0, 41, 1.5, 0);
@@ -164,6 +181,40 @@ TEST_F(RenderEntitiesTest, EmptyAndDegenerateDrawingsGiveAPicture) {
     extents.dark = true;
     const Png dark = draw("dark.png", extents);
     EXPECT_EQ(dark.at(0, 0), (render::Rgb{33, 40, 48}));
+}
+
+// A drawing large enough to be drawn in parts on several threads gives the
+// picture one thread gives, later entities over earlier ones: pixels differ
+// only where many faint passes of anti-aliasing round differently.
+TEST_F(RenderEntitiesTest, PartsDrawnOnThreadsLayUpAsOneThreadDrawsThem) {
+    for (int i = 0; i < 60000; ++i) {
+        const double x = (i * 37) % 97;
+        const double y = (i * 53) % 73;
+        const int colour = 1 + i % 6;
+        if (i % 3 == 0) ListBuilder("LINE").point(10, x, y).point(11, x + 4, y + 1.5).integer(62, colour).append(db());
+        if (i % 3 == 1) ListBuilder("CIRCLE").point(10, x, y).real(40, 1.5).integer(62, colour).append(db());
+        if (i % 3 == 2) ListBuilder("SOLID").point(10, x, y).point(11, x + 2, y).point(12, x, y + 2).integer(62, colour).append(db());
+    }
+    std::vector<EntityId> all;
+    for (EntityId id = 0; id < db().entityCount(); ++id) all.push_back(id);
+    PictureOptions one = standard();
+    one.only = std::span<const EntityId>(all);
+    const Png parts = draw("parts.png");
+    const Png single = draw("single.png", one);
+    std::size_t far = 0;
+    double total = 0;
+    for (int y = 0; y < parts.height(); ++y) {
+        for (int x = 0; x < parts.width(); ++x) {
+            const render::Rgb a = parts.at(x, y);
+            const render::Rgb b = single.at(x, y);
+            const int worst = std::max({std::abs(a.r - b.r), std::abs(a.g - b.g), std::abs(a.b - b.b)});
+            far += worst > 24 ? 1 : 0;
+            total += worst;
+        }
+    }
+    const double pixels = static_cast<double>(parts.width()) * parts.height();
+    EXPECT_LT(static_cast<double>(far), pixels / 2000);
+    EXPECT_LT(total / pixels, 0.5);
 }
 
 }  // namespace

@@ -1,0 +1,29 @@
+// The characters host text shows. Host text is Windows-1252 bytes; a
+// drawing spells other characters "\U+XXXX" (UTF-16 units, so a pair for
+// what lies past U+FFFF) or, in older drawings, "\M+nXXXX" (a double-byte
+// character of an East Asian code page n).
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+#include <vector>
+
+namespace zcad::render {
+
+// An escape at `text[i]`: the character, and how many bytes it takes; 0
+// when there is none there.
+std::size_t unicodeEscape(std::string_view text, std::size_t i, char32_t& c);
+
+// One character of a single-line text, with the over- and underscore that
+// %%o and %%u switch.
+struct LineChar {
+    char32_t c = 0;
+    bool over = false;
+    bool under = false;
+};
+
+// A single-line text (TEXT, ATTRIB) as it shows: %%d, %%p, %%c, %%% and
+// %%nnn one character each, %%o and %%u switches, escapes decoded.
+void lineChars(std::string_view text, std::vector<LineChar>& out);
+
+}  // namespace zcad::render
