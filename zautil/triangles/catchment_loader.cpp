@@ -77,11 +77,7 @@ UTFault CatchmentStrings::opened(const std::string& utPath) {
     if (!model_.openTriangles(utPath)) return model_.fault();
     load_.triangles = model_.triangleCount();
     acutPrintf("Loadng %ld triangles\n", static_cast<long>(load_.triangles));
-    try {
-        drainage_.assign(static_cast<std::size_t>(load_.triangles), Vec3{});
-    } catch (const std::bad_alloc&) {
-        return UTFault::OutOfMemory;
-    }
+    drainage_.assign(static_cast<std::size_t>(load_.triangles), Vec3{});
     const bool checked = model_.prescan(true, [this](std::int64_t t, const UTTriangle& triangle) {
         if (!triangle.active()) return;
         const auto& v = triangle.vertices;
@@ -137,7 +133,7 @@ void CatchmentStrings::run(const std::string& utPath) {
     drawing_ = true;
     createLayer("Boundary");
     layerReady_[static_cast<std::size_t>(EdgeClass::Boundary)] = true;
-    load_.progress.startPass("\nTriangles: %d \n", true);
+    load_.progress.startPass("\nTriangles: %lld \n", true);
     UTTriangle triangle;
     for (std::int64_t t = 0; t < load_.triangles; ++t) {
         if (load_.progress.cancelledAt(t)) return;

@@ -11,7 +11,7 @@
 
 #include "../layers/zarvo_fixture.h"
 #include "alignment/prompt_halout_dlg.h"
-#include "alignment_drawing.h"
+#include "../drawing/polyline_drawing.h"
 #include "settings/current_job.h"
 #include "settings/settings_record.h"
 

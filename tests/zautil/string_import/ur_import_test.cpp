@@ -2,9 +2,10 @@
 #include <string>
 
 #include "string_import_fixture.h"
-#include "strings/ur_report.h"
+#include "string_import/ur_report.h"
 
 using namespace zastrings;
+using namespace zastringimport;
 
 class URImportTest : public StringImportTest {};
 

@@ -167,11 +167,11 @@ TEST_F(Progress, ReportsWidenWhileFastAndThePaceCarriesIntoTheNextPass) {
     // come fast, the fourth (0.9 s) slow, the fifth (1.0 s) fast again.
     ticks = {0, 0, 100, 200, 300, 900, 1000, 1100, 2000};
     TriangleProgress progress(scriptedClock);
-    progress.startPass("Points: %d \n", false);
+    progress.startPass("Points: %lld \n", false);
     for (int i = 0; i < 1000; ++i) ASSERT_FALSE(progress.cancelledAt(i));
     EXPECT_EQ(output_, "Points: 0 \nPoints: 10 \nPoints: 50 \nPoints: 250 \nPoints: 500 \n");
     output_.clear();
-    progress.startPass("Triangles: %d \n", true);
+    progress.startPass("Triangles: %lld \n", true);
     for (int i = 0; i < 1000; ++i) ASSERT_FALSE(progress.cancelledAt(i));
     // A new pass starts at item 0 but keeps the step of 1250: a fresh pace
     // would report again at item 2.
@@ -181,7 +181,7 @@ TEST_F(Progress, ReportsWidenWhileFastAndThePaceCarriesIntoTheNextPass) {
 TEST_F(Progress, ABreakAtAReportCancels) {
     ticks = {0};
     TriangleProgress progress(scriptedClock);
-    progress.startPass("\nTriangles: %d \n", true);
+    progress.startPass("\nTriangles: %lld \n", true);
     zcad::test::breakAfterPolls(2);
     EXPECT_FALSE(progress.cancelledAt(0));
     EXPECT_FALSE(progress.cancelledAt(1));  // no report here: no poll
