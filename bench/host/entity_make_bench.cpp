@@ -66,7 +66,7 @@ int keptStrings(int count) {
     constexpr int kMakesPerString = kStringVertices + 2;
     const int strings = count / kMakesPerString;
     for (int s = 0; s < strings; ++s) {
-        zastringimport::ImportPoint at = {300000.0 + s % 1000, 6200000.0 + s / 1000, 50.0};
+        ZaPoint at = {300000.0 + s % 1000, 6200000.0 + s / 1000, 50.0};
         make.polyline(at, layer);
         for (int v = 0; v < kStringVertices; ++v, at[0] += 0.5) make.vertex(at, layer);
         make.seqend(layer);

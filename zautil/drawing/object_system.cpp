@@ -1,6 +1,7 @@
 #include "drawing/object_system.h"
 
 #include "arx/acedads.h"
+#include "geometry/host_point.h"
 
 namespace zadrawing {
 
@@ -19,7 +20,7 @@ void ObjectSystem::fromWorld() {
 void ObjectSystem::fromExtrusion(const ZaPoint& extrusion) {
     if (extrusion == ZaPoint{0, 0, 1}) return fromWorld();
     from_.restype = RT3DPOINT;
-    ads_point_set(extrusion.data(), from_.resval.rpoint);
+    ads_point_set(ZaHostPoint(extrusion), from_.resval.rpoint);
     settle(true);
 }
 
@@ -30,9 +31,9 @@ void ObjectSystem::settle(bool moves) {
 
 ZaPoint ObjectSystem::operator()(const ZaPoint& point) const {
     if (!moves_) return point;
-    ZaPoint moved{};
-    if (acedTrans(point.data(), &from_, &to_, 0, moved.data()) != RTNORM) return point;
-    return moved;
+    ZaHostPoint moved;
+    if (acedTrans(ZaHostPoint(point), &from_, &to_, 0, moved.xyz) != RTNORM) return point;
+    return moved.point();
 }
 
 double ObjectSystem::bulge(double bulge) const {

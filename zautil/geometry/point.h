@@ -1,8 +1,15 @@
 // The module's one point: x, y, z in drawing units, plan points with z 0.
-// A triple of doubles, so a host call takes it as its ads_point and a
-// vector of them is one contiguous run of triples.
+// Its axes are also reachable by number, for code that treats them alike.
 #pragma once
 
-#include <array>
+#include <cstddef>
 
-using ZaPoint = std::array<double, 3>;
+struct ZaPoint {
+    double x = 0;
+    double y = 0;
+    double z = 0;
+
+    constexpr double& operator[](std::size_t axis) { return axis == 0 ? x : axis == 1 ? y : z; }
+    constexpr const double& operator[](std::size_t axis) const { return axis == 0 ? x : axis == 1 ? y : z; }
+    bool operator==(const ZaPoint&) const = default;
+};

@@ -166,7 +166,7 @@ void AdacTransferFile::writeHead(std::string_view name, const PadExtents& extent
     flush();
 }
 
-void AdacTransferFile::writeLot(int lot, double area, std::span<const PadPoint> ring) {
+void AdacTransferFile::writeLot(int lot, double area, std::span<const ZaPoint> ring) {
     put("\n<adac:Lot>\n<adac:ObjectId>");
     putInt("cad_CadastralParcel_%5.5d", lot);
     put("</adac:ObjectId>"
@@ -185,7 +185,7 @@ void AdacTransferFile::writeLot(int lot, double area, std::span<const PadPoint> 
         "\n<adac:TitledArea_sqm>");
     putReal(area, 2);
     put("</adac:TitledArea_sqm>\n<adac:Geometry>\n<adac:Polygon>\n<adac:Ring>\n<adac:PolySegment>");
-    for (const PadPoint& p : ring) {
+    for (const ZaPoint& p : ring) {
         put("\n<adac:Vertex>\n<adac:X>");
         putReal(p.x, 5);
         put("</adac:X>\n<adac:Y>");

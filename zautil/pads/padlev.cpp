@@ -81,7 +81,7 @@ private:
     // Kept for every lot.
     std::vector<int> ring_;
     std::vector<ZaPoint> vertices_;
-    std::vector<PadPoint> ringPoints_;
+    std::vector<ZaPoint> ringPoints_;
     std::string layer_;
     std::string lineLayer_;
     std::string textLayer_;

@@ -23,7 +23,7 @@ constexpr double kDefaultTextHeight = 2.4;
 constexpr const char* kEntGetFailed =
     "Selection error....acdbEntGet() \nNeed to select correct elements\nZarvo_AutoCAD code error\n ";
 
-PadPoint planOf(const ZaPoint& p) { return {p[0], p[1]}; }
+ZaPoint planOf(const ZaPoint& p) { return {p[0], p[1]}; }
 
 int styleNumber(PadInput& input, std::string_view name) {
     name = name.substr(0, kStyleLength);
@@ -100,7 +100,7 @@ DrawingFault PadSelectionReader::readPolyline(const ads_name entity, const resbu
     chain.start(points_.front());
     const std::size_t segments = polyline_.closed() ? points_.size() : points_.size() - 1;
     for (std::size_t i = 0; i < segments; ++i) {
-        const PadPoint& to = points_[(i + 1) % points_.size()];
+        const ZaPoint& to = points_[(i + 1) % points_.size()];
         const double bulge = world.bulge(vertices[i].bulge);
         if (bulge != 0 && breakArcs()) {
             padAppendArc(chain, points_[i], to, bulge, breakup_.breakup);

@@ -43,7 +43,7 @@ private:
     ZaUROutOptions breakup_;
     std::optional<bool> breakArcs_;
     zadrawing::Polyline polyline_;
-    std::vector<PadPoint> points_;  // of the polyline being read, in the world
+    std::vector<ZaPoint> points_;  // of the polyline being read, in the world
 };
 
 }  // namespace zapads

@@ -8,6 +8,7 @@
 #include "arx/acedads.h"
 #include "shell/entity_create.h"
 #include "drawing/entity_list.h"
+#include "geometry/host_point.h"
 
 namespace {
 
@@ -97,18 +98,18 @@ bool zaMakeText(const ZaTextRecord& record) {
     const char* text = spellMarks(record.text ? record.text : "", spelt);
     const double rotation = record.rotation / 180.0 * std::numbers::pi;
 
-    zadrawing::EntityList list(
-        textList(text, styleExists(style) ? style : nullptr, layer, record.height, rotation, record.point.data()));
+    const ZaHostPoint at(record.point);
+    zadrawing::EntityList list(textList(text, styleExists(style) ? style : nullptr, layer, record.height, rotation, at));
     if (!list) return false;
     ZaTextAlign align;
-    if (!zaTextAlignPoint(list.get(), record.point.data(), record.height, rotation, record.mode, align)) return false;
+    if (!zaTextAlignPoint(list.get(), at, record.height, rotation, record.mode, align)) return false;
     // The measured list becomes the final one: only its insertion point
     // changes and the alignment groups follow.
-    resbuf* tail = acutBuildList(11, record.point.data(), 72, align.horizontal, 73, align.vertical, 0);
+    resbuf* tail = acutBuildList(11, at.xyz, 72, align.horizontal, 73, align.vertical, 0);
     if (!tail) return false;
     resbuf* insertion = list.get();
     while (insertion->restype != 10) insertion = insertion->rbnext;
-    std::copy(align.insertion.begin(), align.insertion.end(), insertion->resval.rpoint);
+    ads_point_set(ZaHostPoint(align.insertion), insertion->resval.rpoint);
     lastOf(list.get())->rbnext = tail;
     return zaCreateEntity(list.release());
 }

@@ -38,19 +38,19 @@ ImportEntities::ImportEntities(const ImportEntityStyle& style)
       vertex_(build("VERTEX", style.withLayers, acutBuildList(10, kOrigin, 70, style.polyline3D ? 32 : 0, 0))),
       seqend_(build("SEQEND", style.withLayers, nullptr)) {}
 
-bool ImportEntities::point(const ImportPoint& at, const std::string& layer) {
-    return point_.text(8, layer).point(10, at.data()).make();
+bool ImportEntities::point(const ZaPoint& at, const std::string& layer) {
+    return point_.text(8, layer).point(10, at).make();
 }
 
-bool ImportEntities::polyline(const ImportPoint& first, const std::string& layer) {
+bool ImportEntities::polyline(const ZaPoint& first, const std::string& layer) {
     polyline_.text(8, layer);
     // The header of a UR string stays at the origin.
-    if (headerAtFirstPoint_) polyline_.point(10, first.data());
+    if (headerAtFirstPoint_) polyline_.point(10, first);
     return polyline_.make();
 }
 
-bool ImportEntities::vertex(const ImportPoint& at, const std::string& layer) {
-    return vertex_.text(8, layer).point(10, at.data()).make();
+bool ImportEntities::vertex(const ZaPoint& at, const std::string& layer) {
+    return vertex_.text(8, layer).point(10, at).make();
 }
 
 bool ImportEntities::seqend(const std::string& layer) { return seqend_.text(8, layer).make(); }

@@ -3,14 +3,12 @@
 // no list building at all.
 #pragma once
 
-#include <array>
 #include <string>
 
+#include "geometry/point.h"
 #include "shell/entity_gate.h"
 
 namespace zastringimport {
-
-using ImportPoint = std::array<double, 3>;
 
 struct ImportEntityStyle {
     bool withLayers = true;   // group 8; else the drawing's current layer
@@ -25,9 +23,9 @@ public:
     explicit ImportEntities(const ImportEntityStyle& style);
 
     // Each is true when the host made the entity or took the element.
-    bool point(const ImportPoint& at, const std::string& layer);
-    bool polyline(const ImportPoint& first, const std::string& layer);
-    bool vertex(const ImportPoint& at, const std::string& layer);
+    bool point(const ZaPoint& at, const std::string& layer);
+    bool polyline(const ZaPoint& first, const std::string& layer);
+    bool vertex(const ZaPoint& at, const std::string& layer);
     bool seqend(const std::string& layer);
 
     // Drops whatever polyline the host holds open.

@@ -88,7 +88,7 @@ const std::string& TRImport::layerOf(const StringRecord& record) {
 bool TRImport::startGroup(const StringRecord& record) {
     group_ = record.stringNumber;
     const std::string& layer = layerOf(record);
-    const ImportPoint at{record.x, record.y, record.z};
+    const ZaPoint at{record.x, record.y, record.z};
     if (group_ == 0) {
         if (entities_.point(at, layer)) return true;
         return fail(entityFailure("Point == layer", layer, record), Echo::Return);
@@ -101,7 +101,7 @@ bool TRImport::startGroup(const StringRecord& record) {
 
 bool TRImport::continueGroup(const StringRecord& record) {
     const std::string& layer = layerOf(record);
-    const ImportPoint at{record.x, record.y, record.z};
+    const ZaPoint at{record.x, record.y, record.z};
     if (group_ == 0) {
         if (entities_.point(at, layer)) return true;
         return fail(entityFailure("Point == lays", layer, record), Echo::Angled);

@@ -54,7 +54,7 @@ private:
     bool stringOpen_ = false;
     std::int32_t previousNumber_ = 0;
     std::int64_t vertices_ = 0;
-    ImportPoint first_{};
+    ZaPoint first_{};
     std::string stringLayer_;
 };
 
@@ -82,7 +82,7 @@ bool URImport::endString() {
 }
 
 bool URImport::draw(const StringRecord& record) {
-    const ImportPoint at{record.x, record.y, record.z};
+    const ZaPoint at{record.x, record.y, record.z};
     const std::int32_t number = record.stringNumber;
     import_.extents_.takeLowerFirst(record.x, record.y);
     const bool ended = !stringOpen_ || (number != 0 && number == previousNumber_) || endString();

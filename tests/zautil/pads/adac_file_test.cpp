@@ -33,7 +33,7 @@ protected:
     void SetUp() override { path_ = (std::filesystem::temp_directory_path() / ("adac_" + std::to_string(::getpid()) + ".txt")).string(); }
     void TearDown() override { std::filesystem::remove(path_); }
 
-    std::string write(const std::string& name, const std::vector<std::vector<PadPoint>>& lots) {
+    std::string write(const std::string& name, const std::vector<std::vector<ZaPoint>>& lots) {
         AdacTransferFile file;
         EXPECT_TRUE(file.open(path_));
         std::tm when{};  // 2014-05-07 09:05:03
@@ -54,8 +54,8 @@ protected:
 }  // namespace
 
 TEST_F(AdacFile, OneLotPerLotWithItsNumberAreaAndRing) {
-    const std::vector<PadPoint> square{{0, 0}, {20, 0}, {20, 30}, {0, 30}, {0, 0}};
-    const std::vector<PadPoint> other{{20, 0}, {45, 0}, {45, 30}, {20, 0}};
+    const std::vector<ZaPoint> square{{0, 0}, {20, 0}, {20, 30}, {0, 30}, {0, 0}};
+    const std::vector<ZaPoint> other{{20, 0}, {45, 0}, {45, 30}, {20, 0}};
     const std::string text = write("cadastra.txt", {square, other});
 
     tinyxml2::XMLDocument doc;

@@ -68,7 +68,7 @@ protected:
         std::string layer;
         std::int64_t colour = 0;
         std::int64_t flags = 0;
-        std::vector<std::array<double, 3>> vertices;
+        std::vector<ZaPoint> vertices;
     };
     // The POLYLINEs PADLEV drew (on layers ending "_line"), in order.
     static std::vector<Boundary> boundaries() {

@@ -21,7 +21,7 @@ using namespace tritest;
 
 // The normal of a surface falling at the given percent towards the given
 // bearing (degrees clockwise from north).
-Vec3 normalOf(double percent, double bearing) {
+ZaPoint normalOf(double percent, double bearing) {
     const double r = bearing * std::numbers::pi / 180.0;
     return {std::sin(r) * percent, std::cos(r) * percent, 100.0};
 }
@@ -46,8 +46,8 @@ std::string names(const std::vector<SlopeEntry>& entries) {
 
 TEST(Surface, SlopeIsZeroForAClockwiseTriangleAndItsAspectTurnsRound) {
     const ZaPoint a{0, 0, 0}, b{10, 0, 0}, c{10, 10, 1};
-    const Vec3 up = surfaceNormal(a, b, c);
-    const Vec3 down = surfaceNormal(a, c, b);
+    const ZaPoint up = surfaceNormal(a, b, c);
+    const ZaPoint down = surfaceNormal(a, c, b);
     EXPECT_NEAR(slopePercent(up), 10.0, 1e-12);
     EXPECT_EQ(slopePercent(down), 0.0);
     // Rising to the north, the normal leans south.
@@ -70,8 +70,8 @@ TEST(Surface, EdgesAreRidgesStreamsSlopesOrFlat) {
     const auto classify = [&](double westZ, double eastZ) {
         const ZaPoint west{-10, 0, westZ}, east{10, 0, eastZ};
         const ZaPoint top{to[0], to[1], from[2]};
-        const Vec3 mt = drainageNormal(surfaceNormal(west, from, top));
-        const Vec3 mu = drainageNormal(surfaceNormal(from, east, top));
+        const ZaPoint mt = drainageNormal(surfaceNormal(west, from, top));
+        const ZaPoint mu = drainageNormal(surfaceNormal(from, east, top));
         return classifyEdge(from, top, mt, mu, 0.001);
     };
     EXPECT_EQ(classify(0, 0), EdgeClass::Ridge);
