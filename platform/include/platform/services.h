@@ -7,6 +7,8 @@
 #include <functional>
 #include <string_view>
 
+#pragma GCC visibility push(default)
+
 typedef HINSTANCE HMODULE;
 
 struct STARTUPINFOA {
@@ -81,3 +83,5 @@ using SoundSink = std::function<void(std::string_view sound)>;
 SoundSink setSoundSink(SoundSink sink);  // returns the previous one
 
 }  // namespace zplat
+
+#pragma GCC visibility pop

@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#pragma GCC visibility push(default)
+
 namespace zplat {
 
 class Dialog;
@@ -47,3 +49,5 @@ std::vector<Control*> visibleControls(Dialog& dialog);
 std::vector<Control*> findControls(Dialog& dialog, std::string_view labelOrId);
 
 }  // namespace zplat
+
+#pragma GCC visibility pop
