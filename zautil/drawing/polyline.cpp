@@ -26,7 +26,8 @@ DrawingFault Polyline::read(const ads_name entity, const resbuf* list, const Pol
     flags_ = flagsOf(list);
     extrusion_ = extrusionOf(list);
     if (const DrawingFault refused = refusedShape(flags_, rules); refused != DrawingFault::None) return refused;
-    return lightweight_ ? readLightweight(list, rules.mostVertices) : readVertexEntities(entity, list, rules.mostVertices);
+    if (lightweight_) return readLightweight(list, rules.mostVertices);
+    return readVertexEntities(entity, list, rules.mostVertices);
 }
 
 // The count is group 90. A vertex is a group 10 at the elevation; the bulge

@@ -83,9 +83,9 @@ int zaShowPopUpMenu(std::span<const ZaCommandRow> rows) {
 
 const ZaCommandRow* zaMenuSelectionRow(std::span<const ZaCommandRow> rows, int selection) {
     if (selection < 0) return nullptr;
-    const auto found = std::ranges::find_if(rows, [selection](const ZaCommandRow& row) {
-        return row.otherSelection == selection ||
-               std::ranges::any_of(row.items, [selection](const ZaMenuItem& i) { return i.text && i.selection == selection; });
+    const auto gives = [selection](const ZaMenuItem& item) { return item.text && item.selection == selection; };
+    const auto found = std::ranges::find_if(rows, [&](const ZaCommandRow& row) {
+        return row.otherSelection == selection || std::ranges::any_of(row.items, gives);
     });
     return found == rows.end() ? nullptr : &*found;
 }

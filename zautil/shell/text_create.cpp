@@ -99,7 +99,8 @@ bool zaMakeText(const ZaTextRecord& record) {
     const double rotation = record.rotation / 180.0 * std::numbers::pi;
 
     const ZaHostPoint at(record.point);
-    zadrawing::EntityList list(textList(text, styleExists(style) ? style : nullptr, layer, record.height, rotation, at));
+    const char* knownStyle = styleExists(style) ? style : nullptr;
+    zadrawing::EntityList list(textList(text, knownStyle, layer, record.height, rotation, at));
     if (!list) return false;
     ZaTextAlign align;
     if (!zaTextAlignPoint(list.get(), at, record.height, rotation, record.mode, align)) return false;
