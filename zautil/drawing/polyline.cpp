@@ -1,5 +1,8 @@
 #include "drawing/polyline.h"
 
+#include <cmath>
+#include <optional>
+
 #include "arx/acedads.h"
 #include "drawing/entity_list.h"
 #include "drawing/groups.h"
@@ -23,36 +26,53 @@ DrawingFault Polyline::read(const ads_name entity, const resbuf* list, const Pol
     const std::string_view type = entityType(list);
     if (type != "POLYLINE" && type != "LWPOLYLINE") return DrawingFault::NotPolyline;
     lightweight_ = type == "LWPOLYLINE";
+    if (lightweight_) return readLightweight(list, rules);
     flags_ = flagsOf(list);
     extrusion_ = extrusionOf(list);
     if (const DrawingFault refused = refusedShape(flags_, rules); refused != DrawingFault::None) return refused;
-    if (lightweight_) return readLightweight(list, rules.mostVertices);
     return readVertexEntities(entity, list, rules.mostVertices);
 }
 
-// The count is group 90. A vertex is a group 10 at the elevation; the bulge
-// and widths after it are its own (writers leave out a zero bulge, so they
-// are not counted apart). Groups after the counted vertices are no part.
-DrawingFault Polyline::readLightweight(const resbuf* list, std::size_t most) {
-    const auto count = groupInteger(list, 90);
-    if (!count) return DrawingFault::NoVertexCount;
-    if (*count > 0 && static_cast<unsigned long>(*count) > most) return DrawingFault::TooManyVertices;
-    const std::size_t wanted = *count > 0 ? static_cast<std::size_t>(*count) : 0;
-    const double elevation = elevationOf(list);
-    const double width = groupReal(list, 43).value_or(0.0);
+// One pass over the list, wherever its groups stand: the count is group 90,
+// a vertex is a group 10 at the elevation (38), and the bulge and widths
+// after it are its own (writers leave out a zero bulge, so they are not
+// counted apart); a width left out is the constant one (43). Vertices past
+// the count are no part.
+DrawingFault Polyline::readLightweight(const resbuf* list, const PolylineRules& rules) {
+    constexpr double kNoWidth = std::numeric_limits<double>::quiet_NaN();
+    flags_ = 0;
+    extrusion_ = {0, 0, 1};
+    std::optional<long> count;
+    double elevation = 0;
+    double width = 0;
     for (const resbuf* rb = list; rb; rb = rb->rbnext) {
-        if (rb->restype == 10) {
-            if (vertices_.size() == wanted) break;
-            const double* p = rb->resval.rpoint;
-            vertices_.push_back({{p[0], p[1], elevation}, 0, width, width, 0});
-        } else if (!vertices_.empty()) {
-            PolylineVertex& vertex = vertices_.back();
-            if (rb->restype == 42) vertex.bulge = rb->resval.rreal;
-            if (rb->restype == 40) vertex.startWidth = rb->resval.rreal;
-            if (rb->restype == 41) vertex.endWidth = rb->resval.rreal;
+        const double* p = rb->resval.rpoint;
+        switch (rb->restype) {
+        case 10: vertices_.push_back({{p[0], p[1], 0}, 0, kNoWidth, kNoWidth, 0}); break;
+        case 38: elevation = rb->resval.rreal; break;
+        case 43: width = rb->resval.rreal; break;
+        case 70: flags_ = rb->resval.rint; break;
+        case 90: count = rb->resval.rlong; break;
+        case 210: extrusion_ = {p[0], p[1], p[2]}; break;
+        default:
+            if (vertices_.empty()) break;
+            if (rb->restype == 40) vertices_.back().startWidth = rb->resval.rreal;
+            if (rb->restype == 41) vertices_.back().endWidth = rb->resval.rreal;
+            if (rb->restype == 42) vertices_.back().bulge = rb->resval.rreal;
         }
     }
-    return vertices_.size() == wanted ? DrawingFault::None : DrawingFault::VertexMissing;
+    const std::size_t found = vertices_.size();
+    if (const DrawingFault refused = refusedShape(flags_, rules); refused != DrawingFault::None) return refused;
+    if (!count) return DrawingFault::NoVertexCount;
+    if (*count > 0 && static_cast<unsigned long>(*count) > rules.mostVertices) return DrawingFault::TooManyVertices;
+    const std::size_t wanted = *count > 0 ? static_cast<std::size_t>(*count) : 0;
+    if (found > wanted) vertices_.resize(wanted);
+    for (PolylineVertex& vertex : vertices_) {
+        vertex.at.z = elevation;
+        if (std::isnan(vertex.startWidth)) vertex.startWidth = width;
+        if (std::isnan(vertex.endWidth)) vertex.endWidth = width;
+    }
+    return found >= wanted ? DrawingFault::None : DrawingFault::VertexMissing;
 }
 
 // The VERTEX entities after the header, up to the first entity that is

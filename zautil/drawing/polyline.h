@@ -56,7 +56,7 @@ public:
     ObjectSystem system(TargetSystem target) const;
 
 private:
-    DrawingFault readLightweight(const resbuf* list, std::size_t most);
+    DrawingFault readLightweight(const resbuf* list, const PolylineRules& rules);
     DrawingFault readVertexEntities(const ads_name entity, const resbuf* header, std::size_t most);
 
     bool lightweight_ = false;
