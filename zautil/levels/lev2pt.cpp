@@ -83,28 +83,28 @@ std::optional<int> makePoints(const zadrawing::Selection& selection, const Level
     ZaEntityMaker maker;
     int valid = 0;
     const zadrawing::DrawingFault fault = zadrawing::forEachEntity(selection, [&](const ads_name, const resbuf* list) {
-            if (current) takeLayerOfText(list, run.settings, layer);
-            const bool hasText = zadrawing::findGroup(list, 1) != nullptr;
-            const auto insertion = zadrawing::groupPoint(list, 10);
-            if (!hasText || !insertion) {
-                zaAdviceMessage("Cannot get insertion point information\nAutoCAD file structure error\n");
-                return false;
-            }
-            const std::string_view text = zadrawing::groupText(list, 1).value_or("0");
-            const auto level = zaLevelOfText(text);
-            if (!level) return true;
-            const ZaPoint& at = *insertion;
-            if (!maker.point({at[0], at[1], *level}, layer)) {
-                const std::string failure = "Cannot make the point of level " + std::string(text) +
-                                            " on layer \"" + layer + "\"\nZarvo_AutoCAD creation problem\n";
-                zaAdviceMessage(failure.c_str());
-                return false;
-            }
-            ++valid;
-            acutPrintf("Create %d  point at [%7.3f, %7.3f] level = %7.3f layer  \"%s\" \n", valid, at[0], at[1],
-                       *level, layer.c_str());
-            return true;
-        });
+        if (current) takeLayerOfText(list, run.settings, layer);
+        const bool hasText = zadrawing::findGroup(list, 1) != nullptr;
+        const auto insertion = zadrawing::groupPoint(list, 10);
+        if (!hasText || !insertion) {
+            zaAdviceMessage("Cannot get insertion point information\nAutoCAD file structure error\n");
+            return false;
+        }
+        const std::string_view text = zadrawing::groupText(list, 1).value_or("0");
+        const auto level = zaLevelOfText(text);
+        if (!level) return true;
+        const ZaPoint& at = *insertion;
+        if (!maker.point({at.x, at.y, *level}, layer)) {
+            const std::string failure = "Cannot make the point of level " + std::string(text) +
+                                        " on layer \"" + layer + "\"\nZarvo_AutoCAD creation problem\n";
+            zaAdviceMessage(failure.c_str());
+            return false;
+        }
+        ++valid;
+        acutPrintf("Create %d  point at [%7.3f, %7.3f] level = %7.3f layer  \"%s\" \n", valid, at.x, at.y,
+                   *level, layer.c_str());
+        return true;
+    });
     zalevels::sayFault(fault, kTexts);
     if (fault != zadrawing::DrawingFault::None) return std::nullopt;
     return valid;

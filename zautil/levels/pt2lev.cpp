@@ -56,32 +56,32 @@ bool labelPoints(const zadrawing::Selection& selection, const ZaSettings& run) {
     std::string level;
     int index = 0;
     const zadrawing::DrawingFault fault = zadrawing::forEachEntity(selection, [&](const ads_name, const resbuf* list) {
-            const int at = index++;
-            if (current) {
-                const resbuf* group = zadrawing::findGroup(list, 8);
-                if (!group) zaAdviceMessage("Cannot get layer\nLayers not defined in drawing\n");
-                layer = group ? zadrawing::groupText(list, 8).value_or("0") : std::string_view(run.p2lLayerName);
-            }
-            const auto location = zadrawing::groupPoint(list, 10);
-            if (!location) return true;
-            const ZaPoint& point = *location;
-            zaFormatLevel(point[2], run.p2lPrecision, level);
-            ZaTextRecord text;
-            text.text = level.c_str();
-            text.point = {point[0] + run.p2lXOffset, point[1] + run.p2lYOffset, point[2]};
-            text.height = run.p2lTextHeight;
-            text.rotation = run.p2lTextAngle;
-            text.layer = layer.c_str();
-            if (!zaMakeText(text)) {
-                const std::string failure = "Cannot make the level text \"" + level + "\" on layer \"" + layer +
-                                            "\"\nZarvo_AutoCAD creation problem\n";
-                zaAdviceMessage(failure.c_str());
-                return false;
-            }
-            acutPrintf("Create %d at [%8.3f  %8.3f] level %8.3f layer \"%s\" \n", at, point[0], point[1], point[2],
-                       layer.c_str());
-            return true;
-        });
+        const int at = index++;
+        if (current) {
+            const resbuf* group = zadrawing::findGroup(list, 8);
+            if (!group) zaAdviceMessage("Cannot get layer\nLayers not defined in drawing\n");
+            layer = group ? zadrawing::groupText(list, 8).value_or("0") : std::string_view(run.p2lLayerName);
+        }
+        const auto location = zadrawing::groupPoint(list, 10);
+        if (!location) return true;
+        const ZaPoint& point = *location;
+        zaFormatLevel(point.z, run.p2lPrecision, level);
+        ZaTextRecord text;
+        text.text = level.c_str();
+        text.point = {point.x + run.p2lXOffset, point.y + run.p2lYOffset, point.z};
+        text.height = run.p2lTextHeight;
+        text.rotation = run.p2lTextAngle;
+        text.layer = layer.c_str();
+        if (!zaMakeText(text)) {
+            const std::string failure = "Cannot make the level text \"" + level + "\" on layer \"" + layer +
+                                        "\"\nZarvo_AutoCAD creation problem\n";
+            zaAdviceMessage(failure.c_str());
+            return false;
+        }
+        acutPrintf("Create %d at [%8.3f  %8.3f] level %8.3f layer \"%s\" \n", at, point.x, point.y, point.z,
+                   layer.c_str());
+        return true;
+    });
     zalevels::sayFault(fault, kTexts);
     return fault == zadrawing::DrawingFault::None;
 }
