@@ -35,7 +35,7 @@ bool zaLoadDefaults() {
 }
 
 void registerCommands() {
-    for (const ZaCommandRow& row : zaCommandTable()) {
+    for (const zamenu::CommandRow& row : zaCommandTable()) {
         if (AcEdCommandStack* stack = commandStack()) {
             stack->addCommand(kZarvoCommandGroup, row.globalName, row.localName, ACRX_CMD_MODAL, row.function, nullptr,
                               -1, nullptr, nullptr);

@@ -17,12 +17,12 @@
 
 namespace {
 
-using G = ZaMenuGroup;
+using G = zamenu::MenuGroup;
 
 // Each command function builds its command's context, runs it and destroys
 // it; the rows only name them. Menu items: group, place, separator before,
 // text, identifier, selection.
-constexpr ZaCommandRow kCommands[] = {
+constexpr zamenu::CommandRow kCommands[] = {
     {"PFIN", "PFI", zaPFIN, {{{G::Import, 0, false, "&Plot File (pfin)", 40011, 1}}}},
     {"PQIN", "PQI", zaPQIN, {{{G::Import, 1, false, "Plot File from &Queue (pqin)", 40010, 0}}}},
     {"URIN", "URI", zaURIN, {{{G::Import, 2, true, "&Universal Reduced File input (urin)", 40014, 2}}}},
@@ -52,8 +52,8 @@ constexpr ZaCommandRow kCommands[] = {
 
 }  // namespace
 
-std::span<const ZaCommandRow> zaCommandTable() { return kCommands; }
+std::span<const zamenu::CommandRow> zaCommandTable() { return kCommands; }
 
 void zaZMenu() {
-    if (const ZaCommandRow* row = zaMenuSelectionRow(kCommands, zaShowPopUpMenu(kCommands))) row->function();
+    if (const zamenu::CommandRow* row = zamenu::selectionRow(kCommands, zaShowPopUpMenu(kCommands))) row->function();
 }

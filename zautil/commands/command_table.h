@@ -8,7 +8,7 @@
 
 inline constexpr const char* kZarvoCommandGroup = "ZARVO_LDD_CMDS";
 
-std::span<const ZaCommandRow> zaCommandTable();
+std::span<const zamenu::CommandRow> zaCommandTable();
 
 // ZMENU: the pop-up menu, then the command of the item chosen.
 void zaZMenu();

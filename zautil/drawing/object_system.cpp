@@ -20,7 +20,7 @@ void ObjectSystem::fromWorld() {
 void ObjectSystem::fromExtrusion(const ZaPoint& extrusion) {
     if (extrusion == ZaPoint{0, 0, 1}) return fromWorld();
     from_.restype = RT3DPOINT;
-    ads_point_set(ZaHostPoint(extrusion), from_.resval.rpoint);
+    ads_point_set(zageometry::HostPoint(extrusion), from_.resval.rpoint);
     settle(true);
 }
 
@@ -31,8 +31,8 @@ void ObjectSystem::settle(bool moves) {
 
 ZaPoint ObjectSystem::operator()(const ZaPoint& point) const {
     if (!moves_) return point;
-    ZaHostPoint moved;
-    if (acedTrans(ZaHostPoint(point), &from_, &to_, 0, moved.xyz) != RTNORM) return point;
+    zageometry::HostPoint moved;
+    if (acedTrans(zageometry::HostPoint(point), &from_, &to_, 0, moved.xyz) != RTNORM) return point;
     return moved.point();
 }
 

@@ -11,7 +11,7 @@ namespace {
 bool finite(const ZaPoint& p) { return std::isfinite(p[0]) && std::isfinite(p[1]) && std::isfinite(p[2]); }
 
 // As the host measures it, from 0 up to a full turn.
-double angleFrom(const ZaPoint& from, const ZaPoint& to) { return acutAngle(ZaHostPoint(from), ZaHostPoint(to)); }
+double angleFrom(const ZaPoint& from, const ZaPoint& to) { return acutAngle(zageometry::HostPoint(from), zageometry::HostPoint(to)); }
 
 }  // namespace
 

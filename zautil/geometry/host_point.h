@@ -5,12 +5,16 @@
 #include "arx/adsdef.h"
 #include "geometry/point.h"
 
-struct ZaHostPoint {
+namespace zageometry {
+
+struct HostPoint {
     ads_point xyz;
 
-    ZaHostPoint() : xyz{0, 0, 0} {}
-    explicit ZaHostPoint(const ZaPoint& p) : xyz{p.x, p.y, p.z} {}
+    HostPoint() : xyz{0, 0, 0} {}
+    explicit HostPoint(const ZaPoint& p) : xyz{p.x, p.y, p.z} {}
     // For a host call that takes an ads_point.
     operator const double*() const { return xyz; }
     ZaPoint point() const { return {xyz[0], xyz[1], xyz[2]}; }
 };
+
+}  // namespace zageometry

@@ -7,14 +7,16 @@
 
 #include "arx/rxapi.h"
 
+namespace zamenu {
+
 // The menu's sub-menus in their order, and its own items after them.
-enum class ZaMenuGroup { Import, Export, GeneralUtilities, Menu };
+enum class MenuGroup { Import, Export, GeneralUtilities, Menu };
 
 // An item of the menu: the group it is in and its place there, whether a
 // separator comes before it, its text and identifier, and the selection
 // number the menu hands back for it.
-struct ZaMenuItem {
-    ZaMenuGroup group = ZaMenuGroup::Menu;
+struct MenuItem {
+    MenuGroup group = MenuGroup::Menu;
     int place = 0;
     bool separatorBefore = false;
     const char* text = nullptr;  // null: no item
@@ -22,11 +24,13 @@ struct ZaMenuItem {
     int selection = -1;
 };
 
-struct ZaCommandRow {
+struct CommandRow {
     const char* globalName;
     const char* localName;
     AcRxFunctionPtr function;
-    std::array<ZaMenuItem, 2> items{};
+    std::array<MenuItem, 2> items{};
     // A selection number that no item hands back but that runs the command.
     int otherSelection = -1;
 };
+
+}  // namespace zamenu

@@ -9,11 +9,15 @@
 
 #include "menu/command_row.h"
 
-zplat::Menu zaPopUpMenu(std::span<const ZaCommandRow> rows);
-
 // Shows the menu; the selection number of the item chosen, or -1 when the
 // menu was closed without a choice.
-int zaShowPopUpMenu(std::span<const ZaCommandRow> rows);
+int zaShowPopUpMenu(std::span<const zamenu::CommandRow> rows);
+
+namespace zamenu {
+
+zplat::Menu popUpMenu(std::span<const CommandRow> rows);
 
 // The row a selection runs, or null for none.
-const ZaCommandRow* zaMenuSelectionRow(std::span<const ZaCommandRow> rows, int selection);
+const CommandRow* selectionRow(std::span<const CommandRow> rows, int selection);
+
+}  // namespace zamenu

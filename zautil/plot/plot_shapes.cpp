@@ -80,8 +80,8 @@ bool ZaPlotReader::text(std::string_view line, zafiles::LineReader& lines) {
             acutPrintf("\nCould not make text \"%s\" on layer '%s' at line %lld\n", record.text, record.layer,
                        static_cast<long long>(lines_));
         }
-        ZaHostPoint next;
-        acutPolar(ZaHostPoint(at), down, kLineSpacing * height, next.xyz);
+        zageometry::HostPoint next;
+        acutPolar(zageometry::HostPoint(at), down, kLineSpacing * height, next.xyz);
         at = next.point();
     }
     return true;

@@ -98,7 +98,7 @@ bool zaMakeText(const ZaTextRecord& record) {
     const char* text = spellMarks(record.text ? record.text : "", spelt);
     const double rotation = record.rotation / 180.0 * std::numbers::pi;
 
-    const ZaHostPoint at(record.point);
+    const zageometry::HostPoint at(record.point);
     const char* knownStyle = styleExists(style) ? style : nullptr;
     zadrawing::EntityList list(textList(text, knownStyle, layer, record.height, rotation, at));
     if (!list) return false;
@@ -110,7 +110,7 @@ bool zaMakeText(const ZaTextRecord& record) {
     if (!tail) return false;
     resbuf* insertion = list.get();
     while (insertion->restype != 10) insertion = insertion->rbnext;
-    ads_point_set(ZaHostPoint(align.insertion), insertion->resval.rpoint);
+    ads_point_set(zageometry::HostPoint(align.insertion), insertion->resval.rpoint);
     lastOf(list.get())->rbnext = tail;
     return zaCreateEntity(list.release());
 }

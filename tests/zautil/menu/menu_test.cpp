@@ -27,19 +27,19 @@ TEST_F(ShellTest, EveryMenuItemRunsTheCommandWhoseRowPlacedIt) {
     const auto rows = zaCommandTable();
     std::map<int, std::set<std::string>> placedBy;
     int placed = 0;
-    for (const ZaCommandRow& row : rows) {
-        for (const ZaMenuItem& item : row.items) {
+    for (const zamenu::CommandRow& row : rows) {
+        for (const zamenu::MenuItem& item : row.items) {
             if (!item.text) continue;
             placedBy[item.id].insert(row.globalName);
             ++placed;
         }
     }
-    const zplat::Menu menu = zaPopUpMenu(rows);
+    const zplat::Menu menu = zamenu::popUpMenu(rows);
     int offered = 0;
     for (const zplat::MenuChoice& choice : zplat::menuChoices(menu)) {
         ++offered;
         driver().answerNextMenu(choice.id);
-        const ZaCommandRow* row = zaMenuSelectionRow(rows, zaShowPopUpMenu(rows));
+        const zamenu::CommandRow* row = zamenu::selectionRow(rows, zaShowPopUpMenu(rows));
         ASSERT_NE(row, nullptr) << choice.path.back();
         EXPECT_EQ(placedBy.at(choice.id), std::set<std::string>{row->globalName}) << choice.path.back();
         if (choice.path.back() == "&Help") {
@@ -66,13 +66,13 @@ void countRun() { ++gRuns; }
 
 TEST_F(ShellTest, AClosedMenuRunsNothingAndNumbersNoItemGivesStillRunTheirCommand) {
     EXPECT_EQ(zaShowPopUpMenu(zaCommandTable()), -1) << "the driver closed the menu without a choice";
-    EXPECT_EQ(zaMenuSelectionRow(zaCommandTable(), -1), nullptr);
-    const ZaCommandRow rows[] = {{"ZHELP", "ZHELP", countRun, {}, 31}};
+    EXPECT_EQ(zamenu::selectionRow(zaCommandTable(), -1), nullptr);
+    const zamenu::CommandRow rows[] = {{"ZHELP", "ZHELP", countRun, {}, 31}};
     gRuns = 0;
-    zaMenuSelectionRow(rows, 31)->function();
+    zamenu::selectionRow(rows, 31)->function();
     EXPECT_EQ(gRuns, 1);
-    EXPECT_EQ(zaMenuSelectionRow(rows, 13), nullptr);
-    EXPECT_STREQ(zaMenuSelectionRow(zaCommandTable(), 23)->globalName, "ZABOUT");
+    EXPECT_EQ(zamenu::selectionRow(rows, 13), nullptr);
+    EXPECT_STREQ(zamenu::selectionRow(zaCommandTable(), 23)->globalName, "ZABOUT");
 }
 
 TEST_F(ShellTest, TheSplashClosesItselfTheAboutBoxWaitsForOk) {
