@@ -5,12 +5,13 @@
 
 #include "arx/acedads.h"
 #include "arx/rxapi.h"
-#include "command_table.h"
+#include "commands/command_table.h"
 #include "menu/about_box.h"
 #include "menu/ribbon.h"
 #include "settings/settings_record.h"
 #include "settings/settings_store.h"
-#include "settings/short_name_rule.h"
+#include "controls/short_name_rule.h"
+#include "shell/resource_scope.h"
 
 namespace {
 
@@ -34,7 +35,7 @@ bool zaLoadDefaults() {
 }
 
 void registerCommands() {
-    for (const ZaCommandRow& row : zaCommandTable()) {
+    for (const zamenu::CommandRow& row : zaCommandTable()) {
         if (AcEdCommandStack* stack = commandStack()) {
             stack->addCommand(kZarvoCommandGroup, row.globalName, row.localName, ACRX_CMD_MODAL, row.function, nullptr,
                               -1, nullptr, nullptr);
@@ -43,7 +44,7 @@ void registerCommands() {
 }
 
 void zaInitApp() {
-    acDocManagerPtr()->pushResourceHandle(nullptr);
+    const zashell::ResourceScope scope;
     zaShowSplash();
     if (zaLoadDefaults()) {
         zaSetShortNameRuleSource([] { return zaSettings().restrictFileNameLength; });
@@ -55,7 +56,6 @@ void zaInitApp() {
         acedCommandS(RTSTR, "ZRIB", RTNONE);
         acedCommandS(RTNONE);
     }
-    acDocManagerPtr()->popResourceHandle();
 }
 
 }  // namespace

@@ -18,7 +18,7 @@
 
 #include "arx/acedads.h"
 #include "shell/entity_gate.h"
-#include "strings/import_entities.h"
+#include "string_import/import_entities.h"
 #include "zcad/database.h"
 #include "zcad/host_test.h"
 
@@ -59,14 +59,14 @@ int keptList(int count) {
 
 // Polylines of 50 vertices, as URIN makes them: about `count` makes.
 int keptStrings(int count) {
-    zastrings::ImportEntityStyle style;
+    zastringimport::ImportEntityStyle style;
     style.polyline3D = true;
-    zastrings::ImportEntities make(style);
+    zastringimport::ImportEntities make(style);
     const std::string layer = "KB";
     constexpr int kMakesPerString = kStringVertices + 2;
     const int strings = count / kMakesPerString;
     for (int s = 0; s < strings; ++s) {
-        zastrings::ImportPoint at = {300000.0 + s % 1000, 6200000.0 + s / 1000, 50.0};
+        ZaPoint at = {300000.0 + s % 1000, 6200000.0 + s / 1000, 50.0};
         make.polyline(at, layer);
         for (int v = 0; v < kStringVertices; ++v, at[0] += 0.5) make.vertex(at, layer);
         make.seqend(layer);

@@ -32,18 +32,18 @@ private:
     std::mt19937 engine_;
 };
 
-PadPoint polar(const PadPoint& centre, double radius, double angle) {
+ZaPoint polar(const ZaPoint& centre, double radius, double angle) {
     return {centre.x + radius * std::cos(angle), centre.y + radius * std::sin(angle)};
 }
 
-void addLevelText(Subdivision& s, const PadPoint& at, double rotationDegrees, Numbers& numbers) {
+void addLevelText(Subdivision& s, const ZaPoint& at, double rotationDegrees, Numbers& numbers) {
     char level[32];
     std::snprintf(level, sizeof level, "%.2f", numbers.between(40, 60));
     s.texts.push_back({at, rotationDegrees, level});
 }
 
 struct Row {
-    PadPoint centre;
+    ZaPoint centre;
     double front = 0;  // radius of the road boundary
     double rear = 0;   // radius of the rear boundary
     double start = 0;  // angle of the first corner
@@ -68,7 +68,7 @@ void addRow(Subdivision& s, const Row& row, double overshoot, Numbers& numbers) 
     for (std::size_t i = 0; i < angles.size(); ++i) {
         const bool last = i + 1 == angles.size();
         const double bulge = last ? 0 : std::tan((angles[i + 1] - angles[i]) / 4);
-        const PadPoint f = polar(row.centre, row.front, angles[i]);
+        const ZaPoint f = polar(row.centre, row.front, angles[i]);
         front.vertices.push_back({f.x, f.y, bulge});
         // Side boundaries run from the road past the rear boundary.
         const double beyond = row.rear > row.front ? row.rear + overshoot : row.rear - overshoot;
@@ -77,7 +77,7 @@ void addRow(Subdivision& s, const Row& row, double overshoot, Numbers& numbers) 
     // The rear boundary is drawn the other way round: its bulges turn clockwise.
     for (std::size_t i = angles.size(); i-- > 0;) {
         const double bulge = i == 0 ? 0 : -std::tan((angles[i] - angles[i - 1]) / 4);
-        const PadPoint r = polar(row.centre, row.rear, angles[i]);
+        const ZaPoint r = polar(row.centre, row.rear, angles[i]);
         rear.vertices.push_back({r.x, r.y, bulge});
     }
     s.polylines.push_back(std::move(front));
@@ -90,7 +90,7 @@ void addRow(Subdivision& s, const Row& row, double overshoot, Numbers& numbers) 
 }
 
 // A rectangle in the block's middle, split in two by a LINE from side to side.
-void addPark(Subdivision& s, const PadPoint& c, int lots, Numbers& numbers) {
+void addPark(Subdivision& s, const ZaPoint& c, int lots, Numbers& numbers) {
     const double w = kParkWidth / 2;
     const double h = kParkHeight / 2;
     s.polylines.push_back({{{c.x - w, c.y - h, 0}, {c.x + w, c.y - h, 0}, {c.x + w, c.y + h, 0}, {c.x - w, c.y + h, 0}},
@@ -163,7 +163,7 @@ Subdivision makeSubdivision(const SubdivisionShape& shape) {
     const double pitch = 2 * (shape.roadRadius + half + kMostDepth + shape.overshoot) + 20;
     int left = shape.lots;
     for (int b = 0; b < blocks; ++b) {
-        const PadPoint centre{(b % columns) * pitch, (b / columns) * pitch};
+        const ZaPoint centre{(b % columns) * pitch, (b / columns) * pitch};
         const double depth = numbers.between(kLeastDepth, kMostDepth);
         const double start = numbers.between(0, kPadFullTurn);
         const int outer = std::min(shape.lotsPerSide, left);

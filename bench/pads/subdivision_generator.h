@@ -41,7 +41,7 @@ struct SubdivisionPolyline {
 };
 
 struct SubdivisionText {
-    PadPoint at;
+    ZaPoint at;
     double rotation = 0;  // degrees
     std::string text;     // the lot's level, "%.2f"
 };

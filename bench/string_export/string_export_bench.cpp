@@ -24,7 +24,7 @@
 #include "child_process.h"
 #include "io_floor.h"
 #include "settings/settings_record.h"
-#include "strings/string_export_commands.h"
+#include "string_export/string_export_commands.h"
 #include "summary.h"
 #include "zcad/console.h"
 #include "zcad/database.h"

@@ -18,7 +18,7 @@
 #include "peer_flags.h"
 #include "settings/settings_record.h"
 #include "string_file_generator.h"
-#include "strings/string_import.h"
+#include "string_import/string_import.h"
 #include "summary.h"
 
 namespace {
@@ -34,7 +34,7 @@ int runImport(const std::string& format, const std::string& input, const std::st
     settings.maximumSize = "14";
     settings.polyline3D = true;
     return child.run([&] {
-        zastrings::StringImport import;
+        zastringimport::StringImport import;
         const bool read = format == "ur" ? import.importUR(input) : import.importTR(input);
         if (!read && format == "ur") std::fprintf(stderr, "import failed: %s\n", import.lastError().c_str());
         return read || format != "ur";

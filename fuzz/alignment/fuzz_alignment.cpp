@@ -10,7 +10,7 @@
 #include "alignment/alignment_list.h"
 #include "alignment/alignment_path.h"
 #include "alignment/hal_files.h"
-#include "alignment/polyline_reader.h"
+#include "drawing/polyline.h"
 #include "arx/acedads.h"
 #include "zcad/console.h"
 
@@ -77,10 +77,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::size_t split = size ? data[0] : 0;
     Bytes listBytes{data, split < size ? split : size, size ? 1u : 0u};
     resbuf* list = lightweightList(listBytes);
-    ZaAlignment read;
-    const ZaPolylineFault fault = zaReadLightweightVertices(list, read);
+    zadrawing::Polyline polyline;
+    const zadrawing::DrawingFault fault = polyline.read(nullptr, list, {.mostVertices = kZaAlignmentMostVertices});
     acutRelRb(list);
-    if (fault == ZaPolylineFault::None && read.size() > kZaAlignmentMostVertices) __builtin_trap();
+    if (fault == zadrawing::DrawingFault::None && polyline.vertices().size() > kZaAlignmentMostVertices) __builtin_trap();
+    ZaAlignment read;
+    for (const zadrawing::PolylineVertex& v : polyline.vertices()) read.push_back({v.at[0], v.at[1], 0, v.bulge, 0});
 
     in.at = listBytes.at;
     ZaAlignment pegged;

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "files/byte_source.h"
-#include "strings/layer_map.h"
+#include "string_import/layer_map.h"
 #include "zcad/console.h"
 
 namespace {
@@ -31,13 +31,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }();
     (void)quiet;
     if (size == 0) return 0;
-    const zastrings::LayerNameRules rules{(data[0] & 1) != 0, (data[0] & 2) != 0, data[0] * 2 - 128};
+    const zastringimport::LayerNameRules rules{(data[0] & 1) != 0, (data[0] & 2) != 0, data[0] * 2 - 128};
     const std::span<const char> bytes(reinterpret_cast<const char*>(data + 1), size - 1);
 
-    zastrings::LayerMap map;
+    zastringimport::LayerMap map;
     zafiles::LineReader lines(zafiles::memorySource(bytes), 0);
-    zastrings::readLayerMap(lines, rules, map);
-    map.forEachInLookupOrder([](const zastrings::LayerMapEntry& entry) {
+    zastringimport::readLayerMap(lines, rules, map);
+    map.forEachInLookupOrder([](const zastringimport::LayerMapEntry& entry) {
         if (entry.key.empty() || entry.key.size() > 19 || !clean(entry.layer)) __builtin_trap();
     });
     for (const char* name : {"rd", "kb12", "0", "a-b$c_d+"}) {

@@ -30,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::size_t texts = data[0] % 8;
     ++data;
     --size;
-    std::vector<zapads::PadPoint> points;
+    std::vector<ZaPoint> points;
     for (std::size_t i = 0; i + 4 <= size; i += 4) points.push_back({coordinate(data + i), coordinate(data + i + 2)});
     if (points.size() <= texts) return 0;
     std::vector<zapads::PadSegment> segments;

@@ -31,11 +31,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::span<const char> ut(bytes + 4 + upLength, size - 4 - upLength);
 
     TriangleModel model;
-    std::vector<Vec3> drainage;
+    std::vector<ZaPoint> drainage;
     const bool ready = opened(model, up, ut);
     if (ready != (model.fault() == UTFault::None)) __builtin_trap();
     if (!ready) return 0;
-    drainage.assign(static_cast<std::size_t>(model.triangleCount()), Vec3{});
+    drainage.assign(static_cast<std::size_t>(model.triangleCount()), ZaPoint{});
     const bool checked = model.prescan(true, [&](std::int64_t t, const UTTriangle& triangle) {
         if (!triangle.active()) return;
         const auto& v = triangle.vertices;

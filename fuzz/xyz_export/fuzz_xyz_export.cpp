@@ -15,8 +15,9 @@
 #include <string_view>
 
 #include "arx/acedads.h"
+#include "drawing/entity_list.h"
 #include "settings/settings_record.h"
-#include "strings/xyz_export.h"
+#include "string_export/xyz_export.h"
 #include "zcad/console.h"
 #include "zcad/database.h"
 #include "zcad/dxf.h"
@@ -59,13 +60,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const double share = data[1] / 255.0;
     s.xyzValue = 0.01 + 40000.0 * share * share * share;
     const bool ur = (data[0] & 8) != 0;
-    zastrings::XYZExport run(ur ? zastrings::XYZKind::Binary : zastrings::XYZKind::Text, s);
-    run.setTarget((data[0] & 16) ? zastrings::kUserSystem : zastrings::kWorldSystem);
+    zastringexport::XYZExport run(ur ? zastringexport::XYZKind::Binary : zastringexport::XYZKind::Text, s);
+    run.setTarget((data[0] & 16) ? zadrawing::TargetSystem::User : zadrawing::TargetSystem::World);
     if (!run.open(outputPath())) std::abort();
     bool going = true;
     for (ads_name name, previous{}; going && acdbEntNext(previous[0] ? previous : nullptr, name) == RTNORM;
          ads_name_set(name, previous)) {
-        going = run.DoEntity(name);
+        const zadrawing::EntityList list = zadrawing::readEntity(name);
+        going = list && run.DoEntity(list.get());
     }
     if (!going || !run.finish()) {
         run.abandon();

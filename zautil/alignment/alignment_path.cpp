@@ -4,6 +4,7 @@
 
 #include "arx/acedads.h"
 #include "geometry/plan_geometry.h"
+#include "geometry/host_point.h"
 
 namespace {
 
@@ -50,7 +51,7 @@ void checkTangency(ZaAlignment& out) {
     if (tangential) return;
     tangent.bulgeOrRadius = 0;
     acutPrintf("\nWARNING: Vector not tangent to arc at (%.3f, %.3f).  New IP created.", tangent.x, tangent.y);
-    acedGrDraw(before.data(), after.data(), 1, 0);
+    acedGrDraw(zageometry::HostPoint(before), zageometry::HostPoint(after), 1, 0);
 }
 
 void append(ZaAlignment& out, const ZaAlignmentVertex& record) {

@@ -11,6 +11,7 @@
 #include "files/text_rules.h"
 #include "settings/current_job.h"
 #include "settings/job_path.h"
+#include "shell/resource_scope.h"
 
 namespace {
 
@@ -66,15 +67,14 @@ std::optional<ZaHalTarget> chooseOnCommandLine(ZaHalIntervals intervals) {
 }
 
 std::optional<ZaHalTarget> chooseInDialog() {
-    acDocManagerPtr()->pushResourceHandle(nullptr);
     int result = 0;
     std::string path;
     {
+        const zashell::ResourceScope scope;
         ZPromptHALOUTDlg dialog(zaSettings(), adsw_acadMainWnd());
         result = dialog.doModal();
         path = dialog.halPath();
     }
-    acDocManagerPtr()->popResourceHandle();
     if (result != zplat::IDOK) {
         acutPrintf("\n*HALOUT Cancelled*\n");
         return std::nullopt;

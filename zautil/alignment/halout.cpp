@@ -1,7 +1,5 @@
 #include "alignment/halout.h"
 
-#include <cstdio>
-#include <new>
 #include <optional>
 #include <string>
 
@@ -13,30 +11,23 @@
 #include "arx/acedads.h"
 #include "arx/rxapi.h"
 #include "dialogs/prompt_coordinate_dlg.h"
+#include "files/formatted.h"
 #include "files/replace_file.h"
 #include "settings/current_job.h"
 #include "settings/settings_record.h"
 #include "shell/za_advice.h"
+#include "shell/resource_scope.h"
 
 namespace {
 
+using zadrawing::DrawingFault;
+
 constexpr const char* kVersion = "V3.0.0  (Apr 2013)";
 
-enum class PickRefusal { Rejected, Keyword, Unrecognized };
-
-void showPickRefusal(PickRefusal refusal) {
-    switch (refusal) {
-    case PickRefusal::Rejected:
-        zaAdviceMessage("Selection error ... acedEntSel() returned RTREJ\nUnkown enitity in AutoCAD drawing\n");
-        return;
-    case PickRefusal::Keyword:
-        zaAdviceMessage("Selection error ... acedEntSel() returned RTKWORD\nUnkown enitity in AutoCAD drawing\n");
-        return;
-    case PickRefusal::Unrecognized:
-        zaAdviceMessage(
-            "Selection error ... acedEntSel() returned unrecognized value\nUnkown enitity in AutoCAD drawing\n");
-        return;
-    }
+// Says a fault in HALOUT's words; false when it ends the command.
+bool refuse(DrawingFault fault) {
+    if (const char* text = zadrawing::faultText(fault, zaalignment::kAlignmentTexts)) zaAdviceMessage(text);
+    return false;
 }
 
 // One alignment export: the picked polylines (highlighted until it ends)
@@ -51,7 +42,6 @@ public:
 
 private:
     void exportAlignments();
-    bool allocate();
     void askCoordinateSystem();
     bool readPicked(const ads_name entity, ZaAlignment& list);
     bool pickPegged();
@@ -64,44 +54,25 @@ private:
     ads_name picked_[2] = {};
     int highlighted_ = 0;
     ads_point pick_ = {0, 0, 0};
-    int coordinateSystem_ = 0;
+    zadrawing::TargetSystem target_ = zadrawing::TargetSystem::World;
     ZaAlignment pegged_;
     ZaAlignment shift_;  // empty without a shift alignment
 };
 
-bool HalExport::allocate() {
-    try {
-        pegged_.reserve(kZaAlignmentMostVertices);
-        shift_.reserve(kZaAlignmentMostVertices);
-        return true;
-    } catch (const std::bad_alloc&) {
-        zaAdviceMessage("Out of memory\nZarvo_AutoCAD code error\n");
-        return false;
-    }
-}
-
 void HalExport::askCoordinateSystem() {
     ZaSettings& settings = zaSettings();
     if (!settings.coordinateUseDefaults) {
-        acDocManagerPtr()->pushResourceHandle(nullptr);
-        {
-            ZPromptCoordinateDlg dialog(settings, adsw_acadMainWnd());
-            dialog.doModal();
-        }
-        acDocManagerPtr()->popResourceHandle();
+        zashell::runDialog<ZPromptCoordinateDlg>(settings);
     }
-    coordinateSystem_ = settings.coordinatePreference == 1 ? 1 : 0;
+    target_ = settings.coordinatePreference == 1 ? zadrawing::TargetSystem::User : zadrawing::TargetSystem::World;
 }
 
 bool HalExport::readPicked(const ads_name entity, ZaAlignment& list) {
     ads_name_set(entity, picked_[highlighted_]);
     ++highlighted_;
     acedRedraw(entity, REDRAW_HIGHLIGHT);
-    const ZaPolylineFault fault = zaReadAlignmentPolyline(entity, coordinateSystem_, list);
-    if (fault != ZaPolylineFault::None) {
-        zaAdviceMessage(zaPolylineFaultText(fault));
-        return false;
-    }
+    const DrawingFault fault = zaalignment::readAlignmentPolyline(entity, target_, list);
+    if (fault != DrawingFault::None) return refuse(fault);
     if (!list.empty()) acutPrintf(" - %d vertices", static_cast<int>(list.size()));
     zaDropRepeatedVertices(list);
     // A single point is no alignment.
@@ -112,17 +83,10 @@ bool HalExport::readPicked(const ads_name entity, ZaAlignment& list) {
 bool HalExport::pickPegged() {
     ads_name entity;
     const int status = acedEntSel("\nSelect pegged alignment (near start chainage): ", entity, pick_);
-    if (status == RTNORM) return readPicked(entity, pegged_);
-    if (status == RTNONE || status == RTERROR) {
-        acutPrintf("no pegged alignment\n");
-    } else if (status == RTREJ) {
-        showPickRefusal(PickRefusal::Rejected);
-    } else if (status == RTKWORD) {
-        showPickRefusal(PickRefusal::Keyword);
-    } else if (status != RTCAN) {
-        showPickRefusal(PickRefusal::Unrecognized);
-    }
-    return false;
+    const DrawingFault fault = zadrawing::answerFault(status);
+    if (fault == DrawingFault::None) return readPicked(entity, pegged_);
+    if (fault == DrawingFault::NothingSelected) acutPrintf("no pegged alignment\n");
+    return refuse(fault);
 }
 
 bool HalExport::pickShift() {
@@ -131,26 +95,20 @@ bool HalExport::pickShift() {
     acedInitGet(0, "Pegged");
     ads_name entity;
     ads_point pick;
-    const int status = acedEntSel("\nSelect shift alignment: ", entity, pick);
-    if (status == RTNONE || status == RTERROR) return true;
-    if (status == RTCAN) return false;
-    if (status != RTNORM) {
-        // The keyword offered here names no alignment either.
-        showPickRefusal(status == RTREJ ? PickRefusal::Rejected : PickRefusal::Unrecognized);
-        return false;
-    }
-    return readPicked(entity, shift_);
+    const DrawingFault fault = zadrawing::answerFault(acedEntSel("\nSelect shift alignment: ", entity, pick));
+    if (fault == DrawingFault::None) return readPicked(entity, shift_);
+    if (fault == DrawingFault::NothingSelected) return true;
+    // The keyword offered here names no alignment either.
+    return refuse(fault == DrawingFault::Keyword ? DrawingFault::Unrecognized : fault);
 }
 
 bool HalExport::fitsTheFiles(const char* name, const ZaAlignment& list, bool writesRv) {
     const ZaAlignmentVertex* unfit = zaFirstUnfitRecord(list, writesRv);
     if (!unfit) return true;
-    char text[320];
-    std::snprintf(text, sizeof text,
-                  "%s alignment cannot be written to the HAL file\nA value near (%.3f, %.3f) does not fit its "
-                  "column\nZarvo_AutoCAD user error\n",
-                  name, unfit->x, unfit->y);
-    zaAdviceMessage(text);
+    zaAdviceMessage(zafiles::formatted("%s alignment cannot be written to the HAL file\nA value near (%.3f, %.3f) "
+                                       "does not fit its column\nZarvo_AutoCAD user error\n",
+                                       name, unfit->x, unfit->y)
+                        .c_str());
     return false;
 }
 
@@ -189,7 +147,6 @@ void HalExport::writeRv(const std::string& halPath) {
 
 void HalExport::exportAlignments() {
     acutPrintf("\nZARVO Software HAL Export Ver %s", kVersion);
-    if (!allocate()) return;
     askCoordinateSystem();
     if (!pickPegged()) return;
     if (pegged_.empty()) {

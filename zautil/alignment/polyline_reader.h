@@ -1,36 +1,22 @@
 // The vertices of a picked polyline, as an alignment reads them: in the
 // world or the user coordinate system, each with the bulge of the segment
-// it starts. Refusals are returned; the command shows them.
+// it starts as seen there. Refusals are returned; the command shows them
+// in the words of kAlignmentTexts.
 #pragma once
 
 #include "alignment/alignment_vertex.h"
 #include "arx/adsdef.h"
+#include "drawing/drawing_fault.h"
+#include "drawing/object_system.h"
 
-enum class ZaPolylineFault {
-    None,
-    NoEntityData,
-    NotPolyline,
-    NoFlags,
-    PolygonMesh,
-    PolyfaceMesh,
-    Closed,
-    SplineFit,
-    NoVertexPoint,
-    NoVertexCount,
-    TooManyVertices,
-    VertexMissing,
-    BadExtrusion,
-};
+namespace zaalignment {
 
-// The text the user sees, as the advice box shows it.
-const char* zaPolylineFaultText(ZaPolylineFault fault);
+// HALOUT's words for its picks and the polylines it refuses.
+extern const zadrawing::DrawingTexts kAlignmentTexts;
 
-// Reads a POLYLINE (its VERTEX entities, at most kZaAlignmentMostVertices)
-// or an LWPOLYLINE into out, in the system given as the host's code (0
-// world, 1 user). A vertex without a bulge starts a straight.
-ZaPolylineFault zaReadAlignmentPolyline(const ads_name entity, int coordinateSystem, ZaAlignment& out);
+// Reads an open POLYLINE (its first kZaAlignmentMostVertices VERTEX
+// entities) or LWPOLYLINE into out. A lightweight polyline's vertices have
+// z 0, as the suite has always read them.
+zadrawing::DrawingFault readAlignmentPolyline(const ads_name entity, zadrawing::TargetSystem target, ZaAlignment& out);
 
-// The vertices of an LWPOLYLINE's entity list, in its own system: the
-// count of group 90, each group 10 a vertex, a group 42 the bulge of the
-// vertex before it.
-ZaPolylineFault zaReadLightweightVertices(const resbuf* list, ZaAlignment& out);
+}  // namespace zaalignment

@@ -9,10 +9,10 @@
 #include "alignment/hal_intervals.h"
 #include "files/text_rules.h"
 #include "settings/current_job.h"
-#include "settings/cza_file_name.h"
-#include "settings/edit_za_run_number.h"
+#include "controls/cza_file_name.h"
+#include "controls/edit_za_run_number.h"
 #include "settings/job_path.h"
-#include "settings/number_box.h"
+#include "controls/number_box.h"
 
 namespace {
 

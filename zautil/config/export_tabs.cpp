@@ -4,7 +4,7 @@
 
 #include "config/config_tabs.h"
 #include "config/setting_exchange.h"
-#include "settings/number_box.h"
+#include "controls/number_box.h"
 
 #include <algorithm>
 

@@ -6,11 +6,11 @@
 #include "config/config_tabs.h"
 #include "config/setting_exchange.h"
 #include "settings/current_job.h"
-#include "settings/cza_file_name.h"
-#include "settings/edit_za_run_number.h"
+#include "controls/cza_file_name.h"
+#include "controls/edit_za_run_number.h"
 #include "settings/job_path.h"
 #include "settings/layer_preference.h"
-#include "settings/number_box.h"
+#include "controls/number_box.h"
 #include "settings/path_text.h"
 
 #include <array>

@@ -5,7 +5,7 @@
 #include "config/config_browse.h"
 #include "config/config_tabs.h"
 #include "config/setting_exchange.h"
-#include "settings/number_box.h"
+#include "controls/number_box.h"
 
 using zaconfig::RadioChoice;
 using zplat::DataExchange;

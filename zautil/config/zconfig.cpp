@@ -3,6 +3,7 @@
 #include "arx/acedads.h"
 #include "arx/rxapi.h"
 #include "config/config_master_dlg.h"
+#include "shell/resource_scope.h"
 
 namespace {
 
@@ -11,7 +12,7 @@ constexpr const char* kConfigVersion = "V3.0.0  (Aug  2014)";
 }  // namespace
 
 void zaZConfig() {
-    acDocManagerPtr()->pushResourceHandle(nullptr);
+    const zashell::ResourceScope scope;
     acutPrintf("\nZARVO Software Dialogs, Version %s\n", kConfigVersion);
     ZaSettings& settings = zaSettings();
     settings.reopen = true;
@@ -19,5 +20,4 @@ void zaZConfig() {
         ZConfigMasterDlg dialog(&settings, adsw_acadMainWnd());
         dialog.doModal();
     }
-    acDocManagerPtr()->popResourceHandle();
 }

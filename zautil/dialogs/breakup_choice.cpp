@@ -6,17 +6,12 @@
 #include "arx/acedads.h"
 #include "arx/rxapi.h"
 #include "dialogs/cur_out_dlg.h"
+#include "shell/resource_scope.h"
 
 namespace {
 
 bool chooseInDialog(ZaUROutOptions& options) {
-    acDocManagerPtr()->pushResourceHandle(nullptr);
-    int result = 0;
-    {
-        CUROutDlg dialog(&options, adsw_acadMainWnd());
-        result = dialog.doModal();
-    }
-    acDocManagerPtr()->popResourceHandle();
+    const int result = zashell::runDialog<CUROutDlg>(&options);
     if (result != zplat::IDOK || options.breakup.type == kZaBreakupNone) return false;
     zaStoreUROutOptions(options, zaSettings());
     return true;

@@ -4,7 +4,7 @@
 #include <platform/message_box.h>
 
 #include "dialogs/export_help.h"
-#include "settings/number_box.h"
+#include "controls/number_box.h"
 
 namespace {
 

@@ -19,7 +19,7 @@ int hexDigit(char c) {
 }  // namespace
 
 void Scan::skipSpace() {
-    while (!rest_.empty() && isCSpace(rest_.front())) rest_.remove_prefix(1);
+    rest_ = trimLeadingCSpace(rest_);
 }
 
 bool Scan::literal(char c) {

@@ -26,8 +26,26 @@ std::string lowerCased(std::string_view text);
 // Without leading spaces and without trailing characters of code 32 or
 // below: how the suite's fixed-column readers take a name.
 std::string_view trimField(std::string_view text);
+// Without leading spaces only.
+std::string_view trimLeadingSpaces(std::string_view text);
+// Without leading C white space, as scanf skips it.
+std::string_view trimLeadingCSpace(std::string_view text);
 // Without trailing spaces only: a code keeps its tabs and its leading blanks.
 std::string_view trimTrailingSpaces(std::string_view text);
+
+// The characters a layer name the module makes keeps (after its letters
+// are upper-cased): letters, digits and + - $ _. The first other one ends
+// the name.
+constexpr bool keptInLayerName(char upper) {
+    return (upper >= 'A' && upper <= 'Z') || (upper >= '0' && upper <= '9') || upper == '+' || upper == '-' ||
+           upper == '$' || upper == '_';
+}
+
+inline constexpr unsigned kReplacementCharacter = 0xFFFD;
+
+// The Unicode code point of a character of the module's text (Windows-1252);
+// the five bytes the code page leaves out give the replacement character.
+unsigned unicodeOf(char c);
 
 // The text cut at its first '.', lower case: a font file's name ("Txt.shx")
 // as the style name it stands for ("txt").

@@ -4,13 +4,14 @@
 
 #include "arx/acedads.h"
 #include "geometry/plan_geometry.h"
+#include "geometry/host_point.h"
 
 namespace {
 
 bool finite(const ZaPoint& p) { return std::isfinite(p[0]) && std::isfinite(p[1]) && std::isfinite(p[2]); }
 
 // As the host measures it, from 0 up to a full turn.
-double angleFrom(const ZaPoint& from, const ZaPoint& to) { return acutAngle(from.data(), to.data()); }
+double angleFrom(const ZaPoint& from, const ZaPoint& to) { return acutAngle(zageometry::HostPoint(from), zageometry::HostPoint(to)); }
 
 }  // namespace
 

@@ -3,11 +3,9 @@
 // angle, positive counter-clockwise).
 #pragma once
 
-#include <array>
 #include <optional>
 
-// x, y, z in drawing units.
-using ZaPoint = std::array<double, 3>;
+#include "geometry/point.h"
 
 inline constexpr double kZaFullTurn = 6.283185307179586;
 

@@ -17,7 +17,13 @@ std::int64_t monotonicMilliseconds() {
 }
 
 ImportProgress::ImportProgress(const ProgressStyle& style, MilliClock clock)
-    : style_(style), clock_(clock), started_(clock_()), lastReport_(started_) {}
+    : style_(style), clock_(clock), started_(clock_()), lastReport_(started_), next_(style.beforeItem ? -1 : 0) {}
+
+void ImportProgress::startPass(const ProgressStyle& style) {
+    style_ = style;
+    lastReport_ = clock_();
+    next_ = style.beforeItem ? -1 : 0;
+}
 
 double ImportProgress::elapsedSeconds() const {
     return static_cast<double>(clock_() - started_) * kSecondsPerMillisecond;
@@ -28,16 +34,16 @@ void ImportProgress::report(std::int64_t counter) {
     const std::int64_t now = clock_();
     const bool fast = static_cast<double>(now - lastReport_) * kSecondsPerMillisecond < limitSeconds_;
     if (fast) step_ *= 5;
-    if (!fast || style_.pacing == Pacing::RaiseLimitEachReport) {
-        lastReport_ = now;
-        limitSeconds_ *= 1.1;
-    }
-    next_ = (counter / step_ + 1) * step_;
+    const bool slowed = !fast && style_.pacing == Pacing::RaiseLimitWhenSlow;
+    if (slowed || style_.pacing != Pacing::RaiseLimitWhenSlow) lastReport_ = now;
+    if (slowed || style_.pacing == Pacing::RaiseLimitEachReport) limitSeconds_ *= 1.1;
+    next_ = (counter / step_ + 1) * step_ - (style_.beforeItem ? 1 : 0);
 }
 
 bool userBrokeOff(const char* what) {
     if (!acedUsrBrk()) return false;
-    acutPrintf("\n*Cancel*\nWARNING: User Abort: %s partially loaded\n", what);
+    acutPrintf("\n*Cancel*\n");
+    if (what) acutPrintf("WARNING: User Abort: %s partially loaded\n", what);
     return true;
 }
 

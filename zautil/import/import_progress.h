@@ -21,11 +21,16 @@ enum class Pacing {
     RaiseLimitWhenSlow,
     // Every report restarts the interval and raises the limit (URIN, TRIN).
     RaiseLimitEachReport,
+    // Every report restarts the interval; the limit stays (UTIN's points).
+    KeepLimit,
 };
 
 struct ProgressStyle {
     const char* line;  // printf format of the report, given the counter as %lld
     Pacing pacing;
+    // The counter names the item about to be done, from 0, rather than
+    // the items done: a report comes at the next one, not past it.
+    bool beforeItem = false;
 };
 
 class ImportProgress {
@@ -39,6 +44,9 @@ public:
         report(counter);
         return true;
     }
+    // Another pass over the items in its own style: the reports start
+    // again, at the pace the last pass reached.
+    void startPass(const ProgressStyle& style);
     double elapsedSeconds() const;
 
 private:
@@ -48,13 +56,14 @@ private:
     MilliClock clock_;
     std::int64_t started_;
     std::int64_t lastReport_;
-    std::int64_t next_ = 0;
+    std::int64_t next_;
     std::int64_t step_ = 2;
     double limitSeconds_ = 0.5;
 };
 
 // True when the user has broken off, after printing the warning that the
-// file (named by `what`: "UR file", "plot file") is partially loaded.
+// file (named by `what`: "UR file", "plot file") is partially loaded, or
+// only "*Cancel*" when `what` is null.
 bool userBrokeOff(const char* what);
 
 // Items per second, truncated: only for more than 10 items over more than

@@ -1,21 +1,14 @@
 #include "import/import_view.h"
 
-#include <cstdio>
 #include <string>
 
 #include "arx/acedads.h"
+#include "files/formatted.h"
 
 namespace zaimport {
 namespace {
 
-// "%13.3f,%13.3f", sized for any double.
-std::string corner(double x, double y) {
-    const int size = std::snprintf(nullptr, 0, "%13.3f,%13.3f", x, y);
-    std::string text(static_cast<std::size_t>(size) + 1, '\0');
-    std::snprintf(text.data(), text.size(), "%13.3f,%13.3f", x, y);
-    text.pop_back();
-    return text;
-}
+std::string corner(double x, double y) { return zafiles::formatted("%13.3f,%13.3f", x, y); }
 
 void print(const ImportExtents& e, const ExtentsReport& report) {
     acutPrintf(report.east, e.minX, e.maxX);

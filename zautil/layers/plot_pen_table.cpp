@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <new>
 
 #include "arx/acedads.h"
 #include "files/line_reader.h"
@@ -11,6 +10,7 @@
 #include "layers/pen_catalogue.h"
 #include "layers/plot_layer_row.h"
 #include "layers/plot_pen_file.h"
+#include "drawing/entity_list.h"
 
 namespace {
 
@@ -38,18 +38,17 @@ struct DrawingLayer {
 
 DrawingLayer drawingLayer(std::string_view layerName) {
     const std::string name(layerName);
-    resbuf* record = acdbTblSearch("layer", name.c_str(), 0);
+    const zadrawing::EntityList record(acdbTblSearch("layer", name.c_str(), 0));
     DrawingLayer layer;
     if (!record) return layer;
     layer.found = true;
     const char* linetype = "CONTINUOUS";
-    for (const resbuf* rb = record; rb; rb = rb->rbnext) {
+    for (const resbuf* rb = record.get(); rb; rb = rb->rbnext) {
         // An off layer holds its colour negative; the colour is the same.
         if (rb->restype == 62) layer.colour = static_cast<std::uint32_t>(std::abs(rb->resval.rint));
         if (rb->restype == 6 && rb->resval.rstring) linetype = rb->resval.rstring;
     }
     layer.lineType = zaLineTypeCode(linetype);
-    acutRelRb(record);
     return layer;
 }
 
@@ -71,7 +70,20 @@ void ZaPlotPenTable::load(const std::string& path, int mode) {
         return;
     }
     acutPrintf("File \"%s\" opened as pen file\n", path.c_str());
-    read(std::move(source));
+    const ZaPenTableRead found = read(std::move(source));
+    switch (found.outcome) {
+    case ZaPenTableRead::Outcome::Read:
+        return;
+    case ZaPenTableRead::Outcome::Empty:
+        acutPrintf("\nFile '%s' is empty.  A blank record will be inserted.", path.c_str());
+        return;
+    case ZaPenTableRead::Outcome::BadHeader:
+        acutPrintf("\nCorrupt plot\\pen file '%s'", path.c_str());
+        return;
+    case ZaPenTableRead::Outcome::BadLine:
+        acutPrintf("\nError in field data for '%s' at line %d", path.c_str(), found.line);
+        return;
+    }
 }
 
 void ZaPlotPenTable::refuse() {
@@ -80,35 +92,29 @@ void ZaPlotPenTable::refuse() {
     refused_ = true;
 }
 
-void ZaPlotPenTable::read(std::unique_ptr<zafiles::ByteSource> source) {
+ZaPenTableRead ZaPlotPenTable::read(std::unique_ptr<zafiles::ByteSource> source) {
     rows_.clear();
     refused_ = false;
     zafiles::LineReader lines(std::move(source));
     const auto header = lines.next();
     if (!header || !header->starts_with(kZaPlotPenHeader)) {
-        acutPrintf("\nCorrupt plot\\pen file '%s'", path_.c_str());
         refuse();
-        return;
+        return {ZaPenTableRead::Outcome::BadHeader};
     }
-    try {
-        while (const auto line = lines.next()) {
-            if (auto row = zaParsePlotPenRow(*line)) {
-                rows_.push_back(std::move(*row));
-                continue;
-            }
-            if (line->starts_with('/')) continue;
-            const int lineNumber = static_cast<int>(rows_.size()) + 2;
-            refuse();
-            acutPrintf("\nError in field data for '%s' at line %d", path_.c_str(), lineNumber);
-            return;
+    while (const auto line = lines.next()) {
+        if (auto row = zaParsePlotPenRow(*line)) {
+            rows_.push_back(std::move(*row));
+            continue;
         }
-        if (!rows_.empty()) return;
-        acutPrintf("\nFile '%s' is empty.  A blank record will be inserted.", path_.c_str());
-        rows_.push_back(blankRow());
-    } catch (const std::bad_alloc&) {
+        if (line->starts_with('/')) continue;
+        // The suite counts the rows read, not the lines.
+        const int lineNumber = static_cast<int>(rows_.size()) + 2;
         refuse();
-        acutPrintf("\nError allocating field data memory for '%s'", path_.c_str());
+        return {ZaPenTableRead::Outcome::BadLine, lineNumber};
     }
+    if (!rows_.empty()) return {};
+    rows_.push_back(blankRow());
+    return {ZaPenTableRead::Outcome::Empty};
 }
 
 ZaPenChoice ZaPlotPenTable::penForLayer(std::string_view layerName, int entityColour) {
@@ -154,11 +160,6 @@ ZaPenChoice ZaPlotPenTable::zaAppendToPlotPenFile(std::string_view layerName, st
     row.previousLineType = row.lineType;
     row.state = ZaPenRowState::New;
     const ZaPenChoice choice{row.pen, row.lineType};
-    try {
-        rows_.push_back(std::move(row));
-    } catch (const std::bad_alloc&) {
-        acutPrintf("\nAn error occured allocating memory for new layer '%s'.", rowKey(layerName).c_str());
-        acutPrintf("\nAny modifications to layers will not be made as a result.");
-    }
+    rows_.push_back(std::move(row));
     return choice;
 }

@@ -12,6 +12,18 @@
 #include "files/byte_source.h"
 #include "layers/plot_pen_row.h"
 
+// What reading plot.pen found; the table's loader says it.
+struct ZaPenTableRead {
+    enum class Outcome {
+        Read,
+        Empty,      // no rows: a blank one stands in
+        BadHeader,  // not a pen file: the table stays empty
+        BadLine,    // a row that does not read: the table stays empty
+    };
+    Outcome outcome = Outcome::Read;
+    int line = 0;  // of a bad row, counted from 1
+};
+
 struct ZaPenChoice {
     std::int32_t pen = 0;
     std::int32_t lineType = 0;
@@ -22,8 +34,8 @@ public:
     // Prints what it finds. A missing file starts a new one with a blank
     // row; a corrupt one leaves the table empty and is never written over.
     void load(const std::string& path, int mode);
-    // The rows after the file was opened, from any bytes.
-    void read(std::unique_ptr<zafiles::ByteSource> source);
+    // The rows after the file was opened, from any bytes; prints nothing.
+    ZaPenTableRead read(std::unique_ptr<zafiles::ByteSource> source);
 
     // The pen and line type for an entity's layer and own colour (0: by
     // layer). A known row notices a change of the drawing layer's colour

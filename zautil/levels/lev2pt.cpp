@@ -5,15 +5,16 @@
 
 #include "arx/acedads.h"
 #include "arx/rxapi.h"
+#include "drawing/groups.h"
 #include "import/import_progress.h"
 #include "levels/l2p_dialog.h"
 #include "levels/level_commands.h"
-#include "levels/level_dialog_run.h"
 #include "levels/level_flags.h"
 #include "levels/level_selection.h"
 #include "levels/level_text.h"
 #include "settings/settings_record.h"
 #include "shell/entity_maker.h"
+#include "shell/prompt_dialog.h"
 #include "shell/za_advice.h"
 
 namespace {
@@ -22,14 +23,14 @@ constexpr const char* kVersion = "V3.0.0  (Apr  2013)";
 constexpr const char* kFallbackLayer = "L2P";
 constexpr std::size_t kMostEnteredLayerChars = 63;
 
-constexpr ZaSelectionTexts kSelectTexts = {
-    "\nSelect levels to produce 3D points",
-    "Selection error.... no selection",
-    "Selection error.... acedSSGet() returned RTREJ\n\nZarvo_AutoCAD creation problem\n",
-    "Selection error .. acedSSGet() returned RTKWORD\n\nZarvo_AutoCAD creation problem\n",
-    "Selection error.... acedSSGet() returned unrecognized value\n\nZarvo_AutoCAD creation problem\n",
-    "Selection error.... acedSSLength()\nSelect process failed to find objects\n",
-    "\nNo levels Selected\n",
+constexpr zadrawing::DrawingTexts kTexts{
+    .nothingSelected = "Selection error.... no selection",
+    .rejected = "Selection error.... acedSSGet() returned RTREJ\n\nZarvo_AutoCAD creation problem\n",
+    .keyword = "Selection error .. acedSSGet() returned RTKWORD\n\nZarvo_AutoCAD creation problem\n",
+    .unrecognized = "Selection error.... acedSSGet() returned unrecognized value\n\nZarvo_AutoCAD creation problem\n",
+    .noLength = "Selection error.... acedSSLength()\nSelect process failed to find objects\n",
+    .noName = "Selection error .... acedSSName() \nNo Name",
+    .noList = "Selection error .... acdbEntGet()\nNo objects selected\n",
 };
 
 // What the run works with: the settings as confirmed, and the layer for
@@ -48,13 +49,13 @@ bool confirmLayer(LevelRun& run) {
     ZaSettings confirmed = run.settings;
     ZConfigDlgPromptL2P dialog(&confirmed, adsw_acadMainWnd());
     int result = 0;
-    switch (zaRunLevelDialog(dialog, result, " fail \n")) {
-    case ZaDialogRun::NotShown:
+    switch (zashell::runPromptDialog(dialog, result, " fail \n")) {
+    case zashell::PromptRun::NotShown:
         return true;
-    case ZaDialogRun::Cancelled:
+    case zashell::PromptRun::Cancelled:
         acutPrintf("\n*Cancel*  %d\n", result);
         return false;
-    case ZaDialogRun::Confirmed:
+    case zashell::PromptRun::Confirmed:
         break;
     }
     run.settings = confirmed;
@@ -66,8 +67,8 @@ bool confirmLayer(LevelRun& run) {
 
 // The layer of a text, or the defined layer when it has none.
 void takeLayerOfText(const resbuf* list, const ZaSettings& settings, std::string& layer) {
-    if (const resbuf* group = zaFindGroup(list, 8)) {
-        layer = zaGroupText(group, "0");
+    if (zadrawing::findGroup(list, 8)) {
+        layer = zadrawing::groupText(list, 8).value_or("0");
         return;
     }
     zaAdviceMessage("Cannot get layer\nNo entity type 8 found in object\n");
@@ -76,36 +77,36 @@ void takeLayerOfText(const resbuf* list, const ZaSettings& settings, std::string
 
 // Makes the points; the count of valid texts, or nothing when a failure
 // ended the run.
-std::optional<int> makePoints(const ZaLevelSelection& selection, int count, const LevelRun& run) {
+std::optional<int> makePoints(const zadrawing::Selection& selection, const LevelRun& run) {
     const bool current = run.preference() == ZaLayerPreference::Current;
     std::string layer = run.layer;
     ZaEntityMaker maker;
     int valid = 0;
-    const bool completed = selection.forEach(
-        count, "Selection error .... acedSSName() \nNo Name", "Selection error .... acdbEntGet()\nNo objects selected\n",
-        [&](const resbuf* list) {
-            if (current) takeLayerOfText(list, run.settings, layer);
-            const resbuf* text = zaFindGroup(list, 1);
-            const resbuf* insertion = zaFindGroup(list, 10);
-            if (!text || !insertion) {
-                zaAdviceMessage("Cannot get insertion point information\nAutoCAD file structure error\n");
-                return false;
-            }
-            const auto level = zaLevelOfText(zaGroupText(text, "0"));
-            if (!level) return true;
-            const double* at = insertion->resval.rpoint;
-            if (!maker.point({at[0], at[1], *level}, layer)) {
-                const std::string failure = "Cannot make the point of level " + std::string(zaGroupText(text, "0")) +
-                                            " on layer \"" + layer + "\"\nZarvo_AutoCAD creation problem\n";
-                zaAdviceMessage(failure.c_str());
-                return false;
-            }
-            ++valid;
-            acutPrintf("Create %d  point at [%7.3f, %7.3f] level = %7.3f layer  \"%s\" \n", valid, at[0], at[1],
-                       *level, layer.c_str());
-            return true;
-        });
-    if (!completed) return std::nullopt;
+    const zadrawing::DrawingFault fault = zadrawing::forEachEntity(selection, [&](const ads_name, const resbuf* list) {
+        if (current) takeLayerOfText(list, run.settings, layer);
+        const bool hasText = zadrawing::findGroup(list, 1) != nullptr;
+        const auto insertion = zadrawing::groupPoint(list, 10);
+        if (!hasText || !insertion) {
+            zaAdviceMessage("Cannot get insertion point information\nAutoCAD file structure error\n");
+            return false;
+        }
+        const std::string_view text = zadrawing::groupText(list, 1).value_or("0");
+        const auto level = zaLevelOfText(text);
+        if (!level) return true;
+        const ZaPoint& at = *insertion;
+        if (!maker.point({at.x, at.y, *level}, layer)) {
+            const std::string failure = "Cannot make the point of level " + std::string(text) +
+                                        " on layer \"" + layer + "\"\nZarvo_AutoCAD creation problem\n";
+            zaAdviceMessage(failure.c_str());
+            return false;
+        }
+        ++valid;
+        acutPrintf("Create %d  point at [%7.3f, %7.3f] level = %7.3f layer  \"%s\" \n", valid, at.x, at.y,
+                   *level, layer.c_str());
+        return true;
+    });
+    zalevels::sayFault(fault, kTexts);
+    if (fault != zadrawing::DrawingFault::None) return std::nullopt;
     return valid;
 }
 
@@ -125,20 +126,23 @@ void zaLEV2PT() {
     if (run.preference() == ZaLayerPreference::Defined) run.layer = run.settings.l2pLayerName;
     zaAnnounceLayerPreference(run.preference(), run.settings.l2pLayerName);
 
-    ZaLevelSelection selection("TEXT");
-    const auto count = selection.choose(kSelectTexts);
-    if (!count) return;
-    acutPrintf("Levels %d selected. \n", *count);
+    zadrawing::Selection selection("TEXT");
+    if (!zalevels::chooseSomething(selection, "\nSelect levels to produce 3D points", "\nNo levels Selected\n",
+                                   kTexts)) {
+        return;
+    }
+    const int count = selection.size();
+    acutPrintf("Levels %d selected. \n", count);
     if (!confirmLayer(run)) return;
     acutPrintf("\r\n new layer %s \r\n", run.layer.c_str());
     if (run.preference() == ZaLayerPreference::Defined) run.layer = run.settings.l2pLayerName;
     if (run.layer.empty()) run.layer = kFallbackLayer;
 
     const std::int64_t start = zaimport::monotonicMilliseconds();
-    const auto valid = makePoints(selection, *count, run);
+    const auto valid = makePoints(selection, run);
     if (!valid) return;
-    if (*valid != *count) {
-        acutPrintf(" %d invalid text selections found\n", *count - *valid);
+    if (*valid != count) {
+        acutPrintf(" %d invalid text selections found\n", count - *valid);
     } else {
         acutPrintf("\n");
     }

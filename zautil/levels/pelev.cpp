@@ -10,16 +10,20 @@
 
 namespace {
 
-constexpr ZaSelectionTexts kSelectAny = {
-    "",
-    nullptr,
-    "Selection error ... acedSSGet() returned RTREJ\nZarvo_AutoCAD creation problem\n",
-    "Selection error .. acedSSGet() returned RTKWORD\n\nZarvo_AutoCAD creation problem\n",
-    "Selection error ... acedSSGet() returned unrecognized value\nZarvo_AutoCAD creation problem\n",
-    "Selection error ... acedSSLength()\nZarvo_AutoCAD user error\n",
-    nullptr,
-    "no selection",
+constexpr zadrawing::DrawingTexts kTexts{
+    .rejected = "Selection error ... acedSSGet() returned RTREJ\nZarvo_AutoCAD creation problem\n",
+    .keyword = "Selection error .. acedSSGet() returned RTKWORD\n\nZarvo_AutoCAD creation problem\n",
+    .unrecognized = "Selection error ... acedSSGet() returned unrecognized value\nZarvo_AutoCAD creation problem\n",
+    .noLength = "Selection error ... acedSSLength()\nZarvo_AutoCAD user error\n",
 };
+
+// False when there is nothing to elevate; an empty answer is only printed.
+bool choose(zadrawing::Selection& selection) {
+    const zadrawing::DrawingFault fault = selection.choose();
+    if (fault == zadrawing::DrawingFault::NothingSelected) acutPrintf("no selection");
+    zalevels::sayFault(fault, kTexts);
+    return fault == zadrawing::DrawingFault::None && selection.size() > 0;
+}
 
 enum class Mode { Add, Set, Minus };
 
@@ -77,8 +81,8 @@ void reportCommand(int status) {
 
 void elevate() {
     acutPrintf("\nZARVO Software Polyline Elevate V3.0.0 (2013)\n");
-    ZaLevelSelection selection(nullptr);
-    if (!selection.choose(kSelectAny)) return;
+    zadrawing::Selection selection;
+    if (!choose(selection)) return;
     const auto mode = askMode();
     if (!mode) return;
     if (*mode == Mode::Set) {

@@ -4,29 +4,30 @@
 
 #include "arx/acedads.h"
 #include "arx/rxapi.h"
+#include "drawing/groups.h"
 #include "import/import_progress.h"
 #include "levels/level_commands.h"
-#include "levels/level_dialog_run.h"
 #include "levels/level_flags.h"
 #include "levels/level_selection.h"
 #include "levels/level_text.h"
 #include "levels/p2l_dialog.h"
 #include "settings/settings_record.h"
 #include "shell/text_create.h"
+#include "shell/prompt_dialog.h"
 #include "shell/za_advice.h"
 
 namespace {
 
 constexpr const char* kVersion = "V3.0.0  (Apr  2013)";
 
-constexpr ZaSelectionTexts kSelectPoints = {
-    "\nSelect 3D points to produce level text",
-    "no selection\nUser error\n",
-    "Failure in getting elemnets acedSSGet() returned RTREJ\nzarvo_AutoCAD user error\n",
-    "Selection error ... acedSSGet() returned RTKWORD\nZarvo_AutoCAD code error\n",
-    "Selection error ... acedSSGet() returned unrecognized value\nZarvo_AutoCAD user error\n",
-    "Selection error ... acedSSLength()\nUser error\n",
-    "\nNo points selected. No action required.\n",
+constexpr zadrawing::DrawingTexts kTexts{
+    .nothingSelected = "no selection\nUser error\n",
+    .rejected = "Failure in getting elemnets acedSSGet() returned RTREJ\nzarvo_AutoCAD user error\n",
+    .keyword = "Selection error ... acedSSGet() returned RTKWORD\nZarvo_AutoCAD code error\n",
+    .unrecognized = "Selection error ... acedSSGet() returned unrecognized value\nZarvo_AutoCAD user error\n",
+    .noLength = "Selection error ... acedSSLength()\nUser error\n",
+    .noName = "Selection error ... acedSSName()\nZarvo_AutoCAD user error\n",
+    .noList = "Selection error ...  acdbEntGet()\nZarvo_AutoCAD user error\n",
 };
 
 // Confirms or changes the run's values; false when the command must end.
@@ -35,13 +36,13 @@ bool confirmValues(ZaSettings& run) {
     ZaSettings confirmed = run;
     ZConfigDlgPromptP2L dialog(&confirmed, adsw_acadMainWnd());
     int result = 0;
-    switch (zaRunLevelDialog(dialog, result)) {
-    case ZaDialogRun::Confirmed:
+    switch (zashell::runPromptDialog(dialog, result)) {
+    case zashell::PromptRun::Confirmed:
         run = confirmed;
         return true;
-    case ZaDialogRun::NotShown:
+    case zashell::PromptRun::NotShown:
         return true;
-    case ZaDialogRun::Cancelled:
+    case zashell::PromptRun::Cancelled:
         break;
     }
     acutPrintf("\n*Cancel*\n");
@@ -49,40 +50,40 @@ bool confirmValues(ZaSettings& run) {
 }
 
 // Labels every point of the set; false when a failure ended the run.
-bool labelPoints(const ZaLevelSelection& selection, int count, const ZaSettings& run) {
+bool labelPoints(const zadrawing::Selection& selection, const ZaSettings& run) {
     const bool current = zaLayerPreference(run.p2lPreferences) == ZaLayerPreference::Current;
     std::string layer = run.p2lLayerName.empty() ? "0" : run.p2lLayerName;
     std::string level;
     int index = 0;
-    return selection.forEach(
-        count, "Selection error ... acedSSName()\nZarvo_AutoCAD user error\n",
-        "Selection error ...  acdbEntGet()\nZarvo_AutoCAD user error\n", [&](const resbuf* list) {
-            const int at = index++;
-            if (current) {
-                const resbuf* group = zaFindGroup(list, 8);
-                if (!group) zaAdviceMessage("Cannot get layer\nLayers not defined in drawing\n");
-                layer = group ? zaGroupText(group, "0") : run.p2lLayerName.c_str();
-            }
-            const resbuf* location = zaFindGroup(list, 10);
-            if (!location) return true;
-            const double* point = location->resval.rpoint;
-            zaFormatLevel(point[2], run.p2lPrecision, level);
-            ZaTextRecord text;
-            text.text = level.c_str();
-            text.point = {point[0] + run.p2lXOffset, point[1] + run.p2lYOffset, point[2]};
-            text.height = run.p2lTextHeight;
-            text.rotation = run.p2lTextAngle;
-            text.layer = layer.c_str();
-            if (!zaMakeText(text)) {
-                const std::string failure = "Cannot make the level text \"" + level + "\" on layer \"" + layer +
-                                            "\"\nZarvo_AutoCAD creation problem\n";
-                zaAdviceMessage(failure.c_str());
-                return false;
-            }
-            acutPrintf("Create %d at [%8.3f  %8.3f] level %8.3f layer \"%s\" \n", at, point[0], point[1], point[2],
-                       layer.c_str());
-            return true;
-        });
+    const zadrawing::DrawingFault fault = zadrawing::forEachEntity(selection, [&](const ads_name, const resbuf* list) {
+        const int at = index++;
+        if (current) {
+            const resbuf* group = zadrawing::findGroup(list, 8);
+            if (!group) zaAdviceMessage("Cannot get layer\nLayers not defined in drawing\n");
+            layer = group ? zadrawing::groupText(list, 8).value_or("0") : std::string_view(run.p2lLayerName);
+        }
+        const auto location = zadrawing::groupPoint(list, 10);
+        if (!location) return true;
+        const ZaPoint& point = *location;
+        zaFormatLevel(point.z, run.p2lPrecision, level);
+        ZaTextRecord text;
+        text.text = level.c_str();
+        text.point = {point.x + run.p2lXOffset, point.y + run.p2lYOffset, point.z};
+        text.height = run.p2lTextHeight;
+        text.rotation = run.p2lTextAngle;
+        text.layer = layer.c_str();
+        if (!zaMakeText(text)) {
+            const std::string failure = "Cannot make the level text \"" + level + "\" on layer \"" + layer +
+                                        "\"\nZarvo_AutoCAD creation problem\n";
+            zaAdviceMessage(failure.c_str());
+            return false;
+        }
+        acutPrintf("Create %d at [%8.3f  %8.3f] level %8.3f layer \"%s\" \n", at, point.x, point.y, point.z,
+                   layer.c_str());
+        return true;
+    });
+    zalevels::sayFault(fault, kTexts);
+    return fault == zadrawing::DrawingFault::None;
 }
 
 // The values a run used are what it keeps.
@@ -104,12 +105,16 @@ void zaPT2LEV() {
     acutPrintf("\nZARVO Software PT2LEV, ver %s", kVersion);
     ZaSettings run = zaSettings();
     zaAnnounceLayerPreference(zaLayerPreference(run.p2lPreferences), run.p2lLayerName);
-    ZaLevelSelection selection("POINT");
-    const auto count = selection.choose(kSelectPoints);
-    if (!count || !confirmValues(run)) return;
+    zadrawing::Selection selection("POINT");
+    if (!zalevels::chooseSomething(selection, "\nSelect 3D points to produce level text",
+                                   "\nNo points selected. No action required.\n", kTexts) ||
+        !confirmValues(run)) {
+        return;
+    }
     const std::int64_t start = zaimport::monotonicMilliseconds();
-    if (!labelPoints(selection, *count, run)) return;
+    if (!labelPoints(selection, run)) return;
     const std::int64_t end = zaimport::monotonicMilliseconds();
-    acutPrintf("Pt2Lev %d points complete. in %.2f seconds", *count, static_cast<double>(end - start) * 0.001);
+    acutPrintf("Pt2Lev %d points complete. in %.2f seconds", selection.size(),
+               static_cast<double>(end - start) * 0.001);
     storeSettings(run);
 }

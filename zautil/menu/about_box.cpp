@@ -2,6 +2,7 @@
 
 #include "arx/acedads.h"
 #include "arx/rxapi.h"
+#include "shell/resource_scope.h"
 
 namespace {
 
@@ -14,12 +15,7 @@ constexpr const char* kContact =
     "For support, contact your Zarvo Software supplier.";
 
 void showAboutBox(bool splash, unsigned milliseconds) {
-    acDocManagerPtr()->pushResourceHandle(nullptr);
-    {
-        ZAboutDlg dialog(splash, milliseconds, adsw_acadMainWnd());
-        dialog.doModal();
-    }
-    acDocManagerPtr()->popResourceHandle();
+    zashell::runDialog<ZAboutDlg>(splash, milliseconds);
 }
 
 }  // namespace

@@ -1,23 +1,23 @@
-// The module's pop-up menu: every command by its place in the suite's
-// work. Each item hands back a selection number, which names the command.
+// The module's pop-up menu, built from the command rows: every command by
+// its place in the suite's work. Each item hands back a selection number,
+// which names the command.
 #pragma once
 
 #include <platform/menu.h>
 
-#include <functional>
+#include <span>
 
-#include "arx/rxapi.h"
-
-const zplat::Menu& zaPopUpMenu();
+#include "menu/command_row.h"
 
 // Shows the menu; the selection number of the item chosen, or -1 when the
 // menu was closed without a choice.
-int zaShowPopUpMenu();
+int zaShowPopUpMenu(std::span<const zamenu::CommandRow> rows);
 
-// The global name of the command a selection runs, or nullptr for none.
-const char* zaMenuSelectionCommand(int selection);
+namespace zamenu {
 
-// Runs the command of a selection, found by its global name; one the module
-// does not have is told on the command line. No selection runs nothing.
-using ZaCommandFinder = std::function<AcRxFunctionPtr(const char* globalName)>;
-void zaRunMenuSelection(int selection, const ZaCommandFinder& find);
+zplat::Menu popUpMenu(std::span<const CommandRow> rows);
+
+// The row a selection runs, or null for none.
+const CommandRow* selectionRow(std::span<const CommandRow> rows, int selection);
+
+}  // namespace zamenu

@@ -4,6 +4,7 @@
 #include "arx/rxapi.h"
 #include "files/file_tests.h"
 #include "settings/path_text.h"
+#include "shell/resource_scope.h"
 
 namespace {
 
@@ -38,12 +39,11 @@ bool zaLoadRibbon(const ZsAcEnviron& env) {
 }
 
 void zaZRibbon() {
-    acDocManagerPtr()->pushResourceHandle(nullptr);
+    const zashell::ResourceScope scope;
     acutPrintf("\nZARVO Software Loading ribbon, version %s\n", kRibbonVersion);
     if (!gRibbonLoaded) {
         const ZsAcEnviron env;
         gRibbonLoaded = zaLoadRibbon(env);
     }
     acutPrintf("Zarvo Ribbon loaded <%s>\n", gRibbonLoaded ? "Yes" : "No");
-    acDocManagerPtr()->popResourceHandle();
 }

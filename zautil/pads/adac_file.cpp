@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "files/c_numbers.h"
+#include "files/text_rules.h"
 
 namespace zapads {
 
@@ -17,13 +18,6 @@ constexpr double kExtentsMargin = 5.0;
 // Whole units that still hold the extents, within what %d can print.
 int wholeBelow(double v) { return static_cast<int>(std::clamp(std::floor(v), -2147483648.0, 2147483647.0)); }
 int wholeAbove(double v) { return static_cast<int>(std::clamp(std::ceil(v), -2147483648.0, 2147483647.0)); }
-
-// Unicode of the text's bytes 0x80 to 0x9F (Windows-1252); the five bytes
-// the code page leaves out become the replacement character.
-constexpr unsigned kWindows1252High[32] = {
-    0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD, 0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178};
 
 }  // namespace
 
@@ -58,7 +52,7 @@ void appendXmlEscaped(std::string& out, std::string_view text) {
         // else goes by character reference, and a control character XML
         // cannot hold as the replacement character.
         const bool allowed = byte == '\t' || byte == '\n' || byte == '\r' || byte >= 0x80;
-        const unsigned code = !allowed ? 0xFFFD : byte >= 0xA0 || byte < 0x80 ? byte : kWindows1252High[byte - 0x80];
+        const unsigned code = allowed ? zafiles::unicodeOf(c) : zafiles::kReplacementCharacter;
         char reference[16];
         std::snprintf(reference, sizeof reference, "&#x%X;", code);
         out += reference;
@@ -172,7 +166,7 @@ void AdacTransferFile::writeHead(std::string_view name, const PadExtents& extent
     flush();
 }
 
-void AdacTransferFile::writeLot(int lot, double area, std::span<const PadPoint> ring) {
+void AdacTransferFile::writeLot(int lot, double area, std::span<const ZaPoint> ring) {
     put("\n<adac:Lot>\n<adac:ObjectId>");
     putInt("cad_CadastralParcel_%5.5d", lot);
     put("</adac:ObjectId>"
@@ -191,7 +185,7 @@ void AdacTransferFile::writeLot(int lot, double area, std::span<const PadPoint> 
         "\n<adac:TitledArea_sqm>");
     putReal(area, 2);
     put("</adac:TitledArea_sqm>\n<adac:Geometry>\n<adac:Polygon>\n<adac:Ring>\n<adac:PolySegment>");
-    for (const PadPoint& p : ring) {
+    for (const ZaPoint& p : ring) {
         put("\n<adac:Vertex>\n<adac:X>");
         putReal(p.x, 5);
         put("</adac:X>\n<adac:Y>");

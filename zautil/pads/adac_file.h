@@ -40,7 +40,7 @@ public:
     void writeHead(std::string_view name, const PadExtents& extents, const std::tm& exported);
 
     // One Lot: its number, titled area and the ring's vertices.
-    void writeLot(int lot, double area, std::span<const PadPoint> ring);
+    void writeLot(int lot, double area, std::span<const ZaPoint> ring);
 
     // The closing of the parcels and the empty groups after them. False
     // when any write or the close failed.

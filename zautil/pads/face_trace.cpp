@@ -10,7 +10,7 @@ namespace zapads {
 
 namespace {
 
-double squaredDistance(const PadPoint& a, const PadPoint& b) {
+double squaredDistance(const ZaPoint& a, const ZaPoint& b) {
     const double dx = b.x - a.x;
     const double dy = b.y - a.y;
     return dx * dx + dy * dy;
@@ -54,7 +54,7 @@ PadFaceFinder::~PadFaceFinder() = default;
 
 // Of nodes at the same distance, the lowest-numbered, so that the walk
 // does not depend on the index's inner order.
-int PadFaceFinder::nearestNode(const PadPoint& at) const {
+int PadFaceFinder::nearestNode(const ZaPoint& at) const {
     int nearest = -1;
     indexes_->nodes.query(bgi::nearest(IndexPoint(at.x, at.y), 1),
                           boost::iterators::make_function_output_iterator(
@@ -69,16 +69,16 @@ int PadFaceFinder::nearestNode(const PadPoint& at) const {
 
 // The walk starts from the line nearest the text when the text lies beside
 // it and closer than any node, else from the nearest node towards the text.
-bool PadFaceFinder::findStart(const PadPoint& at, Start& start) const {
+bool PadFaceFinder::findStart(const ZaPoint& at, Start& start) const {
     const int nearest = nearestNode(at);
     if (nearest < 0) return false;
-    const PadPoint& n = graph_.nodes[static_cast<std::size_t>(nearest)].at;
+    const ZaPoint& n = graph_.nodes[static_cast<std::size_t>(nearest)].at;
     double closest = std::sqrt(squaredDistance(at, n));
     int taken = -1;
     forEachMeeting(indexes_->lines, boxAround(at, closest), [&](int line) {
         const PadLine& l = graph_.lines[static_cast<std::size_t>(line)];
-        const PadPoint& ni = graph_.nodes[static_cast<std::size_t>(l.node1)].at;
-        const PadPoint& nj = graph_.nodes[static_cast<std::size_t>(l.node2)].at;
+        const ZaPoint& ni = graph_.nodes[static_cast<std::size_t>(l.node1)].at;
+        const ZaPoint& nj = graph_.nodes[static_cast<std::size_t>(l.node2)].at;
         const double length = std::sqrt(squaredDistance(ni, nj));
         if (!(length > 0)) return;
         const double ux = (nj.x - ni.x) / length;
@@ -96,8 +96,8 @@ bool PadFaceFinder::findStart(const PadPoint& at, Start& start) const {
         return true;
     }
     const PadLine& l = graph_.lines[static_cast<std::size_t>(taken)];
-    const PadPoint& ni = graph_.nodes[static_cast<std::size_t>(l.node1)].at;
-    const PadPoint& nj = graph_.nodes[static_cast<std::size_t>(l.node2)].at;
+    const ZaPoint& ni = graph_.nodes[static_cast<std::size_t>(l.node1)].at;
+    const ZaPoint& nj = graph_.nodes[static_cast<std::size_t>(l.node2)].at;
     // The text left of ni->nj: start at nj as if come from ni, so that the
     // face on the left is the one walked.
     const double side = (at.x - ni.x) * (at.y - nj.y) - (at.y - ni.y) * (at.x - nj.x);
@@ -131,7 +131,7 @@ int PadFaceFinder::turn(int node, double& heading) const {
     return graph_.lines[static_cast<std::size_t>(chosen)].farEnd(node);
 }
 
-PadTrace PadFaceFinder::trace(const PadPoint& at, std::vector<int>& ring) const {
+PadTrace PadFaceFinder::trace(const ZaPoint& at, std::vector<int>& ring) const {
     ring.clear();
     Start start{};
     if (!findStart(at, start)) return PadTrace::Incomplete;

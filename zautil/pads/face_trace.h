@@ -27,7 +27,7 @@ public:
     // The node numbers of the face around `at` into ring, the first node
     // repeated at the end. A face traced clockwise (the outside of the
     // linework) closes too: its area tells.
-    PadTrace trace(const PadPoint& at, std::vector<int>& ring) const;
+    PadTrace trace(const ZaPoint& at, std::vector<int>& ring) const;
 
 private:
     struct Indexes;
@@ -36,8 +36,8 @@ private:
         int node;
         double heading;
     };
-    bool findStart(const PadPoint& at, Start& start) const;
-    int nearestNode(const PadPoint& at) const;
+    bool findStart(const ZaPoint& at, Start& start) const;
+    int nearestNode(const ZaPoint& at) const;
     // The next node of the walk from `node` with the heading back along the
     // line it came by; -1 when there is no way on.
     int turn(int node, double& heading) const;

@@ -15,16 +15,16 @@ constexpr int kSegmentsPerReport = 500;
 struct Cut {
     int owner;
     double along;
-    PadPoint at;
+    ZaPoint at;
 };
 
 bool byOwnerThenAlong(const Cut& a, const Cut& b) {
     return a.owner != b.owner ? a.owner < b.owner : a.along < b.along;
 }
 
-double distance(const PadPoint& a, const PadPoint& b) { return std::hypot(b.x - a.x, b.y - a.y); }
+double distance(const ZaPoint& a, const ZaPoint& b) { return std::hypot(b.x - a.x, b.y - a.y); }
 
-void appendLine(std::vector<PadLine>& lines, const PadPoint& a, const PadPoint& b) {
+void appendLine(std::vector<PadLine>& lines, const ZaPoint& a, const ZaPoint& b) {
     PadLine line;
     line.a = a;
     line.b = b;
@@ -32,8 +32,8 @@ void appendLine(std::vector<PadLine>& lines, const PadPoint& a, const PadPoint& 
 }
 
 // The pieces of a-b between its cuts, which run along it in order.
-void appendPieces(std::vector<PadLine>& lines, const PadPoint& a, const PadPoint& b, std::span<const Cut> cuts) {
-    PadPoint from = a;
+void appendPieces(std::vector<PadLine>& lines, const ZaPoint& a, const ZaPoint& b, std::span<const Cut> cuts) {
+    ZaPoint from = a;
     for (const Cut& cut : cuts) {
         if (cut.at == from) continue;
         appendLine(lines, from, cut.at);
@@ -44,7 +44,7 @@ void appendPieces(std::vector<PadLine>& lines, const PadPoint& a, const PadPoint
 
 }  // namespace
 
-std::optional<PadPoint> padCrossing(const PadPoint& p1, const PadPoint& p2, const PadPoint& q1, const PadPoint& q2) {
+std::optional<ZaPoint> padCrossing(const ZaPoint& p1, const ZaPoint& p2, const ZaPoint& q1, const ZaPoint& q2) {
     const double length = distance(p1, p2);
     if (!(length >= kPadCrossingMargin)) return std::nullopt;
     const double ux = (p2.x - p1.x) / length;
@@ -58,7 +58,7 @@ std::optional<PadPoint> padCrossing(const PadPoint& p1, const PadPoint& p2, cons
     const double a2 = (q2.x - p1.x) * ux + (q2.y - p1.y) * uy;
     const double t = (a1 * s2 - a2 * s1) / (s2 - s1);
     if (!(t > kPadCrossingMargin && t < length - kPadCrossingMargin)) return std::nullopt;
-    return PadPoint{p1.x + t * ux, p1.y + t * uy};
+    return ZaPoint{p1.x + t * ux, p1.y + t * uy};
 }
 
 // Each segment is tested against the earlier ones its box meets, as the
@@ -117,8 +117,8 @@ int padRemoveShortLines(std::vector<PadLine>& lines) {
     return removed;
 }
 
-std::vector<PadPoint> padSegmentEnds(std::span<const PadSegment> segments) {
-    std::vector<PadPoint> ends;
+std::vector<ZaPoint> padSegmentEnds(std::span<const PadSegment> segments) {
+    std::vector<ZaPoint> ends;
     ends.reserve(2 * segments.size());
     for (const PadSegment& s : segments) {
         ends.push_back(s.a);
@@ -127,9 +127,9 @@ std::vector<PadPoint> padSegmentEnds(std::span<const PadSegment> segments) {
     return ends;
 }
 
-void padSplitAtVertices(std::vector<PadLine>& lines, std::vector<PadPoint> vertices) {
+void padSplitAtVertices(std::vector<PadLine>& lines, std::vector<ZaPoint> vertices) {
     // A vertex shared by many segments is one cut.
-    const auto byPosition = [](const PadPoint& a, const PadPoint& b) { return a.x != b.x ? a.x < b.x : a.y < b.y; };
+    const auto byPosition = [](const ZaPoint& a, const ZaPoint& b) { return a.x != b.x ? a.x < b.x : a.y < b.y; };
     std::sort(vertices.begin(), vertices.end(), byPosition);
     vertices.erase(std::unique(vertices.begin(), vertices.end()), vertices.end());
     std::vector<PointEntry> points;
@@ -150,7 +150,7 @@ void padSplitAtVertices(std::vector<PadLine>& lines, std::vector<PadPoint> verti
             const double ux = (line.b.x - line.a.x) / length;
             const double uy = (line.b.y - line.a.y) / length;
             forEachMeeting(tree, boxAround(line.a, line.b, kPadVertexTolerance), [&](int v) {
-                const PadPoint& p = vertices[static_cast<std::size_t>(v)];
+                const ZaPoint& p = vertices[static_cast<std::size_t>(v)];
                 const double along = (p.x - line.a.x) * ux + (p.y - line.a.y) * uy;
                 const double off = (p.y - line.a.y) * ux - (p.x - line.a.x) * uy;
                 if (along <= kPadVertexTolerance || along >= length - kPadVertexTolerance) return;

@@ -18,7 +18,7 @@ using PadProgress = std::function<void(int done, int made)>;
 // Where segment q1-q2 crosses segment p1-p2: q's ends lie strictly on
 // either side of p's line and the crossing is more than kPadCrossingMargin
 // inside p. Nothing for a p shorter than the margin.
-std::optional<PadPoint> padCrossing(const PadPoint& p1, const PadPoint& p2, const PadPoint& q1, const PadPoint& q2);
+std::optional<ZaPoint> padCrossing(const ZaPoint& p1, const ZaPoint& p2, const ZaPoint& q1, const ZaPoint& q2);
 
 // Every segment against every earlier one it crosses: both are cut at the
 // crossing. Lines come out in segment order, each segment's pieces along it.
@@ -32,10 +32,10 @@ int padRemoveShortLines(std::vector<PadLine>& lines);
 // Cuts every line at each of the points lying within kPadVertexTolerance
 // of it and more than that from both its ends, so that a line ending on
 // another (a T-junction) meets it at a node.
-void padSplitAtVertices(std::vector<PadLine>& lines, std::vector<PadPoint> vertices);
+void padSplitAtVertices(std::vector<PadLine>& lines, std::vector<ZaPoint> vertices);
 
 // The ends of all segments: the vertices the lines are cut at.
-std::vector<PadPoint> padSegmentEnds(std::span<const PadSegment> segments);
+std::vector<ZaPoint> padSegmentEnds(std::span<const PadSegment> segments);
 
 struct PadLineCounts {
     int zeroLength = 0;          // removed after the crossings

@@ -21,7 +21,7 @@ struct Direction {
     bool valid = false;
 };
 
-Direction unitFrom(const PadPoint& a, const PadPoint& b) {
+Direction unitFrom(const ZaPoint& a, const ZaPoint& b) {
     const double length = std::hypot(b.x - a.x, b.y - a.y);
     if (!(length >= kPadNodeTolerance)) return {};
     return {(b.x - a.x) / length, (b.y - a.y) / length, true};
@@ -30,7 +30,7 @@ Direction unitFrom(const PadPoint& a, const PadPoint& b) {
 // How far a vertex moves: `offset` to the left of both edges, meeting in a
 // mitre. An edge too short to have a direction borrows the other's; a
 // spike moves square to the edge that arrives.
-PadPoint shiftAt(Direction arriving, Direction leaving, double offset) {
+ZaPoint shiftAt(Direction arriving, Direction leaving, double offset) {
     if (!arriving.valid && !leaving.valid) return {};
     if (!arriving.valid) arriving = leaving;
     if (!leaving.valid) leaving = arriving;
@@ -41,7 +41,7 @@ PadPoint shiftAt(Direction arriving, Direction leaving, double offset) {
     return {-wy * offset / w2, wx * offset / w2};
 }
 
-const PadPoint& nodeAt(const PadGraph& graph, int node) { return graph.nodes[static_cast<std::size_t>(node)].at; }
+const ZaPoint& nodeAt(const PadGraph& graph, int node) { return graph.nodes[static_cast<std::size_t>(node)].at; }
 
 }  // namespace
 
@@ -49,11 +49,11 @@ const PadPoint& nodeAt(const PadGraph& graph, int node) { return graph.nodes[sta
 // large survey coordinates multiplied together.
 double padRingArea(const PadGraph& graph, std::span<const int> ring) {
     if (ring.empty()) return 0;
-    const PadPoint& origin = nodeAt(graph, ring.front());
+    const ZaPoint& origin = nodeAt(graph, ring.front());
     double twice = 0;
     for (std::size_t i = 1; i < ring.size(); ++i) {
-        const PadPoint& from = nodeAt(graph, ring[i - 1]);
-        const PadPoint& to = nodeAt(graph, ring[i]);
+        const ZaPoint& from = nodeAt(graph, ring[i - 1]);
+        const ZaPoint& to = nodeAt(graph, ring[i]);
         twice += (from.x - origin.x) * (to.y - origin.y) - (from.y - origin.y) * (to.x - origin.x);
     }
     return twice / 2;
@@ -79,9 +79,9 @@ void padBoundary(const PadGraph& graph, std::span<const int> ring, double offset
     for (std::size_t k = 0; k <= edges; ++k) {
         const std::size_t leaving = k == edges ? 0 : k;
         const std::size_t arriving = k == 0 ? edges - 1 : k - 1;
-        const PadPoint& at = nodeAt(graph, ring[k]);
-        const PadPoint shift =
-            offset == 0 ? PadPoint{}
+        const ZaPoint& at = nodeAt(graph, ring[k]);
+        const ZaPoint shift =
+            offset == 0 ? ZaPoint{}
                         : shiftAt(unitFrom(nodeAt(graph, ring[arriving]), nodeAt(graph, ring[arriving + 1])),
                                   unitFrom(nodeAt(graph, ring[leaving]), nodeAt(graph, ring[leaving + 1])), offset);
         const ZaPoint vertex{at.x + shift.x, at.y + shift.y, level};
@@ -100,7 +100,7 @@ void padLotLabel(int lot, double area, std::string& label) {
     label.assign(text);
 }
 
-PadPoint padLabelPoint(const PadText& text) {
+ZaPoint padLabelPoint(const PadText& text) {
     const double direction = 1.5 * std::numbers::pi + text.rotation;
     const double distance = 1.5 * text.height;
     return {text.at.x + distance * std::cos(direction), text.at.y + distance * std::sin(direction)};

@@ -33,6 +33,6 @@ void padBoundary(const PadGraph& graph, std::span<const int> ring, double offset
 void padLotLabel(int lot, double area, std::string& label);
 
 // 1.5 text heights below the text, along its rotation.
-PadPoint padLabelPoint(const PadText& text);
+ZaPoint padLabelPoint(const PadText& text);
 
 }  // namespace zapads

@@ -31,7 +31,7 @@ const char* PadLotMaker::boundary(std::span<const ZaPoint> vertices, std::string
         zaKeptList(vertex_, [] { return acutBuildList(RTDXF0, "VERTEX", 8, kLayerRoom.c_str(), 10, kOrigin, 70, 32, 0); });
     vertex.text(8, layer);
     for (const ZaPoint& p : vertices) {
-        if (vertex.point(10, p.data()).make()) continue;
+        if (vertex.point(10, p).make()) continue;
         zaCancelSequence();
         return "Zarvo creation error in AutoCAD \nCannot make VERTEX\n";
     }
@@ -41,7 +41,7 @@ const char* PadLotMaker::boundary(std::span<const ZaPoint> vertices, std::string
     return "Cannot make SEQEND\nZarvo_AutoCAD creation sequence fails\n";
 }
 
-const char* PadLotMaker::label(const char* text, const PadPoint& at, const PadText& from, const char* style,
+const char* PadLotMaker::label(const char* text, const ZaPoint& at, const PadText& from, const char* style,
                                const char* layer) {
     ZaTextRecord record;
     record.text = text;

@@ -18,7 +18,7 @@ public:
     // sees, with no sequence left open.
     const char* boundary(std::span<const ZaPoint> vertices, std::string_view layer, int colour);
     // Null when made; else the failure the user sees.
-    const char* label(const char* text, const PadPoint& at, const PadText& from, const char* style,
+    const char* label(const char* text, const ZaPoint& at, const PadText& from, const char* style,
                       const char* layer);
 
 private:

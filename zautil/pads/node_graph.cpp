@@ -22,14 +22,14 @@ public:
         : slots_(std::bit_ceil(std::max<std::size_t>(16, 2 * mostNodes)), kNoNode), mask_(slots_.size() - 1) {}
 
     // The lowest-numbered node within the tolerance of p in x and in y.
-    int find(const std::vector<PadNode>& nodes, const PadPoint& p) const {
+    int find(const std::vector<PadNode>& nodes, const ZaPoint& p) const {
         int found = kNoNode;
         const std::int64_t x0 = cellOf(p.x - kPadNodeTolerance), x1 = cellOf(p.x + kPadNodeTolerance);
         const std::int64_t y0 = cellOf(p.y - kPadNodeTolerance), y1 = cellOf(p.y + kPadNodeTolerance);
         for (std::int64_t cx = x0; cx <= x1; ++cx) {
             for (std::int64_t cy = y0; cy <= y1; ++cy) {
                 for (int n = slots_[slotOf(nodes, cx, cy)]; n != kNoNode; n = before_[static_cast<std::size_t>(n)]) {
-                    const PadPoint& at = nodes[static_cast<std::size_t>(n)].at;
+                    const ZaPoint& at = nodes[static_cast<std::size_t>(n)].at;
                     if (std::fabs(at.x - p.x) <= kPadNodeTolerance && std::fabs(at.y - p.y) <= kPadNodeTolerance &&
                         (found == kNoNode || n < found)) {
                         found = n;
@@ -43,7 +43,7 @@ public:
     // Files the newest node by its position.
     void add(const std::vector<PadNode>& nodes) {
         const int node = static_cast<int>(nodes.size()) - 1;
-        const PadPoint& at = nodes.back().at;
+        const ZaPoint& at = nodes.back().at;
         int& slot = slots_[slotOf(nodes, cellOf(at.x), cellOf(at.y))];
         before_.push_back(slot);
         slot = node;
@@ -64,7 +64,7 @@ private:
         for (std::size_t slot = h & mask_;; slot = (slot + 1) & mask_) {
             const int n = slots_[slot];
             if (n == kNoNode) return slot;
-            const PadPoint& at = nodes[static_cast<std::size_t>(n)].at;
+            const ZaPoint& at = nodes[static_cast<std::size_t>(n)].at;
             if (cellOf(at.x) == cx && cellOf(at.y) == cy) return slot;
         }
     }
@@ -76,7 +76,7 @@ private:
 
 // The node of an end: the first one near it, or a new one. kNoNode when
 // that node has no room for another line.
-int attach(PadGraph& graph, NodeCells& cells, const PadPoint& end, int line) {
+int attach(PadGraph& graph, NodeCells& cells, const ZaPoint& end, int line) {
     int node = cells.find(graph.nodes, end);
     if (node == kNoNode) {
         PadNode made;

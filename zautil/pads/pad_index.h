@@ -27,12 +27,12 @@ using PointEntry = std::pair<IndexPoint, int>;
 using BoxTree = bgi::rtree<BoxEntry, bgi::rstar<16>>;
 using PointTree = bgi::rtree<PointEntry, bgi::rstar<16>>;
 
-inline IndexBox boxAround(const PadPoint& a, const PadPoint& b, double margin = 0) {
+inline IndexBox boxAround(const ZaPoint& a, const ZaPoint& b, double margin = 0) {
     return {{std::min(a.x, b.x) - margin, std::min(a.y, b.y) - margin},
             {std::max(a.x, b.x) + margin, std::max(a.y, b.y) + margin}};
 }
 
-inline IndexBox boxAround(const PadPoint& p, double margin) { return boxAround(p, p, margin); }
+inline IndexBox boxAround(const ZaPoint& p, double margin) { return boxAround(p, p, margin); }
 
 // Hands the number of every entry whose box meets the query box to visit,
 // without gathering them first.

@@ -9,28 +9,23 @@
 #include <string>
 #include <vector>
 
+#include "geometry/point.h"
+
 namespace zapads {
 
-struct PadPoint {
-    double x = 0;
-    double y = 0;
-
-    bool operator==(const PadPoint&) const = default;
-};
-
 // No coordinate that is not a number or infinite may enter the graph.
-inline bool padFinite(const PadPoint& p) { return std::isfinite(p.x) && std::isfinite(p.y); }
+inline bool padFinite(const ZaPoint& p) { return std::isfinite(p.x) && std::isfinite(p.y); }
 
 // A piece of linework as the drawing gave it, before any split.
 struct PadSegment {
-    PadPoint a;
-    PadPoint b;
+    ZaPoint a;
+    ZaPoint b;
 };
 
 // A text inside a lot: where it stands, the level it gives the lot, and
 // what its label copies.
 struct PadText {
-    PadPoint at;
+    ZaPoint at;
     double level = 0;
     double height = 2.4;
     double rotation = 0;  // radians
@@ -48,8 +43,8 @@ struct PadInput {
 // A line of the graph: its ends, its plan direction from the first end
 // (radians, 0 to 2 pi) and the nodes at its two ends.
 struct PadLine {
-    PadPoint a;
-    PadPoint b;
+    ZaPoint a;
+    ZaPoint b;
     double angle = 0;
     int node1 = -1;
     int node2 = -1;
@@ -61,7 +56,7 @@ inline constexpr int kPadMostLinesAtNode = 12;
 
 // A vertex of the graph and the lines that meet there.
 struct PadNode {
-    PadPoint at;
+    ZaPoint at;
     int count = 0;
     std::array<int, kPadMostLinesAtNode> lines{};
 };

@@ -1,7 +1,6 @@
 #include "pads/padlev.h"
 
 #include <ctime>
-#include <new>
 #include <string>
 #include <vector>
 
@@ -17,6 +16,7 @@
 #include "pads/selection_reader.h"
 #include "settings/settings_record.h"
 #include "shell/za_advice.h"
+#include "shell/resource_scope.h"
 
 namespace zapads {
 
@@ -55,30 +55,15 @@ int arraySize(std::size_t records) {
     return static_cast<int>((records / kArrayStep + 1) * kArrayStep);
 }
 
-// The selection, freed however the command ends.
-class Selection {
-public:
-    Selection() { ads_name_clear(set_); }
-    ~Selection() {
-        if (!ads_name_nil(set_)) acedSSFree(set_);
-    }
-    Selection(const Selection&) = delete;
-    Selection& operator=(const Selection&) = delete;
-    ads_namep set() { return set_; }
-
-private:
-    ads_name set_;
-};
-
 class PadLevel {
 public:
     void run();
 
 private:
     bool chooseOffset();
-    bool select(Selection& selection, ads_int32& length);
+    bool select(zadrawing::Selection& selection);
     void confirmCoordinateSystem();
-    bool readEntities(Selection& selection, ads_int32 length);
+    bool readEntities(const zadrawing::Selection& selection);
     void buildLines();
     bool buildNodes();
     bool openTransfer();
@@ -96,7 +81,7 @@ private:
     // Kept for every lot.
     std::vector<int> ring_;
     std::vector<ZaPoint> vertices_;
-    std::vector<PadPoint> ringPoints_;
+    std::vector<ZaPoint> ringPoints_;
     std::string layer_;
     std::string lineLayer_;
     std::string textLayer_;
@@ -107,29 +92,13 @@ private:
 void PadLevel::run() {
     acutPrintf("\n\nZARVO Software PADLEV Creation %s transfer %d\n", kVersion, options_.transfer ? 1 : 0);
     if (!chooseOffset()) return;
-    Selection selection;
-    ads_int32 length = 0;
-    if (!select(selection, length)) return;
+    zadrawing::Selection selection;
+    if (!select(selection)) return;
     if (!zaSettings().coordinateUseDefaults) confirmCoordinateSystem();
-    if (!readEntities(selection, length)) return;
-    try {
-        buildLines();
-    } catch (const std::bad_alloc&) {
-        acutPrintf("too many edge points good bye\n");
-        return;
-    }
-    try {
-        if (!buildNodes()) return;
-    } catch (const std::bad_alloc&) {
-        acutPrintf("\nnot enough node space\nZarvo_AutoCAD creation problem\n");
-        return;
-    }
-    if (!openTransfer()) return;
-    try {
-        makeLots();
-    } catch (const std::bad_alloc&) {
-        acutPrintf("\nnot enough poly space\nZarvo_AutoCAD creation problem\n");
-    }
+    if (!readEntities(selection)) return;
+    buildLines();
+    if (!buildNodes() || !openTransfer()) return;
+    makeLots();
     finishTransfer();
 }
 
@@ -150,56 +119,24 @@ bool PadLevel::chooseOffset() {
     return true;
 }
 
-bool PadLevel::select(Selection& selection, ads_int32& length) {
-    const int status = acedSSGet(nullptr, nullptr, nullptr, nullptr, selection.set());
-    switch (status) {
-    case RTNORM:
-        break;
-    case RTCAN:
-        return false;
-    case RTREJ:
-        zaAdviceMessage("Creation error AutoCAD..... acedSSGet() returned RTREJ\n\nZarvo_AutoCAD creation problem\n");
-        return false;
-    case RTKWORD:
-        zaAdviceMessage("Selection error .. acedSSGet() returned RTKWORD\n\nZarvo_AutoCAD creation problem\n");
-        return false;
-    case RTERROR:
-    case RTNONE:
-        zaAdviceMessage("Selection error ... no selection\nZarvo_AutoCAD user error\n");
-        return false;
-    default:
-        zaAdviceMessage("Selection error ... acedSSGet() returned unrecognized value\nZarvo_AutoCAD creation problem\n");
-        return false;
-    }
-    if (acedSSLength(selection.set(), &length) == RTNORM) return true;
-    zaAdviceMessage("Selection error in acedSSLength()\nNo objects found\nUser error\n");
-    return false;
+bool PadLevel::select(zadrawing::Selection& selection) {
+    const zadrawing::DrawingFault fault = selection.choose();
+    if (const char* text = zadrawing::faultText(fault, kPadTexts)) zaAdviceMessage(text);
+    return fault == zadrawing::DrawingFault::None;
 }
 
 // The choice lands in the settings for the exports; PADLEV works in world
 // coordinates either way.
 void PadLevel::confirmCoordinateSystem() {
-    acDocManagerPtr()->pushResourceHandle(nullptr);
-    {
-        ZPromptCoordinateDlg dialog(zaSettings(), adsw_acadMainWnd());
-        dialog.doModal();
-    }
-    acDocManagerPtr()->popResourceHandle();
+    zashell::runDialog<ZPromptCoordinateDlg>(zaSettings());
 }
 
-bool PadLevel::readEntities(Selection& selection, ads_int32 length) {
-    acutPrintf("\nNumber of entities selected %d now processing...", static_cast<int>(length));
+bool PadLevel::readEntities(const zadrawing::Selection& selection) {
+    acutPrintf("\nNumber of entities selected %d now processing...", static_cast<int>(selection.size()));
     PadSelectionReader reader(options_.text);
-    try {
-        if (reader.read(selection.set(), length, input_)) return true;
-    } catch (const std::bad_alloc&) {
-        acutPrintf("\nPoints found %d \nText entities found %d\n\nCurves generate extra points.   Text size %d\n"
-                   "too many polyline points or text. good bye\n",
-                   static_cast<int>(input_.segments.size()), input_.textEntities, arraySize(input_.texts.size()));
-        return false;
-    }
-    zaAdviceMessage(reader.failure().c_str());
-    return false;
+    const char* refusal = zadrawing::faultText(reader.read(selection, input_), kPadTexts);
+    if (refusal) zaAdviceMessage(refusal);
+    return !refusal;
 }
 
 void PadLevel::buildLines() {

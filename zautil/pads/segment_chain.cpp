@@ -5,7 +5,7 @@ namespace zapads {
 namespace {
 
 // Squared, as the shortest stored is.
-bool longEnough(const PadPoint& a, const PadPoint& b) {
+bool longEnough(const ZaPoint& a, const ZaPoint& b) {
     const double dx = b.x - a.x;
     const double dy = b.y - a.y;
     return dx * dx + dy * dy > kPadShortestSquared;
@@ -13,14 +13,14 @@ bool longEnough(const PadPoint& a, const PadPoint& b) {
 
 }  // namespace
 
-void PadChain::start(const PadPoint& p) {
+void PadChain::start(const ZaPoint& p) {
     first_ = segments_.size();
     from_ = p;
     last_ = p;
     passedOver_ = false;
 }
 
-void PadChain::to(const PadPoint& p) {
+void PadChain::to(const ZaPoint& p) {
     if (!padFinite(p)) return;
     last_ = p;
     if (!longEnough(from_, p)) {
@@ -37,7 +37,7 @@ void PadChain::end() {
     passedOver_ = false;
 }
 
-void padAppendArc(PadChain& chain, const PadPoint& p1, const PadPoint& p2, double bulge, const ZaBreakupOptions& rule) {
+void padAppendArc(PadChain& chain, const ZaPoint& p1, const ZaPoint& p2, double bulge, const ZaBreakupOptions& rule) {
     const auto arc = zaBulgeArc({p1.x, p1.y, 0}, {p2.x, p2.y, 0}, bulge);
     if (!arc) {
         chain.to(p2);
@@ -48,7 +48,7 @@ void padAppendArc(PadChain& chain, const PadPoint& p1, const PadPoint& p2, doubl
     // the chords meet the lines drawn to those vertices.
     bool first = true;
     bool holding = false;
-    PadPoint held;
+    ZaPoint held;
     zaWalkArc(*arc, zaArcSteps(rule, *arc), [&](const ZaPoint& p) {
         if (first) {
             first = false;
@@ -62,7 +62,7 @@ void padAppendArc(PadChain& chain, const PadPoint& p1, const PadPoint& p2, doubl
     chain.to(p2);
 }
 
-void padAppendLine(std::vector<PadSegment>& segments, const PadPoint& a, const PadPoint& b) {
+void padAppendLine(std::vector<PadSegment>& segments, const ZaPoint& a, const ZaPoint& b) {
     if (padFinite(a) && padFinite(b) && longEnough(a, b)) segments.push_back({a, b});
 }
 

@@ -15,8 +15,8 @@ class PadChain {
 public:
     explicit PadChain(std::vector<PadSegment>& segments) : segments_(segments) {}
 
-    void start(const PadPoint& p);
-    void to(const PadPoint& p);
+    void start(const ZaPoint& p);
+    void to(const ZaPoint& p);
     // A chain whose last points were passed over still reaches its end:
     // the last segment stored for it is drawn out to it.
     void end();
@@ -24,16 +24,16 @@ public:
 private:
     std::vector<PadSegment>& segments_;
     std::size_t first_ = 0;
-    PadPoint from_;
-    PadPoint last_;
+    ZaPoint from_;
+    ZaPoint last_;
     bool passedOver_ = false;
 };
 
 // The bulged segment from p1 to p2 (the chain is at p1) as chords by the
 // rule, ending on p2 itself.
-void padAppendArc(PadChain& chain, const PadPoint& p1, const PadPoint& p2, double bulge, const ZaBreakupOptions& rule);
+void padAppendArc(PadChain& chain, const ZaPoint& p1, const ZaPoint& p2, double bulge, const ZaBreakupOptions& rule);
 
 // A LINE's segment, unless it is shorter than the shortest stored.
-void padAppendLine(std::vector<PadSegment>& segments, const PadPoint& a, const PadPoint& b);
+void padAppendLine(std::vector<PadSegment>& segments, const ZaPoint& a, const ZaPoint& b);
 
 }  // namespace zapads

@@ -4,13 +4,17 @@
 #pragma once
 
 #include <optional>
-#include <string>
 
-#include "arx/adsdef.h"
 #include "dialogs/urout_options.h"
+#include "drawing/drawing_fault.h"
+#include "drawing/polyline.h"
+#include "drawing/selection.h"
 #include "pads/pad_records.h"
 
 namespace zapads {
+
+// PADLEV's words for the faults of its selection and entities.
+extern const zadrawing::DrawingTexts kPadTexts;
 
 // How a text gives its lot a level.
 struct PadTextRules {
@@ -23,33 +27,23 @@ class PadSelectionReader {
 public:
     explicit PadSelectionReader(const PadTextRules& rules);
 
-    // Reads the set's entities into `input`. False when an entity is refused
-    // or cannot be read; failure() then says why, in the words the user sees.
-    bool read(const ads_name set, ads_int32 length, PadInput& input);
-    const std::string& failure() const { return failure_; }
+    // Reads the set's entities into `input`; the fault of an entity that
+    // is refused or cannot be read.
+    zadrawing::DrawingFault read(const zadrawing::Selection& selection, PadInput& input);
 
 private:
-    bool readEntity(const ads_name entity, PadInput& input);
-    bool readLine(const resbuf* list, PadInput& input);
-    bool readPolyline(const ads_name entity, const resbuf* list, PadInput& input);
-    bool readLightPolyline(const resbuf* list, PadInput& input);
+    zadrawing::DrawingFault readEntity(const ads_name entity, const resbuf* list, PadInput& input);
+    zadrawing::DrawingFault readLine(const resbuf* list, PadInput& input);
+    zadrawing::DrawingFault readPolyline(const ads_name entity, const resbuf* list, PadInput& input);
     void readText(const resbuf* list, PadInput& input);
-    bool fail(const char* text);
-
-    struct Vertex {
-        PadPoint at;
-        double bulge = 0;
-    };
-    // The polyline's segments, with its closing one when it is closed.
-    void chainVertices(bool closed, PadInput& input);
     // Asked once, at the first bulge: true when arcs are broken into chords.
     bool breakArcs();
 
     PadTextRules rules_;
     ZaUROutOptions breakup_;
     std::optional<bool> breakArcs_;
-    std::vector<Vertex> vertices_;  // of the polyline being read, kept for the next
-    std::string failure_;
+    zadrawing::Polyline polyline_;
+    std::vector<ZaPoint> points_;  // of the polyline being read, in the world
 };
 
 }  // namespace zapads

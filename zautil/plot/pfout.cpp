@@ -7,6 +7,7 @@
 #include <string>
 
 #include "arx/acedads.h"
+#include "drawing/selection.h"
 #include "files/file_tests.h"
 #include "plot/plot_export.h"
 #include "plot/plot_file_filter.h"
@@ -45,7 +46,7 @@ bool nameAccepted(const std::string& path) {
 
 // Without its layer table an export could name no layer, so every entity
 // would come back on layer 0: nothing is written instead.
-bool exportPlotFile(const ZsAcEnviron& env, const std::string& path, const ads_name selection,
+bool exportPlotFile(const ZsAcEnviron& env, const std::string& path, const zadrawing::Selection& selection,
                     ZaPlotTables& tables) {
     tables.pens.load(env.penPath, kExportPenMode);
     if (!tables.layers.load(env.layPath)) {
@@ -63,11 +64,10 @@ void run(const ZsAcEnviron& env, ZaPlotTables& tables) {
         return;
     }
     if (!nameAccepted(*path)) return;
-    ads_name selection;
-    if (acedSSGet(nullptr, nullptr, nullptr, nullptr, selection) != RTNORM) return;
-    const bool written = exportPlotFile(env, *path, selection, tables);
-    acedSSFree(selection);
-    if (!written) return;
+    // Any answer but a selection ends the command without a word.
+    zadrawing::Selection selection;
+    if (selection.choose() != zadrawing::DrawingFault::None) return;
+    if (!exportPlotFile(env, *path, selection, tables)) return;
     if (zaSettings().saveJobPFOUT && zaSetCurrentJob(*path)) {
         acutPrintf("\n*Plot file file has been saved as current job.*\n");
     }

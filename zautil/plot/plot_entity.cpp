@@ -58,7 +58,6 @@ void take(const resbuf* rb, ZaPlotEntity& entity) {
         return;
     case 10:
         if (!entity.at10) entity.at10 = rb->resval.rpoint;
-        entity.vertices.push_back(rb->resval.rpoint);
         return;
     case 11:
         entity.at11 = rb->resval.rpoint;
@@ -83,12 +82,9 @@ ZaPlotKind zaPlotKind(std::string_view type) {
 }
 
 bool zaReadPlotEntity(const resbuf* list, ZaPlotEntity& entity) {
-    std::vector<const double*> vertices = std::move(entity.vertices);
     std::string joined = std::move(entity.joined);
-    vertices.clear();
     joined.clear();
     entity = ZaPlotEntity{};
-    entity.vertices = std::move(vertices);
     entity.joined = std::move(joined);
     entity.layer = "0";
     for (const resbuf* rb = list; rb; rb = rb->rbnext) take(rb, entity);

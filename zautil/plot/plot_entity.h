@@ -4,7 +4,6 @@
 
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "arx/adsdef.h"
 
@@ -27,12 +26,11 @@ struct ZaPlotEntity {
     int value73 = 0;  // TEXT vertical justification
     std::string_view text;  // group 1
     std::string_view leadingText;  // MTEXT's groups 3, joined, before its group 1
-    std::vector<const double*> vertices;  // every group 10 (LWPOLYLINE)
     std::string joined;  // holds leadingText
 };
 
-// False for a list without an entity type. The vertices and the joined
-// text keep their room from one entity to the next.
+// False for a list without an entity type. The joined text keeps its room
+// from one entity to the next.
 bool zaReadPlotEntity(const resbuf* list, ZaPlotEntity& entity);
 
 ZaPlotKind zaPlotKind(std::string_view type);

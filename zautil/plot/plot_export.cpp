@@ -2,10 +2,10 @@
 
 #include <platform/services.h>
 
-#include <memory>
 #include <numbers>
 
 #include "arx/acedads.h"
+#include "drawing/entity_list.h"
 #include "import/import_progress.h"
 #include "plot/plot_text_code.h"
 
@@ -25,11 +25,6 @@ constexpr std::int32_t kNarrowestCode = -99;
 constexpr std::int64_t kCutTextsShown = 10;
 
 constexpr zaimport::ProgressStyle kExportProgress{"\rAt entity %lld\n", zaimport::Pacing::RaiseLimitWhenSlow};
-
-struct ReleaseList {
-    void operator()(resbuf* list) const { acutRelRb(list); }
-};
-using EntityList = std::unique_ptr<resbuf, ReleaseList>;
 
 const double* orOrigin(const double* point) { return point ? point : kOrigin; }
 
@@ -58,8 +53,9 @@ bool ZaPlotExport::exported(ZaPlotKind kind) const {
 }
 
 void ZaPlotExport::exportEntity(const ads_name entity) {
-    const EntityList list(acdbEntGet(entity));
-    if (!list || !zaReadPlotEntity(list.get(), entity_) || !exported(entity_.kind)) {
+    const zadrawing::EntityList list = zadrawing::readEntity(entity);
+    if (!list || !zaReadPlotEntity(list.get(), entity_) || !exported(entity_.kind) ||
+        !readPolyline(entity, list.get())) {
         ++counts_.passedOver;
         return;
     }
@@ -80,10 +76,8 @@ void ZaPlotExport::exportEntity(const ads_name entity) {
         writer_.circle(at[0], at[1], entity_.value40);
         return;
     case ZaPlotKind::LwPolyline:
-        lwPolyline();
-        return;
     case ZaPlotKind::Polyline:
-        polyline(entity);
+        polyline();
         return;
     case ZaPlotKind::Text:
     case ZaPlotKind::MText:
@@ -114,42 +108,41 @@ void ZaPlotExport::layerRecords() {
     writer_.codes(pen_.pen, pen_.lineType, code);
 }
 
-void ZaPlotExport::lwPolyline() {
-    const std::vector<const double*>& vertices = entity_.vertices;
-    if (vertices.empty()) return;
-    writer_.move(vertices[0][0], vertices[0][1]);
-    for (std::size_t i = 1; i < vertices.size(); ++i) writer_.draw(vertices[i][0], vertices[i][1]);
-    if (entity_.flags70 & 1) writer_.draw(vertices[0][0], vertices[0][1]);
+// Its vertices as the entity holds them. A VERTEX that cannot be read
+// ends the polyline there, and says so; an LWPOLYLINE without its count is
+// passed over, one with fewer vertices than it counts gives those it has.
+bool ZaPlotExport::readPolyline(const ads_name entity, const resbuf* list) {
+    if (entity_.kind != ZaPlotKind::Polyline && entity_.kind != ZaPlotKind::LwPolyline) return true;
+    const zadrawing::PolylineRules everyShape{.refuseMeshes = false, .refuseSplineFit = false};
+    switch (polyline_.read(entity, list, everyShape)) {
+    case zadrawing::DrawingFault::NoVertexCount:
+        return false;
+    case zadrawing::DrawingFault::NoVertexList:
+        acutPrintf("\nzaOnGetPolyline() - end with 0 - NULL entity\n");
+        return true;
+    case zadrawing::DrawingFault::NoVertexType:
+    case zadrawing::DrawingFault::NoVertexPoint:
+        acutPrintf("\nzaOnGetPolyline() - end with 0 - NULL entity item\n");
+        return true;
+    default:
+        return true;
+    }
 }
 
-void ZaPlotExport::polyline(const ads_name header) {
-    const bool closed = entity_.flags70 & 1;
-    ads_name at;
-    ads_name_set(header, at);
-    double first[2] = {0, 0};
+// A closed old-style polyline of two vertices draws no segment back.
+void ZaPlotExport::polyline() {
+    const ZaPoint* first = nullptr;
     int written = 0;
-    while (acdbEntNext(at, at) == RTNORM) {
-        const EntityList list(acdbEntGet(at));
-        if (!list) {
-            acutPrintf("\nzaOnGetPolyline() - end with 0 - NULL entity\n");
-            break;
-        }
-        if (!zaReadPlotEntity(list.get(), vertex_)) {
-            acutPrintf("\nzaOnGetPolyline() - end with 0 - NULL entity item\n");
-            break;
-        }
-        if (vertex_.type != "VERTEX") break;
-        if (!onTheLine(vertex_.flags70)) continue;
-        const double* point = orOrigin(vertex_.at10);
+    for (const zadrawing::PolylineVertex& vertex : polyline_.vertices()) {
+        if (!onTheLine(static_cast<int>(vertex.flags))) continue;
         if (written++ == 0) {
-            first[0] = point[0];
-            first[1] = point[1];
-            writer_.move(point[0], point[1]);
+            first = &vertex.at;
+            writer_.move(vertex.at[0], vertex.at[1]);
             continue;
         }
-        writer_.draw(point[0], point[1]);
+        writer_.draw(vertex.at[0], vertex.at[1]);
     }
-    if (closed && written > 2) writer_.draw(first[0], first[1]);
+    if (first && polyline_.closed() && (polyline_.lightweight() || written > 2)) writer_.draw((*first)[0], (*first)[1]);
 }
 
 // A text longer than the field is cut to it and said so: the suite's
@@ -172,14 +165,13 @@ void ZaPlotExport::text() {
     writer_.text(place.code, at[0], at[1], entity_.value40, place.radians * kDegreesPerRadian, text_);
 }
 
-bool zaWritePlotFile(const std::string& path, const ads_name selection, ZaPlotTables& tables, bool texts) {
+bool zaWritePlotFile(const std::string& path, const zadrawing::Selection& selection, ZaPlotTables& tables, bool texts) {
     ZaPlotWriter writer;
     if (!writer.open(path)) {
         reportCannotWrite(path, writer.failureReason());
         return false;
     }
-    ads_int32 length = 0;
-    if (acedSSLength(selection, &length) != RTNORM) length = 0;
+    const ads_int32 length = selection.size();
     ZaPlotExport exporter(tables, writer, texts);
     zaimport::ImportProgress progress(kExportProgress);
     for (ads_int32 i = 0; i < length; ++i) {
@@ -191,7 +183,7 @@ bool zaWritePlotFile(const std::string& path, const ads_name selection, ZaPlotTa
             return false;
         }
         ads_name entity;
-        if (acedSSName(selection, i, entity) == RTNORM) exporter.exportEntity(entity);
+        if (selection.name(i, entity) == zadrawing::DrawingFault::None) exporter.exportEntity(entity);
     }
     if (!writer.finish()) {
         reportCannotWrite(path, writer.failureReason());

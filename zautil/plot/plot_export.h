@@ -7,6 +7,8 @@
 #include <string>
 
 #include "arx/adsdef.h"
+#include "drawing/polyline.h"
+#include "drawing/selection.h"
 #include "layers/plot_layer_table.h"
 #include "layers/plot_pen_table.h"
 #include "plot/plot_entity.h"
@@ -35,16 +37,17 @@ public:
 
 private:
     bool exported(ZaPlotKind kind) const;
+    // False for a polyline that is passed over.
+    bool readPolyline(const ads_name entity, const resbuf* list);
     void layerRecords();
-    void lwPolyline();
-    void polyline(const ads_name header);
+    void polyline();
     void text();
 
     ZaPlotTables& tables_;
     ZaPlotWriter& writer_;
     bool texts_;
     ZaPlotEntity entity_;
-    ZaPlotEntity vertex_;  // of a POLYLINE
+    zadrawing::Polyline polyline_;
     // The pen table's answer for the last layer and colour asked about:
     // asking again would give the same.
     std::string penLayer_;
@@ -57,4 +60,4 @@ private:
 
 // Loads the tables, writes the selection to the file and reports what went
 // wrong; false when the file is not complete (it is then removed).
-bool zaWritePlotFile(const std::string& path, const ads_name selection, ZaPlotTables& tables, bool texts);
+bool zaWritePlotFile(const std::string& path, const zadrawing::Selection& selection, ZaPlotTables& tables, bool texts);

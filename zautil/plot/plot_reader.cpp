@@ -109,18 +109,11 @@ void ZaPlotReader::draw(std::string_view line) {
     }
     extents_.take(at[0], at[1]);
     table_.markUsedByLines();
-    try {
-        if (run_.empty()) {
-            run_.push_back(current_);
-            runLayer_ = table_.lineLayer();
-        }
-        run_.push_back(at);
-    } catch (const std::bad_alloc&) {
-        if (runTruncated_) return;
-        runTruncated_ = true;
-        acutPrintf("'Polyline truncated to %d vertices due to memory allocation error'",
-                   static_cast<int>(run_.size()));
+    if (run_.empty()) {
+        run_.push_back(current_);
+        runLayer_ = table_.lineLayer();
     }
+    run_.push_back(at);
 }
 
 void ZaPlotReader::endRun() {

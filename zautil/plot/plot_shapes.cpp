@@ -6,6 +6,7 @@
 #include "arx/acedads.h"
 #include "plot/plot_reader.h"
 #include "shell/text_create.h"
+#include "geometry/host_point.h"
 
 namespace {
 
@@ -79,7 +80,9 @@ bool ZaPlotReader::text(std::string_view line, zafiles::LineReader& lines) {
             acutPrintf("\nCould not make text \"%s\" on layer '%s' at line %lld\n", record.text, record.layer,
                        static_cast<long long>(lines_));
         }
-        acutPolar(at.data(), down, kLineSpacing * height, at.data());
+        zageometry::HostPoint next;
+        acutPolar(zageometry::HostPoint(at), down, kLineSpacing * height, next.xyz);
+        at = next.point();
     }
     return true;
 }

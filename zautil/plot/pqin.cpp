@@ -9,6 +9,7 @@
 #include "plot/plot_queue_dialog.h"
 #include "settings/current_job.h"
 #include "settings/settings_record.h"
+#include "shell/resource_scope.h"
 
 namespace {
 
@@ -16,10 +17,9 @@ namespace {
 // user moves to; empty when the user quit.
 std::string chooseQueuedFile() {
     for (;;) {
-        acDocManagerPtr()->pushResourceHandle(nullptr);
+        const zashell::ResourceScope scope;
         ZPlotQueueDlg dialog(adsw_acadMainWnd());
         const int result = dialog.doModal();
-        acDocManagerPtr()->popResourceHandle();
         if (dialog.reopen()) continue;
         if (result != zplat::IDOK) return {};
         return dialog.chosenFile();

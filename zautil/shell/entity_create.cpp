@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "arx/acedads.h"
+#include "drawing/entity_list.h"
 
 namespace {
 
@@ -13,10 +14,8 @@ ZaPoint pointOf(const ads_point p) { return {p[0], p[1], p[2]}; }
 }  // namespace
 
 bool zaCreateEntity(resbuf* list) {
-    if (!list) return false;
-    const bool made = zaEnterEntity(list);
-    acutRelRb(list);
-    return made;
+    const zadrawing::EntityList held(list);
+    return held && zaEnterEntity(held.get());
 }
 
 bool zaMakePolyline(std::span<const ZaPoint> points, const char* layer) {

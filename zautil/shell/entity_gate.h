@@ -15,6 +15,7 @@
 
 #include "arx/acedads.h"
 #include "arx/adsdef.h"
+#include "geometry/point.h"
 
 // Hands the list to the host's entity-make; true when the host made the
 // entity or took the sequence element. The list stays the caller's.
@@ -55,6 +56,15 @@ public:
             to[0] = xyz[0];
             to[1] = xyz[1];
             to[2] = xyz[2];
+        }
+        return *this;
+    }
+    ZaEntityList& point(int code, const ZaPoint& at) {
+        if (Element* element = find(code)) {
+            double* to = element->rb->resval.rpoint;
+            to[0] = at.x;
+            to[1] = at.y;
+            to[2] = at.z;
         }
         return *this;
     }

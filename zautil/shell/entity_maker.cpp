@@ -25,8 +25,8 @@ bool ZaEntityMaker::line(const ZaPoint& start, const ZaPoint& end, std::string_v
                return acutBuildList(RTDXF0, "line", 8, kLayerRoom.c_str(), 10, kOrigin, 11, kOrigin, 39, 0.0, 0);
            })
         .text(8, layer)
-        .point(10, start.data())
-        .point(11, end.data())
+        .point(10, start)
+        .point(11, end)
         .real(39, thickness)
         .make();
 }
@@ -38,7 +38,7 @@ bool ZaEntityMaker::arc(const ZaPoint& centre, double radius, double startAngle,
                                     0.0, 0);
            })
         .text(8, layer)
-        .point(10, centre.data())
+        .point(10, centre)
         .real(40, radius)
         .real(39, thickness)
         .real(50, startAngle)
@@ -50,7 +50,7 @@ bool ZaEntityMaker::circle(const ZaPoint& centre, double radius, std::string_vie
     return zaKeptList(circle_, [] {
                return acutBuildList(RTDXF0, "circle", 10, kOrigin, 40, 0.0, 8, kLayerRoom.c_str(), 39, 0.0, 0);
            })
-        .point(10, centre.data())
+        .point(10, centre)
         .real(40, radius)
         .text(8, layer)
         .real(39, thickness)
@@ -60,7 +60,7 @@ bool ZaEntityMaker::circle(const ZaPoint& centre, double radius, std::string_vie
 bool ZaEntityMaker::point(const ZaPoint& at, std::string_view layer) {
     return zaKeptList(point_, [] { return acutBuildList(RTDXF0, "point", 8, kLayerRoom.c_str(), 10, kOrigin, 0); })
         .text(8, layer)
-        .point(10, at.data())
+        .point(10, at)
         .make();
 }
 
@@ -70,7 +70,7 @@ bool ZaEntityMaker::corners(ZaEntityList& list, const char* type, std::span<cons
         return acutBuildList(RTDXF0, type, 8, kLayerRoom.c_str(), 10, kOrigin, 11, kOrigin, 12, kOrigin, 13, kOrigin,
                              0);
     }).text(8, layer);
-    for (int i = 0; i < 4; ++i) list.point(10 + i, at[static_cast<std::size_t>(i)].data());
+    for (int i = 0; i < 4; ++i) list.point(10 + i, at[static_cast<std::size_t>(i)]);
     return list.make();
 }
 
@@ -112,7 +112,7 @@ bool ZaEntityMaker::polyline(std::span<const ZaPoint> points, std::string_view l
     });
     vertex.text(8, layer);
     for (const ZaPoint& p : written) {
-        if (!vertex.point(10, p.data()).make()) {
+        if (!vertex.point(10, p).make()) {
             zaCancelSequence();
             return false;
         }
@@ -144,7 +144,7 @@ bool ZaEntityMaker::polyfaceVertex(const ZaPoint& at, std::string_view layer) {
     return zaKeptList(polyfaceVertex_,
                 [] { return acutBuildList(RTDXF0, "VERTEX", 8, kLayerRoom.c_str(), 10, kOrigin, 70, 192, 0); })
         .text(8, layer)
-        .point(10, at.data())
+        .point(10, at)
         .make();
 }
 

@@ -3,14 +3,11 @@
 // lines, points or faces holds one maker for the whole run.
 #pragma once
 
-#include <array>
 #include <span>
 #include <string_view>
 
+#include "geometry/point.h"
 #include "shell/entity_gate.h"
-
-// x, y, z in drawing units; a vector of these is a contiguous run of triples.
-using ZaPoint = std::array<double, 3>;
 
 class ZaEntityMaker {
 public:

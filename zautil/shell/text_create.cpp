@@ -7,6 +7,8 @@
 
 #include "arx/acedads.h"
 #include "shell/entity_create.h"
+#include "drawing/entity_list.h"
+#include "geometry/host_point.h"
 
 namespace {
 
@@ -43,9 +45,7 @@ const char* spellMarks(const char* text, std::string& spelt) {
 
 // Naming a style the drawing lacks would make the host refuse the text.
 bool styleExists(const char* style) {
-    resbuf* record = acdbTblSearch("STYLE", style, 0);
-    acutRelRb(record);
-    return record != nullptr;
+    return zadrawing::EntityList(acdbTblSearch("STYLE", style, 0)) != nullptr;
 }
 
 resbuf* textList(const char* text, const char* style, const char* layer, double height, double rotation,
@@ -98,24 +98,19 @@ bool zaMakeText(const ZaTextRecord& record) {
     const char* text = spellMarks(record.text ? record.text : "", spelt);
     const double rotation = record.rotation / 180.0 * std::numbers::pi;
 
-    resbuf* list = textList(text, styleExists(style) ? style : nullptr, layer, record.height, rotation,
-                            record.point.data());
+    const zageometry::HostPoint at(record.point);
+    const char* knownStyle = styleExists(style) ? style : nullptr;
+    zadrawing::EntityList list(textList(text, knownStyle, layer, record.height, rotation, at));
     if (!list) return false;
     ZaTextAlign align;
-    if (!zaTextAlignPoint(list, record.point.data(), record.height, rotation, record.mode, align)) {
-        acutRelRb(list);
-        return false;
-    }
+    if (!zaTextAlignPoint(list.get(), at, record.height, rotation, record.mode, align)) return false;
     // The measured list becomes the final one: only its insertion point
     // changes and the alignment groups follow.
-    resbuf* tail = acutBuildList(11, record.point.data(), 72, align.horizontal, 73, align.vertical, 0);
-    if (!tail) {
-        acutRelRb(list);
-        return false;
-    }
-    resbuf* insertion = list;
+    resbuf* tail = acutBuildList(11, at.xyz, 72, align.horizontal, 73, align.vertical, 0);
+    if (!tail) return false;
+    resbuf* insertion = list.get();
     while (insertion->restype != 10) insertion = insertion->rbnext;
-    std::copy(align.insertion.begin(), align.insertion.end(), insertion->resval.rpoint);
-    lastOf(list)->rbnext = tail;
-    return zaCreateEntity(list);
+    ads_point_set(zageometry::HostPoint(align.insertion), insertion->resval.rpoint);
+    lastOf(list.get())->rbnext = tail;
+    return zaCreateEntity(list.release());
 }

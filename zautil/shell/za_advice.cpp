@@ -4,6 +4,7 @@
 
 #include "arx/acedads.h"
 #include "arx/rxapi.h"
+#include "shell/resource_scope.h"
 
 namespace {
 
@@ -32,11 +33,6 @@ private:
 
 void zaAdviceMessage(const char* text) {
     const char* shown = text ? text : "";
-    acDocManagerPtr()->pushResourceHandle(nullptr);
-    {
-        ZAdviceDlg dialog(shown, adsw_acadMainWnd());
-        dialog.doModal();
-    }
+    zashell::runDialog<ZAdviceDlg>(shown);
     acutPrintf("\nZARVO Software message <%s>\n", shown);
-    acDocManagerPtr()->popResourceHandle();
 }

@@ -40,7 +40,7 @@ private:
 
     TriangleLoad& load_;
     TriangleModel model_;
-    std::vector<Vec3> drainage_;  // by record number; zero for inactive records
+    std::vector<ZaPoint> drainage_;  // by record number; zero for inactive records
     std::vector<std::string> created_;
     std::array<bool, kEdgeClassCount> layerReady_{};
     std::array<int, kEdgeClassCount> counts_{};
@@ -77,11 +77,7 @@ UTFault CatchmentStrings::opened(const std::string& utPath) {
     if (!model_.openTriangles(utPath)) return model_.fault();
     load_.triangles = model_.triangleCount();
     acutPrintf("Loadng %ld triangles\n", static_cast<long>(load_.triangles));
-    try {
-        drainage_.assign(static_cast<std::size_t>(load_.triangles), Vec3{});
-    } catch (const std::bad_alloc&) {
-        return UTFault::OutOfMemory;
-    }
+    drainage_.assign(static_cast<std::size_t>(load_.triangles), ZaPoint{});
     const bool checked = model_.prescan(true, [this](std::int64_t t, const UTTriangle& triangle) {
         if (!triangle.active()) return;
         const auto& v = triangle.vertices;
@@ -101,7 +97,7 @@ bool CatchmentStrings::drawEdge(EdgeClass edgeClass, const ZaPoint& from, const 
     ++counts_[index];
     if (!header_.text(8, layer).make()) return fail("Cannot make POLYLINE\nZarvo_AutoCAD creation sequence fails\n");
     vertex_.text(8, layer);
-    if (!vertex_.point(10, from.data()).make() || !vertex_.point(10, to.data()).make()) {
+    if (!vertex_.point(10, from).make() || !vertex_.point(10, to).make()) {
         return fail("Cannot make VERTEX\nZarvo_AutoCAD code error\n");
     }
     if (!load_.maker.seqend(layer)) return fail("Cannot make SEQEND\nZarvo_AutoCAD creation sequence fails\n");
@@ -137,7 +133,7 @@ void CatchmentStrings::run(const std::string& utPath) {
     drawing_ = true;
     createLayer("Boundary");
     layerReady_[static_cast<std::size_t>(EdgeClass::Boundary)] = true;
-    load_.progress.startPass("\nTriangles: %d \n", true);
+    load_.progress.startPass("\nTriangles: %lld \n", true);
     UTTriangle triangle;
     for (std::int64_t t = 0; t < load_.triangles; ++t) {
         if (load_.progress.cancelledAt(t)) return;

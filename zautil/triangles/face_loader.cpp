@@ -50,7 +50,7 @@ void draw(TriangleLoad& load, const std::string& utPath, const Drawing& drawing)
     if (const UTFault fault = opened(model, load, utPath); fault != UTFault::None) {
         return reportUTFault(fault, drawing.family);
     }
-    load.progress.startPass("Triangles: %d \n", true);
+    load.progress.startPass("Triangles: %lld \n", true);
     UTTriangle triangle;
     std::array<ZaPoint, 4> corners;
     for (std::int64_t t = 0; t < load.triangles; ++t) {

@@ -9,16 +9,12 @@ namespace {
 // The suite reads at most this much of a line.
 constexpr std::size_t kLineLength = 79;
 
-bool keptInName(char c) {
-    return (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' || c == '$' || c == '_' || c == '+';
-}
-
 // The word as a layer name: up to the first character a name cannot hold.
 std::string cleanedName(std::string_view word) {
     std::string name;
     for (const char c : word) {
         const char upper = zafiles::upperAscii(c);
-        if (!keptInName(upper)) break;
+        if (!zafiles::keptInLayerName(upper)) break;
         name += upper;
     }
     return name;
@@ -29,7 +25,7 @@ bool scanEntry(std::string_view line, double& slope, std::string_view& word) {
     zafiles::Scan scan(line);
     if (!scan.real(slope)) return false;
     std::string_view rest = scan.rest();
-    while (!rest.empty() && zafiles::isCSpace(rest.front())) rest.remove_prefix(1);
+    rest = zafiles::trimLeadingCSpace(rest);
     std::size_t length = 0;
     while (length < rest.size() && !zafiles::isCSpace(rest[length])) ++length;
     word = rest.substr(0, length);

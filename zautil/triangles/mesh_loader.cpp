@@ -63,7 +63,7 @@ bool drawWhole(TriangleModel& model, TriangleLoad& load) {
     if (!maker.polyfaceHeader(static_cast<int>(load.points), static_cast<int>(model.activeCount()), "Mesh")) {
         return failed("Cannot make POLYLINE\nZarvo_AutoCAD code error\n");
     }
-    load.progress.startPass("Points: %d \n", false);
+    load.progress.startPass("Points: %lld \n", false);
     ZaPoint point;
     for (std::int64_t i = 0; i < load.points; ++i) {
         if (load.progress.cancelledAt(i)) return dropped();
@@ -73,7 +73,7 @@ bool drawWhole(TriangleModel& model, TriangleLoad& load) {
     }
     acutPrintf("Total Points: %d  in %.2f seconds\n", static_cast<int>(load.points), load.elapsedSeconds());
 
-    load.progress.startPass("Triangles: %d \n", true);
+    load.progress.startPass("Triangles: %lld \n", true);
     UTTriangle triangle;
     std::array<int, 3> face{};
     for (std::int64_t t = 0; t < load.triangles; ++t) {
@@ -162,7 +162,7 @@ bool drawInPieces(TriangleModel& model, TriangleLoad& load) {
     acutPrintf("More than %d points or triangles: the surface is drawn as several meshes\n", kLimit);
     if (!model.readPoints()) return failed(model.fault());
     MeshPieces pieces(model, load);
-    load.progress.startPass("Triangles: %d \n", true);
+    load.progress.startPass("Triangles: %lld \n", true);
     UTTriangle triangle;
     for (std::int64_t t = 0; t < load.triangles; ++t) {
         // A break keeps the meshes already drawn, each whole.

@@ -17,18 +17,18 @@ constexpr double kTolerance = 0.001;
 
 }  // namespace
 
-Vec3 surfaceNormal(const ZaPoint& p1, const ZaPoint& p2, const ZaPoint& p3) {
-    const Vec3 a{p2[0] - p1[0], p2[1] - p1[1], p2[2] - p1[2]};
-    const Vec3 b{p3[0] - p2[0], p3[1] - p2[1], p3[2] - p2[2]};
+ZaPoint surfaceNormal(const ZaPoint& p1, const ZaPoint& p2, const ZaPoint& p3) {
+    const ZaPoint a{p2[0] - p1[0], p2[1] - p1[1], p2[2] - p1[2]};
+    const ZaPoint b{p3[0] - p2[0], p3[1] - p2[1], p3[2] - p2[2]};
     return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
 }
 
-double slopePercent(const Vec3& n) {
+double slopePercent(const ZaPoint& n) {
     if (!(n.z > 0)) return 0;
     return 100.0 * std::sqrt(n.x * n.x + n.y * n.y) / n.z;
 }
 
-double aspectDegrees(const Vec3& n) {
+double aspectDegrees(const ZaPoint& n) {
     double angle = 0;
     if (std::fabs(n.y) > std::fabs(n.x)) {
         angle = n.y > 0 ? std::atan2(n.x, n.y) : kPi - std::atan2(n.x, -n.y);
@@ -46,7 +46,7 @@ int aspectClass(double aspect) {
     return (static_cast<int>(std::trunc(aspect + 0.1)) + 5) / 10;
 }
 
-Vec3 drainageNormal(const Vec3& n) {
+ZaPoint drainageNormal(const ZaPoint& n) {
     const double h = std::sqrt(n.x * n.x + n.y * n.y);
     if (!(h > kFlatDrainage)) return {};
     return {n.x / h, n.y / h, n.z / h};
@@ -65,7 +65,7 @@ std::string_view edgeClassLayer(EdgeClass edgeClass) {
     return "Boundary";
 }
 
-EdgeClass classifyEdge(const ZaPoint& from, const ZaPoint& to, const Vec3& mt, const Vec3& mu, double shortest) {
+EdgeClass classifyEdge(const ZaPoint& from, const ZaPoint& to, const ZaPoint& mt, const ZaPoint& mu, double shortest) {
     double dx = to[0] - from[0];
     double dy = to[1] - from[1];
     const double length = std::sqrt(dx * dx + dy * dy);

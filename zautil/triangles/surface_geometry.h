@@ -8,29 +8,25 @@
 
 namespace zatriangles {
 
-struct Vec3 {
-    double x = 0;
-    double y = 0;
-    double z = 0;
-};
-
 // (P2 - P1) x (P3 - P2): upward (z > 0) when the corners run counter-clockwise in plan.
-Vec3 surfaceNormal(const ZaPoint& p1, const ZaPoint& p2, const ZaPoint& p3);
+ZaPoint surfaceNormal(const ZaPoint& p1, const ZaPoint& p2, const ZaPoint& p3);
+
+// Normals and drainage directions are ZaPoints too: x, y, z of a vector.
 
 // Percent: 100 * horizontal / vertical part of the normal; 0 when the
 // normal does not point up.
-double slopePercent(const Vec3& normal);
+double slopePercent(const ZaPoint& normal);
 
 // The bearing of the normal's horizontal part, clockwise from north
 // (+y), in degrees 0 to 360.
-double aspectDegrees(const Vec3& normal);
+double aspectDegrees(const ZaPoint& normal);
 
 // Ten-degree classes 0 to 36, rounded to the nearest ten (354.9 is 36, not 0).
 int aspectClass(double aspect);
 
 // The normal scaled to a horizontal part of length 1; zero for a triangle
 // too flat to drain anywhere.
-Vec3 drainageNormal(const Vec3& normal);
+ZaPoint drainageNormal(const ZaPoint& normal);
 
 enum class EdgeClass { Boundary, Flat, Edge, Dipline, Ridge, Slope, Stream };
 inline constexpr int kEdgeClassCount = 7;
@@ -43,6 +39,6 @@ std::string_view edgeClassLayer(EdgeClass edgeClass);
 // from both (stream), across it (slope), along it (dipline), or one side
 // lies flat (edge, flat). `shortest` is the length below which the edge's
 // direction is taken unscaled.
-EdgeClass classifyEdge(const ZaPoint& from, const ZaPoint& to, const Vec3& mt, const Vec3& mu, double shortest);
+EdgeClass classifyEdge(const ZaPoint& from, const ZaPoint& to, const ZaPoint& mt, const ZaPoint& mu, double shortest);
 
 }  // namespace zatriangles

@@ -69,7 +69,7 @@ void TriangleLayering::useMesh() {
     mark(kPointsSlot);
 }
 
-const std::string& TriangleLayering::layerOf(const UTTriangle& triangle, const Vec3& normal) {
+const std::string& TriangleLayering::layerOf(const UTTriangle& triangle, const ZaPoint& normal) {
     static const std::string kLayerZero = "0";
     switch (scheme_) {
     case LayerScheme::Paint:

@@ -34,7 +34,7 @@ public:
     bool readControlFile() const { return fromControlFile_; }
 
     // The layer of a solid or face, its slot marked.
-    const std::string& layerOf(const UTTriangle& triangle, const Vec3& normal);
+    const std::string& layerOf(const UTTriangle& triangle, const ZaPoint& normal);
 
     // Colours the layer of each marked slot in slot order, each reported
     // as "  at slot"; nothing at all when none is marked.

@@ -62,13 +62,7 @@ bool TriangleModel::openPoints(std::unique_ptr<zafiles::ByteSource> up) {
 }
 
 bool TriangleModel::readPoints() {
-    try {
-        points_.assign(static_cast<std::size_t>(records_), ZaPoint{});
-    } catch (const std::bad_alloc&) {
-        return refuse(UTFault::OutOfMemory);
-    } catch (const std::length_error&) {
-        return refuse(UTFault::OutOfMemory);
-    }
+    points_.assign(static_cast<std::size_t>(records_), ZaPoint{});
     for (std::int64_t v = kUPHeaderRecords; v < records_; ++v) {
         const char* record = upRecords_.next();
         if (!record) return refuse(UTFault::ShortUP);

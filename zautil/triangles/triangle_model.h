@@ -33,7 +33,6 @@ enum class UTFault {
     BadVertex,     // an active triangle names a point the UP file lacks
     BadNeighbour,  // an edge that is not boundary names a triangle the file lacks
     ShortUT,       // the file ended while the triangles were drawn
-    OutOfMemory,   // no room for the point table
 };
 
 // Sequential records of one size from a source, a block at a time.

@@ -56,9 +56,6 @@ Texts textsOf(UTFault fault) {
     case UTFault::ShortUT:
         return {"Unexpected EOF on UT file", "Unexpected EOF on UT file\nZarvo_AutoCAD UT file open error",
                 "Unexpected EOF on UT file\nZarvo_AutoCAD code error\n"};
-    case UTFault::OutOfMemory:
-        return {"Out of memory\nZarvo_AutoCAD code error\n", "Out of memory\nZarvo_AutoCAD UT file open error",
-                "Out of memory\nZarvo_AutoCAD code error\n"};
     }
     return {"", "", ""};
 }

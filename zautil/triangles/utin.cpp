@@ -20,6 +20,7 @@
 #include "triangles/lut_dialog.h"
 #include "triangles/triangle_import.h"
 #include "triangles/triangle_options.h"
+#include "shell/resource_scope.h"
 
 namespace zatriangles {
 namespace {
@@ -92,9 +93,10 @@ std::optional<std::string> askInDialog(TriangleOptions& options) {
     dialog.method = static_cast<int>(options.method);
     dialog.edges = static_cast<int>(options.edges);
     dialog.useTriangleLayerFile = options.useTriangleLayerFile;
-    acDocManagerPtr()->pushResourceHandle(nullptr);
-    const int result = dialog.doModal();
-    acDocManagerPtr()->popResourceHandle();
+    const int result = [&dialog] {
+        const zashell::ResourceScope scope;
+        return dialog.doModal();
+    }();
     options.method = importMethodOf(dialog.method);
     options.edges = edgeDisplayOf(dialog.edges);
     keepForNextTime(options);

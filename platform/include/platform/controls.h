@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#pragma GCC visibility push(default)
+
 namespace zplat {
 
 class Dialog;
@@ -192,3 +194,5 @@ private:
 };
 
 }  // namespace zplat
+
+#pragma GCC visibility pop

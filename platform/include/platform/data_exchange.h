@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#pragma GCC visibility push(default)
+
 namespace zplat {
 
 class Dialog;
@@ -39,3 +41,5 @@ void ddvMinMax(DataExchange& dx, int id, double value, double min, double max);
 void ddvMaxChars(DataExchange& dx, int id, const std::string& value, std::size_t max);
 
 }  // namespace zplat
+
+#pragma GCC visibility pop

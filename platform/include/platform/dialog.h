@@ -16,6 +16,8 @@
 #include <string_view>
 #include <vector>
 
+#pragma GCC visibility push(default)
+
 namespace zplat {
 
 inline constexpr int IDOK = 1;
@@ -186,3 +188,5 @@ private:
 };
 
 }  // namespace zplat
+
+#pragma GCC visibility pop

@@ -8,6 +8,8 @@
 #include <optional>
 #include <string>
 
+#pragma GCC visibility push(default)
+
 namespace zplat {
 
 class Dialog;
@@ -62,3 +64,5 @@ private:
 };
 
 }  // namespace zplat
+
+#pragma GCC visibility pop

@@ -10,3 +10,7 @@
 #include <platform/menu.h>
 #include <platform/message_box.h>
 #include <platform/user_input.h>
+
+#pragma GCC visibility push(default)
+
+#pragma GCC visibility pop

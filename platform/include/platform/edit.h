@@ -5,6 +5,8 @@
 
 #include <platform/controls.h>
 
+#pragma GCC visibility push(default)
+
 namespace zplat {
 
 inline constexpr char kBackspace = '\b';
@@ -54,3 +56,5 @@ private:
 };
 
 }  // namespace zplat
+
+#pragma GCC visibility pop

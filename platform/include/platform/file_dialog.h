@@ -7,6 +7,8 @@
 
 #include <string>
 
+#pragma GCC visibility push(default)
+
 inline constexpr DWORD OFN_READONLY = 0x00000001;
 inline constexpr DWORD OFN_OVERWRITEPROMPT = 0x00000002;
 inline constexpr DWORD OFN_HIDEREADONLY = 0x00000004;
@@ -45,3 +47,5 @@ private:
 };
 
 }  // namespace zplat
+
+#pragma GCC visibility pop

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#pragma GCC visibility push(default)
+
 namespace zplat {
 
 struct MenuItem {
@@ -27,3 +29,5 @@ struct MenuChoice {
 std::vector<MenuChoice> menuChoices(const Menu& menu);
 
 }  // namespace zplat
+
+#pragma GCC visibility pop

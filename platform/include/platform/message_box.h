@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#pragma GCC visibility push(default)
+
 inline constexpr UINT MB_OK = 0x0;
 inline constexpr UINT MB_OKCANCEL = 0x1;
 inline constexpr UINT MB_YESNOCANCEL = 0x3;
@@ -46,3 +48,5 @@ BoxButtons boxButtons(unsigned type);
 const char* buttonName(int id);  // "OK", "Cancel", "Yes", "No"
 
 }  // namespace zplat
+
+#pragma GCC visibility pop

@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+#pragma GCC visibility push(default)
+
 namespace zplat {
 
 class Dialog;
@@ -57,3 +59,5 @@ private:
 std::string formatDialog(Dialog& dialog);
 
 }  // namespace zplat
+
+#pragma GCC visibility pop

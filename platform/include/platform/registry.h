@@ -11,6 +11,8 @@
 #include <string>
 #include <string_view>
 
+#pragma GCC visibility push(default)
+
 typedef struct HKEY__* HKEY;
 typedef HKEY* PHKEY;
 typedef DWORD REGSAM;
@@ -77,3 +79,5 @@ using RegistryReporter = std::function<void(std::string_view message)>;
 RegistryReporter setRegistryReporter(RegistryReporter reporter);
 
 }  // namespace zplat
+
+#pragma GCC visibility pop

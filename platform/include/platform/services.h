@@ -7,6 +7,8 @@
 #include <functional>
 #include <string_view>
 
+#pragma GCC visibility push(default)
+
 typedef HINSTANCE HMODULE;
 
 struct STARTUPINFOA {
@@ -83,3 +85,5 @@ SoundSink setSoundSink(SoundSink sink);  // returns the previous one
 unsigned soundsRung();
 
 }  // namespace zplat
+
+#pragma GCC visibility pop

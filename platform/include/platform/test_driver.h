@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#pragma GCC visibility push(default)
+
 namespace zplat {
 
 class TestDriver : public DialogDriver {
@@ -54,3 +56,5 @@ private:
 };
 
 }  // namespace zplat
+
+#pragma GCC visibility pop

@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#pragma GCC visibility push(default)
+
 namespace zplat {
 
 class Dialog;
@@ -55,3 +57,5 @@ std::vector<Control*> visibleControls(Dialog& dialog);
 std::vector<Control*> findControls(Dialog& dialog, std::string_view labelOrId);
 
 }  // namespace zplat
+
+#pragma GCC visibility pop

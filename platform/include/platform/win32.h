@@ -6,6 +6,8 @@
 
 #include <cstdint>
 
+#pragma GCC visibility push(default)
+
 typedef std::uint8_t BYTE;
 typedef std::uint16_t WORD;
 typedef std::uint32_t DWORD;
@@ -55,3 +57,5 @@ inline constexpr LONG ERROR_CANTWRITE = 1013;
 // The last error of the calling thread, as the calls that return BOOL set it.
 DWORD GetLastError();
 void SetLastError(DWORD code);
+
+#pragma GCC visibility pop

@@ -11,9 +11,10 @@
 
 #include "../layers/zarvo_fixture.h"
 #include "alignment/prompt_halout_dlg.h"
-#include "alignment_drawing.h"
+#include "../drawing/polyline_drawing.h"
 #include "settings/current_job.h"
 #include "settings/settings_record.h"
+#include "shell/entity_create.h"
 
 namespace {
 
@@ -178,6 +179,17 @@ TEST_F(Halout, PicksThatGiveNoAlignment) {
     EXPECT_THAT(output_, HasSubstr("<Closed POLYLINES are not supported"));
     EXPECT_TRUE(driver().fileRequests().empty());
     EXPECT_THAT(driver().dialogsOpened(), Not(testing::Contains("AutoCAD to Zarvo: Export Horizontal Alignment")));
+}
+
+// The module's own open 2D polylines carry no group 70, as DXF lets a
+// writer leave out flags of 0; they are alignments like any other.
+TEST_F(Halout, APolylineWithoutFlagsIsAnOpenOne) {
+    const ZaPoint points[] = {{0, 100, 0}, {50, 100, 0}};
+    ASSERT_TRUE(zaMakePolyline(points, "ROAD"));
+    driver().answerNextFile(dir_ + "road0002.h1A");
+    run({"1,100", "", ""});
+    EXPECT_THAT(output_, HasSubstr(" - 2 vertices"));
+    EXPECT_TRUE(exists("road0002.h1A"));
 }
 
 TEST_F(Halout, AnAlignmentTheFilesCannotHoldWritesNothing) {

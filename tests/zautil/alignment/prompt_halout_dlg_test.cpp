@@ -9,7 +9,7 @@
 
 #include "../layers/zarvo_fixture.h"
 #include "settings/current_job.h"
-#include "settings/short_name_rule.h"
+#include "controls/short_name_rule.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // its pages, tabs and controls as a user would.
 #pragma once
 
-#include "../settings_store/settings_fixture.h"
+#include "../settings/settings_fixture.h"
 
 #include <platform/user_input.h>
 

@@ -8,7 +8,7 @@
 #include "../layers/zarvo_fixture.h"
 #include "dialogs/cur_out_dlg.h"
 #include "dialogs/prompt_coordinate_dlg.h"
-#include "settings/number_box.h"
+#include "controls/number_box.h"
 
 namespace {
 

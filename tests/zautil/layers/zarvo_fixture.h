@@ -3,6 +3,8 @@
 // settings a test changes are put back after it.
 #pragma once
 
+#include "geometry/point.h"
+
 #include <platform/test_driver.h>
 
 #include <cstdlib>
@@ -70,9 +72,9 @@ struct Stored {
     std::string text(int code) const { return at(code) ? std::string(at(code)->text) : "<none>"; }
     double real(int code) const { return at(code) ? at(code)->real() : -999; }
     std::int64_t integer(int code) const { return at(code) ? at(code)->integer : -999; }
-    std::array<double, 3> point(int code) const {
+    ZaPoint point(int code) const {
         const zcad::Group* g = at(code);
-        return g ? std::array<double, 3>{g->xyz[0], g->xyz[1], g->xyz[2]} : std::array<double, 3>{-999, -999, -999};
+        return g ? ZaPoint{g->xyz[0], g->xyz[1], g->xyz[2]} : ZaPoint{-999, -999, -999};
     }
 };
 

@@ -33,9 +33,9 @@ TEST_F(Lev2Pt, OnlyTextsThatStartWithADigitArePointsAndTheRestAreCounted) {
     EXPECT_THAT(output_, HasSubstr(" 5 invalid text selections found\nLev2Pt 3 points created in "));
     const auto points = storedOf("POINT");
     ASSERT_EQ(points.size(), 3u);
-    EXPECT_EQ(points[0].point(10), (std::array<double, 3>{10, 5, 102.35}));
-    EXPECT_EQ(points[1].point(10), (std::array<double, 3>{20, 5, 102.35}));
-    EXPECT_EQ(points[2].point(10), (std::array<double, 3>{30, 5, 12}));
+    EXPECT_EQ(points[0].point(10), (ZaPoint{10, 5, 102.35}));
+    EXPECT_EQ(points[1].point(10), (ZaPoint{20, 5, 102.35}));
+    EXPECT_EQ(points[2].point(10), (ZaPoint{30, 5, 12}));
     EXPECT_EQ(points[0].text(8), "mk_pt");
     EXPECT_THAT(store(), HasSubstr(dword("L2P Preferences", 0x060)));
 }
@@ -112,7 +112,7 @@ TEST_F(Lev2Pt, TheLevelsOfPt2LevComeBackAtItsPrecision) {
     ASSERT_EQ(points.size(), 8u);
     const double expected[] = {0.0, 12.35, 100.0, 1234.5};
     for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(points[4 + i].point(10), (std::array<double, 3>{levels[i], 2 * levels[i], expected[i]}));
+        EXPECT_EQ(points[4 + i].point(10), (ZaPoint{levels[i], 2 * levels[i], expected[i]}));
     }
 }
 

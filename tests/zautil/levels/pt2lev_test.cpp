@@ -35,11 +35,11 @@ TEST_F(Pt2Lev, EachPointGetsItsLevelAtThePrecisionWithTheOffsetMovingOnlyTheText
     ASSERT_EQ(texts.size(), 2u);
     EXPECT_EQ(texts[0].text(1), "12");
     EXPECT_EQ(texts[1].text(1), "-3");
-    EXPECT_EQ(texts[0].point(10), (std::array<double, 3>{11.5, 18, 12.4}));
-    EXPECT_EQ(texts[1].point(10), (std::array<double, 3>{31.5, 38, -3.25}));
+    EXPECT_EQ(texts[0].point(10), (ZaPoint{11.5, 18, 12.4}));
+    EXPECT_EQ(texts[1].point(10), (ZaPoint{31.5, 38, -3.25}));
     EXPECT_DOUBLE_EQ(texts[0].real(40), 2.5);
     EXPECT_NEAR(texts[0].real(50), 1.5707963267948966, 1e-12);
-    EXPECT_EQ(storedOf("POINT")[0].point(10), (std::array<double, 3>{10, 20, 12.4}));
+    EXPECT_EQ(storedOf("POINT")[0].point(10), (ZaPoint{10, 20, 12.4}));
 }
 
 TEST_F(Pt2Lev, TheLayerPreferencePlacesTheTexts) {

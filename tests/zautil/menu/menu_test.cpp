@@ -1,7 +1,8 @@
 // The pop-up menu, the about and splash box and the ribbon,
 // each on its own (the module test drives them through zcad).
-#include "../settings_store/settings_fixture.h"
+#include "../settings/settings_fixture.h"
 
+#include "commands/command_table.h"
 #include "menu/about_box.h"
 #include "menu/popup_menu.h"
 #include "menu/ribbon.h"
@@ -11,6 +12,7 @@
 
 #include <filesystem>
 #include <map>
+#include <set>
 
 namespace {
 
@@ -18,59 +20,59 @@ using testing::HasSubstr;
 
 using ShellTest = SettingsTest;
 
-TEST_F(ShellTest, EveryMenuItemRunsItsCommand) {
-    // The item's text, with its sub-menu, and the command the suite's users know it for.
-    const std::map<std::string, std::string> expected = {
-        {"&Import/&Plot File (pfin)", "PFIN"},
-        {"&Import/Plot File from &Queue (pqin)", "PQIN"},
-        {"&Import/&Universal Reduced File input (urin)", "URIN"},
-        {"&Import/ASCII Text &Reduced XYZ input (trin)", "TRIN"},
-        {"&Import/Zarvo &Triangle Transfer (utin)", "UTIN"},
-        {"&Export/&Plot file output (pfout)", "PFOUT"},
-        {"&Export/&Universal Reduction File output (urout)", "UROUT"},
-        {"&Export/ASCII &Text Reduction File output (trout)", "TROUT"},
-        {"&Export/&Horizontal Alignment File (halout)", "HALOUT"},
-        {"&General Utilities/&Generate bounding PolyLine at given level (Padlev)", "PADLEV"},
-        {"&General Utilities/&Edit PolyLine level (Pelev)", "PELEV"},
-        {"&General Utilities/&Level to Point (Lev2pt)", "LEV2PT"},
-        {"&General Utilities/&Point 2 Level (Pt2lev)", "PT2LEV"},
-        {"&General Utilities/&Modify the Zarvo Software Suite Current Job (Zselect)", "ZSELECT"},
-        {"&General Utilities/&Install Ribbon Menu", "ZRIBBON"},
-        {"&General Utilities/&About Zarvo AutoCAD Interface", "ZABOUT"},
-        {"&General Utilities/&Options", "ZCONFIG"},
-        {"&Configuration", "ZCONFIG"},
-        {"&Help", "ZABOUT"},
-    };
-    std::map<std::string, std::string> found;
-    for (const zplat::MenuChoice& choice : zplat::menuChoices(zaPopUpMenu())) {
-        std::string path;
-        for (const std::string& part : choice.path) path += (path.empty() ? "" : "/") + part;
-        driver().answerNextMenu(choice.id);
-        const char* command = zaMenuSelectionCommand(zaShowPopUpMenu());
-        found[path] = command ? command : "(nothing)";
+// What the menu shows is the rows' items; what is checked here is that the
+// menu built from them hands back, for each item, the command whose row
+// placed it, and keeps each sub-menu in its places.
+TEST_F(ShellTest, EveryMenuItemRunsTheCommandWhoseRowPlacedIt) {
+    const auto rows = zaCommandTable();
+    std::map<int, std::set<std::string>> placedBy;
+    int placed = 0;
+    for (const zamenu::CommandRow& row : rows) {
+        for (const zamenu::MenuItem& item : row.items) {
+            if (!item.text) continue;
+            placedBy[item.id].insert(row.globalName);
+            ++placed;
+        }
     }
-    EXPECT_EQ(found, expected);
+    const zplat::Menu menu = zamenu::popUpMenu(rows);
+    int offered = 0;
+    for (const zplat::MenuChoice& choice : zplat::menuChoices(menu)) {
+        ++offered;
+        driver().answerNextMenu(choice.id);
+        const zamenu::CommandRow* row = zamenu::selectionRow(rows, zaShowPopUpMenu(rows));
+        ASSERT_NE(row, nullptr) << choice.path.back();
+        EXPECT_EQ(placedBy.at(choice.id), std::set<std::string>{row->globalName}) << choice.path.back();
+        if (choice.path.back() == "&Help") {
+            EXPECT_STREQ(row->globalName, "ZABOUT") << "help shows the about box";
+        }
+    }
+    EXPECT_EQ(offered, placed);
     EXPECT_EQ(zcad::test::resourceDepth(), 0);
-    // Understood, though no item hands them back.
-    EXPECT_STREQ(zaMenuSelectionCommand(23), "ZABOUT");
-    EXPECT_STREQ(zaMenuSelectionCommand(31), "ZHELP");
+
+    // Three sub-menus, then a separator and the menu's own items; no
+    // separator opens or closes a sub-menu or follows another.
+    ASSERT_EQ(menu.size(), 6u);
+    EXPECT_TRUE(menu[3].separator());
+    for (std::size_t i = 0; i < 3; ++i) {
+        const zplat::Menu& sub = menu[i].subMenu;
+        ASSERT_FALSE(sub.empty());
+        EXPECT_FALSE(sub.front().separator() || sub.back().separator());
+        for (std::size_t j = 1; j < sub.size(); ++j) EXPECT_FALSE(sub[j].separator() && sub[j - 1].separator());
+    }
 }
 
 int gRuns = 0;
 void countRun() { ++gRuns; }
 
-TEST_F(ShellTest, AClosedMenuRunsNothingAndACommandTheModuleLacksIsTold) {
-    EXPECT_EQ(zaShowPopUpMenu(), -1) << "the driver closed the menu without a choice";
+TEST_F(ShellTest, AClosedMenuRunsNothingAndNumbersNoItemGivesStillRunTheirCommand) {
+    EXPECT_EQ(zaShowPopUpMenu(zaCommandTable()), -1) << "the driver closed the menu without a choice";
+    EXPECT_EQ(zamenu::selectionRow(zaCommandTable(), -1), nullptr);
+    const zamenu::CommandRow rows[] = {{"ZHELP", "ZHELP", countRun, {}, 31}};
     gRuns = 0;
-    const auto finder = [](const char* name) -> AcRxFunctionPtr {
-        return std::string(name) == "ZHELP" ? countRun : nullptr;
-    };
-    zaRunMenuSelection(-1, finder);
-    EXPECT_EQ(gRuns, 0);
-    zaRunMenuSelection(31, finder);
+    zamenu::selectionRow(rows, 31)->function();
     EXPECT_EQ(gRuns, 1);
-    zaRunMenuSelection(13, finder);
-    EXPECT_EQ(output_, "\nThe HALOUT command is not available in this version of the module.\n");
+    EXPECT_EQ(zamenu::selectionRow(rows, 13), nullptr);
+    EXPECT_STREQ(zamenu::selectionRow(zaCommandTable(), 23)->globalName, "ZABOUT");
 }
 
 TEST_F(ShellTest, TheSplashClosesItselfTheAboutBoxWaitsForOk) {

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "pads/adac_file.h"
+#include "padlev_fixture.h"
 
 using namespace zapads;
 
@@ -33,7 +34,7 @@ protected:
     void SetUp() override { path_ = (std::filesystem::temp_directory_path() / ("adac_" + std::to_string(::getpid()) + ".txt")).string(); }
     void TearDown() override { std::filesystem::remove(path_); }
 
-    std::string write(const std::string& name, const std::vector<std::vector<PadPoint>>& lots) {
+    std::string write(const std::string& name, const std::vector<std::vector<ZaPoint>>& lots) {
         AdacTransferFile file;
         EXPECT_TRUE(file.open(path_));
         std::tm when{};  // 2014-05-07 09:05:03
@@ -54,9 +55,10 @@ protected:
 }  // namespace
 
 TEST_F(AdacFile, OneLotPerLotWithItsNumberAreaAndRing) {
-    const std::vector<PadPoint> square{{0, 0}, {20, 0}, {20, 30}, {0, 30}, {0, 0}};
-    const std::vector<PadPoint> other{{20, 0}, {45, 0}, {45, 30}, {20, 0}};
+    const std::vector<ZaPoint> square{{0, 0}, {20, 0}, {20, 30}, {0, 30}, {0, 0}};
+    const std::vector<ZaPoint> other{{20, 0}, {45, 0}, {45, 30}, {20, 0}};
     const std::string text = write("cadastra.txt", {square, other});
+    ASSERT_EQ(strictXmlCheck(path_), "OK\n");
 
     tinyxml2::XMLDocument doc;
     ASSERT_EQ(doc.Parse(text.c_str(), text.size()), tinyxml2::XML_SUCCESS) << doc.ErrorStr();
@@ -92,6 +94,7 @@ TEST_F(AdacFile, OneLotPerLotWithItsNumberAreaAndRing) {
 
 TEST_F(AdacFile, EveryLineEndsInCrLfAndANameIsEscaped) {
     const std::string text = write("R&D <lots> \"a\" 'b'.txt", {});
+    EXPECT_EQ(strictXmlCheck(path_), "OK\n");
     for (std::size_t i = 1; i < text.size(); ++i) EXPECT_FALSE(text[i] == '\n' && text[i - 1] != '\r') << i;
     EXPECT_EQ(text.substr(0, 24), "<?xml version=\"1.0\" ?>\r\n");
     EXPECT_EQ(text.substr(text.size() - 14), "</adac:ADAC>\r\n");
@@ -103,10 +106,18 @@ TEST_F(AdacFile, EveryLineEndsInCrLfAndANameIsEscaped) {
 
     // Windows-1252 letters and a control character XML cannot hold.
     const std::string other = write("M\xFCller \x80\x01.txt", {});
+    EXPECT_EQ(strictXmlCheck(path_), "OK\n");
     ASSERT_EQ(doc.Parse(other.c_str(), other.size()), tinyxml2::XML_SUCCESS) << doc.ErrorStr();
     EXPECT_EQ(textOf(child(child(doc.FirstChildElement("adac:ADAC"), "adac:Project"), "adac:Name")),
               "M\xC3\xBCller \xE2\x82\xAC\xEF\xBF\xBD.txt");
     for (const char c : other) EXPECT_LT(static_cast<unsigned char>(c), 0x80u) << "plain ASCII throughout";
+}
+
+TEST_F(AdacFile, TheStrictReaderRefusesWhatALenientOneReadsPast) {
+    std::ofstream(path_) << "<adac:ADAC xmlns:adac=\"urn:a\"><adac:Name>R&D</adac:Name></adac:ADAC>";
+    EXPECT_NE(strictXmlCheck(path_), "OK\n") << "a bare ampersand";
+    std::ofstream(path_) << "<adac:ADAC><adac:Name>R</adac:Name></adac:ADAC>";
+    EXPECT_NE(strictXmlCheck(path_), "OK\n") << "an undeclared prefix";
 }
 
 TEST_F(AdacFile, AFileThatCannotBeCreatedSaysSo) {

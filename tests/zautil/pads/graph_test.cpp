@@ -31,13 +31,13 @@ PadGraph graphOf(const std::vector<PadSegment>& segments) {
 }
 
 // The area of the face around the point; 0 when none closes.
-double faceArea(const PadGraph& graph, PadPoint at) {
+double faceArea(const PadGraph& graph, ZaPoint at) {
     std::vector<int> ring;
     if (PadFaceFinder(graph).trace(at, ring) != PadTrace::Closed) return 0;
     return padRingArea(graph, ring);
 }
 
-int linesAt(const PadGraph& graph, PadPoint at) {
+int linesAt(const PadGraph& graph, ZaPoint at) {
     for (const PadNode& node : graph.nodes) {
         if (node.at == at) return node.count;
     }
@@ -92,7 +92,7 @@ TEST(PadLineList, ShortLinesGoAndTheLastTakesTheirPlace) {
     lines[3].b = {0.01, 0};
     EXPECT_EQ(padRemoveShortLines(lines), 2);
     ASSERT_EQ(lines.size(), 2u);
-    EXPECT_EQ(lines[1].b, (PadPoint{0, 7}));
+    EXPECT_EQ(lines[1].b, (ZaPoint{0, 7}));
 }
 
 TEST(PadNodes, EndsWithinTheToleranceShareANodeAndATwelfthLineIsTheLast) {
@@ -145,7 +145,7 @@ TEST(PadFaces, ARingThatWouldRunPastTheStepLimitIsIncomplete) {
     constexpr int kSides = 1100;
     const auto corner = [](int i) {
         const double a = 2 * std::numbers::pi * i / kSides;
-        return PadPoint{1000 * std::cos(a), 1000 * std::sin(a)};
+        return ZaPoint{1000 * std::cos(a), 1000 * std::sin(a)};
     };
     for (int i = 0; i < kSides; ++i) segments.push_back({corner(i), corner(i + 1)});
     const PadGraph graph = graphOf(segments);
@@ -164,8 +164,8 @@ TEST(PadChain, APointTooCloseIsPassedOverAndTheChainStillReachesItsEnd) {
     chain.to({10.02, 10});    // the last, too close to the one before
     chain.end();
     ASSERT_EQ(segments.size(), 2u);
-    EXPECT_EQ(segments[1].a, (PadPoint{10, 0}));
-    EXPECT_EQ(segments[1].b, (PadPoint{10.02, 10}));
+    EXPECT_EQ(segments[1].a, (ZaPoint{10, 0}));
+    EXPECT_EQ(segments[1].b, (ZaPoint{10.02, 10}));
 
     segments.clear();
     padAppendLine(segments, {0, 0}, {0.02, 0.02});
@@ -184,8 +184,8 @@ TEST(PadChain, ArcChordsRunFromVertexToVertexByTheRule) {
     padAppendArc(chain, {0, 0}, {20, 0}, 1.0, rule);
     chain.end();
     ASSERT_EQ(segments.size(), 4u);
-    EXPECT_EQ(segments.front().a, (PadPoint{0, 0}));
-    EXPECT_EQ(segments.back().b, (PadPoint{20, 0})) << "the vertex itself, not the point worked out again";
+    EXPECT_EQ(segments.front().a, (ZaPoint{0, 0}));
+    EXPECT_EQ(segments.back().b, (ZaPoint{20, 0})) << "the vertex itself, not the point worked out again";
     EXPECT_NEAR(segments[1].b.x, 10, 1e-9);
     EXPECT_NEAR(segments[1].b.y, -10, 1e-9);
 }

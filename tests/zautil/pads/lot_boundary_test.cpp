@@ -18,9 +18,9 @@ struct Ring {
     std::vector<int> nodes;
 };
 
-Ring ringThrough(std::initializer_list<PadPoint> corners) {
+Ring ringThrough(std::initializer_list<ZaPoint> corners) {
     Ring r;
-    for (const PadPoint& p : corners) {
+    for (const ZaPoint& p : corners) {
         PadNode node;
         node.at = p;
         r.nodes.push_back(static_cast<int>(r.graph.nodes.size()));
@@ -96,7 +96,7 @@ TEST(LotBoundary, LabelsAndWhereTheyGo) {
     text.at = {10, 15};
     text.height = 2;
     text.rotation = std::numbers::pi / 2;
-    const PadPoint turned = padLabelPoint(text);
+    const ZaPoint turned = padLabelPoint(text);
     EXPECT_NEAR(turned.x, 13, 1e-12);
     EXPECT_NEAR(turned.y, 15, 1e-12);
 }

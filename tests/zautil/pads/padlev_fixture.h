@@ -10,8 +10,15 @@
 #include <vector>
 
 #include "../layers/zarvo_fixture.h"
+#include "run_command.h"
 #include "pads/padlev.h"
 #include "settings/settings_record.h"
+
+// What the strict XML reader says of a file: "OK\n", or its first error.
+inline std::string strictXmlCheck(const std::string& path) {
+    int status = 0;
+    return runCommand("/usr/bin/python3 " ZCAD_SOURCE_DIR "/tests/zautil/pads/check_xml.py '" + path + "'", status);
+}
 
 // The transfer file's LandParcels, parsed into doc; null when it is not XML.
 inline const tinyxml2::XMLElement* landParcels(tinyxml2::XMLDocument& doc, const std::string& text) {
@@ -68,7 +75,7 @@ protected:
         std::string layer;
         std::int64_t colour = 0;
         std::int64_t flags = 0;
-        std::vector<std::array<double, 3>> vertices;
+        std::vector<ZaPoint> vertices;
     };
     // The POLYLINEs PADLEV drew (on layers ending "_line"), in order.
     static std::vector<Boundary> boundaries() {

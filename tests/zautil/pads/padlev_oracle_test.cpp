@@ -80,6 +80,7 @@ TEST_F(PadlevOracle, EveryLotAgreesWithShapelyAndTheTransferFileListsThem) {
     for (double a; areas >> a;) oracle.push_back(a);
     ASSERT_EQ(oracle.size(), 60u);
 
+    ASSERT_EQ(strictXmlCheck(transfer), "OK\n");
     const std::string xml = read(transfer);
     tinyxml2::XMLDocument doc;
     const auto* parcels = landParcels(doc, xml);

@@ -11,6 +11,7 @@
 #include "plot_export_fixture.h"
 #include "settings/za_env.h"
 #include "shell/text_create.h"
+#include "zcad/group_list.h"
 
 namespace {
 
@@ -110,6 +111,39 @@ TEST_F(Pfout, APolylineClosesBackToItsFirstVertexWithoutItsFaceRecords) {
     EXPECT_EQ(types(lines), "3 4 5 1 2 2 2 0");
     EXPECT_EQ(kZaWidePlotLayout.real(lines[10], ZaPlotField::X), 1);
     EXPECT_EQ(kZaWidePlotLayout.real(lines[10], ZaPlotField::Y), 1);
+}
+
+// A vertex that cannot be read ends its polyline there and says so; no
+// point is made up for it.
+TEST_F(Pfout, AVertexWithoutItsPointEndsThePolyline) {
+    const auto store = [this](const char* type, bool point, double x) {
+        std::vector<std::uint8_t> bytes;
+        zcad::GroupWriter w(bytes);
+        w.string(0, type);
+        w.string(8, "ROAD");
+        if (point) w.point(10, x, 5, 0);
+        db().append(bytes);
+    };
+    store("POLYLINE", false, 0);
+    store("VERTEX", true, 1);
+    store("VERTEX", true, 2);
+    store("VERTEX", false, 0);
+    store("VERTEX", true, 4);
+    store("SEQEND", false, 0);
+    const auto lines = pfout("abcdefgh.p01");
+    EXPECT_EQ(types(lines), "3 4 5 1 2 0");
+    EXPECT_THAT(output_, HasSubstr("\nzaOnGetPolyline() - end with 0 - NULL entity item\n"));
+}
+
+// Unlike the string exports, the plot file takes an entity's points as the
+// entity holds them, in its own system: a circle drawn from below keeps
+// its x, as the plot import draws it back.
+TEST_F(Pfout, PointsAreWrittenAsTheEntityHoldsThem) {
+    const ads_point centre = {5, 6, 0}, below = {0, 0, -1};
+    ASSERT_EQ(makeEntity(acutBuildList(RTDXF0, "CIRCLE", 8, "ROAD", 10, centre, 40, 2.0, 210, below, 0)), RTNORM);
+    const auto lines = pfout("abcdefgh.p01");
+    EXPECT_EQ(types(lines), "3 4 5 8 0");
+    EXPECT_EQ(kZaWidePlotLayout.real(lines[7], ZaPlotField::X), 5);
 }
 
 TEST_F(Pfout, TextsComeOnlyWhenAskedForAtThePointTheirJustificationNames) {

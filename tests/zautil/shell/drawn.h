@@ -1,6 +1,8 @@
 // The drawing's entities read back through the host API.
 #pragma once
 
+#include "geometry/point.h"
+
 #include <array>
 #include <memory>
 #include <string>
@@ -19,10 +21,10 @@ public:
     std::string text(int code) const { return at(code) ? at(code)->resval.rstring : "<none>"; }
     double real(int code) const { return at(code) ? at(code)->resval.rreal : -999; }
     int flags(int code) const { return at(code) ? at(code)->resval.rint : 0; }
-    std::array<double, 3> point(int code) const {
+    ZaPoint point(int code) const {
         const resbuf* rb = at(code);
-        return rb ? std::array<double, 3>{rb->resval.rpoint[0], rb->resval.rpoint[1], rb->resval.rpoint[2]}
-                  : std::array<double, 3>{-999, -999, -999};
+        return rb ? ZaPoint{rb->resval.rpoint[0], rb->resval.rpoint[1], rb->resval.rpoint[2]}
+                  : ZaPoint{-999, -999, -999};
     }
 
 private:

@@ -1,6 +1,6 @@
 // What the end-to-end oracle does not reach: arcs left out by the rule,
-// groups left at their defaults, bulges and chords, open triangles, and
-// every converter's refusal of an entity that lacks what it needs.
+// faces missing a corner, chords, open triangles, and every converter's
+// refusal of an entity that lacks what it needs.
 #include <cmath>
 #include <numbers>
 
@@ -75,30 +75,14 @@ TEST_F(Converters, WithBreakupNoneArcsAndCirclesAreLeftOutButCounted) {
     EXPECT_TRUE(printed("Lines 1, Polylines 1, Points 0, Arcs 1, Circles 1, 3D Faces 0 \n"));
 }
 
-TEST_F(Converters, GroupsLeftOutAtTheirDefaultsAreTheDefaults) {
-    // No flags: an open 2D polyline, as URIN makes one; no fourth corner: the third.
-    store(entity("POLYLINE", {}));
-    store(entity("VERTEX", {10}));
-    store(entity("VERTEX", {10}));
-    store(entity("SEQEND", {}));
+// Reading polylines and their defaults is the drawing reader's, tested
+// there; a face is this converter's own.
+TEST_F(Converters, AFaceWithoutItsFourthCornerRepeatsItsThird) {
     store(entity("3DFACE", {10, 11, 12}));
-    EXPECT_THAT(exported(), ElementsAre("1 0 1.0000,2.0000,3.0000 L             plYSYS",
-                                        "1 1 1.0000,2.0000,3.0000 L             plYSYS",
-                                        "2 2 1.0000,2.0000,3.0000 L             fcYSYS",
-                                        "2 3 1.0000,2.0000,3.0000 L             fcYSYS",
-                                        "2 4 1.0000,2.0000,3.0000 L             fcYSYS",
-                                        "2 5 1.0000,2.0000,3.0000 L             fcYSYS"));
-}
-
-TEST_F(Converters, LightweightBulgesBelongToTheirOwnVertex) {
-    // Only the middle vertex is bulged: counting the 42 groups would give
-    // its bulge to the first.
-    lwpolyline("FENCE", 1, {{0, 0, 0}, {10, 0, 1}, {20, 0, 0}}, 7);
-    EXPECT_THAT(exported(), ElementsAre("1 0 0.0000,0.0000,7.0000 FENCE         pcYSYS",
-                                        "1 1 10.0000,0.0000,7.0000 FENCE         lwYSYS",
-                                        "1 2 15.0000,-5.0000,7.0000 FENCE         lwYSYS",
-                                        "1 3 20.0000,0.0000,7.0000 FENCE         lwYSYS",
-                                        "1 4 0.0000,0.0000,7.0000 FENCE         ppYSYS"));
+    EXPECT_THAT(exported(), ElementsAre("1 0 1.0000,2.0000,3.0000 L             fcYSYS",
+                                        "1 1 1.0000,2.0000,3.0000 L             fcYSYS",
+                                        "1 2 1.0000,2.0000,3.0000 L             fcYSYS",
+                                        "1 3 1.0000,2.0000,3.0000 L             fcYSYS"));
 }
 
 TEST_F(Converters, AClockwiseChordArcWithoutRoundingKeepsTheVertexItEndsOn) {

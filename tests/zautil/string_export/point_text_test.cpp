@@ -2,11 +2,11 @@
 // entity tag, the level code, and the 20 characters the files keep.
 #include <gtest/gtest.h>
 
-#include "strings/point_text.h"
+#include "string_export/point_text.h"
 
 namespace {
 
-using zastrings::PointTextMaker;
+using zastringexport::PointTextMaker;
 
 ZaUROutOptions options(bool note, bool last8, int lastChars = 8) {
     ZaUROutOptions o;

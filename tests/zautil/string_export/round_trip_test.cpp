@@ -6,7 +6,7 @@
 
 #include "string_export_fixture.h"
 #include "string_file_generator.h"
-#include "strings/string_import.h"
+#include "string_import/string_import.h"
 #include "strings/tr_format.h"
 #include "strings/ur_writer.h"
 
@@ -84,7 +84,7 @@ TEST_F(RoundTrip, URINThenUROUTGivesBackEveryCoordinateBitForBit) {
     for (const StringRecord& r : records) ASSERT_TRUE(writer.PutURRecord(r));
     ASSERT_TRUE(writer.finish());
 
-    zastrings::StringImport import;
+    zastringimport::StringImport import;
     ASSERT_TRUE(import.importUR(input));
     const auto exported = readUR(exportAll(true, "survey03.ur1"));
     ASSERT_EQ(exported.size(), records.size());
@@ -95,7 +95,7 @@ TEST_F(RoundTrip, URINThenUROUTGivesBackEveryCoordinateBitForBit) {
 TEST_F(RoundTrip, TRINThenTROUTKeepsEveryValueToItsFourDecimals) {
     const std::string input = generate("survey01.tr1", 50, 2);
 
-    zastrings::StringImport import;
+    zastringimport::StringImport import;
     import.setPolyline3D(true);
     ASSERT_TRUE(import.importTR(input));
     const std::string output = exportAll(false, "survey02.tr1");

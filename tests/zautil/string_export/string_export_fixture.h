@@ -11,7 +11,7 @@
 
 #include "../layers/zarvo_fixture.h"
 #include "settings/settings_record.h"
-#include "strings/string_export_commands.h"
+#include "string_export/string_export_commands.h"
 #include "strings/tr_reader.h"
 #include "strings/ur_reader.h"
 

@@ -6,10 +6,11 @@
 
 #include "settings/current_job.h"
 #include "string_import_fixture.h"
-#include "strings/string_import_commands.h"
+#include "string_import/string_import_commands.h"
 #include "strings/tr_format.h"
 
 using namespace zastrings;
+using namespace zastringimport;
 
 class ImportCommandTest : public StringImportTest {
 protected:

@@ -6,6 +6,7 @@
 #include "strings/tr_format.h"
 
 using namespace zastrings;
+using namespace zastringimport;
 
 namespace {
 

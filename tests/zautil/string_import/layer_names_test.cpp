@@ -3,11 +3,12 @@
 
 #include "string_import_fixture.h"
 #include "files/byte_source.h"
-#include "strings/import_layers.h"
-#include "strings/layer_map.h"
-#include "strings/layer_name_rules.h"
+#include "string_import/import_layers.h"
+#include "string_import/layer_map.h"
+#include "string_import/layer_name_rules.h"
 
 using namespace zastrings;
+using namespace zastringimport;
 
 namespace {
 

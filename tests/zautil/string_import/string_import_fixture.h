@@ -9,7 +9,7 @@
 
 #include "../layers/zarvo_fixture.h"
 #include "settings/settings_record.h"
-#include "strings/string_import.h"
+#include "string_import/string_import.h"
 #include "strings/ur_writer.h"
 #include "zcad/host_test.h"
 
@@ -50,13 +50,13 @@ protected:
 
     // One import as a command runs it; its last error lands in error_.
     bool importUR(const std::string& path) {
-        zastrings::StringImport import;
+        zastringimport::StringImport import;
         const bool read = import.importUR(path);
         error_ = import.lastError();
         return read;
     }
     bool importTR(const std::string& path, bool polyline3D = false) {
-        zastrings::StringImport import;
+        zastringimport::StringImport import;
         import.setPolyline3D(polyline3D);
         const bool read = import.importTR(path);
         error_ = import.lastError();

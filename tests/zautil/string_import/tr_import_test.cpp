@@ -8,6 +8,7 @@
 #include "strings/tr_format.h"
 
 using namespace zastrings;
+using namespace zastringimport;
 
 namespace {
 
@@ -30,7 +31,7 @@ TEST_F(TRImportTest, EachEntityTakesTheLayerOfItsOwnLine) {
                        "POLYLINE@WM VERTEX@WM SEQEND@WM");
     const auto all = storedEntities();
     // A 2D header lies at the string's first point, so at its level.
-    EXPECT_EQ(all[0].point(10), (std::array<double, 3>{10, 20, 3.5}));
+    EXPECT_EQ(all[0].point(10), (ZaPoint{10, 20, 3.5}));
     EXPECT_EQ(all[0].integer(70), 0);
     EXPECT_THAT(error_, testing::StartsWith("\nPoints converted 5   Time "));
     EXPECT_NE(output_.find("\nTR Completed 5"), std::string::npos);
@@ -43,7 +44,7 @@ TEST_F(TRImportTest, EachEntityTakesTheLayerOfItsOwnLine) {
     EXPECT_EQ(again[0].at(10), nullptr);
     EXPECT_EQ(again[0].integer(70), 8);
     EXPECT_EQ(again[1].integer(70), 32);
-    EXPECT_EQ(again[3].point(10), (std::array<double, 3>{12, 22, 5}));
+    EXPECT_EQ(again[3].point(10), (ZaPoint{12, 22, 5}));
 }
 
 TEST_F(TRImportTest, BadLinesAreCountedAndPassedOver) {

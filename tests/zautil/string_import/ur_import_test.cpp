@@ -2,9 +2,10 @@
 #include <string>
 
 #include "string_import_fixture.h"
-#include "strings/ur_report.h"
+#include "string_import/ur_report.h"
 
 using namespace zastrings;
+using namespace zastringimport;
 
 class URImportTest : public StringImportTest {};
 
@@ -15,10 +16,10 @@ TEST_F(URImportTest, StringsBecomePolylinesAndOneRecordStringsPoints) {
     EXPECT_EQ(drawn(), "POLYLINE@RD__S_1 VERTEX@RD__S_1 VERTEX@RD__S_1 SEQEND@RD__S_1 POINT@TREE POINT@FP");
     const auto all = storedEntities();
     // A 2D string lies at elevation 0, its vertices keep their levels.
-    EXPECT_EQ(all[0].point(10), (std::array<double, 3>{0, 0, 0}));
+    EXPECT_EQ(all[0].point(10), (ZaPoint{0, 0, 0}));
     EXPECT_EQ(all[0].integer(70), 0);
-    EXPECT_EQ(all[2].point(10), (std::array<double, 3>{11, 21, 2.5}));
-    EXPECT_EQ(all[5].point(10), (std::array<double, 3>{30, 40, 3}));
+    EXPECT_EQ(all[2].point(10), (ZaPoint{11, 21, 2.5}));
+    EXPECT_EQ(all[5].point(10), (ZaPoint{30, 40, 3}));
     EXPECT_NE(output_.find("URIN at end of file at 4 in "), std::string::npos);
     EXPECT_FALSE(zcad::test::sequenceOpen());
 }

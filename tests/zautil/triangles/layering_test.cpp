@@ -21,7 +21,7 @@ using namespace tritest;
 
 // The normal of a surface falling at the given percent towards the given
 // bearing (degrees clockwise from north).
-Vec3 normalOf(double percent, double bearing) {
+ZaPoint normalOf(double percent, double bearing) {
     const double r = bearing * std::numbers::pi / 180.0;
     return {std::sin(r) * percent, std::cos(r) * percent, 100.0};
 }
@@ -46,8 +46,8 @@ std::string names(const std::vector<SlopeEntry>& entries) {
 
 TEST(Surface, SlopeIsZeroForAClockwiseTriangleAndItsAspectTurnsRound) {
     const ZaPoint a{0, 0, 0}, b{10, 0, 0}, c{10, 10, 1};
-    const Vec3 up = surfaceNormal(a, b, c);
-    const Vec3 down = surfaceNormal(a, c, b);
+    const ZaPoint up = surfaceNormal(a, b, c);
+    const ZaPoint down = surfaceNormal(a, c, b);
     EXPECT_NEAR(slopePercent(up), 10.0, 1e-12);
     EXPECT_EQ(slopePercent(down), 0.0);
     // Rising to the north, the normal leans south.
@@ -70,8 +70,8 @@ TEST(Surface, EdgesAreRidgesStreamsSlopesOrFlat) {
     const auto classify = [&](double westZ, double eastZ) {
         const ZaPoint west{-10, 0, westZ}, east{10, 0, eastZ};
         const ZaPoint top{to[0], to[1], from[2]};
-        const Vec3 mt = drainageNormal(surfaceNormal(west, from, top));
-        const Vec3 mu = drainageNormal(surfaceNormal(from, east, top));
+        const ZaPoint mt = drainageNormal(surfaceNormal(west, from, top));
+        const ZaPoint mu = drainageNormal(surfaceNormal(from, east, top));
         return classifyEdge(from, top, mt, mu, 0.001);
     };
     EXPECT_EQ(classify(0, 0), EdgeClass::Ridge);
@@ -167,11 +167,11 @@ TEST_F(Progress, ReportsWidenWhileFastAndThePaceCarriesIntoTheNextPass) {
     // come fast, the fourth (0.9 s) slow, the fifth (1.0 s) fast again.
     ticks = {0, 0, 100, 200, 300, 900, 1000, 1100, 2000};
     TriangleProgress progress(scriptedClock);
-    progress.startPass("Points: %d \n", false);
+    progress.startPass("Points: %lld \n", false);
     for (int i = 0; i < 1000; ++i) ASSERT_FALSE(progress.cancelledAt(i));
     EXPECT_EQ(output_, "Points: 0 \nPoints: 10 \nPoints: 50 \nPoints: 250 \nPoints: 500 \n");
     output_.clear();
-    progress.startPass("Triangles: %d \n", true);
+    progress.startPass("Triangles: %lld \n", true);
     for (int i = 0; i < 1000; ++i) ASSERT_FALSE(progress.cancelledAt(i));
     // A new pass starts at item 0 but keeps the step of 1250: a fresh pace
     // would report again at item 2.
@@ -181,7 +181,7 @@ TEST_F(Progress, ReportsWidenWhileFastAndThePaceCarriesIntoTheNextPass) {
 TEST_F(Progress, ABreakAtAReportCancels) {
     ticks = {0};
     TriangleProgress progress(scriptedClock);
-    progress.startPass("\nTriangles: %d \n", true);
+    progress.startPass("\nTriangles: %lld \n", true);
     zcad::test::breakAfterPolls(2);
     EXPECT_FALSE(progress.cancelledAt(0));
     EXPECT_FALSE(progress.cancelledAt(1));  // no report here: no poll

@@ -1,0 +1,22 @@
+// What URIN tells the user about the UR file it reads: the size it found,
+// and each refusal as a short last-error text and a longer advice.
+#pragma once
+
+#include <string>
+
+#include "strings/ur_reader.h"
+
+namespace zastringimport {
+
+using zastrings::URFault;
+using zastrings::URReader;
+
+// Opens the file, printing and advising as URIN does; on a refusal the
+// last error holds its short text.
+bool openURReporting(URReader& reader, const std::string& path, std::string& lastError);
+
+// A fault found while records are read (a file cut short): advised, with
+// its short text as the last error.
+void reportURFault(URFault fault, std::string& lastError);
+
+}  // namespace zastringimport
