@@ -5,9 +5,9 @@
 
 Chromium is driven through its DevTools protocol over a pipe (no port, no
 network): the network is emulated offline and every request the page makes
-is reported. STEPS is a list of actions; the answer, on standard output, is
-one JSON object: "loadMs" (from navigating to the page being ready and
-painted), "requests" (URLs asked for) and "results" (one per step):
+is reported. STEPS is a list of actions. On standard output, a line each:
+"load MS" (from navigating to the page being ready and painted), "request
+URL" for each request it made, and "result JSON" for each step:
 
     {"do": "screenshot", "file": PATH}        -> null
     {"do": "eval", "js": EXPRESSION}          -> its value
@@ -188,7 +188,11 @@ def main():
         results = [run_step(browser, step) for step in steps]
         requests = [e['params']['request']['url'] for e in browser.events
                     if e.get('method') == 'Network.requestWillBeSent']
-        print(json.dumps({'loadMs': round(load), 'requests': requests, 'results': results}))
+        print('load', round(load))
+        for url in requests:
+            print('request', url)
+        for result in results:
+            print('result', json.dumps(result))
     finally:
         browser.close()
 
