@@ -37,7 +37,7 @@ constexpr std::string_view kStyle = R"(html,body{margin:0;height:100%;overflow:h
 body{font:13px/1.35 sans-serif}
 #drawing{position:fixed;left:0;top:0;width:100vw;height:100vh;display:block;cursor:crosshair;touch-action:none}
 #drawing.panning{cursor:grabbing}
-#drawing .picked{stroke-width:3px;stroke-opacity:.8}
+#drawing .picked{filter:drop-shadow(0 0 2px #ff00ff) drop-shadow(0 0 2px #ff00ff)}
 #panel{position:fixed;z-index:1;top:8px;right:8px;max-width:60vw;max-height:calc(100vh - 16px);overflow:auto;
 background:rgba(250,250,250,.93);color:#111;border:1px solid #999;border-radius:4px;padding:6px 8px}
 #where,#picked{font-family:monospace;white-space:pre;min-height:1.35em}
@@ -47,6 +47,7 @@ background:rgba(250,250,250,.93);color:#111;border:1px solid #999;border-radius:
 #layers .count{text-align:right;font-variant-numeric:tabular-nums}
 .swatch{display:inline-block;width:10px;height:10px;margin-left:3px;border:1px solid #666;vertical-align:middle}
 button{font:inherit}
+summary{cursor:pointer;margin-top:2px}
 )";
 
 }  // namespace
@@ -113,8 +114,8 @@ void writePageHead(std::string& out, std::string_view title, const Rgb& ground, 
     out += "}\n</style>\n</head>\n<body>\n<div id=\"panel\">\n"
            "<button id=\"extents\" type=\"button\" title=\"Home or E\">Zoom extents</button>\n"
            "<div id=\"where\">&#160;</div>\n<div id=\"picked\">&#160;</div>\n"
-           "<table id=\"layers\"><thead><tr><th></th><th>Layer</th><th>Entities</th></tr></thead><tbody></tbody></table>\n"
-           "</div>\n";
+           "<details open=\"open\"><summary>Layers</summary>\n<table id=\"layers\"><thead><tr><th></th><th>Layer</th>"
+           "<th>Entities</th></tr></thead><tbody></tbody></table></details>\n</div>\n";
 }
 
 void writePageTail(std::string& out, const PageFacts& facts) {
