@@ -83,13 +83,15 @@ void appendScriptString(std::string& out, std::string_view hostText) {
         } else {
             c = cp1252::unicodeOf(static_cast<unsigned char>(hostText[i++]));
         }
+        // As the SVG's attributes have them: without control characters,
+        // and only characters XML allows.
+        if (c < 0x20) continue;
+        if (c == 0xFFFE || c == 0xFFFF) c = 0xFFFD;
         // Markup characters escaped too: a name never closes the script element.
-        if (c < 0x20 || c == '"' || c == '\\' || c == '<' || c == '>' || c == '&' || c == 0x2028 || c == 0x2029) {
+        if (c == '"' || c == '\\' || c == '<' || c == '>' || c == '&' || c == 0x2028 || c == 0x2029) {
             char digits[8] = "\\u0000";
             for (int k = 0; k < 4; ++k) digits[5 - k] = kHex[(c >> (4 * k)) & 15];
             out.append(digits, 6);
-        } else if (c >= 0xD800 && c <= 0xDFFF) {
-            out += "\\ufffd";  // half of a pair, which UTF-8 cannot carry
         } else {
             utf8::append(out, c);
         }

@@ -126,6 +126,8 @@ void SvgWriter::escaped(std::string_view hostText) {
         } else {
             c = cp1252::unicodeOf(static_cast<unsigned char>(hostText[i++]));
         }
+        // Not characters in XML: an escape in a drawing may spell them.
+        if (c == 0xFFFE || c == 0xFFFF) c = 0xFFFD;
         switch (c) {
         case '&':
             buffer_ += "&amp;";
