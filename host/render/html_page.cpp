@@ -50,8 +50,7 @@ button{font:inherit}
 summary{cursor:pointer;margin-top:2px}
 )";
 
-}  // namespace
-
+// UTF-8 `text` as element content or an attribute value.
 void appendHtmlText(std::string& out, std::string_view text) {
     for (const char c : text) {
         switch (c) {
@@ -74,6 +73,8 @@ void appendHtmlText(std::string& out, std::string_view text) {
     }
 }
 
+// `hostText` as a JSON string that is also safe inside a script element
+// of HTML and XML alike.
 void appendScriptString(std::string& out, std::string_view hostText) {
     out += '"';
     for (std::size_t i = 0; i < hostText.size();) {
@@ -98,6 +99,8 @@ void appendScriptString(std::string& out, std::string_view hostText) {
     }
     out += '"';
 }
+
+}  // namespace
 
 void writePageHead(std::string& out, std::string_view title, const Rgb& ground, const Rgb& ink) {
     out += "<!DOCTYPE html>\n<html xmlns=\"http://www.w3.org/1999/xhtml\" lang=\"en\">\n<head>\n<meta charset=\"utf-8\"/>\n";

@@ -37,10 +37,4 @@ void writePageHead(std::string& out, std::string_view title, const Rgb& ground, 
 // The rest: the facts, the script, the end of the page.
 void writePageTail(std::string& out, const PageFacts& facts);
 
-// `hostText` as a JSON string that is also safe inside a script element
-// of HTML and XML alike.
-void appendScriptString(std::string& out, std::string_view hostText);
-// UTF-8 `text` as element content or an attribute value.
-void appendHtmlText(std::string& out, std::string_view text);
-
 }  // namespace zcad::render

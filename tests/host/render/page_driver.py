@@ -16,6 +16,7 @@ URL" for each request it made, and "result JSON" for each step:
     {"do": "move", "x": X, "y": Y}            -> null
     {"do": "key", "key": KEY}                 -> null
     {"do": "wheel", "x": X, "y": Y, "dy": DY} -> null
+    {"do": "paint"}                           -> milliseconds until drawn anew
 """
 import base64
 import json
@@ -147,6 +148,10 @@ def run_step(browser, step):
         return None
     if kind == 'eval':
         return browser.evaluate(step['js'])
+    if kind == 'paint':
+        started = time.monotonic()
+        browser.painted()
+        return round((time.monotonic() - started) * 1000)
     if kind in ('click', 'clickAt'):
         if kind == 'click':
             box = browser.evaluate('(() => { const r = document.querySelector(%s).getBoundingClientRect();'
