@@ -188,6 +188,8 @@ const char* kPanelBox =
     R"js({"do": "eval", "js": "(() => { const r = document.getElementById('panel').getBoundingClientRect();)js"
     R"js( return [r.left, r.top, r.right, r.bottom]; })()"})js";
 
+const char* kViewBox = R"js({"do": "eval", "js": "document.getElementById('drawing').getAttribute('viewBox')"})js";
+
 class RenderPageBrowserTest : public RenderTest {
 protected:
     void SetUp() override {
@@ -260,9 +262,10 @@ TEST_F(RenderPageBrowserTest, PageAtLoadShowsWhatThePngShows) {
     }
 }
 
-// The page's own controls: a layer's check box hides it, + zooms about the
-// pointer and the arrows pan by what the arithmetic says, the pointer's
-// coordinates are the drawing's, and a click names the entity under it.
+// The page's own controls: a layer's check box hides it, + and the wheel
+// zoom about the pointer and the arrows pan by what the arithmetic says,
+// the pointer's coordinates are the drawing's, a click names the entity
+// under it, and Home shows the whole drawing again.
 TEST_F(RenderPageBrowserTest, PageControlsHideZoomPanAndPick) {
     addLayer("ROADS", 1);
     addLayer("LOTS", 3);
@@ -297,9 +300,11 @@ TEST_F(RenderPageBrowserTest, PageControlsHideZoomPanAndPick) {
                               at("clickAt", panned) +
                               R"(, {"do": "eval", "js": "document.getElementById('picked').textContent"}, )" +
                               at("clickAt", render::P2{5, 590}) +
-                              R"(, {"do": "eval", "js": "document.getElementById('picked').textContent"}])";
+                              R"(, {"do": "eval", "js": "document.getElementById('picked').textContent"}, )" +
+                              R"({"do": "key", "key": "Home"}, )" + kViewBox + ", " +
+                              R"({"do": "wheel", "x": 300, "y": 400, "dy": -500}, )" + kViewBox + "]";
     const Driven driven = drive(file("site.html"), 800, 600, steps);
-    ASSERT_EQ(driven.results.size(), 16u) << driven.output;
+    ASSERT_EQ(driven.results.size(), 20u) << driven.output;
     const Box panel = boxOf(driven.results[0]);
 
     const Png load(file("load.png"));
@@ -325,6 +330,10 @@ TEST_F(RenderPageBrowserTest, PageControlsHideZoomPanAndPick) {
     EXPECT_NEAR(northing, 20.5, 0.1);
     EXPECT_EQ(driven.results[13], "\"SOLID on layer MARK, handle " + hexHandle(db().handle(mark)) + "\"");
     EXPECT_EQ(driven.results[15], "\"Nothing there\"");
+    // Zoom extents shows the whole picture again, a hundred units a pixel;
+    // the wheel zooms twice as close a notch of 500 about the pointer.
+    EXPECT_EQ(driven.results[17], "\"0 0 80000 60000\"");
+    EXPECT_EQ(driven.results[19], "\"15000 20000 40000 30000\"");
 }
 
 // HTMLOUT through zcad itself, as a script runs it (the extension added),
