@@ -8,6 +8,7 @@
 #include <charconv>
 #include <cstdio>
 #include <exception>
+#include <map>
 #include <memory>
 #include <new>
 #include <system_error>
@@ -160,12 +161,17 @@ std::string pageTitle(const std::string& path) {
     return std::string(name);
 }
 
-// The layers as the parts counted them, in name order.
+// The layers as the parts counted them, in name order; names that differ
+// only in case are one layer, spelt as the layer table spells it.
 render::PageFacts pageFacts(const Database& db, const View& view, const PictureOptions& options,
                             const render::PaintStyle& style, const std::vector<render::LayerTally>& tallies) {
-    render::LayerTally all;
+    std::map<std::string, render::PageLayer> layers;
     for (const render::LayerTally& tally : tallies) {
-        for (const auto& [key, layer] : tally.layers()) all.add(layer.first, layer.second);
+        for (const auto& [name, count] : tally.counts()) {
+            render::PageLayer& layer = layers[upperCase(name)];
+            if (layer.name.empty() || name < layer.name) layer.name = name;
+            layer.count += count;
+        }
     }
     render::PageFacts facts;
     facts.view = view;
@@ -173,11 +179,10 @@ render::PageFacts pageFacts(const Database& db, const View& view, const PictureO
     facts.width = options.width;
     facts.height = options.height;
     facts.lineweights = options.lineweights;
-    std::vector<std::pair<std::string, const std::pair<std::string, std::size_t>*>> sorted;
-    for (const auto& [key, layer] : all.layers()) sorted.emplace_back(key, &layer);
-    std::sort(sorted.begin(), sorted.end());
-    for (const auto& [key, layer] : sorted) {
-        facts.layers.push_back({layer->first, render::layerColour(db, layer->first, style), layer->second});
+    for (auto& [key, layer] : layers) {
+        if (const TableRecord* record = db.layers().find(layer.name)) layer.name = record->name();
+        layer.colour = render::layerColour(db, layer.name, style);
+        facts.layers.push_back(std::move(layer));
     }
     return facts;
 }

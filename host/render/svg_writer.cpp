@@ -37,22 +37,13 @@ constexpr std::string_view kTypeCodes[] = {
     "ATTDEF", "IMAGE", "WIPEOUT", "MESH", "ACAD_PROXY_ENTITY"};
 static_assert(std::size(kTypeCodes) <= 26);
 
-std::string upperCase(std::string_view s) {
-    std::string upper(s);
-    for (char& c : upper) {
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    }
-    return upper;
-}
-
 }  // namespace
 
 std::span<const std::string_view> entityTypeCodes() { return kTypeCodes; }
 
 void LayerTally::add(std::string_view layer, std::size_t count) {
-    auto [it, fresh] = layers_.try_emplace(upperCase(layer));
-    if (fresh) it->second.first.assign(layer);
-    it->second.second += count;
+    if (const auto known = counts_.find(layer); known != counts_.end()) known->second += count;
+    else counts_.emplace(std::string(layer), count);
 }
 
 SvgWriter::SvgWriter(std::FILE* out, const View& view, const SvgLook& look, char classLetter)

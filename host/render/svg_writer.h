@@ -13,8 +13,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
-#include <utility>
-#include <vector>
+#include <functional>
 
 #include "sink.h"
 
@@ -43,16 +42,21 @@ struct SvgLook {
 // The type codes ids carry: one small letter for a known type.
 std::span<const std::string_view> entityTypeCodes();
 
-// How many top-level entities each layer drew, in the spelling first met;
-// layer names match without regard to case.
+// How many top-level entities each layer drew, by the layer's name as the
+// entities spell it; counting finds a known name without building a string.
 class LayerTally {
 public:
+    struct Hash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+    };
+    using Counts = std::unordered_map<std::string, std::size_t, Hash, std::equal_to<>>;
+
     void add(std::string_view layer, std::size_t count);
-    // The names in upper case with their spelling and count.
-    const std::unordered_map<std::string, std::pair<std::string, std::size_t>>& layers() const { return layers_; }
+    const Counts& counts() const { return counts_; }
 
 private:
-    std::unordered_map<std::string, std::pair<std::string, std::size_t>> layers_;
+    Counts counts_;
 };
 
 class SvgWriter : public Sink {
