@@ -234,7 +234,9 @@ BrowserRun browserRun(const std::string& page, const std::string& dir, bool zoom
         long drawn = -1;
         if (!ran.ok || std::sscanf(ran.out.c_str(), "load %ld", &load) != 1) break;
         const std::size_t paint = ran.out.rfind("result ");
-        if (zoom && (paint == std::string::npos || std::sscanf(ran.out.c_str() + paint, "result %ld", &drawn) != 1)) break;
+        const bool timed =
+            paint != std::string::npos && std::sscanf(ran.out.c_str() + paint, "result %ld", &drawn) == 1;
+        if (zoom && !timed) break;
         if (best.load < 0 || load / 1000.0 < best.load) best.load = load / 1000.0;
         if (zoom && (best.zoom < 0 || drawn / 1000.0 < best.zoom)) best.zoom = drawn / 1000.0;
     }
@@ -305,8 +307,8 @@ int main(int argc, char** argv) {
     if (html.picture < 0) return 1;
     report("html", html);
     printSummary("HTML", {html.picture, html.processor}, html.floor, {}, {});
-    std::printf("summary page/SVG size %.2f (%.1f MB against %.1f MB)\n", html.megabytes / svg.megabytes, html.megabytes,
-                svg.megabytes);
+    std::printf("summary page/SVG size %.2f (%.1f MB against %.1f MB)\n", html.megabytes / svg.megabytes,
+                html.megabytes, svg.megabytes);
     if (withBrowser) {
         const BrowserRun ours = browserRun(page, dir, true);
         const BrowserRun alone = browserRun(svgFile, dir, false);

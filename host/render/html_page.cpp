@@ -103,7 +103,8 @@ void appendScriptString(std::string& out, std::string_view hostText) {
 }  // namespace
 
 void writePageHead(std::string& out, std::string_view title, const Rgb& ground, const Rgb& ink) {
-    out += "<!DOCTYPE html>\n<html xmlns=\"http://www.w3.org/1999/xhtml\" lang=\"en\">\n<head>\n<meta charset=\"utf-8\"/>\n";
+    out += "<!DOCTYPE html>\n<html xmlns=\"http://www.w3.org/1999/xhtml\" lang=\"en\">\n"
+           "<head>\n<meta charset=\"utf-8\"/>\n";
     // Nothing is fetched from anywhere: the page works offline, and a
     // drawing's text can never make it reach out.
     out += "<meta http-equiv=\"Content-Security-Policy\" content=\"default-src 'none'; "

@@ -59,8 +59,8 @@ TEST_F(RenderPageTest, PageIsWellFormedAndEveryTextOfTheDrawingStaysText) {
     collect(xml.RootElement(), names, layers);
     EXPECT_EQ(names.count("script"), 2u) << "the facts and the viewer, and nothing a drawing brought";
     EXPECT_EQ(names.count("b"), 0u);
-    EXPECT_EQ(layers, (std::set<std::string>{"<script>alert(1)</script>", "LOTS & PADS", "Lots & Pads", "]]>", "NIVEAU \xC3\xA9",
-                                             "NO \xEF\xBF\xBD" "CHARACTER"}));
+    EXPECT_EQ(layers, (std::set<std::string>{"<script>alert(1)</script>", "LOTS & PADS", "Lots & Pads", "]]>",
+                                             "NIVEAU \xC3\xA9", "NO \xEF\xBF\xBD" "CHARACTER"}));
     EXPECT_NE(page.find("[\"NO \xEF\xBF\xBD" "CHARACTER\",\"#000000\",1]"), std::string::npos) << "named as in the SVG";
     EXPECT_NE(page.find("[\"\\u003cscript\\u003ealert(1)\\u003c/script\\u003e\",\"#ff0000\",1]"), std::string::npos);
     EXPECT_NE(page.find("[\"LOTS \\u0026 PADS\",\"#00ff00\",3]"), std::string::npos) << "entities, whatever the case";
@@ -95,7 +95,7 @@ TEST_F(RenderPageTest, PageOfManyEntitiesStaysWithinThreeTimesTheSvg) {
             ListBuilder("CIRCLE", "LOTS").point(10, x, y).real(40, 0.15).append(db());
             break;
         case 3:
-            ListBuilder("TEXT", "LEVELS").point(10, x, y).real(40, 0.08).text(1, std::to_string(10 + i % 90)).append(db());
+            ListBuilder("TEXT", "LEVELS").point(10, x, y).real(40, 0.08).text(1, std::to_string(i % 90)).append(db());
             break;
         default:
             ListBuilder("POINT", "LOTS").point(10, x, y).append(db());
@@ -136,8 +136,9 @@ Driven drive(const std::string& page, int width, int height, const std::string& 
     }
     Driven driven;
     int status = 0;
-    driven.output = runCommand("/usr/bin/python3 " + std::string(ZCAD_SOURCE_DIR) + "/tests/host/render/page_driver.py " +
-                                   page + " " + std::to_string(width) + " " + std::to_string(height) + " " + stepsFile,
+    const std::string driver = std::string(ZCAD_SOURCE_DIR) + "/tests/host/render/page_driver.py ";
+    driven.output = runCommand("/usr/bin/python3 " + driver + page + " " + std::to_string(width) + " " +
+                                   std::to_string(height) + " " + stepsFile,
                                status);
     if (status != 0) return driven;
     std::istringstream lines(driven.output);
@@ -276,7 +277,8 @@ TEST_F(RenderPageBrowserTest, PageControlsHideZoomPanAndPick) {
     }
     ListBuilder("CIRCLE", "LOTS").point(10, 30, 40).real(40, 12).append(db());
     const EntityId mark =
-        ListBuilder("SOLID", "MARK").point(10, 40, 20).point(11, 41, 20).point(12, 40, 21).point(13, 41, 21).append(db());
+        ListBuilder("SOLID", "MARK").point(10, 40, 20).point(11, 41, 20).point(12, 40, 21).point(13, 41, 21).append(
+            db());
     std::string error;
     ASSERT_TRUE(writePicture(db(), file("site.html"), standard(), error)) << error;
 
@@ -290,12 +292,14 @@ TEST_F(RenderPageBrowserTest, PageControlsHideZoomPanAndPick) {
     const render::P2 panned{zoomed.x + 60, zoomed.y};
     const auto shot = [&](const char* name) { return R"({"do": "screenshot", "file": ")" + file(name) + "\"}"; };
     const auto at = [](const char* what, const render::P2& p) {
-        return std::string(R"({"do": ")") + what + R"(", "x": )" + std::to_string(p.x) + ", \"y\": " + std::to_string(p.y) + "}";
+        return std::string(R"({"do": ")") + what + R"(", "x": )" + std::to_string(p.x) + ", \"y\": " +
+               std::to_string(p.y) + "}";
     };
     const std::string steps = std::string("[") + kPanelBox + ", " + shot("load.png") + ", " +
                               R"({"do": "click", "selector": "#layers input[title='Show or hide ROADS']"}, )" +
                               shot("hidden.png") + ", " + at("move", pointer) + R"(, {"do": "key", "key": "+"}, )" +
-                              R"({"do": "key", "key": "+"}, )" + shot("zoomed.png") + R"(, {"do": "key", "key": "ArrowLeft"}, )" +
+                              R"({"do": "key", "key": "+"}, )" + shot("zoomed.png") +
+                              R"(, {"do": "key", "key": "ArrowLeft"}, )" +
                               shot("panned.png") + ", " + at("move", panned) +
                               R"(, {"do": "eval", "js": "document.getElementById('where').textContent"}, )" +
                               at("clickAt", panned) +
@@ -326,7 +330,8 @@ TEST_F(RenderPageBrowserTest, PageControlsHideZoomPanAndPick) {
     EXPECT_NEAR(moved.y, panned.y, 0.75);
 
     double easting = 0, northing = 0;
-    ASSERT_EQ(std::sscanf(driven.results[11].c_str(), "\"E %lf  N %lf\"", &easting, &northing), 2) << driven.results[11];
+    ASSERT_EQ(std::sscanf(driven.results[11].c_str(), "\"E %lf  N %lf\"", &easting, &northing), 2)
+        << driven.results[11];
     EXPECT_NEAR(easting, 40.5, 0.1);
     EXPECT_NEAR(northing, 20.5, 0.1);
     EXPECT_EQ(driven.results[13], "\"SOLID on layer MARK, handle " + hexHandle(db().handle(mark)) + "\"");
