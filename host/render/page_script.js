@@ -234,7 +234,6 @@
 
   layerRows();
   show();
-  // For whoever drives the page: the view, and that it is ready.
-  window.zcadView = { box: function () { return box; }, zoomStep: zoomStep, pick: pick, drawingAt: drawingAt };
+  // For whoever drives the page: it is ready.
   document.documentElement.setAttribute('data-ready', '1');
 }());
