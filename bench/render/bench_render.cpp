@@ -8,9 +8,12 @@
 // time per entity scaled from a smaller drawing (10,000 entities unless
 // told); with --librecad, both pictures with LibreCAD's dxf2pdf on the very
 // same drawing, load and all. The SVG is compared with the durable I/O
-// floor of its own bytes (written and synced).
-// Usage: bench_render [entities] [directory] [peer entities] [--document-api] [--no-ezdxf] [--librecad]
-//        bench_render --child png|svg DRAWING.dxf PICTURE
+// floor of its own bytes (written and synced), and so is the HTML page,
+// whose size is set against the SVG's; with --browser, the page is opened
+// in headless Chromium (offline) and its load timed, as a desktop browser
+// would open it.
+// Usage: bench_render [entities] [directory] [peer entities] [--document-api] [--no-ezdxf] [--librecad] [--browser]
+//        bench_render --child png|svg|html DRAWING.dxf PICTURE
 #include <unistd.h>
 
 #include <algorithm>
@@ -153,7 +156,8 @@ struct PictureRun {
 
 // The quickest of `runs` children by the picture's time; the floor of the
 // picture's own bytes.
-PictureRun timePicture(const std::string& format, const std::string& drawing, const std::string& picture, int runs) {
+PictureRun timePicture(const std::string& format, const std::string& drawing, const std::string& picture, int runs,
+                       bool keep = false) {
     PictureRun best;
     for (int run = 0; run < runs; ++run) {
         const Ran ran = runProgram({selfPath(), "--child", format, drawing, picture});
@@ -167,7 +171,7 @@ PictureRun timePicture(const std::string& format, const std::string& drawing, co
     const std::string bytes = readWhole(picture);
     best.megabytes = static_cast<double>(bytes.size()) / 1e6;
     best.floor = durableFloor({}, bytes, picture + ".floor", 3);
-    std::remove(picture.c_str());
+    if (!keep) std::remove(picture.c_str());
     return best;
 }
 
@@ -209,6 +213,37 @@ Timing librecad(const std::string& drawing, const std::string& dir) {
     return {ran.wall, ran.processor};
 }
 
+// A page (or the SVG alone) opened in headless Chromium, from navigating
+// to it until it is ready and painted, and (a page) how long a step of
+// zoom takes to draw: the quickest of three, in seconds; -1 when it failed.
+struct BrowserRun {
+    double load = -1;
+    double zoom = -1;
+};
+
+BrowserRun browserRun(const std::string& page, const std::string& dir, bool zoom) {
+    const std::string steps = dir + "/zcad_bench_steps.json";
+    if (std::FILE* out = std::fopen(steps.c_str(), "w")) {
+        std::fputs(zoom ? R"([{"do": "key", "key": "+"}, {"do": "paint"}])" : "[]", out);
+        std::fclose(out);
+    }
+    BrowserRun best;
+    for (int run = 0; run < 3; ++run) {
+        const Ran ran = runPeer("../tests/host/render/page_driver.py", {page, "1600", "1200", steps, "900"});
+        long load = -1;
+        long drawn = -1;
+        if (!ran.ok || std::sscanf(ran.out.c_str(), "load %ld", &load) != 1) break;
+        const std::size_t paint = ran.out.rfind("result ");
+        const bool timed =
+            paint != std::string::npos && std::sscanf(ran.out.c_str() + paint, "result %ld", &drawn) == 1;
+        if (zoom && !timed) break;
+        if (best.load < 0 || load / 1000.0 < best.load) best.load = load / 1000.0;
+        if (zoom && (best.zoom < 0 || drawn / 1000.0 < best.zoom)) best.zoom = drawn / 1000.0;
+    }
+    std::remove(steps.c_str());
+    return best;
+}
+
 void report(const char* name, const PictureRun& r) {
     std::printf("%s  picture %.3f s (processor %.3f s), with the load %.3f s (load %.3f s)  %.1f MB  floor %.4f s\n", name, r.picture,
                 r.processor, r.load + r.picture, r.load, r.megabytes, r.floor);
@@ -223,8 +258,10 @@ int main(int argc, char** argv) {
     if (argc == 5 && std::strcmp(argv[1], "--child") == 0) return child(argv[3], argv[4]);
     std::vector<char*> rest;
     bool withLibrecad = false;
+    bool withBrowser = false;
     for (int k = 0; k < argc; ++k) {
         if (std::strcmp(argv[k], "--librecad") == 0) withLibrecad = true;
+        else if (std::strcmp(argv[k], "--browser") == 0) withBrowser = true;
         else rest.push_back(argv[k]);
     }
     const PeerFlags flags = readPeerFlags(static_cast<int>(rest.size()), rest.data());
@@ -259,10 +296,31 @@ int main(int argc, char** argv) {
     const Timing document = flags.documentPeer() ? peerPicture(false, peerFile, peerPng, scale) : Timing{};
     printSummary("PNG", {png.picture, png.processor}, png.floor, fast, document);
 
-    const PictureRun svg = timePicture("svg", dxf, dir + "/zcad_bench_site.svg", 3);
+    const std::string svgFile = dir + "/zcad_bench_site.svg";
+    const PictureRun svg = timePicture("svg", dxf, svgFile, 3, withBrowser);
     if (svg.picture < 0) return 1;
     report("svg", svg);
     printSummary("SVG", {svg.picture, svg.processor}, svg.floor, {}, {});
+
+    const std::string page = dir + "/zcad_bench_site.html";
+    const PictureRun html = timePicture("html", dxf, page, 3, withBrowser);
+    if (html.picture < 0) return 1;
+    report("html", html);
+    printSummary("HTML", {html.picture, html.processor}, html.floor, {}, {});
+    std::printf("summary page/SVG size %.2f (%.1f MB against %.1f MB)\n", html.megabytes / svg.megabytes,
+                html.megabytes, svg.megabytes);
+    if (withBrowser) {
+        const BrowserRun ours = browserRun(page, dir, true);
+        const BrowserRun alone = browserRun(svgFile, dir, false);
+        if (ours.load < 0 || alone.load < 0) {
+            std::printf("the page did not open in headless Chromium (Debian's chromium)\n");
+        } else {
+            std::printf("summary headless Chromium, the quickest of 3: page load %.2f s (the SVG alone %.2f s), "
+                        "a step of zoom drawn in %.2f s\n", ours.load, alone.load, ours.zoom);
+        }
+        std::remove(page.c_str());
+        std::remove(svgFile.c_str());
+    }
 
     if (withLibrecad) {
         const Timing theirs = librecad(dxf, dir);

@@ -107,6 +107,17 @@ const LinePattern* Painter::linetype(std::string_view name) {
     return linetypes_.emplace(std::move(key), std::move(pattern)).first->second.get();
 }
 
+Rgb layerColour(const Database& drawing, std::string_view name, const PaintStyle& style) {
+    const TableRecord* record = drawing.layers().find(name);
+    if (!record) return style.ink;
+    const OwnedGroup* colour = record->find(62);
+    const OwnedGroup* truecolour = record->find(420);
+    const int index = static_cast<int>(std::llabs(colour ? colour->integer : 7));
+    Rgb rgb = index == 7 || index == 0 ? style.ink : indexedColour(index);
+    if (truecolour) rgb = trueColour(truecolour->integer);
+    return legibleOn(rgb, style.ground, style.ink);
+}
+
 const Painter::LayerLook& Painter::layerLook(std::string_view name) {
     if (lastLayer_ && equalNoCase(lastLayer_->name, name)) return *lastLayer_;
     for (const LayerLook& look : layers_) {
@@ -117,20 +128,15 @@ const Painter::LayerLook& Painter::layerLook(std::string_view name) {
     }
     LayerLook look;
     look.name = std::string(name);
-    look.colour = style_.ink;
+    look.colour = layerColour(drawing_, name, style_);
     if (const TableRecord* record = drawing_.layers().find(name)) {
         const OwnedGroup* colour = record->find(62);
         const OwnedGroup* flags = record->find(70);
-        const OwnedGroup* truecolour = record->find(420);
         const OwnedGroup* weight = record->find(370);
         const OwnedGroup* pattern = record->find(6);
         const std::int64_t index = colour ? colour->integer : 7;
         // A negative colour turns the layer off; flag 1 freezes it.
         look.shown = index >= 0 && !(flags && (flags->integer & 1));
-        const int shown = static_cast<int>(std::llabs(index));
-        look.colour = shown == 7 || shown == 0 ? style_.ink : indexedColour(shown);
-        if (truecolour) look.colour = trueColour(truecolour->integer);
-        look.colour = legibleOn(look.colour, style_.ground, style_.ink);
         if (weight) look.lineweight = weightOf(weight->integer, kDefaultWeight);
         if (look.lineweight < 0) look.lineweight = kDefaultWeight;
         if (pattern) look.linetype = linetype(pattern->text);

@@ -42,6 +42,9 @@ struct PaintStyle {
     double unitsPerMm = 0;
 };
 
+// The colour a layer's entities take by layer, as the picture shows it.
+Rgb layerColour(const Database& drawing, std::string_view name, const PaintStyle& style);
+
 class Painter {
 public:
     Painter(const Database& drawing, BlockLibrary& blocks, Sink& sink, const PaintStyle& style);

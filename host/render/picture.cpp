@@ -8,6 +8,7 @@
 #include <charconv>
 #include <cstdio>
 #include <exception>
+#include <map>
 #include <memory>
 #include <new>
 #include <system_error>
@@ -15,6 +16,7 @@
 #include <vector>
 
 #include "cairo_canvas.h"
+#include "html_page.h"
 #include "painter.h"
 #include "png_file.h"
 #include "state/session_state.h"
@@ -148,6 +150,43 @@ struct File {
     std::FILE* file;
 };
 
+// A page's coordinates are finer than a picture's: it is there to zoom into.
+constexpr double kPageUnitsPerPoint = 100;
+
+// The page's file name, without the folder and the ".part" it is written as.
+std::string pageTitle(const std::string& path) {
+    std::string_view name(path);
+    if (const std::size_t slash = name.rfind('/'); slash != std::string_view::npos) name.remove_prefix(slash + 1);
+    if (name.ends_with(".part")) name.remove_suffix(5);
+    return std::string(name);
+}
+
+// The layers as the parts counted them, in name order; names that differ
+// only in case are one layer, spelt as the layer table spells it.
+render::PageFacts pageFacts(const Database& db, const View& view, const PictureOptions& options,
+                            const render::PaintStyle& style, const std::vector<render::LayerTally>& tallies) {
+    std::map<std::string, render::PageLayer> layers;
+    for (const render::LayerTally& tally : tallies) {
+        for (const auto& [name, count] : tally.counts()) {
+            render::PageLayer& layer = layers[upperCase(name)];
+            if (layer.name.empty() || name < layer.name) layer.name = name;
+            layer.count += count;
+        }
+    }
+    render::PageFacts facts;
+    facts.view = view;
+    facts.unitsPerPoint = kPageUnitsPerPoint;
+    facts.width = options.width;
+    facts.height = options.height;
+    facts.lineweights = options.lineweights;
+    for (auto& [key, layer] : layers) {
+        if (const TableRecord* record = db.layers().find(layer.name)) layer.name = record->name();
+        layer.colour = render::layerColour(db, layer.name, style);
+        facts.layers.push_back(std::move(layer));
+    }
+    return facts;
+}
+
 std::string cairoError(cairo_status_t status) { return status == CAIRO_STATUS_SUCCESS ? std::string() : cairo_status_to_string(status); }
 
 void paintGround(cairo_t* cr, const render::Rgb& ground) {
@@ -202,8 +241,10 @@ std::string drawPng(const Database& db, render::BlockLibrary& blocks, const std:
 // Each part of the drawing written on its own thread, the first straight
 // into the file and the others into files of their own that are then
 // copied after it in order: memory stays the same whatever the drawing.
+// In a page, the SVG sits between the page's head and its tail, which
+// lists the layers as the parts counted them.
 std::string drawSvg(const Database& db, render::BlockLibrary& blocks, const std::string& path, const View& view,
-                    const PictureOptions& options) {
+                    const PictureOptions& options, bool page) {
     const File out(std::fopen(path.c_str(), "wb"));
     if (!out.file) return "cannot open it";
     const render::PaintStyle style = paintStyle(options, PictureFormat::Svg);
@@ -212,7 +253,11 @@ std::string drawSvg(const Database& db, render::BlockLibrary& blocks, const std:
     look.height = options.height;
     look.ground = style.ground;
     look.thin = thinLine(options);
-    look.handles = options.svgHandles;
+    look.handles = options.svgHandles && !page;
+    look.inPage = page;
+    look.ids = page;
+    look.screenHairlines = page && !options.lineweights;
+    look.unitsPerPoint = page ? kPageUnitsPerPoint : 10;
     const unsigned parts = partsFor(db, options);
     std::vector<std::unique_ptr<File>> later;
     for (unsigned part = 1; part < parts; ++part) {
@@ -220,6 +265,12 @@ std::string drawSvg(const Database& db, render::BlockLibrary& blocks, const std:
         if (!later.back()->file) return "cannot make room for its parts";
     }
     std::vector<char> good(parts, 1);
+    std::vector<render::LayerTally> tallies(parts);
+    if (page) {
+        std::string head;
+        render::writePageHead(head, pageTitle(path), style.ground, style.ink);
+        if (std::fwrite(head.data(), 1, head.size(), out.file) != head.size()) return "a write failed";
+    }
     render::SvgWriter head(out.file, view, look);
     head.begin();
     eachPart(parts, [&](unsigned part) {
@@ -229,6 +280,7 @@ std::string drawSvg(const Database& db, render::BlockLibrary& blocks, const std:
         else painter.drawRange(partStart(db, part, parts), partStart(db, part + 1, parts));
         writer.finish();
         good[part] = writer.good() ? 1 : 0;
+        tallies[part] = writer.tally();
     });
     for (const auto& part : later) {
         std::rewind(part->file);
@@ -239,6 +291,11 @@ std::string drawSvg(const Database& db, render::BlockLibrary& blocks, const std:
         if (std::ferror(part->file)) return "a part could not be read back";
     }
     head.end();
+    if (page) {
+        std::string tail;
+        render::writePageTail(tail, pageFacts(db, view, options, style, tallies));
+        if (std::fwrite(tail.data(), 1, tail.size(), out.file) != tail.size()) return "a write failed";
+    }
     if (!head.good() || std::count(good.begin(), good.end(), 0) > 0 || std::fflush(out.file) != 0) return "a write failed";
     return {};
 }
@@ -271,7 +328,9 @@ std::string draw(const Database& db, const std::string& path, PictureFormat form
     case PictureFormat::Png:
         return drawPng(db, blocks, path, view, options);
     case PictureFormat::Svg:
-        return drawSvg(db, blocks, path, view, options);
+        return drawSvg(db, blocks, path, view, options, false);
+    case PictureFormat::Html:
+        return drawSvg(db, blocks, path, view, options, true);
     case PictureFormat::Pdf:
         return drawPdf(db, blocks, path, view, options);
     }
@@ -286,6 +345,7 @@ std::optional<PictureFormat> pictureFormatOf(std::string_view path) {
     if (endsWithNoCase(path, ".png")) return PictureFormat::Png;
     if (endsWithNoCase(path, ".svg")) return PictureFormat::Svg;
     if (endsWithNoCase(path, ".pdf")) return PictureFormat::Pdf;
+    if (endsWithNoCase(path, ".html") || endsWithNoCase(path, ".htm")) return PictureFormat::Html;
     return std::nullopt;
 }
 
@@ -305,7 +365,7 @@ bool parsePictureSize(std::string_view text, int& width, int& height) {
 bool writePicture(const Database& db, const std::string& path, const PictureOptions& options, std::string& error) {
     const std::optional<PictureFormat> format = pictureFormatOf(path);
     if (!format) {
-        error = path + ": a picture is written as .png, .svg or .pdf";
+        error = path + ": a picture is written as .png, .svg, .pdf or .html";
         return false;
     }
     if (options.width < 1 || options.height < 1 || options.width > kLargestPicture || options.height > kLargestPicture) {

@@ -1,4 +1,4 @@
-// PNGOUT (and SVGOUT, PDFOUT): a picture of chosen objects, or of all,
+// PNGOUT (and SVGOUT, PDFOUT, HTMLOUT): a picture of chosen objects, or of all,
 // written at any point of a script.
 #include "commands/host_command.h"
 #include "commands/keywords.h"
@@ -18,6 +18,8 @@ const char* extensionOf(PictureFormat format) {
         return ".svg";
     case PictureFormat::Pdf:
         return ".pdf";
+    case PictureFormat::Html:
+        return ".html";
     }
     return ".png";
 }

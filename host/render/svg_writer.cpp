@@ -15,8 +15,6 @@ namespace {
 
 // Written in pieces of about this size.
 constexpr std::size_t kChunk = 1 << 20;
-// Coordinates are kept in tenths of a picture unit.
-constexpr double kTenths = 10;
 // A path of one pen is cut after this many pieces, so that no element
 // grows without end.
 constexpr std::size_t kLongestPath = 4096;
@@ -32,25 +30,45 @@ std::string hexColour(const Rgb& c) {
     return s;
 }
 
-long tenths(double v) { return std::lround(v * kTenths); }
+// Most common first; their order is the page's too, so only ever appended to.
+constexpr std::string_view kTypeCodes[] = {
+    "LINE", "LWPOLYLINE", "POLYLINE", "ARC", "CIRCLE", "TEXT", "MTEXT", "INSERT", "POINT", "3DFACE", "SOLID",
+    "HATCH", "SPLINE", "ELLIPSE", "DIMENSION", "LEADER", "MULTILEADER", "TRACE", "MLINE", "XLINE", "RAY",
+    "ATTDEF", "IMAGE", "WIPEOUT", "MESH", "ACAD_PROXY_ENTITY"};
+static_assert(std::size(kTypeCodes) <= 26);
 
 }  // namespace
+
+std::span<const std::string_view> entityTypeCodes() { return kTypeCodes; }
+
+void LayerTally::add(std::string_view layer, std::size_t count) {
+    if (const auto known = counts_.find(layer); known != counts_.end()) known->second += count;
+    else counts_.emplace(std::string(layer), count);
+}
 
 SvgWriter::SvgWriter(std::FILE* out, const View& view, const SvgLook& look, char classLetter)
     : Sink(view), out_(out), look_(look), letter_(classLetter) {
     buffer_.reserve(kChunk + 4096);
     pad_ = look.thin * 4 + 2;
+    units_ = look.unitsPerPoint > 0 ? look.unitsPerPoint : 10;
 }
 
+long SvgWriter::units(double v) const { return std::lround(v * units_); }
+
 void SvgWriter::begin() {
-    text("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"");
-    number(look_.width);
-    text("pt\" height=\"");
-    number(look_.height);
-    text("pt\" viewBox=\"0 0 ");
-    number(look_.width * kTenths);
+    if (look_.inPage) {
+        text("<svg xmlns=\"http://www.w3.org/2000/svg\" id=\"drawing\" preserveAspectRatio=\"xMidYMid meet\"");
+    } else {
+        text("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"");
+        number(look_.width);
+        text("pt\" height=\"");
+        number(look_.height);
+        text("pt\"");
+    }
+    text(" viewBox=\"0 0 ");
+    number(look_.width * units_);
     text(" ");
-    number(look_.height * kTenths);
+    number(look_.height * units_);
     text("\">\n<rect width=\"100%\" height=\"100%\" fill=\"");
     text(hexColour(look_.ground));
     text("\"/>\n<g fill=\"none\" stroke-linecap=\"round\" stroke-linejoin=\"round\">\n");
@@ -61,6 +79,11 @@ void SvgWriter::finish() {
     closePath();
     closeGroup();
     flush();
+}
+
+void SvgWriter::countRun() {
+    if (run_ > 0) tally_.add(layer_, run_);
+    run_ = 0;
 }
 
 void SvgWriter::end() {
@@ -94,6 +117,8 @@ void SvgWriter::escaped(std::string_view hostText) {
         } else {
             c = cp1252::unicodeOf(static_cast<unsigned char>(hostText[i++]));
         }
+        // Not characters in XML: an escape in a drawing may spell them.
+        if (c == 0xFFFE || c == 0xFFFF) c = 0xFFFD;
         switch (c) {
         case '&':
             buffer_ += "&amp;";
@@ -118,11 +143,13 @@ const std::string& SvgWriter::styleClass(bool fill) {
     if (known) return *known;
     std::string key(fill ? "f" : "s");
     key += hexColour(colour_);
+    const bool hairline = look_.screenHairlines && width_ <= 0;
     if (!fill) {
         key += ' ';
         char digits[32];
-        const auto [end, ec] = std::to_chars(digits, digits + sizeof digits, std::max(look_.thin, width_) * kTenths);
-        key.append(digits, ec == std::errc() ? end : digits);
+        const auto [end, ec] = std::to_chars(digits, digits + sizeof digits, std::max(look_.thin, width_) * units_);
+        if (hairline) key += "1;vector-effect:non-scaling-stroke";
+        else key.append(digits, ec == std::errc() ? end : digits);
     }
     auto [it, fresh] = classes_.try_emplace(key);
     known = &it->second;
@@ -155,6 +182,7 @@ void SvgWriter::closePath() {
 }
 
 void SvgWriter::closeGroup() {
+    countRun();
     if (!inGroup_) return;
     text(look_.handles ? "</g></g>\n" : "</g>\n");
     inGroup_ = false;
@@ -162,7 +190,12 @@ void SvgWriter::closeGroup() {
 
 void SvgWriter::entity(const EntityTag& tag) {
     const bool sameLayer = inGroup_ && tag.layer == layer_;
-    if (sameLayer && !look_.handles) return;
+    if (look_.ids) closePath();
+    if (sameLayer) ++run_;
+    if (sameLayer && !look_.handles) {
+        if (look_.ids) entityId(tag, pendingId_);
+        return;
+    }
     closePath();
     if (sameLayer) {
         text("</g>");
@@ -173,7 +206,9 @@ void SvgWriter::entity(const EntityTag& tag) {
         escaped(tag.layer);
         text("\">");
         inGroup_ = true;
+        run_ = 1;
     }
+    if (look_.ids) entityId(tag, pendingId_);
     if (look_.handles) {
         text("<g data-type=\"");
         escaped(tag.type);
@@ -195,6 +230,33 @@ void SvgWriter::pen(const Rgb& colour, double width) {
     fillClass_ = nullptr;
 }
 
+void SvgWriter::startElement(const std::string& style) {
+    text("<path class=\"");
+    text(style);
+    if (!pendingId_.empty()) {
+        text("\" id=\"");
+        text(pendingId_);
+        pendingId_.clear();
+    }
+}
+
+void SvgWriter::entityId(const EntityTag& tag, std::string& id) const {
+    id.clear();
+    const auto known = std::find(std::begin(kTypeCodes), std::end(kTypeCodes), tag.type);
+    if (known != std::end(kTypeCodes)) {
+        id += static_cast<char>('a' + (known - std::begin(kTypeCodes)));
+    } else {
+        // Types are names of letters, digits and underscores; anything else is left out.
+        for (const char c : tag.type) {
+            if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_') id += c;
+        }
+        id += '.';
+    }
+    char digits[20];
+    const auto [end, ec] = std::to_chars(digits, digits + sizeof digits, tag.handle, 16);
+    for (const char* c = digits; c != end; ++c) id += static_cast<char>(*c >= 'a' ? *c - 'a' + 'A' : *c);
+}
+
 void SvgWriter::integer(long value) {
     char digits[24];
     buffer_.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
@@ -205,15 +267,13 @@ void SvgWriter::segment(const P2& from, const P2& to) {
     P2 b = to;
     const double pad = pad_ + width_;
     if (!clipSegment(a, b, -pad, -pad, look_.width + pad, look_.height + pad)) return;
-    const long ax = tenths(a.x);
-    const long ay = tenths(a.y);
-    const long bx = tenths(b.x);
-    const long by = tenths(b.y);
+    const long ax = units(a.x);
+    const long ay = units(a.y);
+    const long bx = units(b.x);
+    const long by = units(b.y);
     if (open_ != Open::Stroke || commands_ >= kLongestPath) {
         closePath();
-        const std::string& style = styleClass(false);
-        text("<path class=\"");
-        text(style);
+        startElement(styleClass(false));
         text("\" d=\"");
         open_ = Open::Stroke;
     }
@@ -240,21 +300,19 @@ void SvgWriter::area(std::span<const P2> points, std::span<const std::uint32_t> 
     eachClippedContour(points, ends, -pad_, look_.width + pad_, look_.height + pad_, [&](const std::vector<P2>& corners) {
         if (!started) {
             closePath();
-            const std::string& style = styleClass(true);
-            text("<path class=\"");
-            text(style);
+            startElement(styleClass(true));
             text(rule == FillRule::EvenOdd ? "\" fill-rule=\"evenodd\" d=\"" : "\" d=\"");
             started = true;
         }
-        long x = tenths(corners[0].x);
-        long y = tenths(corners[0].y);
+        long x = units(corners[0].x);
+        long y = units(corners[0].y);
         buffer_ += 'M';
         integer(x);
         buffer_ += ' ';
         integer(y);
         for (std::size_t i = 1; i < corners.size(); ++i) {
-            const long nx = tenths(corners[i].x);
-            const long ny = tenths(corners[i].y);
+            const long nx = units(corners[i].x);
+            const long ny = units(corners[i].y);
             buffer_ += 'l';
             integer(nx - x);
             buffer_ += ' ';

@@ -59,7 +59,8 @@ int main(int argc, char** argv) {
     app.add_option("--module", module, "module to load instead of the one beside zcad");
     app.add_flag("--no-module", noModule, "run the host alone");
     app.add_option("--dxf-version", version, "release to save in: R12, R2000, R2004, R2007, R2010, R2013, R2018");
-    app.add_option("--render", options.picture, "write a picture of the drawing at exit, after --save: FILE.png, .svg or .pdf");
+    app.add_option("--render", options.picture,
+                   "write a picture of the drawing at exit, after --save: FILE.png, .svg, .pdf or .html");
     app.add_option("--render-size", pictureSize, "size of the picture, WxH (default 1600x1200)");
     app.add_flag("--render-lineweights", options.pictureOptions.lineweights, "draw lines as wide as their lineweights");
     app.add_option("--render-background", ground, "white (default) or dark");
@@ -72,7 +73,8 @@ int main(int argc, char** argv) {
     }
 
     if (!options.picture.empty() && !zcad::pictureFormatOf(options.picture)) {
-        std::fprintf(stderr, "zcad: --render wants a file ending in .png, .svg or .pdf, not '%s'\n", options.picture.c_str());
+        std::fprintf(stderr, "zcad: --render wants a file ending in .png, .svg, .pdf or .html, not '%s'\n",
+                     options.picture.c_str());
         return zcad::kExitUsage;
     }
     if (!pictureSize.empty() &&

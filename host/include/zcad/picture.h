@@ -1,4 +1,5 @@
-// Pictures of a drawing's model space: PNG, SVG or PDF, drawn with cairo.
+// Pictures of a drawing's model space: PNG, SVG or PDF, drawn with cairo,
+// and an HTML page that shows the SVG with a viewer to explore it.
 #pragma once
 
 #include <optional>
@@ -12,7 +13,7 @@
 
 namespace zcad {
 
-enum class PictureFormat { Png, Svg, Pdf };
+enum class PictureFormat { Png, Svg, Pdf, Html };
 
 struct PictureWindow {
     double x1 = 0;
@@ -22,7 +23,7 @@ struct PictureWindow {
 };
 
 struct PictureOptions {
-    int width = 1600;  // pixels for PNG, points for SVG and PDF
+    int width = 1600;  // pixels for PNG, points for SVG, PDF and the page's picture
     int height = 1200;
     bool dark = false;                     // white lines on the dark ground of a CAD screen
     bool lineweights = false;              // lines as wide as their lineweights, else all thin
@@ -33,7 +34,7 @@ struct PictureOptions {
 
 constexpr int kLargestPicture = 16384;
 
-// By the file name's extension (.png, .svg, .pdf in any case).
+// By the file name's extension (.png, .svg, .pdf, .html or .htm in any case).
 std::optional<PictureFormat> pictureFormatOf(std::string_view path);
 // "WxH" with whole numbers from 1 to kLargestPicture.
 bool parsePictureSize(std::string_view text, int& width, int& height);

@@ -30,6 +30,8 @@ const Entry kCommands[] = {
     {"PNGOUT", "writes a PNG picture of the drawing", [] { return makePictureCommand(PictureFormat::Png); }},
     {"SVGOUT", "writes an SVG picture of the drawing", [] { return makePictureCommand(PictureFormat::Svg); }},
     {"PDFOUT", "writes a PDF picture of the drawing", [] { return makePictureCommand(PictureFormat::Pdf); }},
+    {"HTMLOUT", "writes an HTML page to explore the drawing in a browser",
+     [] { return makePictureCommand(PictureFormat::Html); }},
 };
 
 }  // namespace

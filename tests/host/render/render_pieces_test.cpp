@@ -172,7 +172,7 @@ TEST_F(RenderPiecesTest, SvgGroupsByLayerAndCarriesHandlesWhenAsked) {
 TEST_F(RenderPiecesTest, RefusalsSayWhyAndLeaveNoFile) {
     std::string error;
     EXPECT_FALSE(writePicture(db(), file("picture.jpg"), standard(), error));
-    EXPECT_EQ(error, file("picture.jpg") + ": a picture is written as .png, .svg or .pdf");
+    EXPECT_EQ(error, file("picture.jpg") + ": a picture is written as .png, .svg, .pdf or .html");
     const std::string missing = file("no/such/dir/picture.png");
     EXPECT_FALSE(writePicture(db(), missing, standard(), error));
     EXPECT_NE(error.find(missing + ": cannot write the picture"), std::string::npos) << error;

@@ -231,7 +231,7 @@ TEST(RenderProgram, BadOptionsAndUnwritablePicturesFailLoudly) {
     EXPECT_NE(out.find("--render-size wants WxH"), std::string::npos) << out;
     out = runCommand(kZcad + " --render x.gif </dev/null", status);
     EXPECT_EQ(WEXITSTATUS(status), 2);
-    EXPECT_NE(out.find("--render wants a file ending in .png, .svg or .pdf"), std::string::npos) << out;
+    EXPECT_NE(out.find("--render wants a file ending in .png, .svg, .pdf or .html"), std::string::npos) << out;
 
     // A picture that cannot be written is refused before any work.
     const std::string saved = (dir / "kept.dxf").string();
