@@ -3,6 +3,10 @@
 make OUT VERSION [bin] writes the reference drawing, as binary DXF with bin
 dump FILE             audits FILE and prints one line per model-space entity
 compare SRC OUT       prints the handles of entities that differ
+shapes OUT VERSION    writes a drawing with two unnamed shape-file styles and
+                      linetypes drawn with their shapes
+pointers FILE         prints the records of each table, every pointer that
+                      leads to no handle, and the audit's error count
 """
 import math
 import sys
@@ -46,6 +50,44 @@ def make(path, version, form="asc"):
     msp.add_arc((3, 4), 1.5, 10.5, 200.25)
     msp.add_point((7.7, 8.8, 9.9))
     doc.saveas(path, fmt=form)
+
+
+def make_shapes(path, version):
+    doc = ezdxf.new(version)
+    doc.styles.add_shx("ltypeshp.shx")
+    # ezdxf keys styles by name and shape files have none: the first is
+    # moved aside so that the second does not replace it.
+    doc.styles.entries["shape file 1"] = doc.styles.entries.pop("")
+    doc.styles.add_shx("trees.shx")
+    doc.linetypes.add("FENCE", pattern="A,.25,-.1,[132,ltypeshp.shx,x=-.1,s=.1],-.1,1",
+                      description="Fence ----[]----", length=1.45)
+    doc.linetypes.add("TREES", pattern="A,.5,-.2,[7,trees.shx,s=.2,r=30],-.2",
+                      description="Trees --*--*--", length=0.9)
+    msp = doc.modelspace()
+    msp.add_line((0, 0), (10, 0), dxfattribs={"linetype": "FENCE"})
+    msp.add_line((0, 5), (10, 5), dxfattribs={"linetype": "TREES"})
+    doc.saveas(path)
+
+
+def pairs(path):
+    data = open(path, "rb").read().decode("utf-8", errors="replace").splitlines()
+    return [(int(data[i]), data[i + 1].strip()) for i in range(0, len(data) - 1, 2)]
+
+
+def pointers(path):
+    tags = pairs(path)
+    handles = {v.upper() for c, v in tags if c in (5, 105)}
+    records = {}
+    for (c, v), (c2, v2) in zip(tags, tags[1:]):
+        if c == 0 and v in ("STYLE", "LTYPE", "LAYER") and c2 == 5:
+            records[v] = records.get(v, 0) + 1
+    for name in sorted(records):
+        print(f"table {name} {records[name]}")
+    for c, v in tags:
+        if (c == 330 or 340 <= c <= 349 or 360 <= c <= 369) and v != "0" and v.upper() not in handles:
+            print(f"unresolved {c} {v}")
+    _, auditor = load(path)
+    print(f"errors {len(auditor.errors)}")
 
 
 def number(v):
@@ -122,5 +164,9 @@ if __name__ == "__main__":
         make(sys.argv[2], sys.argv[3], *sys.argv[4:5])
     elif command == "dump":
         dump(sys.argv[2])
+    elif command == "shapes":
+        make_shapes(sys.argv[2], sys.argv[3])
+    elif command == "pointers":
+        pointers(sys.argv[2])
     elif command == "compare":
         compare(sys.argv[2], sys.argv[3])

@@ -73,6 +73,24 @@ TEST_P(EzdxfOracle, MovingOneEntityChangesOnlyThatEntity) {
     EXPECT_EQ(oracle("compare " + src + " " + out), "differs " + hex + "\ndone\n");
 }
 
+// Complex linetypes draw shapes from files that have unnamed text styles,
+// one per file, each pointed to by handle.
+TEST_P(EzdxfOracle, UnnamedShapeStylesAndTheLinetypesUsingThemSurviveASave) {
+    if (std::string_view(GetParam()) == "R12") GTEST_SKIP() << "R12 has no pointers to styles";
+    const auto src = (dir_ / (std::string("shapes_") + GetParam() + ".dxf")).string();
+    oracle("shapes " + src + " " + GetParam());
+    const std::string before = oracle("pointers " + src);
+    ASSERT_NE(before.find("table STYLE 3\n"), std::string::npos) << before;
+    std::string error;
+    auto db = zcad::readDxf(src, error);
+    ASSERT_TRUE(db) << error;
+    EXPECT_EQ(db->styles().records().size(), 3u);
+    const std::string out = (dir_ / (std::string("shapes_saved_") + GetParam() + ".dxf")).string();
+    ASSERT_TRUE(zcad::writeDxf(out, *db, nullptr, error)) << error;
+    EXPECT_EQ(oracle("pointers " + out), before);
+    EXPECT_EQ(oracle("compare " + src + " " + out), "done\n");
+}
+
 INSTANTIATE_TEST_SUITE_P(Releases, EzdxfOracle, ::testing::Values("R12", "R2000", "R2010", "R2018"));
 
 }  // namespace
