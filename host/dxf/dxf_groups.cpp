@@ -53,8 +53,7 @@ const AngleTable::Codes& AngleTable::of(std::string_view type) {
     return entries_.back().codes;
 }
 
-bool readGroup(Scanner& scanner, const Token& token, TextEncoding encoding, bool angle, std::string& scratch,
-               Group& g) {
+bool readGroup(Scanner& scanner, const Token& token, TextEncoding encoding, std::string& scratch, Group& g) {
     g.code = token.code;
     g.kind = groupKind(token.code);
     g.flat = false;
@@ -63,9 +62,7 @@ bool readGroup(Scanner& scanner, const Token& token, TextEncoding encoding, bool
         g.text = decodeText(token.value, encoding, scratch);
         return true;
     case GroupKind::Real:
-        if (!readCoordinate(scanner, token, g.xyz[0])) return false;
-        if (angle) g.xyz[0] = degreesToRadians(g.xyz[0]);
-        return true;
+        return readCoordinate(scanner, token, g.xyz[0]);
     case GroupKind::Int16:
     case GroupKind::Int32:
     case GroupKind::Int64:

@@ -37,7 +37,6 @@ inline bool isAngleCode(const AngleTable::Codes& codes, int code) {
 // Reads the value of `token` (and, for a point, the y and z groups after
 // it) into `g`. `g.text` may point into `scratch`. False on bad input, with
 // the scanner's error set.
-bool readGroup(Scanner& scanner, const Token& token, TextEncoding encoding, bool angle, std::string& scratch,
-               Group& g);
+bool readGroup(Scanner& scanner, const Token& token, TextEncoding encoding, std::string& scratch, Group& g);
 
 }  // namespace zcad::dxf

@@ -48,7 +48,9 @@ WriteContext::WriteContext(const Database& database, const DxfKept* keptContent,
       handles(!keptContent || keptContent->laterThanR12 || keptContent->hadHandles),
       pool(piecePool),
       out(isUtf8Release(release) ? TextEncoding::Utf8 : keptContent ? keptContent->encoding : TextEncoding::Ansi,
-          keptContent && keptContent->crlf, piecePool, sink) {}
+          keptContent && keptContent->crlf, piecePool, sink) {
+    if (keptContent) out.setDegreesAsRead(&keptContent->degreesAsRead);
+}
 
 const SymbolTable& hostTable(const Database& db, std::size_t index) {
     if (index == 0) return db.layers();

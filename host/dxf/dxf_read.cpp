@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <bit>
 #include <cerrno>
 #include <cstring>
 #include <memory>
@@ -60,6 +61,7 @@ private:
     void keep(const Token& token);
     RawRange keepComment(const Token& token);
     void noteHandle(std::uint64_t handle);
+    bool readValue(const Token& token, bool angle, Group& g);
     KeptItem* findItem(ItemKind kind);
 
     Scanner scanner_;
@@ -99,9 +101,25 @@ RawRange Reader::keepComment(const Token& token) {
     return range;
 }
 
+// A file that gave any object a handle gets its handles back, whatever its
+// release or header say.
 void Reader::noteHandle(std::uint64_t handle) {
+    kept_->hadHandles = true;
     if (handle > kept_->largestHandle) kept_->largestHandle = handle;
     db_->reserveHandle(handle);
+}
+
+// Angles turn into radians here, so that degrees the writer would not
+// spell back as read are kept aside.
+bool Reader::readValue(const Token& token, bool angle, Group& g) {
+    if (!readGroup(scanner_, token, kept_->encoding, scratch_, g)) return false;
+    if (!angle || g.kind != GroupKind::Real) return true;
+    const double degrees = g.xyz[0];
+    g.xyz[0] = degreesToRadians(degrees);
+    if (!degreesComeBack(degrees, g.xyz[0])) {
+        kept_->degreesAsRead.emplace(std::bit_cast<std::uint64_t>(g.xyz[0]), degrees);
+    }
+    return true;
 }
 
 KeptItem* Reader::findItem(ItemKind kind) {
@@ -240,7 +258,7 @@ bool Reader::readHeader() {
             continue;
         }
         if (!var) return fail(token.line, "group " + std::to_string(token.code) + " comes before any $ variable in HEADER");
-        if (!readGroup(scanner_, token, kept_->encoding, false, scratch_, g)) return false;
+        if (!readGroup(scanner_, token, kept_->encoding, scratch_, g)) return false;
         var->groups.push_back(OwnedGroup::of(g));
         if (token.code == 5 && equalNoCase(var->name, "$HANDSEED")) {
             kept_->hadHandles = true;
@@ -350,7 +368,7 @@ bool Reader::readOwnedGroups(std::vector<OwnedGroup>& out, std::uint64_t* handle
         }
         if (token.code == 1001) extended = true;
         const bool angle = angles && !extended && isAngleCode(*angles, token.code);
-        if (!readGroup(scanner_, token, kept_->encoding, angle, scratch_, g)) return false;
+        if (!readValue(token, angle, g)) return false;
         out.push_back(OwnedGroup::of(g));
     }
     return false;
@@ -414,7 +432,7 @@ bool Reader::readEntity(const Token& typeToken) {
         }
         if (token.code == 1001) extended = true;
         const bool angle = !extended && isAngleCode(angleCodes, token.code);
-        if (!readGroup(scanner_, token, kept_->encoding, angle, scratch_, g)) return false;
+        if (!readValue(token, angle, g)) return false;
         if (!extended) {
             if (token.code == 67 && g.integer == 1) paper = true;
             if (token.code == 66 && g.integer != 0) sequence = true;
