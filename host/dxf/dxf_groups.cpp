@@ -53,7 +53,8 @@ const AngleTable::Codes& AngleTable::of(std::string_view type) {
     return entries_.back().codes;
 }
 
-bool readGroup(Scanner& scanner, const Token& token, TextEncoding encoding, std::string& scratch, Group& g) {
+bool readGroup(Scanner& scanner, const Token& token, TextEncoding encoding, std::string& scratch, Group& g,
+               GroupLeniency* leniency) {
     g.code = token.code;
     g.kind = groupKind(token.code);
     g.flat = false;
@@ -71,6 +72,11 @@ bool readGroup(Scanner& scanner, const Token& token, TextEncoding encoding, std:
                                          "\" is not an integer");
             return false;
         }
+        if (leniency && g.kind == GroupKind::Int16 && g.integer > 32767 && g.integer <= 65535) {
+            g.integer -= 65536;
+            leniency->unsigned16 = true;
+            return true;
+        }
         if (!fits(g.kind, g.integer)) {
             scanner.fail(token.line, "group " + std::to_string(token.code) + " value " + shown(token.value) +
                                          " is out of range");
@@ -82,7 +88,13 @@ bool readGroup(Scanner& scanner, const Token& token, TextEncoding encoding, std:
     }
     if (!readCoordinate(scanner, token, g.xyz[0])) return false;
     Token y;
-    if (!scanner.next(y) || y.code != token.code + 10) {
+    const bool haveNext = scanner.next(y);
+    if (haveNext && y.code != token.code + 10 && leniency) {
+        scanner.pushBack(y);
+        leniency->yElsewhere = true;
+        return false;
+    }
+    if (!haveNext || y.code != token.code + 10) {
         if (!scanner.failed()) {
             scanner.fail(token.line, "point group " + std::to_string(token.code) + " is not followed by its y (group " +
                                          std::to_string(token.code + 10) + ")");

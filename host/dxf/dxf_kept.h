@@ -89,6 +89,9 @@ public:
     // give back, by the bits of the radians: rare, so kept aside.
     std::unordered_map<std::uint64_t, double> degreesAsRead;
 
+    // What the reader repaired, one line each; empty for a sound file.
+    std::vector<std::string> repairs;
+
     EntityId loadedEntities = 0;
     std::uint64_t entityDigest = 0;  // of the loaded entity lists, to see edits
     std::uint64_t largestHandle = 0;

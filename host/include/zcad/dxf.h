@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "database.h"
 
@@ -22,6 +23,11 @@ const char* dxfVersionName(DxfVersion version);  // "R12", ...
 // `error` to one message that names the line.
 std::unique_ptr<Database> readDxf(const std::string& path, std::string& error);
 std::unique_ptr<Database> readDxfText(std::string_view text, std::string& error);
+
+// What reading the drawing repaired in a mildly malformed file, one line
+// each ("line N: ..."), in file order; empty for a sound file or a drawing
+// not read from DXF. Writing such a drawing writes it repaired.
+std::vector<std::string> dxfRepairs(const Database& db);
 
 // Writes the database: a loaded drawing in its own release unless `version`
 // is given; a new drawing as R12 unless `version` is given. Atomic: written

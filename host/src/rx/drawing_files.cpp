@@ -131,6 +131,7 @@ bool openCommand(std::string_view argument) {
     replaceCurrentDatabase(std::move(db));
     saveTarget().name = fileSystemPath;
     writeOutput("Opened " + shownName() + "\n");
+    if (const std::string notice = repairNotice(currentDatabase()); !notice.empty()) writeOutput(notice + "\n");
     return true;
 }
 

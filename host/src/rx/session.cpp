@@ -11,6 +11,7 @@
 #include "zcad/database.h"
 #include "zcad/session.h"
 #include "zcad/text_edges.h"
+#include "session_commands.h"
 
 namespace zcad {
 
@@ -63,6 +64,7 @@ bool openDrawing(const std::string& path) {
         complain(error);
         return false;
     }
+    if (const std::string notice = repairNotice(*db); !notice.empty()) complain(path + ": " + notice);
     db->markSaved();
     replaceCurrentDatabase(std::move(db));
     saveTarget().name = path;
@@ -123,7 +125,20 @@ int finish(const SessionOptions& options) {
     return failure ? kExitScriptWentWrong : kExitDone;
 }
 
+// --audit: the report of the drawing's reading, and nothing written.
+int audit(const SessionOptions& options) {
+    std::string error;
+    const std::unique_ptr<Database> db = readDxf(options.drawing, error);
+    if (!db) {
+        complain(error);
+        return kExitNotRead;
+    }
+    std::fputs(repairReport(*db).c_str(), stdout);
+    return kExitDone;
+}
+
 int run(const SessionOptions& options) {
+    if (options.auditOnly) return audit(options);
     if (!outputsWritable(options)) return kExitNotSaved;
     if (!openDrawing(options.drawing)) return kExitNotRead;
     saveTarget().version = options.version;
