@@ -32,6 +32,7 @@ public:
     // Hands over what is buffered; false if the sink refused anything.
     bool flush();
     bool failed() const { return failed_; }
+    TextEncoding encoding() const { return encoding_; }
     // Pieces made elsewhere, handed on in their place; `made` is left empty.
     void pieces(std::vector<Piece>& made);
 

@@ -46,9 +46,10 @@ WriteContext::WriteContext(const Database& database, const DxfKept* keptContent,
       version(release),
       laterThanR12(keptContent ? keptContent->laterThanR12 : release != DxfVersion::R12),
       handles(!keptContent || keptContent->laterThanR12 || keptContent->hadHandles),
+      converted(keptContent && keptContent->version != release),
       pool(piecePool),
-      out(isUtf8Release(release) ? TextEncoding::Utf8 : keptContent ? keptContent->encoding : TextEncoding::Ansi,
-          keptContent && keptContent->crlf, piecePool, sink) {
+      out(isUtf8Release(release) ? TextEncoding::Utf8 : TextEncoding::Ansi, keptContent && keptContent->crlf, piecePool,
+          sink) {
     if (keptContent) out.setDegreesAsRead(&keptContent->degreesAsRead);
 }
 

@@ -11,6 +11,7 @@
 
 #include "dxf_file_writer.h"
 #include "dxf_kept.h"
+#include "dxf_version.h"
 #include "dxf_writer.h"
 #include "zcad/dxf.h"
 
@@ -88,9 +89,9 @@ bool save(const std::string& path, const Database& db, const DxfVersion* version
 
 bool writeDxf(const std::string& path, const Database& db, const DxfVersion* version, std::string& error) {
     const auto* kept = dynamic_cast<const dxf::DxfKept*>(db.kept.get());
-    if (kept && version && *version != kept->version) {
+    if (kept && version && !dxf::canConvert(kept->version, *version)) {
         error = "cannot save " + path + " as " + dxfVersionName(*version) + ": the drawing was read as " +
-                dxfVersionName(kept->version) + " and is saved in that release";
+                dxfVersionName(kept->version) + ", and a drawing is converted only between R2000 and later releases";
         return false;
     }
     try {

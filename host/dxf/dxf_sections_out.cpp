@@ -48,7 +48,8 @@ void writeHeader(WriteContext& ctx) {
         for (const RawRange& comment : ctx.kept->headerComments) writeKeptRange(ctx, comment);
     }
     writeVar(out, "$ACADVER");
-    out.raw(1, ctx.kept ? std::string_view(ctx.kept->acadver) : std::string_view(acadverOf(ctx.version)));
+    const bool ownName = ctx.kept && !ctx.converted;
+    out.raw(1, ownName ? std::string_view(ctx.kept->acadver) : std::string_view(acadverOf(ctx.version)));
     bool codepage = false, seed = false, extMin = false, extMax = false, viewCtr = false, viewSize = false;
     bool handling = false;
     for (const auto& var : ctx.db.header()) {
@@ -187,9 +188,16 @@ void writeHostRecords(WriteContext& ctx, std::size_t index) {
     }
 }
 
+void writeKept(WriteContext& ctx, int code, std::string_view value) {
+    if (!ctx.converted || ctx.kept->encoding == ctx.out.encoding() || groupKind(code) != GroupKind::String) {
+        return ctx.out.raw(code, value);
+    }
+    ctx.out.text(code, decodeText(value, ctx.kept->encoding, ctx.scratch));
+}
+
 void writeKeptRange(WriteContext& ctx, const RawRange& range) {
     const RawStore& raw = ctx.kept->raw;
-    for (std::size_t i = range.first; i < range.first + range.count; ++i) ctx.out.raw(raw.code(i), raw.value(i));
+    for (std::size_t i = range.first; i < range.first + range.count; ++i) writeKept(ctx, raw.code(i), raw.value(i));
 }
 
 void writeKeptTable(WriteContext& ctx, const KeptTable& table) {
@@ -217,7 +225,7 @@ void writeKeptTable(WriteContext& ctx, const KeptTable& table) {
             out.real(40, ctx.db.view.height);
             continue;
         }
-        out.raw(code, value);
+        writeKept(ctx, code, value);
     }
     out.raw(0, "ENDTAB");
 }

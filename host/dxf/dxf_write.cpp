@@ -127,7 +127,8 @@ void writeLoadedDrawing(WriteContext& ctx) {
 
 bool writeDrawing(const Database& db, const DxfVersion* version, PiecePool& pool, PieceSink& sink) {
     const auto* kept = dynamic_cast<const DxfKept*>(db.kept.get());
-    const DxfVersion release = kept ? kept->version : version ? *version : DxfVersion::R12;
+    DxfVersion release = kept ? kept->version : version ? *version : DxfVersion::R12;
+    if (kept && version && canConvert(kept->version, *version)) release = *version;
     WriteContext ctx(db, kept, release, pool, &sink);
     planHandles(ctx);
     computeExtents(ctx);

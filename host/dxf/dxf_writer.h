@@ -28,6 +28,9 @@ struct WriteContext {
     DxfVersion version;
     bool laterThanR12;
     bool handles;  // whether entities and records carry group 5
+    // A loaded drawing written in another release: its kept text is
+    // encoded anew, and $ACADVER names the new release.
+    bool converted;
     PiecePool& pool;
     Out out;
 
@@ -41,6 +44,7 @@ struct WriteContext {
     Extents extents;
 
     std::vector<Group> groups;  // decode buffer, reused
+    std::string scratch;        // decoded text, reused
     AngleTable angles;
     std::uint64_t parent = 0;  // POLYLINE or INSERT whose followers come next
 };
@@ -64,6 +68,8 @@ void setEntityWriters(unsigned threads);
 // Whether an entity of this type and groups is followed by VERTEX/ATTRIB
 // entities that it owns, up to a SEQEND.
 bool opensSequence(std::string_view type, const std::vector<Group>& groups);
+// A kept group as the file spelt it, its text encoded anew when converted.
+void writeKept(WriteContext& ctx, int code, std::string_view value);
 void writeKeptRange(WriteContext& ctx, const RawRange& range);
 void writeKeptTable(WriteContext& ctx, const KeptTable& table);
 
