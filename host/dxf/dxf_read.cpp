@@ -163,7 +163,10 @@ bool Reader::gatherPoint(const Token& x, Group& g) {
         const bool isZ = !haveZ && token.code == x.code + 20;
         if ((!isY && !isZ) || taken(token)) continue;
         double value = 0;
-        if (!parseReal(token.value, value)) break;
+        if (!parseReal(token.value, value)) {
+            return fail(token.line, "group " + std::to_string(token.code) + " value \"" +
+                                        std::string(trimmed(token.value).substr(0, 40)) + "\" is not a number");
+        }
         g.xyz[isY ? 1 : 2] = value;
         (isY ? haveY : haveZ) = true;
         taken_.push_back(token.line);
