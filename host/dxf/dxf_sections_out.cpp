@@ -31,6 +31,7 @@ void writeRecordGroups(WriteContext& ctx, const std::vector<OwnedGroup>& groups,
     bool extended = false;
     for (const auto& g : groups) {
         if (g.code == 1001) extended = true;
+        if (ctx.toR12 && !keptInR12(g.code)) continue;
         const bool angle = !extended && isAngleCode(angles, g.code);
         ctx.out.group(g.view(), angle);
     }
@@ -64,6 +65,9 @@ void writeHeader(WriteContext& ctx) {
             comments();
             continue;
         }
+        const bool r12Groups = std::all_of(var.groups.begin(), var.groups.end(),
+                                           [](const OwnedGroup& g) { return keptInR12(g.code); });
+        if (ctx.toR12 && (equalNoCase(name, "$HANDSEED") || !r12Groups)) continue;
         // A drawing without handles keeps its $HANDSEED as it was.
         if (ctx.handles && equalNoCase(name, "$HANDSEED")) {
             if (seed) continue;
@@ -141,6 +145,7 @@ void writeHostTable(WriteContext& ctx, std::size_t index) {
     if (!table.header.empty()) {
         // The table's own groups as read; its count covers records added since.
         for (const auto& g : table.header) {
+            if (ctx.toR12 && !keptInR12(g.code)) continue;
             if (g.code == 70) {
                 out.integer(70, std::max<std::int64_t>(g.integer, static_cast<std::int64_t>(records.size())));
                 continue;
@@ -189,6 +194,7 @@ void writeHostRecords(WriteContext& ctx, std::size_t index) {
 }
 
 void writeKept(WriteContext& ctx, int code, std::string_view value) {
+    if (ctx.toR12 && !keptInR12(code)) return;
     if (!ctx.converted || ctx.kept->encoding == ctx.out.encoding() || groupKind(code) != GroupKind::String) {
         return ctx.out.raw(code, value);
     }

@@ -96,9 +96,7 @@ bool releaseOfAcadver(std::string_view acadver, DxfVersion& version) {
 
 bool isUtf8Release(DxfVersion version) { return version >= DxfVersion::R2007; }
 
-bool canConvert(DxfVersion from, DxfVersion to) {
-    return from == to || (from != DxfVersion::R12 && to != DxfVersion::R12);
-}
+bool canConvert(DxfVersion from, DxfVersion to) { return from == to || from != DxfVersion::R12; }
 
 }  // namespace dxf
 }  // namespace zcad

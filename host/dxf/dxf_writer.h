@@ -9,6 +9,7 @@
 #include "dxf_groups.h"
 #include "dxf_kept.h"
 #include "dxf_out.h"
+#include "dxf_r12.h"
 #include "zcad/database.h"
 
 namespace zcad::dxf {
@@ -31,6 +32,10 @@ struct WriteContext {
     // A loaded drawing written in another release: its kept text is
     // encoded anew, and $ACADVER names the new release.
     bool converted;
+    // Read from R2000 or later, written as R12: groups and entity types
+    // R12 lacks are converted or dropped, and counted in `tally`.
+    bool toR12;
+    ConversionTally tally;
     PiecePool& pool;
     Out out;
 
@@ -73,11 +78,18 @@ void writeKept(WriteContext& ctx, int code, std::string_view value);
 void writeKeptRange(WriteContext& ctx, const RawRange& range);
 void writeKeptTable(WriteContext& ctx, const KeptTable& table);
 
+// An entity (its groups after the type) and kept entities, written as R12.
+void writeEntityR12(WriteContext& ctx, std::string_view type, const std::vector<Group>& groups);
+void writeKeptR12(WriteContext& ctx, const RawRange& range);
+
 // A drawing that was not read from a file: every section built here.
 void writeNewDrawing(WriteContext& ctx);
 
 // The whole drawing, in pieces from `pool`, to `sink`; false when the sink
 // refused one.
-bool writeDrawing(const Database& db, const DxfVersion* version, PiecePool& pool, PieceSink& sink);
+// `converted`, when given, receives what a conversion to another release
+// converted or dropped, one line per kind.
+bool writeDrawing(const Database& db, const DxfVersion* version, PiecePool& pool, PieceSink& sink,
+                  std::vector<std::string>* converted = nullptr);
 
 }  // namespace zcad::dxf

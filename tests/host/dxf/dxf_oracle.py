@@ -20,6 +20,8 @@ def make_later_entities(msp):
     lw.dxf.extrusion = (0, 0, -1)
     msp.add_mtext("First line\\PSecond ^ line", dxfattribs={"insert": (5, 5, 0), "char_height": 2.5,
                                                             "rotation": 30, "layer": "KERB"})
+    msp.add_ellipse((50, 50), major_axis=(10, 0, 0), ratio=0.5, dxfattribs={"layer": "KERB"})
+    msp.add_spline([(0, 0), (10, 5), (20, -5), (30, 0)], dxfattribs={"layer": "WALLS"})
 
 
 def make(path, version, form="asc"):

@@ -2,6 +2,8 @@
 // is clean and it finds what the source drawing had.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <numbers>
@@ -110,6 +112,51 @@ TEST_P(EzdxfOracle, ConvertedToAnotherReleaseAuditsCleanWithTheSameEntities) {
         auto again = zcad::readDxf(out, error);
         ASSERT_TRUE(again) << error;
         EXPECT_EQ(zcad::test::firstDifference(*db, *again), "") << GetParam() << " to " << name;
+    }
+}
+
+// Down to R12: the entity types R12 lacks become ones it has, and what it
+// cannot hold is dropped, each kind reported with its count.
+TEST_P(EzdxfOracle, ConvertedToR12AuditsCleanAndReportsEachKind) {
+    if (std::string_view(GetParam()) == "R12") GTEST_SKIP() << "already R12";
+    const std::string src = source(dir_, GetParam());
+    std::string error;
+    auto db = zcad::readDxf(src, error);
+    ASSERT_TRUE(db) << error;
+    const auto r12 = zcad::DxfVersion::R12;
+    const std::string out = (dir_ / (std::string("r12_from_") + GetParam() + ".dxf")).string();
+    std::vector<std::string> report;
+    ASSERT_TRUE(zcad::writeDxf(out, *db, &r12, error, &report)) << error;
+    const std::vector<std::string> expected = {
+        "ELLIPSE: 1 converted to POLYLINE", "LWPOLYLINE: 1 converted to POLYLINE", "MTEXT: 1 converted to TEXT",
+        "SPLINE: 1 converted to POLYLINE",  "layout block: 2 dropped",             "section CLASSES: 1 dropped",
+        "section OBJECTS: 1 dropped",       "table BLOCK_RECORD: 1 dropped"};
+    EXPECT_EQ(report, expected);
+    const std::string dump = oracle("dump " + out);
+    EXPECT_NE(dump.find("errors 0\n"), std::string::npos) << dump;
+    EXPECT_NE(dump.find("text=First line"), std::string::npos) << dump;
+    EXPECT_NE(dump.find("text=Second ^ line"), std::string::npos) << dump;
+    EXPECT_EQ(dump.find("entity LWPOLYLINE"), std::string::npos) << dump;
+    EXPECT_EQ(readFile(out).find("AcDb"), std::string::npos);
+
+    // The ellipse's vertices lie on it, and no chord strays further than stated.
+    auto back = zcad::readDxf(out, error);
+    ASSERT_TRUE(back) << error;
+    std::vector<std::array<double, 2>> onEllipse;
+    for (auto id = back->next(zcad::kNoEntity); id != zcad::kNoEntity; id = back->next(id)) {
+        const auto groups = zcad::decodeGroups(back->list(id));
+        const auto* at = find(groups, 10);
+        if (back->type(id) != "VERTEX" || !at) continue;
+        const double x = (at->xyz[0] - 50) / 10, y = (at->xyz[1] - 50) / 5;
+        if (std::fabs(x * x + y * y - 1) < 1e-9) onEllipse.push_back({at->xyz[0], at->xyz[1]});
+    }
+    ASSERT_GT(onEllipse.size(), 8u);
+    for (std::size_t i = 0; i < onEllipse.size(); ++i) {
+        const auto& a = onEllipse[i];
+        const auto& b = onEllipse[(i + 1) % onEllipse.size()];
+        const double t = std::atan2((a[1] + b[1]) / 2 - 50, ((a[0] + b[0]) / 2 - 50) / 2);
+        const double mx = 50 + 10 * std::cos(t), my = 50 + 5 * std::sin(t);
+        EXPECT_LT(std::hypot(mx - (a[0] + b[0]) / 2, my - (a[1] + b[1]) / 2), 10 * 0.001 * 1.01) << i;
     }
 }
 

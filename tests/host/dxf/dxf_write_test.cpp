@@ -195,8 +195,8 @@ TEST(DxfSave, RefusesWithoutTouchingTheTarget) {
     std::string error;
     const zcad::DxfVersion r2000 = zcad::DxfVersion::R2000;
     EXPECT_FALSE(zcad::writeDxf(path, *db, &r2000, error));
-    EXPECT_EQ(error, "cannot save " + path + " as R2000: the drawing was read as R12, and a drawing is converted only "
-                     "between R2000 and later releases");
+    EXPECT_EQ(error, "cannot save " + path + " as R2000: the drawing was read as R12, and a drawing read as R12 "
+                     "is saved only as R12");
     EXPECT_FALSE(zcad::writeDxf((dir / "missing" / "x.dxf").string(), *db, nullptr, error));
     EXPECT_EQ(error.rfind("cannot save " + (dir / "missing" / "x.dxf").string() + ": cannot create a file beside it", 0), 0u);
     EXPECT_EQ(readFile(path), "old");
