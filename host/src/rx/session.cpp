@@ -89,7 +89,11 @@ bool saveDrawing(const SessionOptions& options) {
     notifyModules(AcRx::kSaveMsg);
     std::string error;
     const DxfVersion* version = options.version ? &*options.version : nullptr;
-    if (writeDxf(options.save, currentDatabase(), version, error)) return true;
+    std::vector<std::string> converted;
+    if (writeDxf(options.save, currentDatabase(), version, error, &converted)) {
+        for (const auto& line : converted) complain(options.save + " as " + dxfVersionName(*version) + ": " + line);
+        return true;
+    }
     complain(error);
     return false;
 }
