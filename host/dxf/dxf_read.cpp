@@ -10,6 +10,7 @@
 #include <cstring>
 #include <memory>
 #include <new>
+#include <unordered_set>
 
 #include "dxf_groups.h"
 #include "dxf_kept.h"
@@ -69,9 +70,7 @@ private:
     bool readValue(const Token& token, bool angle, Group& g);
     bool gatherPoint(const Token& x, Group& g);
     // Groups of the current entity or record already taken out of order.
-    bool taken(const Token& token) const {
-        return !taken_.empty() && std::find(taken_.begin(), taken_.end(), token.line) != taken_.end();
-    }
+    bool taken(const Token& token) const { return !taken_.empty() && taken_.count(token.line) != 0; }
     KeptItem* findItem(ItemKind kind);
 
     Scanner scanner_;
@@ -86,7 +85,7 @@ private:
     bool cutShort_ = false;
     std::string lastSection_;
     std::size_t headerEnd_ = 0;  // line of the HEADER's ENDSEC
-    std::vector<std::size_t> taken_;
+    std::unordered_set<std::size_t> taken_;
     RepairLog repairs_;
     bool paperSequence_ = false;  // VERTEX/ATTRIB/SEQEND of a paper-space parent
     std::vector<std::string> tablesRead_;
@@ -152,13 +151,16 @@ bool Reader::readValue(const Token& token, bool angle, Group& g) {
 }
 
 // Old files may give a point's groups in another order (10, 11, 20, 21):
-// its y and z are looked for among the groups up to the next group 0.
+// its y and z are looked for among the next groups of its entity. Such
+// files keep them close; the search stops early so that no file makes the
+// reading slow.
 bool Reader::gatherPoint(const Token& x, Group& g) {
+    constexpr int kFarthest = 64;
     Scanner ahead = scanner_;
     Token token;
     bool haveY = false;
     bool haveZ = false;
-    while (!(haveY && haveZ) && ahead.next(token) && token.code != 0) {
+    for (int looked = 0; looked < kFarthest && !(haveY && haveZ) && ahead.next(token) && token.code != 0; ++looked) {
         const bool isY = !haveY && token.code == x.code + 10;
         const bool isZ = !haveZ && token.code == x.code + 20;
         if ((!isY && !isZ) || taken(token)) continue;
@@ -169,7 +171,7 @@ bool Reader::gatherPoint(const Token& x, Group& g) {
         }
         g.xyz[isY ? 1 : 2] = value;
         (isY ? haveY : haveZ) = true;
-        taken_.push_back(token.line);
+        taken_.insert(token.line);
     }
     if (!haveY) {
         return fail(x.line, "point group " + std::to_string(x.code) + " is not followed by its y (group " +
