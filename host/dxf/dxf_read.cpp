@@ -322,10 +322,13 @@ bool Reader::skipStray(const Token& first) {
         repairs_.note(headerEnd_, "ENDSEC inside HEADER, the header goes on to the next ENDSEC");
         return true;
     }
+    const auto counted = [](std::size_t n, const char* what) {
+        return " " + std::to_string(n) + " " + what + (n == 1 ? "" : "s");
+    };
     std::string text = "groups outside any section up to line " + std::to_string(last) + ":";
-    if (variables) text += " " + std::to_string(variables) + " header variables read into the header";
+    if (variables) text += counted(variables, "header variable") + " read into the header";
     if (variables && skipped) text += ",";
-    if (skipped) text += " " + std::to_string(skipped) + " groups skipped";
+    if (skipped) text += counted(skipped, "group") + " skipped";
     if (!variables && !skipped) text += " a stray ENDSEC skipped";
     repairs_.note(first.line, text);
     return true;

@@ -189,7 +189,7 @@ INSTANTIATE_TEST_SUITE_P(
                   {"line 9: ENDSEC inside HEADER, the header goes on to the next ENDSEC"}},
         MildlyBad{"GroupsBetweenSections", kEntities + "  0\nENDSEC\n  9\n$EXTMIN\n 10\n-1.5\n 20\n2\n  0\nLINE\n"
                                                        "  8\n0\n  0\nENDSEC\n  0\nEOF\n",
-                  {"line 7: groups outside any section up to line 17: 1 header variables read into the header, "
+                  {"line 7: groups outside any section up to line 17: 1 header variable read into the header, "
                    "2 groups skipped"}},
         MildlyBad{"OldPointOrder", kEntities + "  0\nLINE\n  8\n0\n 10\n1.5\n 11\n2\n 20\n-0.5\n 21\n3\n 30\n0\n"
                                                " 31\n0.25\n  0\nENDSEC\n  0\nEOF\n",
