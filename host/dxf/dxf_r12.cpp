@@ -1,5 +1,8 @@
 #include "dxf_r12.h"
 
+#include "dxf_kept.h"
+#include "zcad/text.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -304,6 +307,50 @@ std::vector<R12Entity> toR12(std::string_view type, const std::vector<OwnedGroup
     if (type == "ELLIPSE") ellipse(groups, out);
     if (type == "SPLINE" && !spline(groups, out)) out.clear();
     return out;
+}
+
+namespace {
+
+// R12 names its layouts' blocks "$MODEL_SPACE" and "$PAPER_SPACE", or
+// like later releases.
+bool isLayoutName(std::string_view name) {
+    name = trimmed(name);
+    for (const char* layout : {"$MODEL_SPACE", "$PAPER_SPACE", "*MODEL_SPACE", "*PAPER_SPACE"}) {
+        if (equalNoCase(name, layout)) return true;
+    }
+    return false;
+}
+
+bool hasBlocks(const DxfKept& kept) {
+    for (const auto& item : kept.items) {
+        if (item.kind != ItemKind::Section || !equalNoCase(item.name, "BLOCKS")) continue;
+        for (std::size_t i = item.raw.first; i + 1 < item.raw.first + item.raw.count; ++i) {
+            if (kept.raw.code(i) != 0 || !equalNoCase(trimmed(kept.raw.value(i)), "BLOCK")) continue;
+            for (std::size_t k = i + 1; k < item.raw.first + item.raw.count && kept.raw.code(k) != 0; ++k) {
+                if (kept.raw.code(k) == 2 && !isLayoutName(kept.raw.value(k))) return true;
+            }
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+bool convertsTo(const DxfKept& kept, DxfVersion to) {
+    if (kept.laterThanR12 || to == DxfVersion::R12) return true;
+    return !hasBlocks(kept);
+}
+
+void tallyLeftInR12(const DxfKept& kept, ConversionTally& tally) {
+    for (const auto& table : kept.tables) {
+        if (!table.inDatabase && !table.comment) tally.dropped("table " + table.name);
+    }
+    for (const auto& entity : kept.keptEntities) {
+        if (kept.raw.code(entity.raw.first) == 0) tally.dropped("paper-space entity");
+    }
+    for (const auto& item : kept.items) {
+        if (item.kind == ItemKind::Section && !equalNoCase(item.name, "BLOCKS")) tally.dropped("section " + item.name);
+    }
 }
 
 std::vector<std::string> ConversionTally::lines() const {

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "zcad/dxf.h"
 #include "zcad/group_list.h"
 
 namespace zcad::dxf {
@@ -31,6 +32,17 @@ struct R12Entity {
 // The R12 entities standing for one entity; empty when R12 has no form for
 // it. `groups` hold the entity's groups after its type, angles in radians.
 std::vector<R12Entity> toR12(std::string_view type, const std::vector<OwnedGroup>& groups);
+
+class ConversionTally;
+class DxfKept;
+
+// Whether a drawing read as `kept` says can be written in `to`: one read
+// from R2000 or later in any release; one read as R12 in a later release
+// when it has no blocks, which are not converted up yet.
+bool convertsTo(const DxfKept& kept, DxfVersion to);
+// What a drawing read as R12 leaves behind when built anew in a later
+// release: its other tables (the release's own stand in) and paper space.
+void tallyLeftInR12(const DxfKept& kept, ConversionTally& tally);
 
 class ConversionTally {
 public:

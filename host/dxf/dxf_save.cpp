@@ -91,9 +91,9 @@ bool save(const std::string& path, const Database& db, const DxfVersion* version
 bool writeDxf(const std::string& path, const Database& db, const DxfVersion* version, std::string& error,
               std::vector<std::string>* converted) {
     const auto* kept = dynamic_cast<const dxf::DxfKept*>(db.kept.get());
-    if (kept && version && !dxf::canConvert(kept->version, *version)) {
+    if (kept && version && !dxf::convertsTo(*kept, *version)) {
         error = "cannot save " + path + " as " + dxfVersionName(*version) + ": the drawing was read as " +
-                dxfVersionName(kept->version) + ", and a drawing read as R12 is saved only as R12";
+                dxfVersionName(kept->version) + ", and its blocks are not converted to later releases";
         return false;
     }
     try {

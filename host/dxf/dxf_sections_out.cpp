@@ -142,7 +142,7 @@ void writeHostTable(WriteContext& ctx, std::size_t index) {
     const std::string& name = table.name();
     out.raw(0, "TABLE");
     out.raw(2, name);
-    if (!table.header.empty()) {
+    if (!table.header.empty() && !ctx.upFromR12) {
         // The table's own groups as read; its count covers records added since.
         for (const auto& g : table.header) {
             if (ctx.toR12 && !keptInR12(g.code)) continue;

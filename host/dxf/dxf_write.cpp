@@ -156,11 +156,15 @@ bool writeDrawing(const Database& db, const DxfVersion* version, PiecePool& pool
                   std::vector<std::string>* converted) {
     const auto* kept = dynamic_cast<const DxfKept*>(db.kept.get());
     DxfVersion release = kept ? kept->version : version ? *version : DxfVersion::R12;
-    if (kept && version && canConvert(kept->version, *version)) release = *version;
-    WriteContext ctx(db, kept, release, pool, &sink);
+    if (kept && version && convertsTo(*kept, *version)) release = *version;
+    // Up from R12 the drawing is built anew around its tables and entities.
+    const bool up = kept && !kept->laterThanR12 && release != DxfVersion::R12;
+    WriteContext ctx(db, up ? nullptr : kept, release, pool, &sink);
+    ctx.upFromR12 = up;
+    if (up) tallyLeftInR12(*kept, ctx.tally);
     planHandles(ctx);
     computeExtents(ctx);
-    if (kept) {
+    if (kept && !up) {
         writeLoadedDrawing(ctx);
     } else {
         writeNewDrawing(ctx);

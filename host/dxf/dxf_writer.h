@@ -35,6 +35,11 @@ struct WriteContext {
     // Read from R2000 or later, written as R12: groups and entity types
     // R12 lacks are converted or dropped, and counted in `tally`.
     bool toR12;
+    // Read as R12, written in a later release: built like a new drawing,
+    // with the applications its extended data names registered.
+    bool upFromR12 = false;
+    std::vector<std::string> applications;
+    std::uint64_t firstApplication = 0;  // their handles follow on
     ConversionTally tally;
     PiecePool& pool;
     Out out;

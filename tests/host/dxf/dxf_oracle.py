@@ -1,6 +1,8 @@
 """Independent checks of DXF files with ezdxf, for the DXF tests.
 
-make OUT VERSION [bin] writes the reference drawing, as binary DXF with bin
+make OUT VERSION [bin|asc [noblocks]]
+                      writes the reference drawing, as binary DXF with bin,
+                      without its block and insert with noblocks
 dump FILE             audits FILE and prints one line per model-space entity
 compare SRC OUT       prints the handles of entities that differ
 shapes OUT VERSION    writes a drawing with two unnamed shape-file styles and
@@ -24,7 +26,7 @@ def make_later_entities(msp):
     msp.add_spline([(0, 0), (10, 5), (20, -5), (30, 0)], dxfattribs={"layer": "WALLS"})
 
 
-def make(path, version, form="asc"):
+def make(path, version, form="asc", blocks="blocks"):
     doc = ezdxf.new(version)
     doc.layers.add("WALLS", color=1, linetype="DASHED")
     doc.layers.add("KERB", color=151)
@@ -40,11 +42,12 @@ def make(path, version, form="asc"):
     mesh.append_face([(0, 0, 0), (1, 1, 1), (0, 1, 0.5)])
     msp.add_3dface([(0, 0, 0), (1, 0, 0.1), (1, 1, 0.2), (0, 1, 0.3)], dxfattribs={"invisible": 4})
     msp.add_solid([(2, 2), (3, 2), (2, 3), (3, 3)], dxfattribs={"color": 3})
-    block = doc.blocks.new("PEG")
-    block.add_circle((0, 0), 0.5)
-    block.add_attdef("LEVEL", (0.6, 0), dxfattribs={"height": 0.3})
-    ins = msp.add_blockref("PEG", (100.5, 200.25), dxfattribs={"rotation": 45.5, "xscale": 2})
-    ins.add_attrib("LEVEL", "12.345", (101, 200), dxfattribs={"rotation": 45.5, "height": 0.3})
+    if blocks == "blocks":
+        block = doc.blocks.new("PEG")
+        block.add_circle((0, 0), 0.5)
+        block.add_attdef("LEVEL", (0.6, 0), dxfattribs={"height": 0.3})
+        ins = msp.add_blockref("PEG", (100.5, 200.25), dxfattribs={"rotation": 45.5, "xscale": 2})
+        ins.add_attrib("LEVEL", "12.345", (101, 200), dxfattribs={"rotation": 45.5, "height": 0.3})
     text = msp.add_text("Aligned \u00b0 text", dxfattribs={"height": 1.25, "rotation": 12.75, "layer": "WALLS"})
     text.set_placement((20, 20), (30, 22), align=ezdxf.enums.TextEntityAlignment.ALIGNED)
     line = msp.add_line((0, 0, 0), (0.1, 0.2, 0.3), dxfattribs={"color": 256, "linetype": "DASHED"})
@@ -163,7 +166,7 @@ def compare(src, out):
 if __name__ == "__main__":
     command = sys.argv[1]
     if command == "make":
-        make(sys.argv[2], sys.argv[3], *sys.argv[4:5])
+        make(sys.argv[2], sys.argv[3], *sys.argv[4:6])
     elif command == "dump":
         dump(sys.argv[2])
     elif command == "shapes":
