@@ -298,8 +298,6 @@ bool isR12Type(std::string_view type) {
     return std::find(std::begin(kR12Types), std::end(kR12Types), type) != std::end(kR12Types);
 }
 
-bool needsR12Form(std::string_view type) { return !isR12Type(type); }
-
 std::vector<R12Entity> toR12(std::string_view type, const std::vector<OwnedGroup>& groups) {
     std::vector<R12Entity> out;
     if (type == "LWPOLYLINE") lwpolyline(groups, out);

@@ -21,8 +21,6 @@ constexpr double kChordTolerance = 0.001;
 // drawing has none, since R12 has no pointers to keep).
 bool keptInR12(int code);
 bool isR12Type(std::string_view type);
-// Whether the R12 form of an entity of this type is another (or none).
-bool needsR12Form(std::string_view type);
 
 struct R12Entity {
     std::string type;
@@ -46,7 +44,9 @@ void tallyLeftInR12(const DxfKept& kept, ConversionTally& tally);
 
 class ConversionTally {
 public:
-    void converted(std::string_view what, std::string_view into) { ++converted_[std::string(what) + " to " + std::string(into)]; }
+    void converted(std::string_view what, std::string_view into) {
+        ++converted_[std::string(what) + " to " + std::string(into)];
+    }
     void dropped(std::string_view what) { ++dropped_[std::string(what)]; }
     // "LWPOLYLINE: 3 converted to POLYLINE", "HATCH: 2 dropped", sorted.
     std::vector<std::string> lines() const;

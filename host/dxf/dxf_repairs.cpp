@@ -35,7 +35,9 @@ std::vector<std::string> RepairLog::lines() const {
     std::stable_sort(all.begin(), all.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     std::vector<std::string> out;
     out.reserve(all.size());
-    for (const auto& [line, text] : all) out.push_back((binary_ ? "byte " : "line ") + std::to_string(line) + ": " + text);
+    for (const auto& [line, text] : all) {
+        out.push_back((binary_ ? "byte " : "line ") + std::to_string(line) + ": " + text);
+    }
     return out;
 }
 

@@ -75,7 +75,8 @@ bool save(const std::string& path, const Database& db, const DxfVersion* version
         error = failure(path, "cannot create a file beside it");
         return false;
     }
-    if (::fchmod(file.fd(), modeFor(path)) != 0 || !writeThrough(file.fd(), db, version, converted) || ::fsync(file.fd()) != 0) {
+    if (::fchmod(file.fd(), modeFor(path)) != 0 || !writeThrough(file.fd(), db, version, converted) ||
+        ::fsync(file.fd()) != 0) {
         error = failure(path, "cannot write the drawing");
         return false;
     }

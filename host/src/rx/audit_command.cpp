@@ -22,7 +22,8 @@ std::string repairReport(const Database& db) {
 std::string repairNotice(const Database& db) {
     const std::size_t count = dxfRepairs(db).size();
     if (count == 0) return {};
-    return std::to_string(count) + (count == 1 ? " repair" : " repairs") + " made in reading the drawing (AUDIT lists them)";
+    return std::to_string(count) + (count == 1 ? " repair" : " repairs") +
+           " made in reading the drawing (AUDIT lists them)";
 }
 
 bool auditCommand(std::string_view) {

@@ -142,7 +142,8 @@ INSTANTIATE_TEST_SUITE_P(
                 "line 7: group 62 value \"256QSW\" is not an integer"},
         BadFile{"SectionWithoutName", "  0\nSECTION\n  0\nENDSEC\n  0\nEOF\n",
                 "line 3: SECTION is not followed by its name (group 2)"},
-        BadFile{"OldPointOrderWithTextForY", kEntities + "  0\nLINE\n 10\n1\n 11\n2\n 20\nCONTINUOUS\n 21\n3\n  0\nENDSEC\n",
+        BadFile{"OldPointOrderWithTextForY",
+                kEntities + "  0\nLINE\n 10\n1\n 11\n2\n 20\nCONTINUOUS\n 21\n3\n  0\nENDSEC\n",
                 "line 11: group 20 value \"CONTINUOUS\" is not a number"},
         BadFile{"CutAfterSection", "  0\nSECTION\n", "line 3: SECTION is not followed by its name (group 2)"}),
     [](const auto& info) { return std::string(info.param.name); });
