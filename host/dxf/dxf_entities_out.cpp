@@ -25,6 +25,11 @@ struct EntityWriters {
     unsigned wanted = 0;  // 0: the drawing's size and the machine decide
 };
 
+void writeKeptEntities(WriteContext& ctx, const RawRange& range) {
+    if (ctx.toR12) return writeKeptR12(ctx, range);
+    writeKeptRange(ctx, range);
+}
+
 bool isFollower(std::string_view type) { return type == "VERTEX" || type == "ATTRIB" || type == "SEQEND"; }
 
 // The POLYLINE or INSERT whose followers may continue at `first`, as a
@@ -49,7 +54,7 @@ void writeRun(WriteContext& ctx, EntityId first, EntityId last) {
                                         [](const KeptEntity& e, EntityId id) { return e.before < id; })
                      : std::vector<KeptEntity>::const_iterator();
     for (EntityId id = first; id < last; ++id) {
-        for (; kept && next != kept->end() && next->before <= id; ++next) writeKeptRange(ctx, next->raw);
+        for (; kept && next != kept->end() && next->before <= id; ++next) writeKeptEntities(ctx, next->raw);
         if (ctx.db.valid(id)) writeEntity(ctx, id);
     }
 }
@@ -197,7 +202,8 @@ void writeAllEntities(WriteContext& ctx) {
     const auto count = static_cast<EntityId>(ctx.db.entityCount());
     const unsigned wanted = sessionState<EntityWriters>().wanted;
     const unsigned writers = wanted ? wanted : std::min(std::thread::hardware_concurrency(), kMostWriters);
-    if ((count < kParallelFrom && wanted == 0) || writers < 2) {
+    // A conversion counts what it converts, in one pass.
+    if ((count < kParallelFrom && wanted == 0) || writers < 2 || ctx.toR12) {
         writeRun(ctx, 0, count);
     } else {
         ParallelRuns(ctx, count, writers - 1).emit();
@@ -207,7 +213,7 @@ void writeAllEntities(WriteContext& ctx) {
     for (auto it = std::lower_bound(kept.begin(), kept.end(), count,
                                     [](const KeptEntity& e, EntityId id) { return e.before < id; });
          it != kept.end(); ++it) {
-        writeKeptRange(ctx, it->raw);
+        writeKeptEntities(ctx, it->raw);
     }
 }
 

@@ -61,6 +61,11 @@ void writeEntity(WriteContext& ctx, EntityId id) {
     Group g;
     if (!reader.next(g) || g.code != 0) return;
     const std::string_view type = g.text;
+    if (ctx.toR12) {
+        ctx.groups.clear();
+        while (reader.next(g)) ctx.groups.push_back(g);
+        return writeEntityR12(ctx, type, ctx.groups);
+    }
     const auto& angles = ctx.angles.of(type);
     const std::uint64_t handle = ctx.db.handle(id);
     ctx.out.text(0, type);

@@ -53,8 +53,8 @@ const AngleTable::Codes& AngleTable::of(std::string_view type) {
     return entries_.back().codes;
 }
 
-bool readGroup(Scanner& scanner, const Token& token, TextEncoding encoding, bool angle, std::string& scratch,
-               Group& g) {
+bool readGroup(Scanner& scanner, const Token& token, TextEncoding encoding, std::string& scratch, Group& g,
+               GroupLeniency* leniency) {
     g.code = token.code;
     g.kind = groupKind(token.code);
     g.flat = false;
@@ -63,9 +63,7 @@ bool readGroup(Scanner& scanner, const Token& token, TextEncoding encoding, bool
         g.text = decodeText(token.value, encoding, scratch);
         return true;
     case GroupKind::Real:
-        if (!readCoordinate(scanner, token, g.xyz[0])) return false;
-        if (angle) g.xyz[0] = degreesToRadians(g.xyz[0]);
-        return true;
+        return readCoordinate(scanner, token, g.xyz[0]);
     case GroupKind::Int16:
     case GroupKind::Int32:
     case GroupKind::Int64:
@@ -73,6 +71,11 @@ bool readGroup(Scanner& scanner, const Token& token, TextEncoding encoding, bool
             scanner.fail(token.line, "group " + std::to_string(token.code) + " value \"" + shown(token.value) +
                                          "\" is not an integer");
             return false;
+        }
+        if (leniency && g.kind == GroupKind::Int16 && g.integer > 32767 && g.integer <= 65535) {
+            g.integer -= 65536;
+            leniency->unsigned16 = true;
+            return true;
         }
         if (!fits(g.kind, g.integer)) {
             scanner.fail(token.line, "group " + std::to_string(token.code) + " value " + shown(token.value) +
@@ -85,7 +88,13 @@ bool readGroup(Scanner& scanner, const Token& token, TextEncoding encoding, bool
     }
     if (!readCoordinate(scanner, token, g.xyz[0])) return false;
     Token y;
-    if (!scanner.next(y) || y.code != token.code + 10) {
+    const bool haveNext = scanner.next(y);
+    if (haveNext && y.code != token.code + 10 && leniency) {
+        scanner.pushBack(y);
+        leniency->yElsewhere = true;
+        return false;
+    }
+    if (!haveNext || y.code != token.code + 10) {
         if (!scanner.failed()) {
             scanner.fail(token.line, "point group " + std::to_string(token.code) + " is not followed by its y (group " +
                                          std::to_string(token.code + 10) + ")");

@@ -34,10 +34,19 @@ inline bool isAngleCode(const AngleTable::Codes& codes, int code) {
     return code >= 0 && static_cast<std::size_t>(code) < codes.size() && codes[static_cast<std::size_t>(code)];
 }
 
+// What readGroup let pass that a forgiving reader reports.
+struct GroupLeniency {
+    // Set instead of refusing when a point's x is not followed by its y:
+    // the x is in `g` and the group after it was pushed back.
+    bool yElsewhere = false;
+    // A 16-bit value written unsigned (32768 to 65535), read as signed.
+    bool unsigned16 = false;
+};
+
 // Reads the value of `token` (and, for a point, the y and z groups after
 // it) into `g`. `g.text` may point into `scratch`. False on bad input, with
-// the scanner's error set.
-bool readGroup(Scanner& scanner, const Token& token, TextEncoding encoding, bool angle, std::string& scratch,
-               Group& g);
+// the scanner's error set, or with `leniency->yElsewhere` set.
+bool readGroup(Scanner& scanner, const Token& token, TextEncoding encoding, std::string& scratch, Group& g,
+               GroupLeniency* leniency = nullptr);
 
 }  // namespace zcad::dxf

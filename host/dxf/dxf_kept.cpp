@@ -30,3 +30,12 @@ std::uint64_t entityDigest(const Database& db) {
 }
 
 }  // namespace zcad::dxf
+
+namespace zcad {
+
+std::vector<std::string> dxfRepairs(const Database& db) {
+    const auto* kept = dynamic_cast<const dxf::DxfKept*>(db.kept.get());
+    return kept ? kept->repairs : std::vector<std::string>();
+}
+
+}  // namespace zcad

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "dxf_text.h"
@@ -83,6 +84,13 @@ public:
     std::vector<RawRange> headerComments;  // 999 groups before the first variable
     std::vector<KeptTable> tables;
     std::vector<KeptEntity> keptEntities;
+
+    // Angles whose degrees the shortest spelling of their radians would not
+    // give back, by the bits of the radians: rare, so kept aside.
+    std::unordered_map<std::uint64_t, double> degreesAsRead;
+
+    // What the reader repaired, one line each; empty for a sound file.
+    std::vector<std::string> repairs;
 
     EntityId loadedEntities = 0;
     std::uint64_t entityDigest = 0;  // of the loaded entity lists, to see edits

@@ -1,7 +1,10 @@
 // A drawing that was not read from a file: the sections, tables, blocks
 // and objects its release needs around the host's tables and entities.
+#include <algorithm>
+
 #include "dxf_version.h"
 #include "dxf_writer.h"
+#include "zcad/text.h"
 
 namespace zcad::dxf {
 
@@ -15,9 +18,29 @@ struct Skeleton {
     std::uint64_t rootDictionary, groupDictionary;
 };
 
+// The applications named by the entities' extended data, besides ACAD.
+std::vector<std::string> applicationsOf(const Database& db) {
+    std::vector<std::string> names;
+    for (EntityId id = 0; id < db.entityCount(); ++id) {
+        if (!db.valid(id)) continue;
+        GroupReader reader(db.list(id));
+        Group g;
+        while (reader.next(g)) {
+            if (g.code != 1001 || equalNoCase(g.text, "ACAD")) continue;
+            const bool known = std::any_of(names.begin(), names.end(),
+                                           [&g](const std::string& name) { return equalNoCase(name, g.text); });
+            if (!known) names.emplace_back(g.text);
+        }
+    }
+    return names;
+}
+
 Skeleton allocateSkeleton(WriteContext& ctx) {
     Skeleton s{};
     if (!ctx.laterThanR12) return s;
+    if (ctx.upFromR12) ctx.applications = applicationsOf(ctx.db);
+    ctx.firstApplication = ctx.nextHandle;
+    ctx.nextHandle += ctx.applications.size();
     for (auto* h : {&s.vportTable, &s.vport, &s.viewTable, &s.ucsTable, &s.appidTable, &s.appid, &s.dimstyleTable,
                     &s.dimstyle, &s.blockRecordTable, &s.modelRecord, &s.paperRecord, &s.modelBlock, &s.modelEnd,
                     &s.paperBlock, &s.paperEnd, &s.byBlock, &s.byLayer, &s.rootDictionary, &s.groupDictionary}) {
@@ -120,10 +143,16 @@ void writeEmptyTable(WriteContext& ctx, std::string_view name, std::uint64_t han
 }
 
 void writeAppids(WriteContext& ctx, const Skeleton& s) {
-    tableStart(ctx, "APPID", s.appidTable, 1);
+    tableStart(ctx, "APPID", s.appidTable, 1 + static_cast<std::int64_t>(ctx.applications.size()));
     recordStart(ctx, "APPID", s.appid, s.appidTable, "AcDbRegAppTableRecord");
     ctx.out.raw(2, "ACAD");
     ctx.out.integer(70, 0);
+    for (std::size_t i = 0; i < ctx.applications.size(); ++i) {
+        const std::string& name = ctx.applications[i];
+        recordStart(ctx, "APPID", ctx.firstApplication + i, s.appidTable, "AcDbRegAppTableRecord");
+        ctx.out.text(2, name);
+        ctx.out.integer(70, 0);
+    }
     ctx.out.raw(0, "ENDTAB");
 }
 

@@ -106,6 +106,19 @@ std::size_t formatDegrees(char* out, double radians) {
     return formatReal(out, degrees);
 }
 
+bool degreesComeBack(double degrees, double radians) {
+    // The common case, cheaply: the degrees are the only double that gives
+    // these radians, and dividing finds them, so the search below does too.
+    const bool alone = degreesToRadians(std::nextafter(degrees, -INFINITY)) != radians &&
+                       degreesToRadians(std::nextafter(degrees, INFINITY)) != radians;
+    if (alone && radians / kRadiansPerDegree == degrees) return true;
+    char text[kMaxNumberChars];
+    const std::size_t length = formatDegrees(text, radians);
+    double back = 0;
+    std::from_chars(text, text + length, back);
+    return back == degrees;
+}
+
 std::size_t formatInteger(char* out, std::int64_t value) {
     const auto result = std::to_chars(out, out + kMaxNumberChars, value);
     return static_cast<std::size_t>(result.ptr - out);

@@ -17,6 +17,10 @@ std::size_t formatReal(char* out, double value);
 // An angle stored in radians, written in degrees so that reading it back
 // (degrees times pi/180) gives the stored radians again.
 std::size_t formatDegrees(char* out, double radians);
+// Whether formatDegrees(radians) reads back as `degrees`, which gave the
+// radians. Several doubles of degrees can give the same radians, so not
+// always: such degrees are kept as read to be written again.
+bool degreesComeBack(double degrees, double radians);
 std::size_t formatInteger(char* out, std::int64_t value);
 std::size_t formatHandle(char* out, std::uint64_t handle);
 

@@ -1,6 +1,7 @@
 #include "dxf_out.h"
 
 #include <algorithm>
+#include <bit>
 #include <charconv>
 #include <cstring>
 
@@ -146,6 +147,13 @@ void Out::real(int code, double value) {
 
 void Out::degrees(int code, double radians) {
     char* at = this->code(room(kNumberGroupBytes), code);
+    if (degreesAsRead_ && !degreesAsRead_->empty()) {
+        const auto it = degreesAsRead_->find(std::bit_cast<std::uint64_t>(radians));
+        if (it != degreesAsRead_->end()) {
+            at_ = endLine(at + formatReal(at, it->second));
+            return;
+        }
+    }
     at_ = endLine(at + formatDegrees(at, radians));
 }
 

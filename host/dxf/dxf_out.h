@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "dxf_pieces.h"
@@ -25,9 +26,13 @@ public:
     Out& operator=(const Out&) = delete;
 
     void setSink(PieceSink* sink) { sink_ = sink; }
+    // Degrees as a file gave them, by the bits of their radians, written
+    // instead of the shortest spelling of those radians.
+    void setDegreesAsRead(const std::unordered_map<std::uint64_t, double>* degrees) { degreesAsRead_ = degrees; }
     // Hands over what is buffered; false if the sink refused anything.
     bool flush();
     bool failed() const { return failed_; }
+    TextEncoding encoding() const { return encoding_; }
     // Pieces made elsewhere, handed on in their place; `made` is left empty.
     void pieces(std::vector<Piece>& made);
 
@@ -62,6 +67,7 @@ private:
     TextEncoding encoding_;
     bool crlf_;
     std::string scratch_;  // encoded text, reused
+    const std::unordered_map<std::uint64_t, double>* degreesAsRead_ = nullptr;
 };
 
 }  // namespace zcad::dxf

@@ -44,11 +44,15 @@ WriteContext::WriteContext(const Database& database, const DxfKept* keptContent,
     : db(database),
       kept(keptContent),
       version(release),
-      laterThanR12(keptContent ? keptContent->laterThanR12 : release != DxfVersion::R12),
-      handles(!keptContent || keptContent->laterThanR12 || keptContent->hadHandles),
+      laterThanR12(keptContent ? keptContent->laterThanR12 && release != DxfVersion::R12 : release != DxfVersion::R12),
+      handles(!keptContent || laterThanR12 || (!keptContent->laterThanR12 && keptContent->hadHandles)),
+      converted(keptContent && keptContent->version != release),
+      toR12(keptContent && keptContent->laterThanR12 && release == DxfVersion::R12),
       pool(piecePool),
-      out(isUtf8Release(release) ? TextEncoding::Utf8 : keptContent ? keptContent->encoding : TextEncoding::Ansi,
-          keptContent && keptContent->crlf, piecePool, sink) {}
+      out(isUtf8Release(release) ? TextEncoding::Utf8 : TextEncoding::Ansi, keptContent && keptContent->crlf, piecePool,
+          sink) {
+    if (keptContent) out.setDegreesAsRead(&keptContent->degreesAsRead);
+}
 
 const SymbolTable& hostTable(const Database& db, std::size_t index) {
     if (index == 0) return db.layers();

@@ -5,16 +5,20 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <bit>
 #include <cerrno>
 #include <cstring>
 #include <memory>
 #include <new>
+#include <unordered_set>
 
 #include "dxf_groups.h"
 #include "dxf_kept.h"
 #include "dxf_numbers.h"
+#include "dxf_repairs.h"
 #include "dxf_scanner.h"
 #include "dxf_version.h"
+#include "text/number_text.h"
 #include "zcad/dxf.h"
 #include "zcad/large_block.h"
 #include "zcad/text.h"
@@ -33,6 +37,7 @@ public:
     explicit Reader(std::string_view text) : scanner_(text), db_(std::make_unique<Database>()) {
         kept_ = new DxfKept;
         db_->kept.reset(kept_);
+        repairs_.setBinary(scanner_.binary());
     }
 
     std::unique_ptr<Database> run(std::string& error);
@@ -42,8 +47,10 @@ private:
         scanner_.fail(line, message);
         return false;
     }
-    // The next group, or a refusal that names what ran out.
+    // The next group. A file that ends cleanly inside a section is ended
+    // there: the structure words it lacks are given.
     bool expect(Token& token, std::string_view inside);
+    bool skipStray(const Token& first);
     bool readSection();
     bool readHeader();
     bool findRelease();
@@ -60,6 +67,10 @@ private:
     void keep(const Token& token);
     RawRange keepComment(const Token& token);
     void noteHandle(std::uint64_t handle);
+    bool readValue(const Token& token, bool angle, Group& g);
+    bool gatherPoint(const Token& x, Group& g);
+    // Groups of the current entity or record already taken out of order.
+    bool taken(const Token& token) const { return !taken_.empty() && taken_.count(token.line) != 0; }
     KeptItem* findItem(ItemKind kind);
 
     Scanner scanner_;
@@ -70,14 +81,27 @@ private:
     AngleTable angles_;
     bool sawHeader_ = false;
     bool sawEof_ = false;
+    bool sawSection_ = false;
+    bool cutShort_ = false;
+    std::string lastSection_;
+    std::size_t headerEnd_ = 0;  // line of the HEADER's ENDSEC
+    std::unordered_set<std::size_t> taken_;
+    RepairLog repairs_;
     bool paperSequence_ = false;  // VERTEX/ATTRIB/SEQEND of a paper-space parent
     std::vector<std::string> tablesRead_;
 };
 
 bool Reader::expect(Token& token, std::string_view inside) {
     if (scanner_.next(token)) return true;
-    if (!scanner_.failed()) fail(scanner_.line(), "the file ends inside " + std::string(inside) + " (no ENDSEC or EOF)");
-    return false;
+    if (scanner_.failed()) return false;
+    if (!cutShort_) {
+        repairs_.note(scanner_.line(), "the file ends inside " + std::string(inside) + ", which is ended there");
+        cutShort_ = true;
+    }
+    token.code = 0;
+    token.value = inside.starts_with("table ") ? "ENDTAB" : "ENDSEC";
+    token.line = scanner_.line();
+    return true;
 }
 
 void Reader::keep(const Token& token) {
@@ -99,9 +123,64 @@ RawRange Reader::keepComment(const Token& token) {
     return range;
 }
 
+// A file that gave any object a handle gets its handles back, whatever its
+// release or header say.
 void Reader::noteHandle(std::uint64_t handle) {
+    kept_->hadHandles = true;
     if (handle > kept_->largestHandle) kept_->largestHandle = handle;
     db_->reserveHandle(handle);
+}
+
+// Angles turn into radians here, so that degrees the writer would not
+// spell back as read are kept aside.
+bool Reader::readValue(const Token& token, bool angle, Group& g) {
+    GroupLeniency leniency;
+    // Binary files hold their values in a few shared slots, which a look
+    // ahead would overwrite; they come from programs that keep the order.
+    if (!readGroup(scanner_, token, kept_->encoding, scratch_, g, scanner_.binary() ? nullptr : &leniency)) {
+        return leniency.yElsewhere && gatherPoint(token, g);
+    }
+    if (leniency.unsigned16) repairs_.count(RepairLog::Recurring::Unsigned16, token.line);
+    if (!angle || g.kind != GroupKind::Real) return true;
+    const double degrees = g.xyz[0];
+    g.xyz[0] = degreesToRadians(degrees);
+    if (!degreesComeBack(degrees, g.xyz[0])) {
+        kept_->degreesAsRead.emplace(std::bit_cast<std::uint64_t>(g.xyz[0]), degrees);
+    }
+    return true;
+}
+
+// Old files may give a point's groups in another order (10, 11, 20, 21):
+// its y and z are looked for among the next groups of its entity. Such
+// files keep them close; the search stops early so that no file makes the
+// reading slow.
+bool Reader::gatherPoint(const Token& x, Group& g) {
+    constexpr int kFarthest = 64;
+    Scanner ahead = scanner_;
+    Token token;
+    bool haveY = false;
+    bool haveZ = false;
+    for (int looked = 0; looked < kFarthest && !(haveY && haveZ) && ahead.next(token) && token.code != 0; ++looked) {
+        const bool isY = !haveY && token.code == x.code + 10;
+        const bool isZ = !haveZ && token.code == x.code + 20;
+        if ((!isY && !isZ) || taken(token)) continue;
+        double value = 0;
+        if (!parseReal(token.value, value)) {
+            return fail(token.line, "group " + std::to_string(token.code) + " value \"" +
+                                        std::string(trimmed(token.value).substr(0, 40)) + "\" is not a number");
+        }
+        g.xyz[isY ? 1 : 2] = value;
+        (isY ? haveY : haveZ) = true;
+        taken_.insert(token.line);
+    }
+    if (!haveY) {
+        return fail(x.line, "point group " + std::to_string(x.code) + " is not followed by its y (group " +
+                                std::to_string(x.code + 10) + ")");
+    }
+    if (!haveZ) g.xyz[2] = 0.0;
+    g.flat = !haveZ;
+    repairs_.count(RepairLog::Recurring::PointOrder, x.line);
+    return true;
 }
 
 KeptItem* Reader::findItem(ItemKind kind) {
@@ -123,6 +202,13 @@ std::unique_ptr<Database> Reader::run(std::string& error) {
             keep(token);
             continue;
         }
+        const bool structure = token.code == 0 && (isKeyword(token.value, "EOF") || isKeyword(token.value, "SECTION"));
+        // What stands between sections is passed over, but only in a file
+        // that has shown it is a drawing.
+        if (!structure && sawSection_) {
+            if (!skipStray(token)) break;
+            continue;
+        }
         if (token.code != 0) {
             fail(token.line, "expected group 0 SECTION or EOF, found group code " + std::to_string(token.code));
             break;
@@ -137,12 +223,16 @@ std::unique_ptr<Database> Reader::run(std::string& error) {
         }
         if (!readSection()) break;
     }
-    if (!scanner_.failed() && !sawEof_) fail(scanner_.line(), "the file ends without 0 EOF");
+    if (!scanner_.failed() && !sawEof_) {
+        if (!sawSection_) fail(scanner_.line(), "the file ends without 0 EOF");
+        if (sawSection_ && !cutShort_) repairs_.note(scanner_.line(), "the file ends without 0 EOF, which is assumed");
+    }
     if (scanner_.failed()) {
         error = scanner_.error();
         return nullptr;
     }
     kept_->crlf = scanner_.crlf();
+    kept_->repairs = repairs_.lines();
     kept_->loadedEntities = static_cast<EntityId>(db_->entityCount());
     kept_->entityDigest = entityDigest(*db_);
     return std::move(db_);
@@ -181,8 +271,67 @@ bool Reader::findRelease() {
 bool Reader::takeHandle(const Token& token, bool& seen, std::uint64_t& handle) {
     if (seen) return fail(token.line, "a second handle (group 5) in one entity or record");
     seen = true;
+    if (trimmed(token.value).empty()) {
+        repairs_.count(RepairLog::Recurring::EmptyHandle, token.line);
+        return true;
+    }
     if (parseHandle(token.value, handle)) return true;
     return fail(token.line, "handle \"" + std::string(trimmed(token.value)) + "\" is not hexadecimal");
+}
+
+// Groups between sections. Header variables there (the HEADER ended early
+// by a stray ENDSEC, or written outside any section) join the header; the
+// rest is skipped, and all of it reported in one line.
+bool Reader::skipStray(const Token& first) {
+    const bool afterHeader = lastSection_ == "HEADER";
+    lastSection_.clear();
+    std::size_t variables = 0;
+    std::size_t skipped = 0;
+    std::size_t last = first.line;
+    HeaderVar* var = nullptr;
+    Token token = first;
+    Group g;
+    for (bool more = true; more; more = scanner_.next(token)) {
+        if (token.code == 0 && (isKeyword(token.value, "SECTION") || isKeyword(token.value, "EOF"))) {
+            scanner_.pushBack(token);
+            break;
+        }
+        last = token.line;
+        if (token.code == 0) {
+            var = nullptr;
+            if (!isKeyword(token.value, "ENDSEC")) ++skipped;
+            continue;
+        }
+        if (token.code == 9) {
+            const std::string name(trimmed(token.value));
+            var = db_->headerVar(name);
+            if (var) var->groups.clear();
+            if (!var) var = &db_->header().emplace_back(HeaderVar{name, {}});
+            ++variables;
+            continue;
+        }
+        if (!var) {
+            ++skipped;
+            continue;
+        }
+        if (!readGroup(scanner_, token, kept_->encoding, scratch_, g)) return false;
+        var->groups.push_back(OwnedGroup::of(g));
+    }
+    if (scanner_.failed()) return false;
+    if (afterHeader && variables > 0 && skipped == 0) {
+        repairs_.note(headerEnd_, "ENDSEC inside HEADER, the header goes on to the next ENDSEC");
+        return true;
+    }
+    const auto counted = [](std::size_t n, const char* what) {
+        return " " + std::to_string(n) + " " + what + (n == 1 ? "" : "s");
+    };
+    std::string text = "groups outside any section up to line " + std::to_string(last) + ":";
+    if (variables) text += counted(variables, "header variable") + " read into the header";
+    if (variables && skipped) text += ",";
+    if (skipped) text += counted(skipped, "group") + " skipped";
+    if (!variables && !skipped) text += " a stray ENDSEC skipped";
+    repairs_.note(first.line, text);
+    return true;
 }
 
 bool Reader::readSection() {
@@ -190,6 +339,8 @@ bool Reader::readSection() {
     if (!expect(name, "a section")) return false;
     if (name.code != 2) return fail(name.line, "SECTION is not followed by its name (group 2)");
     const std::string section = upperCase(trimmed(name.value));
+    sawSection_ = true;
+    lastSection_ = section;
     if (section == "HEADER") return readHeader();
     if (section == "TABLES") return readTables();
     if (section == "ENTITIES") return readEntities();
@@ -227,6 +378,7 @@ bool Reader::readHeader() {
     Group g;
     while (expect(token, "section HEADER")) {
         if (token.code == 0) {
+            headerEnd_ = token.line;
             if (isKeyword(token.value, "ENDSEC")) return true;
             return fail(token.line, "section HEADER is not ended by ENDSEC");
         }
@@ -240,7 +392,7 @@ bool Reader::readHeader() {
             continue;
         }
         if (!var) return fail(token.line, "group " + std::to_string(token.code) + " comes before any $ variable in HEADER");
-        if (!readGroup(scanner_, token, kept_->encoding, false, scratch_, g)) return false;
+        if (!readGroup(scanner_, token, kept_->encoding, scratch_, g)) return false;
         var->groups.push_back(OwnedGroup::of(g));
         if (token.code == 5 && equalNoCase(var->name, "$HANDSEED")) {
             kept_->hadHandles = true;
@@ -335,7 +487,9 @@ bool Reader::readOwnedGroups(std::vector<OwnedGroup>& out, std::uint64_t* handle
     bool seenHandle = false;
     Token token;
     Group g;
+    taken_.clear();
     while (expect(token, inside)) {
+        if (taken(token)) continue;
         if (token.code == 0) {
             scanner_.pushBack(token);
             return true;
@@ -350,7 +504,7 @@ bool Reader::readOwnedGroups(std::vector<OwnedGroup>& out, std::uint64_t* handle
         }
         if (token.code == 1001) extended = true;
         const bool angle = angles && !extended && isAngleCode(*angles, token.code);
-        if (!readGroup(scanner_, token, kept_->encoding, angle, scratch_, g)) return false;
+        if (!readValue(token, angle, g)) return false;
         out.push_back(OwnedGroup::of(g));
     }
     return false;
@@ -403,7 +557,9 @@ bool Reader::readEntity(const Token& typeToken) {
     std::size_t countLine = typeToken.line;
     Token token;
     Group g;
+    taken_.clear();
     while (expect(token, "section ENTITIES")) {
+        if (taken(token)) continue;
         if (token.code == 0) {
             scanner_.pushBack(token);
             break;
@@ -414,7 +570,7 @@ bool Reader::readEntity(const Token& typeToken) {
         }
         if (token.code == 1001) extended = true;
         const bool angle = !extended && isAngleCode(angleCodes, token.code);
-        if (!readGroup(scanner_, token, kept_->encoding, angle, scratch_, g)) return false;
+        if (!readValue(token, angle, g)) return false;
         if (!extended) {
             if (token.code == 67 && g.integer == 1) paper = true;
             if (token.code == 66 && g.integer != 0) sequence = true;

@@ -11,6 +11,7 @@
 
 #include "dxf_file_writer.h"
 #include "dxf_kept.h"
+#include "dxf_version.h"
 #include "dxf_writer.h"
 #include "zcad/dxf.h"
 
@@ -60,20 +61,22 @@ private:
     int fd_;
 };
 
-bool writeThrough(int fd, const Database& db, const DxfVersion* version) {
+bool writeThrough(int fd, const Database& db, const DxfVersion* version, std::vector<std::string>* converted) {
     dxf::PiecePool pool;
     dxf::FileWriter writer(fd, pool);
-    const bool made = dxf::writeDrawing(db, version, pool, writer);
+    const bool made = dxf::writeDrawing(db, version, pool, writer, converted);
     return writer.finish() && made;
 }
 
-bool save(const std::string& path, const Database& db, const DxfVersion* version, std::string& error) {
+bool save(const std::string& path, const Database& db, const DxfVersion* version, std::string& error,
+          std::vector<std::string>* converted) {
     FileBeside file(path);
     if (file.fd() < 0) {
         error = failure(path, "cannot create a file beside it");
         return false;
     }
-    if (::fchmod(file.fd(), modeFor(path)) != 0 || !writeThrough(file.fd(), db, version) || ::fsync(file.fd()) != 0) {
+    if (::fchmod(file.fd(), modeFor(path)) != 0 || !writeThrough(file.fd(), db, version, converted) ||
+        ::fsync(file.fd()) != 0) {
         error = failure(path, "cannot write the drawing");
         return false;
     }
@@ -86,15 +89,16 @@ bool save(const std::string& path, const Database& db, const DxfVersion* version
 
 }  // namespace
 
-bool writeDxf(const std::string& path, const Database& db, const DxfVersion* version, std::string& error) {
+bool writeDxf(const std::string& path, const Database& db, const DxfVersion* version, std::string& error,
+              std::vector<std::string>* converted) {
     const auto* kept = dynamic_cast<const dxf::DxfKept*>(db.kept.get());
-    if (kept && version && *version != kept->version) {
+    if (kept && version && !dxf::convertsTo(*kept, *version)) {
         error = "cannot save " + path + " as " + dxfVersionName(*version) + ": the drawing was read as " +
-                dxfVersionName(kept->version) + " and is saved in that release";
+                dxfVersionName(kept->version) + ", and its blocks are not converted to later releases";
         return false;
     }
     try {
-        return save(path, db, version, error);
+        return save(path, db, version, error, converted);
     } catch (const std::bad_alloc&) {
         error = "cannot save " + path + ": not enough memory to write the drawing";
     } catch (const std::exception& e) {

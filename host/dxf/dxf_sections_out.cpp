@@ -31,6 +31,7 @@ void writeRecordGroups(WriteContext& ctx, const std::vector<OwnedGroup>& groups,
     bool extended = false;
     for (const auto& g : groups) {
         if (g.code == 1001) extended = true;
+        if (ctx.toR12 && !keptInR12(g.code)) continue;
         const bool angle = !extended && isAngleCode(angles, g.code);
         ctx.out.group(g.view(), angle);
     }
@@ -48,7 +49,8 @@ void writeHeader(WriteContext& ctx) {
         for (const RawRange& comment : ctx.kept->headerComments) writeKeptRange(ctx, comment);
     }
     writeVar(out, "$ACADVER");
-    out.raw(1, ctx.kept ? std::string_view(ctx.kept->acadver) : std::string_view(acadverOf(ctx.version)));
+    const bool ownName = ctx.kept && !ctx.converted;
+    out.raw(1, ownName ? std::string_view(ctx.kept->acadver) : std::string_view(acadverOf(ctx.version)));
     bool codepage = false, seed = false, extMin = false, extMax = false, viewCtr = false, viewSize = false;
     bool handling = false;
     for (const auto& var : ctx.db.header()) {
@@ -63,6 +65,9 @@ void writeHeader(WriteContext& ctx) {
             comments();
             continue;
         }
+        const bool r12Groups = std::all_of(var.groups.begin(), var.groups.end(),
+                                           [](const OwnedGroup& g) { return keptInR12(g.code); });
+        if (ctx.toR12 && (equalNoCase(name, "$HANDSEED") || !r12Groups)) continue;
         // A drawing without handles keeps its $HANDSEED as it was.
         if (ctx.handles && equalNoCase(name, "$HANDSEED")) {
             if (seed) continue;
@@ -137,9 +142,10 @@ void writeHostTable(WriteContext& ctx, std::size_t index) {
     const std::string& name = table.name();
     out.raw(0, "TABLE");
     out.raw(2, name);
-    if (!table.header.empty()) {
+    if (!table.header.empty() && !ctx.upFromR12) {
         // The table's own groups as read; its count covers records added since.
         for (const auto& g : table.header) {
+            if (ctx.toR12 && !keptInR12(g.code)) continue;
             if (g.code == 70) {
                 out.integer(70, std::max<std::int64_t>(g.integer, static_cast<std::int64_t>(records.size())));
                 continue;
@@ -187,9 +193,17 @@ void writeHostRecords(WriteContext& ctx, std::size_t index) {
     }
 }
 
+void writeKept(WriteContext& ctx, int code, std::string_view value) {
+    if (ctx.toR12 && !keptInR12(code)) return;
+    if (!ctx.converted || ctx.kept->encoding == ctx.out.encoding() || groupKind(code) != GroupKind::String) {
+        return ctx.out.raw(code, value);
+    }
+    ctx.out.text(code, decodeText(value, ctx.kept->encoding, ctx.scratch));
+}
+
 void writeKeptRange(WriteContext& ctx, const RawRange& range) {
     const RawStore& raw = ctx.kept->raw;
-    for (std::size_t i = range.first; i < range.first + range.count; ++i) ctx.out.raw(raw.code(i), raw.value(i));
+    for (std::size_t i = range.first; i < range.first + range.count; ++i) writeKept(ctx, raw.code(i), raw.value(i));
 }
 
 void writeKeptTable(WriteContext& ctx, const KeptTable& table) {
@@ -217,7 +231,7 @@ void writeKeptTable(WriteContext& ctx, const KeptTable& table) {
             out.real(40, ctx.db.view.height);
             continue;
         }
-        out.raw(code, value);
+        writeKept(ctx, code, value);
     }
     out.raw(0, "ENDTAB");
 }

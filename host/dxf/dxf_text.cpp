@@ -113,8 +113,10 @@ void encodeText(std::string_view hostText, TextEncoding encoding, std::string& o
             ++i;
             continue;
         }
+        // An escape of a character the host holds as a byte was text in
+        // the file, and stays text.
         const long unit = escapeAt(hostText, i);
-        if (unit >= 0 && (unit < 0xD800 || unit > 0xDFFF)) {
+        if (unit >= 0 && (unit < 0xD800 || unit > 0xDFFF) && cp1252::byteOf(static_cast<char32_t>(unit)) < 0) {
             utf8::append(out, static_cast<char32_t>(unit));
             i += 7;
             continue;

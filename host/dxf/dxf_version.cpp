@@ -46,6 +46,22 @@ const char* dxfVersionName(DxfVersion version) {
 
 namespace dxf {
 
+namespace {
+
+// Releases before R10 named themselves "AC1.40", "AC2.10" and so on; their
+// drawings are built like R12's.
+bool isEarlyRelease(std::string_view acadver) {
+    if (acadver.size() < 5 || !equalNoCase(acadver.substr(0, 2), "AC") || acadver[3] != '.') return false;
+    const auto digit = [](char c) { return c >= '0' && c <= '9'; };
+    if (!digit(acadver[2])) return false;
+    for (const char c : acadver.substr(4)) {
+        if (!digit(c)) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
 const char* acadverOf(DxfVersion version) {
     for (const auto& release : kReleases) {
         if (release.version == version) return release.acadver;
@@ -55,6 +71,10 @@ const char* acadverOf(DxfVersion version) {
 
 bool releaseOfAcadver(std::string_view acadver, DxfVersion& version) {
     acadver = trimmed(acadver);
+    if (isEarlyRelease(acadver)) {
+        version = DxfVersion::R12;
+        return true;
+    }
     if (acadver.size() != 6 || !equalNoCase(acadver.substr(0, 2), "AC")) return false;
     std::int64_t number = 0;
     if (!parseInteger(acadver.substr(2), number)) return false;
@@ -75,6 +95,8 @@ bool releaseOfAcadver(std::string_view acadver, DxfVersion& version) {
 }
 
 bool isUtf8Release(DxfVersion version) { return version >= DxfVersion::R2007; }
+
+bool canConvert(DxfVersion from, DxfVersion to) { return from == to || from != DxfVersion::R12; }
 
 }  // namespace dxf
 }  // namespace zcad

@@ -16,4 +16,9 @@ bool releaseOfAcadver(std::string_view acadver, DxfVersion& version);
 
 bool isUtf8Release(DxfVersion version);  // R2007 and later
 
+// Whether a drawing read in one release can be written in the other: the
+// releases from R2000 on share one structure, and differ in the encoding
+// of text and the name in $ACADVER; R12 takes what it can hold of them.
+bool canConvert(DxfVersion from, DxfVersion to);
+
 }  // namespace zcad::dxf

@@ -32,6 +32,25 @@ void writeSectionStart(Out& out, std::string_view name) {
     out.raw(2, name);
 }
 
+bool isR12Table(std::string_view name) {
+    for (const char* table : {"VPORT", "LTYPE", "LAYER", "STYLE", "VIEW", "UCS", "APPID", "DIMSTYLE"}) {
+        if (equalNoCase(name, table)) return true;
+    }
+    return false;
+}
+
+// A kept section written as R12: blocks converted entity by entity, and
+// sections R12 has no place for (classes, objects, thumbnail) dropped.
+void writeSectionR12(WriteContext& ctx, const KeptItem& item) {
+    if (!equalNoCase(item.name, "BLOCKS")) {
+        ctx.tally.dropped("section " + upperCase(item.name));
+        return;
+    }
+    writeSectionStart(ctx.out, item.name);
+    writeKeptR12(ctx, item.raw);
+    ctx.out.raw(0, "ENDSEC");
+}
+
 void writeTables(WriteContext& ctx) {
     writeSectionStart(ctx.out, "TABLES");
     // Host tables the file did not have come first: LTYPE before LAYER.
@@ -48,6 +67,10 @@ void writeTables(WriteContext& ctx) {
             continue;
         }
         if (!table.inDatabase) {
+            if (ctx.toR12 && !isR12Table(table.name)) {
+                ctx.tally.dropped("table " + table.name);
+                continue;
+            }
             writeKeptTable(ctx, table);
             continue;
         }
@@ -111,6 +134,10 @@ void writeLoadedDrawing(WriteContext& ctx) {
             writeEntities(ctx);
             break;
         case ItemKind::Section:
+            if (ctx.toR12) {
+                writeSectionR12(ctx, item);
+                break;
+            }
             writeSectionStart(ctx.out, item.name);
             writeKeptRange(ctx, item.raw);
             ctx.out.raw(0, "ENDSEC");
@@ -125,17 +152,24 @@ void writeLoadedDrawing(WriteContext& ctx) {
 
 }  // namespace
 
-bool writeDrawing(const Database& db, const DxfVersion* version, PiecePool& pool, PieceSink& sink) {
+bool writeDrawing(const Database& db, const DxfVersion* version, PiecePool& pool, PieceSink& sink,
+                  std::vector<std::string>* converted) {
     const auto* kept = dynamic_cast<const DxfKept*>(db.kept.get());
-    const DxfVersion release = kept ? kept->version : version ? *version : DxfVersion::R12;
-    WriteContext ctx(db, kept, release, pool, &sink);
+    DxfVersion release = kept ? kept->version : version ? *version : DxfVersion::R12;
+    if (kept && version && convertsTo(*kept, *version)) release = *version;
+    // Up from R12 the drawing is built anew around its tables and entities.
+    const bool up = kept && !kept->laterThanR12 && release != DxfVersion::R12;
+    WriteContext ctx(db, up ? nullptr : kept, release, pool, &sink);
+    ctx.upFromR12 = up;
+    if (up) tallyLeftInR12(*kept, ctx.tally);
     planHandles(ctx);
     computeExtents(ctx);
-    if (kept) {
+    if (kept && !up) {
         writeLoadedDrawing(ctx);
     } else {
         writeNewDrawing(ctx);
     }
+    if (converted) *converted = ctx.tally.lines();
     return ctx.out.flush();
 }
 

@@ -9,6 +9,7 @@
 #include "dxf_groups.h"
 #include "dxf_kept.h"
 #include "dxf_out.h"
+#include "dxf_r12.h"
 #include "zcad/database.h"
 
 namespace zcad::dxf {
@@ -28,6 +29,18 @@ struct WriteContext {
     DxfVersion version;
     bool laterThanR12;
     bool handles;  // whether entities and records carry group 5
+    // A loaded drawing written in another release: its kept text is
+    // encoded anew, and $ACADVER names the new release.
+    bool converted;
+    // Read from R2000 or later, written as R12: groups and entity types
+    // R12 lacks are converted or dropped, and counted in `tally`.
+    bool toR12;
+    // Read as R12, written in a later release: built like a new drawing,
+    // with the applications its extended data names registered.
+    bool upFromR12 = false;
+    std::vector<std::string> applications;
+    std::uint64_t firstApplication = 0;  // their handles follow on
+    ConversionTally tally;
     PiecePool& pool;
     Out out;
 
@@ -41,6 +54,7 @@ struct WriteContext {
     Extents extents;
 
     std::vector<Group> groups;  // decode buffer, reused
+    std::string scratch;        // decoded text, reused
     AngleTable angles;
     std::uint64_t parent = 0;  // POLYLINE or INSERT whose followers come next
 };
@@ -64,14 +78,23 @@ void setEntityWriters(unsigned threads);
 // Whether an entity of this type and groups is followed by VERTEX/ATTRIB
 // entities that it owns, up to a SEQEND.
 bool opensSequence(std::string_view type, const std::vector<Group>& groups);
+// A kept group as the file spelt it, its text encoded anew when converted.
+void writeKept(WriteContext& ctx, int code, std::string_view value);
 void writeKeptRange(WriteContext& ctx, const RawRange& range);
 void writeKeptTable(WriteContext& ctx, const KeptTable& table);
+
+// An entity (its groups after the type) and kept entities, written as R12.
+void writeEntityR12(WriteContext& ctx, std::string_view type, const std::vector<Group>& groups);
+void writeKeptR12(WriteContext& ctx, const RawRange& range);
 
 // A drawing that was not read from a file: every section built here.
 void writeNewDrawing(WriteContext& ctx);
 
 // The whole drawing, in pieces from `pool`, to `sink`; false when the sink
 // refused one.
-bool writeDrawing(const Database& db, const DxfVersion* version, PiecePool& pool, PieceSink& sink);
+// `converted`, when given, receives what a conversion to another release
+// converted or dropped, one line per kind.
+bool writeDrawing(const Database& db, const DxfVersion* version, PiecePool& pool, PieceSink& sink,
+                  std::vector<std::string>* converted = nullptr);
 
 }  // namespace zcad::dxf

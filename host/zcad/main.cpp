@@ -64,6 +64,8 @@ int main(int argc, char** argv) {
     app.add_option("--render-size", pictureSize, "size of the picture, WxH (default 1600x1200)");
     app.add_flag("--render-lineweights", options.pictureOptions.lineweights, "draw lines as wide as their lineweights");
     app.add_option("--render-background", ground, "white (default) or dark");
+    app.add_flag("--audit", options.auditOnly,
+                 "read the drawing, print what reading it repaired, and stop: nothing is run or saved");
     app.add_flag("--keep-going", options.keepGoing,
                  "go on past script lines that go wrong, save all the same, and exit with 1 at the end");
     try {
@@ -88,6 +90,10 @@ int main(int argc, char** argv) {
         return zcad::kExitUsage;
     }
     options.pictureOptions.dark = ground == "dark";
+    if (options.auditOnly && options.drawing.empty()) {
+        std::fprintf(stderr, "zcad: --audit wants a --drawing to read\n");
+        return zcad::kExitUsage;
+    }
 
     if (!version.empty()) {
         zcad::DxfVersion parsed;

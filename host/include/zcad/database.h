@@ -90,6 +90,8 @@ public:
     const std::string& name() const { return name_; }
     TableRecord* find(std::string_view recordName);
     const TableRecord* find(std::string_view recordName) const;
+    // Appends, even beside a record of the same name: callers that want
+    // one per name look it up first.
     TableRecord& add(TableRecord record);
     std::vector<TableRecord>& records() { return records_; }
     const std::vector<TableRecord>& records() const { return records_; }

@@ -25,6 +25,8 @@ struct SessionOptions {
     bool readStandardInput = true;
     // Go on past script lines that go wrong, and save all the same.
     bool keepGoing = false;
+    // Only read the drawing and print what reading it repaired.
+    bool auditOnly = false;
 };
 
 // What the exit status says. A session ended by a signal exits with 128

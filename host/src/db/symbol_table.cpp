@@ -37,14 +37,12 @@ const TableRecord* SymbolTable::find(std::string_view recordName) const {
     return it == index_.end() ? nullptr : &records_[it->second];
 }
 
+// A drawing may hold records of one name (the unnamed styles of shape
+// files, above all); each is its own record that others point to by
+// handle, so none replaces another. The name finds the first.
 TableRecord& SymbolTable::add(TableRecord record) {
-    const std::string key = upperCase(record.name());
-    if (const auto it = index_.find(key); it != index_.end()) {
-        records_[it->second] = std::move(record);
-        return records_[it->second];
-    }
     records_.push_back(std::move(record));
-    index_.emplace(key, records_.size() - 1);
+    index_.emplace(upperCase(records_.back().name()), records_.size() - 1);
     return records_.back();
 }
 

@@ -48,10 +48,12 @@ bool exists(const std::string& fileSystemPath) { return ::access(fileSystemPath.
 
 // Writes the drawing and makes the file its own; false, having said why,
 // when it cannot.
-bool writeDrawing(const std::string& fileSystemPath) {
+bool writeDrawing(const std::string& fileSystemPath, const std::optional<DxfVersion>& release = std::nullopt) {
     std::string error;
-    const DxfVersion* version = saveTarget().version ? &*saveTarget().version : nullptr;
-    if (!writeDxf(fileSystemPath, currentDatabase(), version, error)) {
+    const std::optional<DxfVersion>& wanted = release ? release : saveTarget().version;
+    const DxfVersion* version = wanted ? &*wanted : nullptr;
+    std::vector<std::string> converted;
+    if (!writeDxf(fileSystemPath, currentDatabase(), version, error, &converted)) {
         const std::string shown = hostTextOfUtf8(error);
         writeOutput("\n" + shown + "\n");
         noteScriptFault(ScriptFault::Failed, shown);
@@ -60,12 +62,22 @@ bool writeDrawing(const std::string& fileSystemPath) {
     currentDatabase().markSaved();
     saveTarget().name = fileSystemPath;
     writeOutput("Saved " + shownName() + "\n");
+    for (const auto& line : converted) writeOutput("  " + line + "\n");
     return true;
 }
 
-// SAVEAS: a name without an extension gets ".dxf"; an existing file is
-// replaced, after asking a person at a terminal.
+// SAVEAS [RELEASE] NAME: a name without an extension gets ".dxf"; an
+// existing file is replaced, after asking a person at a terminal. A
+// release (R12, R2000, ... R2018) before the name saves in it.
 bool saveUnderNewName(std::string_view argument) {
+    std::optional<DxfVersion> release;
+    argument = trimmed(argument);
+    const std::size_t blank = argument.find(' ');
+    DxfVersion parsed;
+    if (blank != std::string_view::npos && parseDxfVersion(std::string(argument.substr(0, blank)), parsed)) {
+        release = parsed;
+        argument = argument.substr(blank + 1);
+    }
     const std::optional<std::string> typed = pathFrom(argument, "Enter file name: ");
     if (!typed) return false;
     std::string path = *typed;
@@ -79,7 +91,7 @@ bool saveUnderNewName(std::string_view argument) {
             return false;
         }
     }
-    return writeDrawing(fileSystemPath);
+    return writeDrawing(fileSystemPath, release);
 }
 
 bool saveUnderOwnName() {
@@ -131,6 +143,7 @@ bool openCommand(std::string_view argument) {
     replaceCurrentDatabase(std::move(db));
     saveTarget().name = fileSystemPath;
     writeOutput("Opened " + shownName() + "\n");
+    if (const std::string notice = repairNotice(currentDatabase()); !notice.empty()) writeOutput(notice + "\n");
     return true;
 }
 

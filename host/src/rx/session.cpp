@@ -11,6 +11,7 @@
 #include "zcad/database.h"
 #include "zcad/session.h"
 #include "zcad/text_edges.h"
+#include "session_commands.h"
 
 namespace zcad {
 
@@ -63,6 +64,7 @@ bool openDrawing(const std::string& path) {
         complain(error);
         return false;
     }
+    if (const std::string notice = repairNotice(*db); !notice.empty()) complain(path + ": " + notice);
     db->markSaved();
     replaceCurrentDatabase(std::move(db));
     saveTarget().name = path;
@@ -87,7 +89,11 @@ bool saveDrawing(const SessionOptions& options) {
     notifyModules(AcRx::kSaveMsg);
     std::string error;
     const DxfVersion* version = options.version ? &*options.version : nullptr;
-    if (writeDxf(options.save, currentDatabase(), version, error)) return true;
+    std::vector<std::string> converted;
+    if (writeDxf(options.save, currentDatabase(), version, error, &converted)) {
+        for (const auto& line : converted) complain(options.save + " as " + dxfVersionName(*version) + ": " + line);
+        return true;
+    }
     complain(error);
     return false;
 }
@@ -123,7 +129,20 @@ int finish(const SessionOptions& options) {
     return failure ? kExitScriptWentWrong : kExitDone;
 }
 
+// --audit: the report of the drawing's reading, and nothing written.
+int audit(const SessionOptions& options) {
+    std::string error;
+    const std::unique_ptr<Database> db = readDxf(options.drawing, error);
+    if (!db) {
+        complain(error);
+        return kExitNotRead;
+    }
+    std::fputs(repairReport(*db).c_str(), stdout);
+    return kExitDone;
+}
+
 int run(const SessionOptions& options) {
+    if (options.auditOnly) return audit(options);
     if (!outputsWritable(options)) return kExitNotSaved;
     if (!openDrawing(options.drawing)) return kExitNotRead;
     saveTarget().version = options.version;

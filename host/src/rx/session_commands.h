@@ -3,7 +3,10 @@
 #pragma once
 
 #include <span>
+#include <string>
 #include <string_view>
+
+#include "zcad/database.h"
 
 namespace zcad {
 
@@ -24,5 +27,12 @@ bool saveCommand(std::string_view argument);
 bool openCommand(std::string_view argument);
 bool quitCommand(std::string_view argument);
 bool helpCommand(std::string_view argument);
+bool auditCommand(std::string_view argument);
+
+// What reading `db` repaired, as AUDIT prints it.
+std::string repairReport(const Database& db);
+// One line saying repairs were made, or empty: a drawing is never
+// repaired in silence.
+std::string repairNotice(const Database& db);
 
 }  // namespace zcad

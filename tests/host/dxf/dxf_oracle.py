@@ -1,8 +1,14 @@
 """Independent checks of DXF files with ezdxf, for the DXF tests.
 
-make OUT VERSION [bin] writes the reference drawing, as binary DXF with bin
+make OUT VERSION [bin|asc [noblocks]]
+                      writes the reference drawing, as binary DXF with bin,
+                      without its block and insert with noblocks
 dump FILE             audits FILE and prints one line per model-space entity
 compare SRC OUT       prints the handles of entities that differ
+shapes OUT VERSION    writes a drawing with two unnamed shape-file styles and
+                      linetypes drawn with their shapes
+pointers FILE         prints the records of each table, every pointer that
+                      leads to no handle, and the audit's error count
 """
 import math
 import sys
@@ -16,9 +22,11 @@ def make_later_entities(msp):
     lw.dxf.extrusion = (0, 0, -1)
     msp.add_mtext("First line\\PSecond ^ line", dxfattribs={"insert": (5, 5, 0), "char_height": 2.5,
                                                             "rotation": 30, "layer": "KERB"})
+    msp.add_ellipse((50, 50), major_axis=(10, 0, 0), ratio=0.5, dxfattribs={"layer": "KERB"})
+    msp.add_spline([(0, 0), (10, 5), (20, -5), (30, 0)], dxfattribs={"layer": "WALLS"})
 
 
-def make(path, version, form="asc"):
+def make(path, version, form="asc", blocks="blocks"):
     doc = ezdxf.new(version)
     doc.layers.add("WALLS", color=1, linetype="DASHED")
     doc.layers.add("KERB", color=151)
@@ -34,11 +42,12 @@ def make(path, version, form="asc"):
     mesh.append_face([(0, 0, 0), (1, 1, 1), (0, 1, 0.5)])
     msp.add_3dface([(0, 0, 0), (1, 0, 0.1), (1, 1, 0.2), (0, 1, 0.3)], dxfattribs={"invisible": 4})
     msp.add_solid([(2, 2), (3, 2), (2, 3), (3, 3)], dxfattribs={"color": 3})
-    block = doc.blocks.new("PEG")
-    block.add_circle((0, 0), 0.5)
-    block.add_attdef("LEVEL", (0.6, 0), dxfattribs={"height": 0.3})
-    ins = msp.add_blockref("PEG", (100.5, 200.25), dxfattribs={"rotation": 45.5, "xscale": 2})
-    ins.add_attrib("LEVEL", "12.345", (101, 200), dxfattribs={"rotation": 45.5, "height": 0.3})
+    if blocks == "blocks":
+        block = doc.blocks.new("PEG")
+        block.add_circle((0, 0), 0.5)
+        block.add_attdef("LEVEL", (0.6, 0), dxfattribs={"height": 0.3})
+        ins = msp.add_blockref("PEG", (100.5, 200.25), dxfattribs={"rotation": 45.5, "xscale": 2})
+        ins.add_attrib("LEVEL", "12.345", (101, 200), dxfattribs={"rotation": 45.5, "height": 0.3})
     text = msp.add_text("Aligned \u00b0 text", dxfattribs={"height": 1.25, "rotation": 12.75, "layer": "WALLS"})
     text.set_placement((20, 20), (30, 22), align=ezdxf.enums.TextEntityAlignment.ALIGNED)
     line = msp.add_line((0, 0, 0), (0.1, 0.2, 0.3), dxfattribs={"color": 256, "linetype": "DASHED"})
@@ -46,6 +55,44 @@ def make(path, version, form="asc"):
     msp.add_arc((3, 4), 1.5, 10.5, 200.25)
     msp.add_point((7.7, 8.8, 9.9))
     doc.saveas(path, fmt=form)
+
+
+def make_shapes(path, version):
+    doc = ezdxf.new(version)
+    doc.styles.add_shx("ltypeshp.shx")
+    # ezdxf keys styles by name and shape files have none: the first is
+    # moved aside so that the second does not replace it.
+    doc.styles.entries["shape file 1"] = doc.styles.entries.pop("")
+    doc.styles.add_shx("trees.shx")
+    doc.linetypes.add("FENCE", pattern="A,.25,-.1,[132,ltypeshp.shx,x=-.1,s=.1],-.1,1",
+                      description="Fence ----[]----", length=1.45)
+    doc.linetypes.add("TREES", pattern="A,.5,-.2,[7,trees.shx,s=.2,r=30],-.2",
+                      description="Trees --*--*--", length=0.9)
+    msp = doc.modelspace()
+    msp.add_line((0, 0), (10, 0), dxfattribs={"linetype": "FENCE"})
+    msp.add_line((0, 5), (10, 5), dxfattribs={"linetype": "TREES"})
+    doc.saveas(path)
+
+
+def pairs(path):
+    data = open(path, "rb").read().decode("utf-8", errors="replace").splitlines()
+    return [(int(data[i]), data[i + 1].strip()) for i in range(0, len(data) - 1, 2)]
+
+
+def pointers(path):
+    tags = pairs(path)
+    handles = {v.upper() for c, v in tags if c in (5, 105)}
+    records = {}
+    for (c, v), (c2, v2) in zip(tags, tags[1:]):
+        if c == 0 and v in ("STYLE", "LTYPE", "LAYER") and c2 == 5:
+            records[v] = records.get(v, 0) + 1
+    for name in sorted(records):
+        print(f"table {name} {records[name]}")
+    for c, v in tags:
+        if (c == 330 or 340 <= c <= 349 or 360 <= c <= 369) and v != "0" and v.upper() not in handles:
+            print(f"unresolved {c} {v}")
+    _, auditor = load(path)
+    print(f"errors {len(auditor.errors)}")
 
 
 def number(v):
@@ -119,8 +166,12 @@ def compare(src, out):
 if __name__ == "__main__":
     command = sys.argv[1]
     if command == "make":
-        make(sys.argv[2], sys.argv[3], *sys.argv[4:5])
+        make(sys.argv[2], sys.argv[3], *sys.argv[4:6])
     elif command == "dump":
         dump(sys.argv[2])
+    elif command == "shapes":
+        make_shapes(sys.argv[2], sys.argv[3])
+    elif command == "pointers":
+        pointers(sys.argv[2])
     elif command == "compare":
         compare(sys.argv[2], sys.argv[3])

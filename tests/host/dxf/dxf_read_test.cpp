@@ -4,6 +4,7 @@
 #include <numbers>
 
 #include "dxf_test_support.h"
+#include "zcad/same_drawing.h"
 
 namespace {
 
@@ -123,8 +124,6 @@ INSTANTIATE_TEST_SUITE_P(
     BadInput, DxfRefuses,
     ::testing::Values(
         BadFile{"Truncated", kEntities + "  0\nLINE\n 10\n1.0\n 20\n", "line 9: group code 20 has no value line (the file is cut short)"},
-        BadFile{"MissingEof", kEntities + "  0\nENDSEC\n", "line 7: the file ends without 0 EOF"},
-        BadFile{"SectionNeverEnds", kEntities + "  0\nLINE\n  8\n0\n", "line 9: the file ends inside section ENTITIES (no ENDSEC or EOF)"},
         BadFile{"SectionRunsIntoEof", kEntities + "  0\nPOINT\n  0\nEOF\n", "line 7: section ENTITIES is not ended by ENDSEC"},
         BadFile{"RealNotANumber", kEntities + "  0\nCIRCLE\n 40\n1.5.2\n", "line 7: group 40 value \"1.5.2\" is not a number"},
         BadFile{"IntegerTooLarge", kEntities + "  0\nLINE\n 62\n99999\n", "line 7: group 62 value 99999 is out of range"},
@@ -135,12 +134,98 @@ INSTANTIATE_TEST_SUITE_P(
         BadFile{"UnknownRelease", "  0\nSECTION\n  2\nHEADER\n  9\n$ACADVER\n  1\nAC2099\n  0\nENDSEC\n  0\nEOF\n", "line 7: unknown DXF release \"AC2099\" in $ACADVER"},
         BadFile{"TwoHandles", kEntities + "  0\nARC\n  5\n31\n  5\nLINE\n  0\nENDSEC\n  0\nEOF\n",
                 "line 9: a second handle (group 5) in one entity or record"},
-        BadFile{"NegativeCodeInEntity", kEntities + "  0\nARC\n -1\nx\n  0\nENDSEC\n",
-                "line 11: the file ends without 0 EOF"},
         BadFile{"KeywordInOtherCase", kEntities + "  0\nSectioN\n  2\nX\n  0\nENDSEC\n  0\nEOF\n",
                 "line 5: section ENTITIES is not ended by ENDSEC"},
-        BadFile{"Empty", "", "line 1: the file ends without 0 EOF"}),
+        BadFile{"Empty", "", "line 1: the file ends without 0 EOF"},
+        BadFile{"NotADrawing", "  1\nhello\n", "line 1: expected group 0 SECTION or EOF, found group code 1"},
+        BadFile{"ColourNotANumber", kEntities + "  0\nLINE\n 62\n256QSW\n  0\nENDSEC\n  0\nEOF\n",
+                "line 7: group 62 value \"256QSW\" is not an integer"},
+        BadFile{"SectionWithoutName", "  0\nSECTION\n  0\nENDSEC\n  0\nEOF\n",
+                "line 3: SECTION is not followed by its name (group 2)"},
+        BadFile{"OldPointOrderWithTextForY",
+                kEntities + "  0\nLINE\n 10\n1\n 11\n2\n 20\nCONTINUOUS\n 21\n3\n  0\nENDSEC\n",
+                "line 11: group 20 value \"CONTINUOUS\" is not a number"},
+        BadFile{"CutAfterSection", "  0\nSECTION\n", "line 3: SECTION is not followed by its name (group 2)"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+struct MildlyBad {
+    const char* name;
+    std::string text;
+    std::vector<std::string> repairs;
+};
+
+class DxfRepairs : public ::testing::TestWithParam<MildlyBad> {};
+
+// Read with each repair reported, and saved clean: the saved file reads
+// with no repair and holds what the first reading held.
+TEST_P(DxfRepairs, AreReportedAndTheSavedDrawingIsClean) {
+    std::string error;
+    const auto db = zcad::readDxfText(GetParam().text, error);
+    ASSERT_TRUE(db) << error;
+    EXPECT_EQ(zcad::dxfRepairs(*db), GetParam().repairs);
+    const std::string saved = zcad::writeDxfText(*db, nullptr);
+    const auto again = zcad::readDxfText(saved, error);
+    ASSERT_TRUE(again) << error << "\n" << saved;
+    EXPECT_EQ(zcad::dxfRepairs(*again), std::vector<std::string>()) << saved;
+    EXPECT_EQ(zcad::test::firstDifference(*db, *again), "");
+}
+
+const std::string kR12Header = "  0\nSECTION\n  2\nHEADER\n  9\n$ACADVER\n  1\nAC1009\n";
+
+INSTANTIATE_TEST_SUITE_P(
+    MildlyBadInput, DxfRepairs,
+    ::testing::Values(
+        MildlyBad{"MissingEof", kEntities + "  0\nPOINT\n 10\n1\n 20\n2\n  0\nENDSEC\n",
+                  {"line 13: the file ends without 0 EOF, which is assumed"}},
+        MildlyBad{"EndsRightAfterSectionEntities", kEntities,
+                  {"line 5: the file ends inside section ENTITIES, which is ended there"}},
+        MildlyBad{"EndsInsideAnEntity", kEntities + "  0\nLINE\n  8\n0\n",
+                  {"line 9: the file ends inside section ENTITIES, which is ended there"}},
+        MildlyBad{"EndsInsideATable", "  0\nSECTION\n  2\nTABLES\n  0\nTABLE\n  2\nLAYER\n  0\nLAYER\n  2\nKERB\n",
+                  {"line 13: the file ends inside table LAYER, which is ended there"}},
+        MildlyBad{"EmptyHandles", kEntities + "  0\nPOINT\n  5\n\n 10\n1\n 20\n2\n  0\nPOINT\n  5\n \n 10\n3\n 20\n4\n"
+                                              "  0\nENDSEC\n  0\nEOF\n",
+                  {"line 7: empty handle (group 5), a new one given (and 1 more like it)"}},
+        MildlyBad{"EndsecInsideHeader", kR12Header + "  0\nENDSEC\n  9\n$INSUNITS\n 70\n6\n  0\nENDSEC\n  0\nEOF\n",
+                  {"line 9: ENDSEC inside HEADER, the header goes on to the next ENDSEC"}},
+        MildlyBad{"GroupsBetweenSections", kEntities + "  0\nENDSEC\n  9\n$EXTMIN\n 10\n-1.5\n 20\n2\n  0\nLINE\n"
+                                                       "  8\n0\n  0\nENDSEC\n  0\nEOF\n",
+                  {"line 7: groups outside any section up to line 17: 1 header variable read into the header, "
+                   "2 groups skipped"}},
+        MildlyBad{"OldPointOrder", kEntities + "  0\nLINE\n  8\n0\n 10\n1.5\n 11\n2\n 20\n-0.5\n 21\n3\n 30\n0\n"
+                                               " 31\n0.25\n  0\nENDSEC\n  0\nEOF\n",
+                  {"line 9: point groups out of their usual order (x, x, y), each gathered to its point "
+                   "(and 1 more like it)"}},
+        MildlyBad{"UnsignedShorts", kEntities + "  0\nPOINT\n 10\n1\n 20\n2\n1001\nAPP\n1070\n40000\n  0\nENDSEC\n"
+                                                "  0\nEOF\n",
+                  {"line 13: 16-bit value written unsigned, read as signed"}},
+        MildlyBad{"EarlyRelease", "  0\nSECTION\n  2\nHEADER\n  9\n$ACADVER\n  1\nAC2.10\n  0\nENDSEC\n  0\nEOF\n",
+                  {}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// The repaired values are the ones the file meant.
+TEST(DxfRead, RepairsKeepWhatTheFileMeant) {
+    std::string error;
+    const std::string old = kEntities + "  0\nLINE\n  8\n0\n 10\n1.5\n 11\n2\n 20\n-0.5\n 21\n3\n 30\n0\n 31\n0.25\n"
+                            "1001\nAPP\n1070\n40000\n  0\nPOINT\n  5\n\n 10\n1\n 20\n2\n  0\nENDSEC\n  0\nEOF\n";
+    auto db = zcad::readDxfText(old, error);
+    ASSERT_TRUE(db) << error;
+    const auto line = entity(*db, 0);
+    ASSERT_EQ(line.size(), 6u);
+    EXPECT_EQ(find(line, 10)->xyz[0], 1.5);
+    EXPECT_EQ(find(line, 10)->xyz[1], -0.5);
+    EXPECT_EQ(find(line, 11)->xyz[1], 3.0);
+    EXPECT_EQ(find(line, 11)->xyz[2], 0.25);
+    EXPECT_EQ(find(line, 1070)->integer, -25536);
+    EXPECT_NE(db->handle(1), 0u);
+    EXPECT_NE(db->handle(1), db->handle(0));
+
+    db = zcad::readDxfText(kR12Header + "  9\n$PDMODE\n 70\n3\n  0\nENDSEC\n  9\n$INSUNITS\n 70\n6\n  0\nENDSEC\n"
+                           "  0\nEOF\n", error);
+    ASSERT_TRUE(db) << error;
+    EXPECT_EQ(db->headerVar("$PDMODE")->groups[0].integer, 3);
+    EXPECT_EQ(db->headerVar("$INSUNITS")->groups[0].integer, 6);
+}
 
 TEST(DxfRead, MissingFileNamesThePath) {
     std::string error;

@@ -191,11 +191,14 @@ TEST(DxfSave, RefusesWithoutTouchingTheTarget) {
     std::filesystem::create_directories(dir);
     const auto path = (dir / "drawing.dxf").string();
     writeFile(path, "old");
-    const auto db = read(kR12);
+    // Blocks of R12 are not converted up.
+    const auto db = read("  0\nSECTION\n  2\nBLOCKS\n  0\nBLOCK\n  8\n0\n  2\nPEG\n 70\n0\n 10\n0\n 20\n0\n"
+                         "  0\nENDBLK\n  8\n0\n  0\nENDSEC\n  0\nEOF\n");
     std::string error;
     const zcad::DxfVersion r2000 = zcad::DxfVersion::R2000;
     EXPECT_FALSE(zcad::writeDxf(path, *db, &r2000, error));
-    EXPECT_EQ(error, "cannot save " + path + " as R2000: the drawing was read as R12 and is saved in that release");
+    EXPECT_EQ(error, "cannot save " + path + " as R2000: the drawing was read as R12, and its blocks are not "
+                     "converted to later releases");
     EXPECT_FALSE(zcad::writeDxf((dir / "missing" / "x.dxf").string(), *db, nullptr, error));
     EXPECT_EQ(error.rfind("cannot save " + (dir / "missing" / "x.dxf").string() + ": cannot create a file beside it", 0), 0u);
     EXPECT_EQ(readFile(path), "old");

@@ -131,3 +131,34 @@ TEST_F(Batch, SignalsEndOrBreakOffWithoutSaving) {
 }
 
 }  // namespace
+
+namespace {
+
+// A drawing that needs repairs: --audit reports them and writes nothing; a
+// session says they were made, and saves the drawing clean.
+TEST_F(Batch, RepairsAreReportedAndTheDrawingIsSavedClean) {
+    write(path("cut.dxf"), "  0\nSECTION\n  2\nENTITIES\n  0\nPOINT\n  5\n\n 10\n1\n 20\n2\n");
+    ZcadProcess audit(options({"--audit", "--drawing", path("cut.dxf"), "--save", path("never.dxf")}));
+    EXPECT_EQ(audit.wait(60), 0) << audit.output();
+    EXPECT_NE(audit.output().find("line 7: empty handle (group 5), a new one given\n"
+                                  "line 13: the file ends inside section ENTITIES, which is ended there\n"),
+              std::string::npos)
+        << audit.output();
+    EXPECT_FALSE(std::filesystem::exists(path("never.dxf")));
+
+    EXPECT_EQ(runScript("AUDIT\n", {"--no-module", "--drawing", path("cut.dxf"), "--save", path("clean.dxf")}), 0)
+        << output_;
+    EXPECT_NE(output_.find("2 repairs made in reading the drawing (AUDIT lists them)"), std::string::npos) << output_;
+    EXPECT_NE(output_.find("line 7: empty handle"), std::string::npos) << output_;
+    ZcadProcess again(options({"--audit", "--drawing", path("clean.dxf")}));
+    EXPECT_EQ(again.wait(60), 0);
+    EXPECT_NE(again.output().find("No repairs"), std::string::npos) << again.output();
+
+    write(path("broken.dxf"), "  0\nSECTION\n  2\nENTITIES\n  0\nLINE\n 62\n256QSW\n");
+    ZcadProcess refused(options({"--audit", "--drawing", path("broken.dxf")}));
+    EXPECT_EQ(refused.wait(60), 3);
+    EXPECT_NE(refused.output().find("line 7: group 62 value \"256QSW\" is not an integer"), std::string::npos)
+        << refused.output();
+}
+
+}  // namespace
