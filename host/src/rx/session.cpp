@@ -9,6 +9,7 @@
 #include "arx/rxapi.h"
 #include "zcad/console.h"
 #include "zcad/database.h"
+#include "zcad/dwg.h"
 #include "zcad/session.h"
 #include "zcad/text_edges.h"
 
@@ -37,6 +38,10 @@ std::optional<std::string> unwritable(const std::string& path) {
 // The outputs of the end of the session are checked before any work, so a
 // long batch is not lost to a mistyped folder.
 bool outputsWritable(const SessionOptions& options) {
+    if (isDwgName(options.save)) {
+        complain("cannot save to " + options.save + ": zcad writes DXF, not DWG (name the file .dxf)");
+        return false;
+    }
     if (!options.save.empty()) {
         if (const auto why = unwritable(options.save)) {
             complain("cannot save to " + options.save + ": " + *why);
@@ -57,15 +62,16 @@ bool openDrawing(const std::string& path) {
         replaceCurrentDatabase(std::make_unique<Database>());
         return true;
     }
-    std::string error;
-    std::unique_ptr<Database> db = readDxf(path, error);
+    std::string error, note;
+    std::unique_ptr<Database> db = readDrawing(path, note, error);
     if (!db) {
         complain(error);
         return false;
     }
+    if (!note.empty()) writeOutput(hostTextOfUtf8(note) + "\n");
     db->markSaved();
     replaceCurrentDatabase(std::move(db));
-    saveTarget().name = path;
+    saveTarget().name = note.empty() ? path : dxfNameOf(path);
     return true;
 }
 
