@@ -48,8 +48,9 @@ private:
 };
 
 std::chrono::milliseconds timeLimit(const DwgLimits& limits, std::uintmax_t bytes) {
-    const auto megabytes = static_cast<std::chrono::milliseconds::rep>((bytes + (1u << 20) - 1) >> 20);
-    return limits.base + limits.perMegabyte * megabytes;
+    const double megabytes = static_cast<double>(bytes) / (1u << 20);
+    return limits.base + std::chrono::milliseconds(static_cast<std::chrono::milliseconds::rep>(
+                             static_cast<double>(limits.perMegabyte.count()) * megabytes));
 }
 
 std::string signalName(int signal) {
