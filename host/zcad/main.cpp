@@ -36,7 +36,7 @@ Exit status:
        there and --save and --render are not written, unless --keep-going);
        or memory ran out
   2    the options, or a script file that cannot be read
-  3    the drawing could not be read
+  3    the drawing could not be read (a DWG: also when its helper is missing)
   4    the drawing could not be saved, or the picture written
   5    the module could not be loaded
   130  the break key (Ctrl-C) stopped a script; 129 and 143: ended by
