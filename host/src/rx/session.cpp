@@ -131,6 +131,9 @@ int finish(const SessionOptions& options) {
 
 int run(const SessionOptions& options) {
     if (!outputsWritable(options)) return kExitNotSaved;
+    // A DWG's conversion runs in a child: the break key stops it and its
+    // scratch files go, where the default action would leave them.
+    if (isDwgName(options.drawing)) installSignalHandlers();
     if (!openDrawing(options.drawing)) return kExitNotRead;
     saveTarget().version = options.version;
     saveTarget().atExit = options.save;

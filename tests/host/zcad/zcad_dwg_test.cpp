@@ -110,4 +110,19 @@ TEST_F(Dwg, TheBreakKeyStopsAConversionAndZcadGoesOn) {
     EXPECT_TRUE(stat.empty() || stat.find(") Z ") != std::string::npos) << "the conversion outlived the break";
 }
 
+TEST_F(Dwg, TheBreakKeyStopsTheConversionOfTheCommandLinesDrawing) {
+    standIn("sleep 60 &\necho $! > \"$(dirname \"$0\")/sleeper\"\nwait");
+    ZcadProcess::Options o = dwgOptions({"--no-module", "--drawing", path("plan.dwg")});
+    o.environment.push_back("TMPDIR=" + path(""));
+    ZcadProcess zcad(o);
+    for (int i = 0; i < 200 && read(path("sleeper")).empty(); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(25));
+    ASSERT_FALSE(read(path("sleeper")).empty()) << zcad.output();
+    zcad.signal(SIGINT);
+    EXPECT_EQ(zcad.wait(10), 3) << zcad.output();
+    EXPECT_NE(zcad.output().find("plan.dwg: not opened: the conversion was broken off"), std::string::npos)
+        << zcad.output();
+    for (const auto& entry : std::filesystem::directory_iterator(dir_))
+        EXPECT_FALSE(entry.path().filename().string().starts_with("zcad-dwg-")) << "scratch left: " << entry.path();
+}
+
 }  // namespace
