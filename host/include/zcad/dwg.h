@@ -42,12 +42,13 @@ struct DwgLimits {
     std::function<bool()> stop;
 };
 
-// What a conversion gave besides the drawing: the release, the entities in
-// the DXF, and the kinds of entity (LibreDWG's names) the DXF has fewer of
-// than the DWG, with how many fewer.
+// What a conversion gave besides the drawing: the release, the entities
+// (the helper's count of the DXF's, blocks' included; after readDwg, the
+// drawing's own, without vertices and attributes), and the kinds of entity
+// (LibreDWG's names) the DXF has fewer of than the DWG, with how many fewer.
 struct DwgReport {
     std::string release;
-    long entities = -1;  // -1: the helper did not say
+    long entities = -1;  // -1: not known
     std::vector<std::pair<std::string, long>> lost;
 };
 // "DWG R2018, 211 entities; not converted: WIPEOUT 2"

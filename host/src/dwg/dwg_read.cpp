@@ -104,6 +104,17 @@ bool startsLikeDwg(const std::string& path) {
            std::isdigit(static_cast<unsigned char>(start[5]));
 }
 
+// The entities the user can select: the pieces that follow a polyline or
+// an insert are part of it.
+long drawnEntities(const Database& db) {
+    long count = 0;
+    for (EntityId id = db.next(kNoEntity); id != kNoEntity; id = db.next(id)) {
+        const std::string_view type = db.type(id);
+        if (type != "VERTEX" && type != "SEQEND" && type != "ATTRIB") ++count;
+    }
+    return count;
+}
+
 }  // namespace
 
 std::string dxfNameOf(const std::string& path) {
@@ -148,7 +159,11 @@ std::unique_ptr<Database> readDwg(const std::string& path, const DwgHelper& help
     }
     report = parseDwgReport(run.out);
     std::unique_ptr<Database> db = readDxf(converted, error);
-    if (!db) error = namingTheDrawing(error, converted, path);
+    if (!db) {
+        error = namingTheDrawing(error, converted, path);
+        return nullptr;
+    }
+    report.entities = drawnEntities(*db);
     return db;
 }
 

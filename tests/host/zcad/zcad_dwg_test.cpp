@@ -50,7 +50,7 @@ protected:
 };
 
 TEST_F(Dwg, OpenedAsDxfWithItsReportAndSavedBesideIt) {
-    standIn("cp \"$(dirname \"$0\")/small.dxf\" \"$4\"\nprintf 'release R2018\\nentities 2\\nlost WIPEOUT 2\\n'");
+    standIn("cp \"$(dirname \"$0\")/small.dxf\" \"$4\"\nprintf 'release R2018\\nentities 7\\nlost WIPEOUT 2\\n'");
     write(path("run.scr"), "OPEN\nplan.dwg\nSAVE\nSAVEAS copy.dwg\n");
     EXPECT_EQ(run({"--no-module", "--script", path("run.scr"), "--keep-going"}), 1) << output_;
     EXPECT_NE(output_.find("plan.dwg: DWG R2018 converted to DXF: 2 entities; not converted: WIPEOUT 2\n"),
