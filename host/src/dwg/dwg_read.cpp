@@ -87,6 +87,17 @@ std::optional<std::string> failureOf(const ChildRun& run, const std::string& pat
            (reason.empty() ? "exit status " + std::to_string(run.status) : reason) + ")";
 }
 
+// Node takes its arguments as UTF-8 and would garble a name that is not:
+// the helper is given a link to the drawing under a plain name instead.
+std::string plainName(const std::string& path, const std::string& scratch) {
+    const std::string link = scratch + "/drawing.dwg";
+    std::error_code ec;
+    const std::filesystem::path target = std::filesystem::absolute(path, ec);
+    if (ec) return path;
+    std::filesystem::create_symlink(target, link, ec);
+    return ec ? path : link;
+}
+
 // The reader's message names the scratch file; the user knows the DWG.
 std::string namingTheDrawing(std::string message, const std::string& scratch, const std::string& path) {
     if (message.starts_with(scratch)) message.replace(0, scratch.size(), path + " (converted to DXF)");
@@ -146,7 +157,8 @@ std::unique_ptr<Database> readDwg(const std::string& path, const DwgHelper& help
     const std::string converted = scratch.path() + "/drawing.dxf";
     // Liftoff alone compiles LibreDWG's module in a fraction of the time and
     // memory V8's optimising compiler takes, and runs it fast enough.
-    const std::vector<std::string> argv{helper.node, "--liftoff-only", script, path, converted};
+    const std::vector<std::string> argv{helper.node, "--liftoff-only", script, plainName(path, scratch.path()),
+                                        converted};
     const auto limit = timeLimit(limits, static_cast<std::uintmax_t>(status.st_size));
     const ChildRun run = runChild(argv, limit, limits.stop);
     if (const auto failure = failureOf(run, path, limit)) {

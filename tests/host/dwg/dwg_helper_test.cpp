@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
@@ -55,8 +56,9 @@ TEST(DwgConversion, ReadsTheDxfTheHelperWroteWithItsReport) {
                                        "cp " + scratch.path("small.dxf") + " \"$4\"\n"
                                        "echo 'Warning: utf-8: BAD_CONTINUATION_BYTE' >&2\n"
                                        "printf 'release R2018\\nentities 99\\nnoise\\nlost WIPEOUT 2\\nlost X y\\n'\n"
-                                       "dirname \"$4\" > " + scratch.path("out-folder"));
-    const std::string drawing = scratch.drawing("relevé d'été.dwg");
+                                       "dirname \"$4\" > " + scratch.path("out-folder") + "\n" +
+                                       "cp \"$3\" " + scratch.path("copy"));
+    const std::string drawing = scratch.drawing("relev\xe9 d'\xe9t\xe9.dwg");
     const Outcome got = convert(drawing, helper);
     ASSERT_TRUE(got.db) << got.error;
     EXPECT_EQ(entities(*got.db), 3u);
@@ -65,9 +67,14 @@ TEST(DwgConversion, ReadsTheDxfTheHelperWroteWithItsReport) {
     ASSERT_EQ(got.report.lost.size(), 1u);
     EXPECT_EQ(got.report.lost[0], (std::pair<std::string, long>{"WIPEOUT", 2}));
 
-    // An argument vector, never a shell: the name arrives byte for byte.
+    // An argument vector, never a shell; the drawing under a plain name,
+    // whatever bytes its own name holds.
     const std::string args = scratch.read("args");
-    EXPECT_TRUE(args.starts_with("--liftoff-only\n" + scratch.path("helper") + "/helper.js\n" + drawing + "\n")) << args;
+    const std::string start = "--liftoff-only\n" + scratch.path("helper") + "/helper.js\n";
+    ASSERT_TRUE(args.starts_with(start)) << args;
+    const std::string given = args.substr(start.size(), args.find('\n', start.size()) - start.size());
+    EXPECT_TRUE(std::all_of(given.begin(), given.end(), [](unsigned char c) { return c < 0x80; })) << given;
+    EXPECT_EQ(scratch.read("copy"), "AC1032 not really a DWG") << given;
     std::string folder = scratch.read("out-folder");
     folder.pop_back();
     EXPECT_FALSE(std::filesystem::exists(folder)) << "the scratch DXF outlives the conversion: " << folder;
