@@ -53,7 +53,8 @@ int main(int argc, char** argv) {
     bool noModule = false;
     std::string pictureSize;
     std::string ground = "white";
-    app.add_option("--drawing", options.drawing, "DXF drawing to open, or DWG through the DWG helper (scripts/install-dwg); default: a new drawing");
+    app.add_option("--drawing", options.drawing,
+                   "DXF drawing to open, or DWG through the DWG helper (scripts/install-dwg); default: a new drawing");
     app.add_option("--script", options.scripts, "script of command lines, read before standard input");
     app.add_option("--save", options.save, "save the drawing here at exit, as DXF");
     app.add_option("--module", module, "module to load instead of the one beside zcad");

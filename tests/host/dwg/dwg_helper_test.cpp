@@ -135,8 +135,8 @@ TEST(DwgConversion, CrashesAreCannotOpen) {
 
     got = convert(drawing, scratch.standIn("echo '    at wasm-function[812]' >&2\n"
                                            "echo 'RuntimeError: table index is out of bounds' >&2\nexit 7"));
-    EXPECT_EQ(got.error,
-              drawing + ": cannot open the drawing: the DWG helper failed (RuntimeError: table index is out of bounds)");
+    EXPECT_EQ(got.error, drawing + ": cannot open the drawing: the DWG helper failed "
+                                   "(RuntimeError: table index is out of bounds)");
 
     got = convert(drawing, scratch.standIn("exit 9"));
     EXPECT_EQ(got.error, drawing + ": cannot open the drawing: the DWG helper failed (exit status 9)");

@@ -80,7 +80,7 @@ TEST_P(DwgSamples, OpensWithTheCensusOfItsOwnDxf) {
     EXPECT_GT(report.entities, 0);
 
     std::string dxfError;
-    const std::unique_ptr<zcad::Database> original = zcad::readDxf(folder + "/example_" + GetParam() + ".dxf", dxfError);
+    const auto original = zcad::readDxf(folder + "/example_" + GetParam() + ".dxf", dxfError);
     ASSERT_TRUE(original) << dxfError;
     EXPECT_GT(census(*converted).size(), 10u);
     EXPECT_EQ(differences(census(*original), census(*converted)), "") << "kind original->converted";

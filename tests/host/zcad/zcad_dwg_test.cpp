@@ -46,6 +46,12 @@ protected:
         return status;
     }
 
+    // The stand-in that hangs has started its child.
+    void waitForTheSleeper() const {
+        for (int i = 0; i < 200 && read(path("sleeper")).empty(); ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(25));
+    }
+
     static constexpr const char* kDwgBytes = "AC1032 stands for a drawing";
 };
 
@@ -99,7 +105,7 @@ TEST_F(Dwg, TheBreakKeyStopsAConversionAndZcadGoesOn) {
     ZcadProcess zcad(dwgOptions({"--no-module"}, true));
     ASSERT_TRUE(zcad.waitFor("Command: ")) << zcad.output();
     zcad.type("OPEN plan.dwg\r");
-    for (int i = 0; i < 200 && read(path("sleeper")).empty(); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(25));
+    waitForTheSleeper();
     ASSERT_FALSE(read(path("sleeper")).empty()) << zcad.output();
     zcad.type("\x03");
     ASSERT_TRUE(zcad.waitFor("the conversion was broken off", 10)) << zcad.output();
@@ -115,7 +121,7 @@ TEST_F(Dwg, TheBreakKeyStopsTheConversionOfTheCommandLinesDrawing) {
     ZcadProcess::Options o = dwgOptions({"--no-module", "--drawing", path("plan.dwg")});
     o.environment.push_back("TMPDIR=" + path(""));
     ZcadProcess zcad(o);
-    for (int i = 0; i < 200 && read(path("sleeper")).empty(); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(25));
+    waitForTheSleeper();
     ASSERT_FALSE(read(path("sleeper")).empty()) << zcad.output();
     zcad.signal(SIGINT);
     EXPECT_EQ(zcad.wait(10), 3) << zcad.output();
