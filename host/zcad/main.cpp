@@ -36,7 +36,7 @@ Exit status:
        there and --save and --render are not written, unless --keep-going);
        or memory ran out
   2    the options, or a script file that cannot be read
-  3    the drawing could not be read
+  3    the drawing could not be read (a DWG: also when its helper is missing)
   4    the drawing could not be saved, or the picture written
   5    the module could not be loaded
   130  the break key (Ctrl-C) stopped a script; 129 and 143: ended by
@@ -53,9 +53,10 @@ int main(int argc, char** argv) {
     bool noModule = false;
     std::string pictureSize;
     std::string ground = "white";
-    app.add_option("--drawing", options.drawing, "DXF drawing to open (default: a new drawing)");
+    app.add_option("--drawing", options.drawing,
+                   "DXF drawing to open, or DWG through the DWG helper (scripts/install-dwg); default: a new drawing");
     app.add_option("--script", options.scripts, "script of command lines, read before standard input");
-    app.add_option("--save", options.save, "save the drawing here at exit");
+    app.add_option("--save", options.save, "save the drawing here at exit, as DXF");
     app.add_option("--module", module, "module to load instead of the one beside zcad");
     app.add_flag("--no-module", noModule, "run the host alone");
     app.add_option("--dxf-version", version, "release to save in: R12, R2000, R2004, R2007, R2010, R2013, R2018");

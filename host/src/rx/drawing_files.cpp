@@ -9,6 +9,7 @@
 #include "session_commands.h"
 #include "zcad/console.h"
 #include "zcad/database.h"
+#include "zcad/dwg.h"
 #include "zcad/session.h"
 #include "zcad/text.h"
 #include "zcad/text_edges.h"
@@ -49,6 +50,12 @@ bool exists(const std::string& fileSystemPath) { return ::access(fileSystemPath.
 // Writes the drawing and makes the file its own; false, having said why,
 // when it cannot.
 bool writeDrawing(const std::string& fileSystemPath, const std::optional<DxfVersion>& release = std::nullopt) {
+    if (isDwgName(fileSystemPath)) {
+        const std::string shown = "Not saved: zcad writes DXF, not DWG (name the file .dxf)";
+        writeOutput("\n" + shown + "\n");
+        noteScriptFault(ScriptFault::Failed, shown);
+        return false;
+    }
     std::string error;
     const std::optional<DxfVersion>& wanted = release ? release : saveTarget().version;
     const DxfVersion* version = wanted ? &*wanted : nullptr;
@@ -131,8 +138,8 @@ bool openCommand(std::string_view argument) {
     const std::optional<std::string> path = pathFrom(argument, "Enter name of drawing to open: ");
     if (!path) return true;
     const std::string fileSystemPath = fileSystemName(*path);
-    std::string error;
-    std::unique_ptr<Database> db = readDxf(fileSystemPath, error);
+    std::string error, note;
+    std::unique_ptr<Database> db = readDrawing(fileSystemPath, note, error);
     if (!db) {
         const std::string shown = hostTextOfUtf8(error);
         writeOutput("\n" + shown + "\n");
@@ -141,8 +148,9 @@ bool openCommand(std::string_view argument) {
     }
     db->markSaved();
     replaceCurrentDatabase(std::move(db));
-    saveTarget().name = fileSystemPath;
-    writeOutput("Opened " + shownName() + "\n");
+    saveTarget().name = note.empty() ? fileSystemPath : dxfNameOf(fileSystemPath);
+    if (!note.empty()) writeOutput(hostTextOfUtf8(note) + "\n");
+    writeOutput("Opened " + (note.empty() ? shownName() : *path + " as " + shownName()) + "\n");
     if (const std::string notice = repairNotice(currentDatabase()); !notice.empty()) writeOutput(notice + "\n");
     return true;
 }

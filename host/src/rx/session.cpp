@@ -9,6 +9,7 @@
 #include "arx/rxapi.h"
 #include "zcad/console.h"
 #include "zcad/database.h"
+#include "zcad/dwg.h"
 #include "zcad/session.h"
 #include "zcad/text_edges.h"
 #include "session_commands.h"
@@ -38,6 +39,10 @@ std::optional<std::string> unwritable(const std::string& path) {
 // The outputs of the end of the session are checked before any work, so a
 // long batch is not lost to a mistyped folder.
 bool outputsWritable(const SessionOptions& options) {
+    if (isDwgName(options.save)) {
+        complain("cannot save to " + options.save + ": zcad writes DXF, not DWG (name the file .dxf)");
+        return false;
+    }
     if (!options.save.empty()) {
         if (const auto why = unwritable(options.save)) {
             complain("cannot save to " + options.save + ": " + *why);
@@ -58,16 +63,17 @@ bool openDrawing(const std::string& path) {
         replaceCurrentDatabase(std::make_unique<Database>());
         return true;
     }
-    std::string error;
-    std::unique_ptr<Database> db = readDxf(path, error);
+    std::string error, note;
+    std::unique_ptr<Database> db = readDrawing(path, note, error);
     if (!db) {
         complain(error);
         return false;
     }
+    if (!note.empty()) writeOutput(hostTextOfUtf8(note) + "\n");
     if (const std::string notice = repairNotice(*db); !notice.empty()) complain(path + ": " + notice);
     db->markSaved();
     replaceCurrentDatabase(std::move(db));
-    saveTarget().name = path;
+    saveTarget().name = note.empty() ? path : dxfNameOf(path);
     return true;
 }
 
@@ -131,12 +137,13 @@ int finish(const SessionOptions& options) {
 
 // --audit: the report of the drawing's reading, and nothing written.
 int audit(const SessionOptions& options) {
-    std::string error;
-    const std::unique_ptr<Database> db = readDxf(options.drawing, error);
+    std::string error, note;
+    const std::unique_ptr<Database> db = readDrawing(options.drawing, note, error);
     if (!db) {
         complain(error);
         return kExitNotRead;
     }
+    if (!note.empty()) writeOutput(hostTextOfUtf8(note) + "\n");
     std::fputs(repairReport(*db).c_str(), stdout);
     return kExitDone;
 }
@@ -144,6 +151,9 @@ int audit(const SessionOptions& options) {
 int run(const SessionOptions& options) {
     if (options.auditOnly) return audit(options);
     if (!outputsWritable(options)) return kExitNotSaved;
+    // A DWG's conversion runs in a child: the break key stops it and its
+    // scratch files go, where the default action would leave them.
+    if (isDwgName(options.drawing)) installSignalHandlers();
     if (!openDrawing(options.drawing)) return kExitNotRead;
     saveTarget().version = options.version;
     saveTarget().atExit = options.save;

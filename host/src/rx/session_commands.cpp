@@ -7,7 +7,7 @@ namespace {
 constexpr SessionCommand kCommands[] = {
     {"HELP", "lists the commands; HELP NAME tells of one", helpCommand},
     {"?", "the same as HELP", helpCommand},
-    {"OPEN", "opens a DXF drawing in place of this one", openCommand},
+    {"OPEN", "opens a DXF drawing (or a DWG, converted) in place of this one", openCommand},
     {"AUDIT", "lists what reading the drawing repaired", auditCommand},
     {"SAVE", "saves the drawing under its own name", saveCommand},
     {"QSAVE", "the same as SAVE", saveCommand},
