@@ -25,6 +25,8 @@ struct SessionOptions {
     bool readStandardInput = true;
     // Go on past script lines that go wrong, and save all the same.
     bool keepGoing = false;
+    // Keep the undo journal (UNDO Control All); off for runs that never undo.
+    bool undo = true;
 };
 
 // What the exit status says. A session ended by a signal exits with 128

@@ -29,6 +29,10 @@ const Entry kCommands[] = {
     {"REGEN", "regenerates the drawing (nothing to redraw here)", makeRegenCommand},
     {"PNGOUT", "writes a PNG picture of the drawing", [] { return makePictureCommand(PictureFormat::Png); }},
     {"SVGOUT", "writes an SVG picture of the drawing", [] { return makePictureCommand(PictureFormat::Svg); }},
+    {"U", "takes back the last command", makeUCommand},
+    {"UNDO", "takes back a number of commands, or back to a mark; BEgin/End group, Control turns it off",
+     makeUndoCommand},
+    {"REDO", "does again what the last U or UNDO took back", makeRedoCommand},
     {"PDFOUT", "writes a PDF picture of the drawing", [] { return makePictureCommand(PictureFormat::Pdf); }},
 };
 
