@@ -135,8 +135,8 @@ class Database {
 public:
     Database();
     ~Database();
-    Database(const Database&) = delete;
-    Database& operator=(const Database&) = delete;
+    Database(Database&&) noexcept;
+    Database& operator=(Database&&) noexcept;
 
     // Entities, in drawing order. Ids are stable; erased entities keep theirs.
     EntityId append(std::span<const std::uint8_t> list, std::uint64_t handle = 0);

@@ -29,6 +29,8 @@ const Entry kCommands[] = {
     {"REGEN", "regenerates the drawing (nothing to redraw here)", makeRegenCommand},
     {"PNGOUT", "writes a PNG picture of the drawing", [] { return makePictureCommand(PictureFormat::Png); }},
     {"SVGOUT", "writes an SVG picture of the drawing", [] { return makePictureCommand(PictureFormat::Svg); }},
+    {"ERASE", "takes objects out of the drawing", makeEraseCommand},
+    {"OOPS", "brings back what the last ERASE took out", makeOopsCommand},
     {"U", "takes back the last command", makeUCommand},
     {"UNDO", "takes back a number of commands, or back to a mark; BEgin/End group, Control turns it off",
      makeUndoCommand},

@@ -60,6 +60,8 @@ std::unique_ptr<HostCommand> makeRibbonCommand(bool show);
 std::unique_ptr<HostCommand> makeNetloadCommand();
 std::unique_ptr<HostCommand> makeRegenCommand();
 std::unique_ptr<HostCommand> makePictureCommand(PictureFormat format);  // host/render
+std::unique_ptr<HostCommand> makeEraseCommand();
+std::unique_ptr<HostCommand> makeOopsCommand();
 std::unique_ptr<HostCommand> makeUCommand();
 std::unique_ptr<HostCommand> makeUndoCommand();
 std::unique_ptr<HostCommand> makeRedoCommand();

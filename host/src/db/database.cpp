@@ -25,6 +25,8 @@ Database::Database() : journal_(std::make_unique<UndoJournal>()) {
 }
 
 Database::~Database() = default;
+Database::Database(Database&&) noexcept = default;
+Database& Database::operator=(Database&&) noexcept = default;
 
 EntityId Database::append(std::span<const std::uint8_t> list, std::uint64_t handle) {
     if (redoHeld_) dropRedo();
