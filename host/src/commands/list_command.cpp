@@ -51,12 +51,13 @@ void listCircle(const EntityRecord& e, bool arc) {
         printFact("Area", linearText(kPi * r * r));
         return;
     }
+    // Angles are kept in radians, as the entity lists give them.
     const double start = e.real(50, 0.0);
-    double sweep = std::fmod(e.real(51, 0.0) - start, 360.0);
-    if (sweep <= 0) sweep += 360.0;
-    printFact("Start angle", angleText(start * kPi / 180));
-    printFact("End angle", angleText(e.real(51, 0.0) * kPi / 180));
-    printFact("Length", linearText(r * sweep * kPi / 180));
+    double sweep = std::fmod(e.real(51, 0.0) - start, 2 * kPi);
+    if (sweep <= 0) sweep += 2 * kPi;
+    printFact("Start angle", angleText(start));
+    printFact("End angle", angleText(e.real(51, 0.0)));
+    printFact("Length", linearText(r * sweep));
 }
 
 void listText(const EntityRecord& e) {
@@ -64,7 +65,7 @@ void listText(const EntityRecord& e) {
     printFact("Text", std::string("\"") + std::string(e.text(1)) + "\"");
     printFact("Height", linearText(e.real(40, 0.0)));
     if (e.has(7)) printFact("Style", std::string(e.text(7)));
-    if (e.has(50)) printFact("Rotation", angleText(e.real(50, 0.0) * 3.14159265358979323846 / 180));
+    if (e.has(50)) printFact("Rotation", angleText(e.real(50, 0.0)));
 }
 
 void listVertices(const std::vector<V3>& points) {
@@ -102,7 +103,7 @@ void listInsert(const EntityRecord& e) {
     printPoint("at point", worldPoint(e, 10));
     printFact("X scale factor", linearText(e.real(41, 1.0)));
     printFact("Y scale factor", linearText(e.real(42, 1.0)));
-    printFact("Rotation", angleText(e.real(50, 0.0) * 3.14159265358979323846 / 180));
+    printFact("Rotation", angleText(e.real(50, 0.0)));
 }
 
 void listEntity(const Database& db, EntityId id) {
