@@ -23,7 +23,7 @@ TEST_F(InquiryTest, NumbersFollowTheDrawingsUnitsAndPrecision) {
     db().setHeaderVar("$LUNITS", {OwnedGroup::integral(70, 4)});
     db().setHeaderVar("$LUPREC", {OwnedGroup::integral(70, 0)});
     out = run({"ID", "18,30"});
-    EXPECT_NE(out.find("X = 1'-6\"  Y = 2'-6\"  Z = 0\"\n"), std::string::npos) << out;
+    EXPECT_NE(out.find("X = 1'-6\"  Y = 2'-6\"  Z = 0'-0\"\n"), std::string::npos) << out;
     // A direction that rounds to a full turn reads as 0.
     db().setHeaderVar("$AUPREC", {OwnedGroup::integral(70, 0)});
     out = run({"DIST", "0,0", "1,-0.0001"});
@@ -38,8 +38,8 @@ TEST_F(InquiryTest, AnswersThatCannotBeGivenAreRefusedAndAskedAgain) {
     EXPECT_NE(out.find("Selected object has no area."), std::string::npos) << out;
     out = run({"AREA", "", "500,500", "*Cancel*"});
     EXPECT_NE(out.find("No object found there."), std::string::npos) << out;
-    out = run({"ID", "N", "500,500", "5,1"});
-    EXPECT_NE(out.find("No object found there.\nSelect object: 5,1\nX = 5.0000  Y = 0.0000  Z = 0.0000\n"),
+    out = run({"ID", "N", "500,500", "5,0.1"});
+    EXPECT_NE(out.find("No object found there.\nSelect object: 5,0.1\nX = 5.0000  Y = 0.0000  Z = 0.0000\n"),
               std::string::npos)
         << out;
     out = run({"DIST", "here", "0,0", "@0,-2"});
