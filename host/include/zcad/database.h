@@ -229,7 +229,8 @@ private:
     std::uint64_t state_ = 0;
     std::uint64_t savedState_ = 0;
     std::unique_ptr<UndoJournal> journal_;
-    std::size_t journalFrom_ = SIZE_MAX;  // entity count when the open step began
+    // Entities whose changes the open step keeps: those it found; none when no step is open.
+    std::size_t journalFrom_ = 0;
     bool redoHeld_ = false;               // undone steps wait for REDO
 };
 

@@ -55,7 +55,7 @@ void UndoJournal::start(Database& db, std::string_view name) {
 }
 
 void UndoJournal::close(Database& db) {
-    db.journalFrom_ = SIZE_MAX;
+    db.journalFrom_ = 0;
     std::unique_ptr<Tables> tables = std::move(before_);
     if (db.state_ == open_->stateBefore) {
         open_.reset();
@@ -184,7 +184,7 @@ void UndoJournal::clear(Database& db) {
     grouping_ = false;
     open_.reset();
     before_.reset();
-    db.journalFrom_ = SIZE_MAX;
+    db.journalFrom_ = 0;
 }
 
 std::size_t UndoJournal::bytesHeld() const {
