@@ -70,7 +70,8 @@ void listText(const EntityRecord& e) {
 
 void listVertices(const std::vector<V3>& points) {
     for (std::size_t i = 0; i < points.size() && i < kVertexCap; ++i) printPoint("at point", points[i]);
-    if (points.size() > kVertexCap) printMessage("... " + std::to_string(points.size() - kVertexCap) + " more vertices");
+    if (points.size() <= kVertexCap) return;
+    printMessage("... " + std::to_string(points.size() - kVertexCap) + " more vertices");
 }
 
 void listPolyline(const Database& db, EntityId id, const EntityRecord& e) {

@@ -203,6 +203,13 @@ TEST_F(UndoTest, ControlNoneKeepsNothingAndOneKeepsOneStep) {
     EXPECT_EQ(saved(), s0);
 }
 
+TEST_F(UndoTest, ChangesMadeOutsideAnyCommandAreNotKept) {
+    EXPECT_EQ(acedCommandS(RTSTR, "move", RTSTR, "ALL", RTSTR, "", RTSTR, "0,0", RTSTR, "1,1", RTNONE), RTNORM);
+    EXPECT_EQ(acedCommandS(RTSTR, "erase", RTSTR, "L", RTSTR, "", RTNONE), RTNORM);
+    EXPECT_EQ(db().journal().steps(), 0u);
+    EXPECT_NE(run({"U"}).find("Everything has been undone"), std::string::npos);
+}
+
 TEST_F(UndoTest, UndoIsRefusedInsideAnotherCommand) {
     db().journal().begin(db(), "MODULE");
     EXPECT_EQ(acedCommandS(RTSTR, "U", RTNONE), RTERROR);

@@ -25,9 +25,12 @@ protected:
         // The demo's settings, the ADAC file written in this test's folder.
         std::ifstream in(kExamples + "strings.reg", std::ios::binary);
         std::string settings{std::istreambuf_iterator<char>(in), {}};
-        settings = std::regex_replace(settings, std::regex("examples/out/cadastra.txt"), (dir_ / "cadastra.txt").string());
+        const std::string adac = (dir_ / "cadastra.txt").string();
+        settings = std::regex_replace(settings, std::regex("examples/out/cadastra.txt"), adac);
         std::ofstream(dir_ / "registry.reg", std::ios::binary) << settings;
-        setenv("ZARV$PROG", ZCAD_SOURCE_DIR "/share/zarvo/", 1);
+        // A copy of the installation: moving to another job's queue records it there.
+        fs::copy(ZCAD_SOURCE_DIR "/share/zarvo", dir_ / "zarvo", fs::copy_options::recursive);
+        setenv("ZARV$PROG", (dir_ / "zarvo/").c_str(), 1);
         ASSERT_TRUE(load());
     }
 
