@@ -29,6 +29,7 @@ const Entry kCommands[] = {
     {"REGEN", "regenerates the drawing (nothing to redraw here)", makeRegenCommand},
     {"PNGOUT", "writes a PNG picture of the drawing", [] { return makePictureCommand(PictureFormat::Png); }},
     {"SVGOUT", "writes an SVG picture of the drawing", [] { return makePictureCommand(PictureFormat::Svg); }},
+    {"PDFOUT", "writes a PDF picture of the drawing", [] { return makePictureCommand(PictureFormat::Pdf); }},
     {"ERASE", "takes objects out of the drawing", makeEraseCommand},
     {"OOPS", "brings back what the last ERASE took out", makeOopsCommand},
     {"LIST", "lists each selected object: type, layer, handle, colour, points and sizes", makeListCommand},
@@ -40,7 +41,6 @@ const Entry kCommands[] = {
     {"UNDO", "takes back a number of commands, or back to a mark; BEgin/End group, Control turns it off",
      makeUndoCommand},
     {"REDO", "does again what the last U or UNDO took back", makeRedoCommand},
-    {"PDFOUT", "writes a PDF picture of the drawing", [] { return makePictureCommand(PictureFormat::Pdf); }},
 };
 
 }  // namespace
