@@ -3,7 +3,6 @@
 // part way or met an entity the host refused.
 #include <fstream>
 #include <iterator>
-#include <regex>
 
 #include "module_fixture.h"
 #include "zcad/dxf.h"
@@ -25,8 +24,10 @@ protected:
         // The demo's settings, the ADAC file written in this test's folder.
         std::ifstream in(kExamples + "strings.reg", std::ios::binary);
         std::string settings{std::istreambuf_iterator<char>(in), {}};
-        const std::string adac = (dir_ / "cadastra.txt").string();
-        settings = std::regex_replace(settings, std::regex("examples/out/cadastra.txt"), adac);
+        const std::string shipped = "examples/out/cadastra.txt";
+        const std::size_t at = settings.find(shipped);
+        ASSERT_NE(at, std::string::npos);
+        settings.replace(at, shipped.size(), (dir_ / "cadastra.txt").string());
         std::ofstream(dir_ / "registry.reg", std::ios::binary) << settings;
         // A copy of the installation: moving to another job's queue records it there.
         fs::copy(ZCAD_SOURCE_DIR "/share/zarvo", dir_ / "zarvo", fs::copy_options::recursive);
