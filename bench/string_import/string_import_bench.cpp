@@ -4,6 +4,8 @@
 // floor (the file read, our DXF's bytes written and synced) and the ezdxf
 // peers doing the same job on the same files: the fastest path (numpy and
 // r12writer) and, when asked, the document API, which takes minutes.
+// Ours runs twice: as a command in a session that keeps no undo journal
+// and in one that does, to show what the journal costs.
 //   bench_string_import [--records N] [--dir DIR] [--runs 3] [--document-api] [--no-ezdxf]
 #include <CLI/CLI.hpp>
 #include <cstdio>
@@ -20,11 +22,12 @@
 #include "string_file_generator.h"
 #include "string_import/string_import.h"
 #include "summary.h"
+#include "zcad/undo.h"
 
 namespace {
 
-// The child: one import and its save.
-int runImport(const std::string& format, const std::string& input, const std::string& output) {
+// The child: one import and its save, inside an undo step when `journal`.
+int runImport(const std::string& format, const std::string& input, const std::string& output, bool journal) {
     const ImportChild child(output);
     ZaSettings& settings = zaSettings();
     settings.addLayers = true;
@@ -34,8 +37,11 @@ int runImport(const std::string& format, const std::string& input, const std::st
     settings.maximumSize = "14";
     settings.polyline3D = true;
     return child.run([&] {
+        zcad::Database& db = zcad::currentDatabase();
+        if (journal) db.journal().begin(db, format == "ur" ? "URIN" : "TRIN");
         zastringimport::StringImport import;
         const bool read = format == "ur" ? import.importUR(input) : import.importTR(input);
+        if (journal) db.journal().end(db);
         if (!read && format == "ur") std::fprintf(stderr, "import failed: %s\n", import.lastError().c_str());
         return read || format != "ur";
     });
@@ -47,11 +53,13 @@ int main(int argc, char** argv) {
     CLI::App app{"URIN and TRIN of a million records against ezdxf and the I/O floor"};
     long long records = 1000000;
     ImportOptions options;
+    bool journal = false;
+    app.add_flag("--journal", journal, "(child) import inside an undo step");
     app.add_option("--records", records, "point records in each file")->check(CLI::Range(11LL, 2000000000LL));
     addImportOptions(app, options, "FORMAT INPUT OUTPUT");
     CLI11_PARSE(app, argc, argv);
     const auto& [dir, runs, peers, child] = options;
-    if (!child.empty()) return runImport(child[0], child[1], child[2]);
+    if (!child.empty()) return runImport(child[0], child[1], child[2], journal);
 
     const std::string stem = (std::filesystem::path(dir) / ("bench" + std::to_string(::getpid() % 1000))).string();
     zastrings::StringFileShape shape;
@@ -73,11 +81,17 @@ int main(int argc, char** argv) {
         const std::string job = format == "ur" ? "URIN" : "TRIN";
         const std::string output = input + ".dxf";
         ImportJob ran;
-        if (!runImportChild({selfPath(), "--child", format, input, output}, ran, runs)) {
+        ImportJob journalled;
+        if (!runImportChild({selfPath(), "--child", format, input, output}, ran, runs) ||
+            !runImportChild({selfPath(), "--child", format, input, output, "--journal"}, journalled, runs)) {
             std::fprintf(stderr, "%s failed\n", job.c_str());
             ++failures;
             continue;
         }
+        std::printf("%s  with the undo journal %.3f s (%.3f of without), %.0f bytes/record (%.3f of without)\n",
+                    job.c_str(), journalled.total().wall, journalled.total().wall / ran.total().wall,
+                    static_cast<double>(journalled.peakGrowth) / static_cast<double>(records),
+                    static_cast<double>(journalled.peakGrowth) / static_cast<double>(ran.peakGrowth));
         const Timing ours = ran.total();
         const std::string dxf = readWhole(output);
         std::filesystem::remove(output);

@@ -69,12 +69,15 @@ int main(int argc, char** argv) {
                  "read the drawing, print what reading it repaired, and stop: nothing is run or saved");
     app.add_flag("--keep-going", options.keepGoing,
                  "go on past script lines that go wrong, save all the same, and exit with 1 at the end");
+    bool noUndo = false;
+    app.add_flag("--no-undo", noUndo, "keep no undo journal (as UNDO Control None), for batch runs");
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
         return app.exit(e) == 0 ? zcad::kExitDone : zcad::kExitUsage;
     }
 
+    options.undo = !noUndo;
     if (!options.picture.empty() && !zcad::pictureFormatOf(options.picture)) {
         std::fprintf(stderr, "zcad: --render wants a file ending in .png, .svg, .pdf or .html, not '%s'\n",
                      options.picture.c_str());

@@ -82,6 +82,7 @@ struct TableRecord {
     const OwnedGroup* find(int code) const;
     // Sets the first group with this code, or appends one.
     void set(const OwnedGroup& g);
+    bool operator==(const TableRecord&) const = default;
 };
 
 class SymbolTable {
@@ -94,6 +95,9 @@ public:
     // one per name look it up first.
     TableRecord& add(TableRecord record);
     std::vector<TableRecord>& records() { return records_; }
+    bool operator==(const SymbolTable& other) const {
+        return name_ == other.name_ && records_ == other.records_ && header == other.header;
+    }
     const std::vector<TableRecord>& records() const { return records_; }
     // Groups of the table's own header in a file (handle, owner, flags), kept.
     std::vector<OwnedGroup> header;
@@ -110,6 +114,7 @@ private:
 struct HeaderVar {
     std::string name;
     std::vector<OwnedGroup> groups;
+    bool operator==(const HeaderVar&) const = default;
 };
 
 // What a file reader keeps to write back unchanged; the database only
@@ -123,16 +128,23 @@ struct ViewState {
     bool set = false;
     double centre[2] = {0, 0};
     double height = 1.0;
+    bool operator==(const ViewState&) const = default;
 };
+
+class UndoJournal;
 
 class Database {
 public:
     Database();
+    ~Database();
+    Database(Database&&) noexcept;
+    Database& operator=(Database&&) noexcept;
 
     // Entities, in drawing order. Ids are stable; erased entities keep theirs.
     EntityId append(std::span<const std::uint8_t> list, std::uint64_t handle = 0);
     void replace(EntityId id, std::span<const std::uint8_t> list);
     void erase(EntityId id);
+    void unerase(EntityId id);
     bool valid(EntityId id) const { return id < visible_ && !(entities_[id].ref & EntityIndex::kErased); }
     std::span<const std::uint8_t> list(EntityId id) const;
     std::uint64_t handle(EntityId id) const { return entities_[id].handle; }
@@ -186,7 +198,20 @@ public:
     void markSaved() { savedState_ = state_; }
     bool hasUnsavedChanges() const { return state_ != savedState_; }
 
+    // What each command changed, to take it back (zcad/undo.h).
+    UndoJournal& journal() { return *journal_; }
+
 private:
+    friend class UndoJournal;
+    // Before an entity's list or erased mark changes: its previous place
+    // goes to the open undo step, unless the step appended it.
+    void keepPrevious(EntityId id) {
+        if (redoHeld_) dropRedo();
+        if (id < journalFrom_) keepPreviousRef(id);
+    }
+    void keepPreviousRef(EntityId id);
+    void dropRedo();
+
     struct Held {
         ByteArena::Mark arena;
         std::uint64_t handleSeed;
@@ -205,6 +230,10 @@ private:
     std::uint64_t lastChange_ = 0;
     std::uint64_t state_ = 0;
     std::uint64_t savedState_ = 0;
+    std::unique_ptr<UndoJournal> journal_;
+    // Entities whose changes the open step keeps: those it found; none when no step is open.
+    std::size_t journalFrom_ = 0;
+    bool redoHeld_ = false;               // undone steps wait for REDO
 };
 
 // The drawing the host works on (the "current document").

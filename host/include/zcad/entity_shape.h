@@ -23,6 +23,9 @@ Box entityExtents(const Database& db, EntityId id);
 Box drawingExtents(const Database& db);
 // Distance in the world XY plane from (x, y) to the entity's nearest part.
 double entityDistance(const Database& db, EntityId id, double x, double y);
+// The point of the entity nearest to (x, y) in plan, as the nearest object
+// snap finds it; false for an entity with no geometry.
+bool nearestPointOn(const Database& db, EntityId id, double x, double y, double out[3]);
 // Translates every point of the entity (and of its sub-entities).
 void moveEntity(Database& db, EntityId id, const double delta[3]);
 // Sets the elevation of the entity as the host's CHANGE command does.

@@ -99,6 +99,11 @@ struct OwnedGroup {
     static OwnedGroup integral(int code, std::int64_t value);
     Group view() const;
     double real() const { return xyz[0]; }
+    // Bit for bit: -0.0 is written unlike 0.0, and a NaN equals itself.
+    bool operator==(const OwnedGroup& other) const {
+        return code == other.code && kind == other.kind && flat == other.flat && text == other.text &&
+               integer == other.integer && std::memcmp(xyz, other.xyz, sizeof xyz) == 0;
+    }
 };
 
 namespace detail {

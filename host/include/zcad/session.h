@@ -27,6 +27,8 @@ struct SessionOptions {
     bool keepGoing = false;
     // Only read the drawing and print what reading it repaired.
     bool auditOnly = false;
+    // Keep the undo journal (UNDO Control All); off for runs that never undo.
+    bool undo = true;
 };
 
 // What the exit status says. A session ended by a signal exits with 128

@@ -32,6 +32,17 @@ const Entry kCommands[] = {
     {"PDFOUT", "writes a PDF picture of the drawing", [] { return makePictureCommand(PictureFormat::Pdf); }},
     {"HTMLOUT", "writes an HTML page to explore the drawing in a browser",
      [] { return makePictureCommand(PictureFormat::Html); }},
+    {"ERASE", "takes objects out of the drawing", makeEraseCommand},
+    {"OOPS", "brings back what the last ERASE took out", makeOopsCommand},
+    {"LIST", "lists each selected object: type, layer, handle, colour, points and sizes", makeListCommand},
+    {"ID", "the coordinates of a point, or (Nearest) of the nearest point on an object", makeIdCommand},
+    {"DIST", "the distance, angles and deltas between two points", makeDistCommand},
+    {"AREA", "the area and perimeter of points in turn, or of a polyline or circle (Object)", makeAreaCommand},
+    {"COUNT", "counts the objects of the drawing or a selection by type and layer", makeCountCommand},
+    {"U", "takes back the last command", makeUCommand},
+    {"UNDO", "takes back a number of commands, or back to a mark; BEgin/End group, Control turns it off",
+     makeUndoCommand},
+    {"REDO", "does again what the last U or UNDO took back", makeRedoCommand},
 };
 
 }  // namespace

@@ -60,6 +60,16 @@ std::unique_ptr<HostCommand> makeRibbonCommand(bool show);
 std::unique_ptr<HostCommand> makeNetloadCommand();
 std::unique_ptr<HostCommand> makeRegenCommand();
 std::unique_ptr<HostCommand> makePictureCommand(PictureFormat format);  // host/render
+std::unique_ptr<HostCommand> makeEraseCommand();
+std::unique_ptr<HostCommand> makeListCommand();
+std::unique_ptr<HostCommand> makeIdCommand();
+std::unique_ptr<HostCommand> makeDistCommand();
+std::unique_ptr<HostCommand> makeAreaCommand();
+std::unique_ptr<HostCommand> makeCountCommand();
+std::unique_ptr<HostCommand> makeOopsCommand();
+std::unique_ptr<HostCommand> makeUCommand();
+std::unique_ptr<HostCommand> makeUndoCommand();
+std::unique_ptr<HostCommand> makeRedoCommand();
 
 // Shared prompt answers.
 void printMessage(std::string_view text);  // one line on the command line

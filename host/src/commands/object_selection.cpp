@@ -69,7 +69,13 @@ Step ObjectSelection::feed(const Word& word) {
         add(pickNearest(db, pick->x, pick->y));
         return Step::More;
     }
-    return rejectWord("*Invalid selection*\nExpects a point or Last/ALL/Previous.");
+    // Windows, crossings, layers and types as the selection prompt takes them.
+    std::vector<EntityId> found;
+    if (word.kind == Word::Kind::Text && selectByLine(db, word.text, found)) {
+        for (const EntityId id : found) add(id);
+        return Step::More;
+    }
+    return rejectWord("*Invalid selection*\nExpects a point or Last/ALL/Previous/W/C/LAYER/TYPE.");
 }
 
 }  // namespace zcad::commands

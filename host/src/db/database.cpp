@@ -3,10 +3,11 @@
 #include "state/session_state.h"
 #include "table_defaults.h"
 #include "zcad/text.h"
+#include "zcad/undo.h"
 
 namespace zcad {
 
-Database::Database() {
+Database::Database() : journal_(std::make_unique<UndoJournal>()) {
     // What a new drawing starts with, as the host's default template has it.
     linetypes_.add(continuousLinetype());
     layers_.add(defaultLayer("0"));
@@ -23,7 +24,12 @@ Database::Database() {
     markSaved();  // an empty drawing has nothing to lose
 }
 
+Database::~Database() = default;
+Database::Database(Database&&) noexcept = default;
+Database& Database::operator=(Database&&) noexcept = default;
+
 EntityId Database::append(std::span<const std::uint8_t> list, std::uint64_t handle) {
+    if (redoHeld_) dropRedo();
     if (handle == 0) {
         handle = allocateHandle();
     } else {
@@ -40,15 +46,27 @@ EntityId Database::append(std::span<const std::uint8_t> list, std::uint64_t hand
 }
 
 void Database::replace(EntityId id, std::span<const std::uint8_t> list) {
+    keepPrevious(id);
     auto& e = entities_[id];
     e.ref = arena_.store(list) | (e.ref & EntityIndex::kErased);
     noteChange();
 }
 
 void Database::erase(EntityId id) {
+    keepPrevious(id);
     entities_[id].ref |= EntityIndex::kErased;
     noteChange();
 }
+
+void Database::unerase(EntityId id) {
+    keepPrevious(id);
+    entities_[id].ref &= ~EntityIndex::kErased;
+    noteChange();
+}
+
+void Database::keepPreviousRef(EntityId id) { journal_->keepPrevious(id, entities_[id].ref); }
+
+void Database::dropRedo() { journal_->dropRedo(*this); }
 
 std::span<const std::uint8_t> Database::list(EntityId id) const {
     return arena_.at(entities_[id].ref & ~EntityIndex::kErased);
@@ -76,6 +94,7 @@ EntityId Database::last() const {
 
 void Database::holdAppends() {
     dropHeld();
+    if (redoHeld_) dropRedo();
     held_ = Held{arena_.mark(), handleSeed_};
 }
 

@@ -19,4 +19,9 @@ double pickAperture(const Database& db);
 // The entity nearest to (x, y) within the aperture, or kNoEntity.
 EntityId pickNearest(const Database& db, double x, double y);
 
+// One line of the "Select objects: " protocol (ALL, L, P, W and C with two
+// corners, LAYER name, TYPE name, a point to pick); false when the line
+// means nothing to a selection.
+bool selectByLine(const Database& db, std::string_view line, std::vector<EntityId>& found);
+
 }  // namespace zcad

@@ -85,49 +85,6 @@ std::vector<EntityId> lastEntity(const Database& db) {
     return {all.back()};
 }
 
-// One selection line; false when the line means nothing to a selection.
-bool selectByLine(const Database& db, std::string_view line, std::vector<EntityId>& found) {
-    const std::string_view text = trimmed(line);
-    const std::size_t space = text.find(' ');
-    const std::string word = upperCase(text.substr(0, space));
-    const std::string_view rest = space == std::string_view::npos ? std::string_view() : trimmed(text.substr(space));
-    if (word == "ALL" && rest.empty()) {
-        found = selectableEntities(db);
-        return true;
-    }
-    if (word == "L" && rest.empty()) {
-        found = lastEntity(db);
-        return true;
-    }
-    if (word == "P" && rest.empty()) {
-        found = previousSelection();
-        return true;
-    }
-    if ((word == "W" || word == "C") && !rest.empty()) {
-        const std::size_t gap = rest.find(' ');
-        double a[3], b[3];
-        if (gap == std::string_view::npos || !parsePoint(rest.substr(0, gap), a) || !parsePoint(rest.substr(gap), b)) {
-            return false;
-        }
-        found = byWindow(db, cornersOf(a, b), word == "C");
-        return true;
-    }
-    if ((word == "LAYER" || word == "TYPE") && !rest.empty()) {
-        found.clear();
-        for (const EntityId id : selectableEntities(db)) {
-            const std::string value = word == "TYPE" ? std::string(db.type(id)) : Filter::layerOf(db, id);
-            if (equalNoCase(value, rest)) found.push_back(id);
-        }
-        return true;
-    }
-    double point[3];
-    if (!parsePoint(text, point)) return false;
-    found.clear();
-    const EntityId picked = pickNearest(db, point[0], point[1]);
-    if (picked != kNoEntity) found.push_back(picked);
-    return true;
-}
-
 void addMembers(std::vector<EntityId>& set, const std::vector<EntityId>& found, const Filter& filter,
                 const Database& db) {
     // Marked by id: selecting every entity of a large drawing must not cost
@@ -177,6 +134,48 @@ int selectWithoutPrompt(const Database& db, std::string_view mode, const void* p
 }
 
 }  // namespace
+
+bool zcad::selectByLine(const Database& db, std::string_view line, std::vector<EntityId>& found) {
+    const std::string_view text = trimmed(line);
+    const std::size_t space = text.find(' ');
+    const std::string word = upperCase(text.substr(0, space));
+    const std::string_view rest = space == std::string_view::npos ? std::string_view() : trimmed(text.substr(space));
+    if (word == "ALL" && rest.empty()) {
+        found = selectableEntities(db);
+        return true;
+    }
+    if (word == "L" && rest.empty()) {
+        found = lastEntity(db);
+        return true;
+    }
+    if (word == "P" && rest.empty()) {
+        found = previousSelection();
+        return true;
+    }
+    if ((word == "W" || word == "C") && !rest.empty()) {
+        const std::size_t gap = rest.find(' ');
+        double a[3], b[3];
+        if (gap == std::string_view::npos || !parsePoint(rest.substr(0, gap), a) || !parsePoint(rest.substr(gap), b)) {
+            return false;
+        }
+        found = byWindow(db, cornersOf(a, b), word == "C");
+        return true;
+    }
+    if ((word == "LAYER" || word == "TYPE") && !rest.empty()) {
+        found.clear();
+        for (const EntityId id : selectableEntities(db)) {
+            const std::string value = word == "TYPE" ? std::string(db.type(id)) : Filter::layerOf(db, id);
+            if (equalNoCase(value, rest)) found.push_back(id);
+        }
+        return true;
+    }
+    double point[3];
+    if (!parsePoint(text, point)) return false;
+    found.clear();
+    const EntityId picked = pickNearest(db, point[0], point[1]);
+    if (picked != kNoEntity) found.push_back(picked);
+    return true;
+}
 
 int acedSSGet(const ACHAR* mode, const void* point1, const void* point2, const resbuf* filterList, ads_name set) {
     if (!set) return RTERROR;

@@ -7,6 +7,7 @@
 #include "arx/acedads.h"
 #include "command_registry.h"
 #include "commands/command_processor.h"
+#include "commands/undo_control.h"
 #include "editor/user_break.h"
 #include "session_commands.h"
 #include "state/session_state.h"
@@ -14,6 +15,7 @@
 #include "zcad/database.h"
 #include "zcad/session.h"
 #include "zcad/text.h"
+#include "zcad/undo.h"
 
 namespace zcad {
 
@@ -39,10 +41,23 @@ void invokeModuleCommand(const RegisteredCommand& command) {
 template <class Body>
 bool runCommand(std::string_view name, Body&& body) {
     const int breaksBefore = breaksSoFar();
+    const commands::UndoControl control = commands::undoControl();
+    const bool journalled = control != commands::UndoControl::None && !commands::isUndoCommand(name);
+    if (journalled) {
+        Database& db = currentDatabase();
+        db.journal().setLimit(commands::undoLimit(control));
+        db.journal().begin(db, name);
+    }
     const bool goOn = body();
     // A command that left a host command or a sequence open does not leak it into the next.
     acedCommandS(RTNONE);
     acdbEntMake(nullptr);
+    // Whatever the command made, cancelled or failed part way included, is one step.
+    // OPEN may have put another drawing in place, whose journal has no step open.
+    if (journalled) {
+        Database& db = currentDatabase();
+        db.journal().end(db);
+    }
     // The break key pressed while the command worked was for it alone,
     // whether or not it looked.
     if (breaksSoFar() != breaksBefore) {

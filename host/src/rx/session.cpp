@@ -7,6 +7,7 @@
 #include <new>
 
 #include "arx/rxapi.h"
+#include "commands/undo_control.h"
 #include "zcad/console.h"
 #include "zcad/database.h"
 #include "zcad/dwg.h"
@@ -157,6 +158,7 @@ int run(const SessionOptions& options) {
     if (!openDrawing(options.drawing)) return kExitNotRead;
     saveTarget().version = options.version;
     saveTarget().atExit = options.save;
+    commands::setUndoControl(options.undo ? commands::UndoControl::All : commands::UndoControl::None);
     pictureDefaults() = options.pictureOptions;
     if (!addScripts(options.scripts)) return kExitUsage;
     setScriptRules({.stopAtFirstFailure = !options.keepGoing, .reportOnStandardError = true});

@@ -69,7 +69,67 @@ bool inside(const Flat& p, const std::vector<V3>& outline) {
     return in;
 }
 
+// The nearest point to p on a segment in plan, with z along the segment.
+V3 segmentNearest(const Flat& p, const V3& a, const V3& b) {
+    const double dx = b.x - a.x;
+    const double dy = b.y - a.y;
+    const double length2 = dx * dx + dy * dy;
+    const double t = length2 > 0 ? std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / length2, 0.0, 1.0) : 0.0;
+    return a + t * (b - a);
+}
+
+// The nearest point on an arc, searched over chords then refined on the
+// curve itself: exact enough for a circle, and sound for an ellipse.
+V3 arcNearest(const Flat& p, const ArcPiece& arc) {
+    constexpr int kSteps = 720;
+    const auto away = [&](double t) {
+        const V3 q = arc.at(t);
+        return std::hypot(p.x - q.x, p.y - q.y);
+    };
+    const double span = arc.t1 - arc.t0;
+    double best = arc.t0;
+    for (int i = 1; i <= kSteps; ++i) {
+        const double t = arc.t0 + span * i / kSteps;
+        if (away(t) < away(best)) best = t;
+    }
+    double lo = std::max(arc.t0, best - span / kSteps);
+    double hi = std::min(arc.t1, best + span / kSteps);
+    for (int i = 0; i < 100; ++i) {
+        const double a = lo + (hi - lo) / 3;
+        const double b = hi - (hi - lo) / 3;
+        if (away(a) < away(b)) {
+            hi = b;
+        } else {
+            lo = a;
+        }
+    }
+    return arc.at((lo + hi) / 2);
+}
+
 }  // namespace
+
+bool nearestPointOn(const Database& db, EntityId id, double x, double y, double out[3]) {
+    const shapes::Geometry g = shapes::entityGeometry(db, id);
+    const Flat p{x, y};
+    double best = std::numeric_limits<double>::infinity();
+    const auto consider = [&](const V3& q) {
+        const double d = std::hypot(x - q.x, y - q.y);
+        if (d >= best) return;
+        best = d;
+        out[0] = q.x;
+        out[1] = q.y;
+        out[2] = q.z;
+    };
+    for (const V3& q : g.points) consider(q);
+    for (const auto& s : g.segments) consider(segmentNearest(p, s.from, s.to));
+    for (const auto& arc : g.arcs) consider(arcNearest(p, arc));
+    for (const auto& outline : g.areas) {
+        for (std::size_t i = 0, j = outline.size() - 1; i < outline.size(); j = i++) {
+            consider(segmentNearest(p, outline[j], outline[i]));
+        }
+    }
+    return best < std::numeric_limits<double>::infinity();
+}
 
 double entityDistance(const Database& db, EntityId id, double x, double y) {
     const shapes::Geometry g = shapes::entityGeometry(db, id);
