@@ -246,6 +246,22 @@ TEST_F(ProtocolFile, OverwritePromptAndDefaultExtension) {
     EXPECT_NE(script.console.out.find("Do you want to replace it? <Yes>"), std::string::npos);
 }
 
+TEST_F(ProtocolFile, AFolderIsNeverTheFileASaveWrites) {
+    std::filesystem::create_directory(dir_ / "folder01.p11");
+    Protocol p({"folder01.p11", "", "newname1"}, true);
+    FileDialog fd(false, "p11", {}, OFN_OVERWRITEPROMPT);
+    fd.setInitialDir(dir_.string());
+    ASSERT_EQ(fd.doModal(), IDOK);
+    EXPECT_EQ(fd.fileName(), "newname1.p11");
+    EXPECT_NE(p.console.out.find("folder01.p11\nThis is a folder, not a file."), std::string::npos);
+    EXPECT_EQ(p.console.out.find("already exists"), std::string::npos);
+
+    Protocol script({"folder01.p11"});
+    FileDialog again(false, "p11", {}, OFN_OVERWRITEPROMPT);
+    again.setInitialDir(dir_.string());
+    EXPECT_EQ(again.doModal(), IDCANCEL);
+}
+
 TEST_F(ProtocolFile, CancelLineCancels) {
     Protocol p({"*Cancel*"});
     FileDialog fd(true, {}, "proposed.dat");
