@@ -2,6 +2,7 @@
 // the current job.
 #include <gmock/gmock.h>
 
+#include <filesystem>
 #include <string>
 
 #include "settings/current_job.h"
@@ -47,6 +48,31 @@ TEST_F(ImportCommandTest, URINRefusesOtherFilesAndRecordsNoRefusedOne) {
     zaURIN();
     EXPECT_THAT(output_, testing::HasSubstr("Bad size for UR file"));
     EXPECT_THAT(output_, testing::Not(testing::HasSubstr("saved as current job")));
+    EXPECT_EQ(storedTypes(), "");
+}
+
+TEST_F(ImportCommandTest, URINSaysWhyBeneathItsRefusal) {
+    std::filesystem::create_directory(dir_ + "folder.ur1");
+    std::string whole;
+    {
+        const auto path = writeUR("whole001.ur1", {rec(1, 0, 0, 0), rec(1, 1, 1, 1), rec(1, 2, 2, 2)});
+        whole = read(path);
+    }
+    const std::pair<std::string, std::string> cases[] = {
+        {dir_ + "missing.ur1", "file not found"},
+        {dir_ + "folder.ur1", "is a directory"},
+        {write("empty.ur1", ""), "empty"},
+        {write("cut.ur1", whole.substr(0, whole.size() - 30)), "ends inside record 3"},
+        {write("head.ur1", whole.substr(0, 100)), "ends inside its header, block 2"},
+        {write("whole.ur1", whole), "the name must have 8 characters"},
+    };
+    for (const auto& [path, reason] : cases) {
+        SCOPED_TRACE(path);
+        output_.clear();
+        driver().answerNextFile(path);
+        zaURIN();
+        EXPECT_THAT(output_, testing::HasSubstr("Invalid file selected must be a ur file.. aborting \n" + reason));
+    }
     EXPECT_EQ(storedTypes(), "");
 }
 
