@@ -28,6 +28,8 @@ struct ZaPlotLayout {
     std::array<ZaPlotColumns, 9> fields;
 
     std::int32_t integer(std::string_view line, ZaPlotField field) const;
+    // Does the field hold a number? One that holds none reads as 0.
+    bool holdsNumber(std::string_view line, ZaPlotField field) const;
     double real(std::string_view line, ZaPlotField field) const;
 };
 

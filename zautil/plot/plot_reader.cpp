@@ -30,7 +30,13 @@ void ZaPlotReader::read(zafiles::LineReader& lines, zaimport::ImportProgress& pr
             broken_ = true;
             break;
         }
+        // A line without a record type is no record, not the end of the file.
+        if (!layout_->holdsNumber(*line, ZaPlotField::Type)) {
+            ++unreadable_;
+            continue;
+        }
         const std::int32_t type = layout_->integer(*line, ZaPlotField::Type);
+        ++records_;
         if (type == kZaPlotDraw) {
             draw(*line);
             continue;
@@ -69,6 +75,8 @@ bool ZaPlotReader::dispatch(std::int32_t type, std::string_view line, zafiles::L
         switchToWide();
         return true;
     default:
+        --records_;
+        ++unreadable_;
         return true;
     }
 }
