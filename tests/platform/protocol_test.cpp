@@ -85,6 +85,32 @@ TEST(ProtocolDialog, KeysAnEditRefusesRefuseTheLine) {
     EXPECT_EQ(p.console.refusals, (std::vector<std::string>{"\"Value\" refused keys of \"2x5\"; it holds \"25\"."}));
 }
 
+TEST(ProtocolDialog, AFieldThatChangesWhatWasTypedSaysWhatItTook) {
+    // One character, each key taking the place of the last, as a run letter.
+    struct OneChar : Edit {
+        using Edit::Edit;
+        void onChar(char key) override {
+            if (key == kBackspace) {
+                defaultChar(key);
+                return;
+            }
+            replaceText(std::string(1, key));
+        }
+    };
+    struct Form : Dialog {
+        Form() : Dialog("Run") {
+            add<OneChar>(1001, "Run");
+            addButton(IDOK, "OK");
+        }
+    };
+    Protocol p({"Run=abc", "Run=d", "*Cancel*"});
+    Form form;
+    form.doModal();
+    EXPECT_NE(p.console.out.find("\"Run\" took \"abc\" as \"c\".\n"), std::string::npos) << p.console.out;
+    EXPECT_EQ(p.console.out.find("took \"d\""), std::string::npos);
+    EXPECT_TRUE(p.console.refusals.empty());
+}
+
 TEST(ProtocolDialog, EndOfInputCancelsEvenADialogThatRefusesCancel) {
     struct Stubborn : Dialog {
         Stubborn() : Dialog("Stubborn") {
