@@ -56,6 +56,8 @@ private:
     void circle(std::string_view line);
     void arc(std::string_view line);
     void switchToWide();
+    // Do the x and y fields hold numbers?
+    bool holdsPlace(std::string_view line) const;
     // x, y and, in 3D files, z of a move or draw; false when not finite.
     bool point(std::string_view line, ZaPoint& at) const;
     // Counts a refusal; true while it is still among the few reported.

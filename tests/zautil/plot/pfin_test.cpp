@@ -123,10 +123,11 @@ TEST_F(Pfin, AFileWithoutAPlotRecordIsAFailureAndUnreadableLinesAreCounted) {
     // Lines that are no record, among records, are counted and passed over;
     // they do not end the file as its end record does.
     output_.clear();
-    const std::string out = pfin(write("mixed001.p01", move(0, 0) + "junk\r\n\r\n" + draw(1, 1) + narrow(77) +
-                                                        narrow(0) + move(5, 5) + draw(6, 6)));
+    // A draw without its place would end at 0,0; "2x" is no record type.
+    const std::string out = pfin(write("mixed001.p01", move(0, 0) + "junk\r\n\r\n 2\r\n2x" + draw(1, 1).substr(2) +
+                                                        draw(1, 1) + narrow(77) + narrow(0) + move(5, 5) + draw(6, 6)));
     EXPECT_EQ(storedTypes(), "LINE ");
-    EXPECT_NE(out.find("\n3 lines could not be read as plot records and were passed over\n"), std::string::npos);
+    EXPECT_NE(out.find("\n5 lines could not be read as plot records and were passed over\n"), std::string::npos);
     EXPECT_TRUE(out.ends_with("\n*ImportPlotFile - Completed*\n"));
 }
 
