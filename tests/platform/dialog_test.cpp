@@ -37,6 +37,8 @@ TEST(Dialog, DataGoesInAndComesBackOnOk) {
     EXPECT_TRUE(driver.allUsed());
 }
 
+std::string d_label(const Dialog& d, int id) { return d.item(id) ? d.item(id)->label() : std::string(); }
+
 TEST(Dialog, RefusedValueKeepsTheDialogOpenWithTheFrameworkMessage) {
     TestDriver driver;
     ScopedDialogDriver scoped(driver);
@@ -57,6 +59,9 @@ TEST(Dialog, RefusedValueKeepsTheDialogOpenWithTheFrameworkMessage) {
     ASSERT_EQ(driver.boxes().size(), 2u);
     EXPECT_EQ(driver.boxes()[0].box.text, "Please enter an integer.");
     EXPECT_EQ(driver.boxes()[1].box.text, "Please enter a number between 0.5 and 1000.");
+    // Which field refused it, as no focus is seen in a script.
+    EXPECT_EQ(driver.boxes()[0].box.caption, "zcad: " + d_label(dlg, 1075));
+    EXPECT_EQ(driver.boxes()[1].box.caption, "zcad: " + d_label(dlg, 1076));
     EXPECT_EQ(dlg.precision, 4);
     EXPECT_DOUBLE_EQ(dlg.height, 0.5);
 }

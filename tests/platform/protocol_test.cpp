@@ -85,6 +85,32 @@ TEST(ProtocolDialog, KeysAnEditRefusesRefuseTheLine) {
     EXPECT_EQ(p.console.refusals, (std::vector<std::string>{"\"Value\" refused keys of \"2x5\"; it holds \"25\"."}));
 }
 
+TEST(ProtocolDialog, AFieldThatChangesWhatWasTypedSaysWhatItTook) {
+    // One character, each key taking the place of the last, as a run letter.
+    struct OneChar : Edit {
+        using Edit::Edit;
+        void onChar(char key) override {
+            if (key == kBackspace) {
+                defaultChar(key);
+                return;
+            }
+            replaceText(std::string(1, key));
+        }
+    };
+    struct Form : Dialog {
+        Form() : Dialog("Run") {
+            add<OneChar>(1001, "Run");
+            addButton(IDOK, "OK");
+        }
+    };
+    Protocol p({"Run=abc", "Run=d", "*Cancel*"});
+    Form form;
+    form.doModal();
+    EXPECT_NE(p.console.out.find("\"Run\" took \"abc\" as \"c\".\n"), std::string::npos) << p.console.out;
+    EXPECT_EQ(p.console.out.find("took \"d\""), std::string::npos);
+    EXPECT_TRUE(p.console.refusals.empty());
+}
+
 TEST(ProtocolDialog, EndOfInputCancelsEvenADialogThatRefusesCancel) {
     struct Stubborn : Dialog {
         Stubborn() : Dialog("Stubborn") {
@@ -244,6 +270,22 @@ TEST_F(ProtocolFile, OverwritePromptAndDefaultExtension) {
     ASSERT_EQ(again.doModal(), IDOK);
     EXPECT_EQ(script.console.left(), 1u);
     EXPECT_NE(script.console.out.find("Do you want to replace it? <Yes>"), std::string::npos);
+}
+
+TEST_F(ProtocolFile, AFolderIsNeverTheFileASaveWrites) {
+    std::filesystem::create_directory(dir_ / "folder01.p11");
+    Protocol p({"folder01.p11", "", "newname1"}, true);
+    FileDialog fd(false, "p11", {}, OFN_OVERWRITEPROMPT);
+    fd.setInitialDir(dir_.string());
+    ASSERT_EQ(fd.doModal(), IDOK);
+    EXPECT_EQ(fd.fileName(), "newname1.p11");
+    EXPECT_NE(p.console.out.find("folder01.p11\nThis is a folder, not a file."), std::string::npos);
+    EXPECT_EQ(p.console.out.find("already exists"), std::string::npos);
+
+    Protocol script({"folder01.p11"});
+    FileDialog again(false, "p11", {}, OFN_OVERWRITEPROMPT);
+    again.setInitialDir(dir_.string());
+    EXPECT_EQ(again.doModal(), IDCANCEL);
 }
 
 TEST_F(ProtocolFile, CancelLineCancels) {

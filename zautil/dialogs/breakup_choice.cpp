@@ -10,11 +10,12 @@
 
 namespace {
 
-bool chooseInDialog(ZaUROutOptions& options) {
+ZaArcChoice chooseInDialog(ZaUROutOptions& options) {
     const int result = zashell::runDialog<CUROutDlg>(&options);
-    if (result != zplat::IDOK || options.breakup.type == kZaBreakupNone) return false;
+    if (result == zplat::IDCANCEL) return ZaArcChoice::Cancelled;
+    if (result != zplat::IDOK || options.breakup.type == kZaBreakupNone) return ZaArcChoice::LeaveOut;
     zaStoreUROutOptions(options, zaSettings());
-    return true;
+    return ZaArcChoice::BreakUp;
 }
 
 // The rule's value; an empty answer keeps it. False when cancelled.
@@ -47,42 +48,46 @@ constexpr std::array<KeywordRule, 3> kRules{{
     {"Flat", kZaBreakupFlatness, "\nMaximum distance from chord mid-point to arc"},
 }};
 
-bool chooseOnCommandLine(ZaUROutOptions& options) {
+ZaArcChoice chooseOnCommandLine(ZaUROutOptions& options) {
     acutPrintf("\n\n");
     acedInitGet(0, "Quarterly Chord Flat None");
     char keyword[32] = {};
     const int status = acedGetKword(
         "\nQuarterly Division, Chord Division, Flat Factor or None. Do not include circles and arcs. <Flat Factor> : ",
         keyword);
-    if (status != RTNORM && status != RTNONE) return false;
+    if (status != RTNORM && status != RTNONE) return ZaArcChoice::Cancelled;
     ZaBreakupOptions& breakup = options.breakup;
     if (status == RTNORM) {
         if (std::string_view(keyword) == "None") {
             breakup.type = kZaBreakupNone;
-            return false;
+            return ZaArcChoice::LeaveOut;
         }
         for (const KeywordRule& rule : kRules) {
             if (rule.keyword != keyword) continue;
             ZaBreakupOptions chosen = breakup;
             chosen.type = rule.type;
-            if (!askValue(rule.prompt, chosen.value)) return false;
+            if (!askValue(rule.prompt, chosen.value)) return ZaArcChoice::Cancelled;
             breakup = chosen;
         }
     }
     // Enter keeps the rule in force, and with none in force there is
     // nothing to break arcs up by.
-    if (breakup.type == kZaBreakupNone) return false;
+    if (breakup.type == kZaBreakupNone) return ZaArcChoice::LeaveOut;
     zaSettings().xyzBreakup = breakup.type;
     zaSettings().xyzRounding = breakup.rounding;
     zaSettings().xyzValue = breakup.value;
-    return true;
+    return ZaArcChoice::BreakUp;
 }
 
 }  // namespace
 
-bool zaUroutCircleAndArcOptions(ZaUROutOptions& options) {
+ZaArcChoice zaChooseArcBreakup(ZaUROutOptions& options) {
     const ZaSettings& settings = zaSettings();
-    if (settings.xyzUseDefaults) return options.breakup.type != kZaBreakupNone;
+    if (settings.xyzUseDefaults) {
+        return options.breakup.type != kZaBreakupNone ? ZaArcChoice::BreakUp : ZaArcChoice::LeaveOut;
+    }
     if (settings.useDialogs) return chooseInDialog(options);
     return chooseOnCommandLine(options);
 }
+
+bool zaUroutCircleAndArcOptions(ZaUROutOptions& options) { return zaChooseArcBreakup(options) == ZaArcChoice::BreakUp; }

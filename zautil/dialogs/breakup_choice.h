@@ -4,7 +4,15 @@
 
 #include "dialogs/urout_options.h"
 
-// True when arcs are to be broken up by the rule now in the options; false
-// when arcs and circles are to be left out. A rule chosen by the user is
-// stored into the settings in memory, so later exports start from it.
+enum class ZaArcChoice {
+    BreakUp,    // by the rule now in the options
+    LeaveOut,   // the user answered None or No
+    Cancelled,  // the question was cancelled: the run stops
+};
+
+// A rule chosen by the user is stored into the settings in memory, so
+// later exports start from it.
+ZaArcChoice zaChooseArcBreakup(ZaUROutOptions& options);
+
+// True when arcs are to be broken up; a cancel leaves them out.
 bool zaUroutCircleAndArcOptions(ZaUROutOptions& options);

@@ -47,7 +47,9 @@ CUROutDlg::CUROutDlg(ZaUROutOptions* options, HWND parent)
     addCheckBox(kLastChars, "Always use last  chars of layer =");
     addNumberBox(*this, kLastNumber, "Last chars").setNoDecimalPoint(true);
     addButton(zplat::IDOK, "&Yes");
-    addButton(zplat::IDCANCEL, "&No");
+    // No leaves arcs out; a cancel (Esc, or a script that ends here) is not
+    // an answer, and stops the export that asked.
+    addButton(zplat::IDNO, "&No");
     addButton(kHelp, "&Help");
     addStatusLine(kHint, "Export a Zarvo XYZ File - Arc & Circle Options");
 
@@ -63,6 +65,7 @@ CUROutDlg::CUROutDlg(ZaUROutOptions* options, HWND parent)
         onClicked(box, [this] { updateData(true); });
     }
     onClicked(kHelp, [this] { zaShowExportHelp(hwnd(), environment_); });
+    onClicked(zplat::IDNO, [this] { endDialog(zplat::IDNO); });
 
     if (!options_) return;
     type_ = options_->breakup.type;

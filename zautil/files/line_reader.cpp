@@ -58,6 +58,7 @@ std::optional<std::string_view> LineReader::next() {
         if (const char* feed = findLineFeed(data + begin_, data + end_)) {
             const std::size_t start = begin_;
             begin_ = static_cast<std::size_t>(feed - data) + 1;
+            ended_ = true;
             return held(start, static_cast<std::size_t>(feed - data) - start, true);
         }
         const std::size_t waiting = end_ - begin_;
@@ -67,12 +68,14 @@ std::optional<std::string_view> LineReader::next() {
             const std::size_t start = begin_;
             begin_ = end_;
             skipping_ = true;
+            ended_ = true;
             return held(start, waiting, false);
         }
         if (refill()) continue;
         if (waiting == 0) return std::nullopt;
         const std::size_t start = begin_;
         begin_ = end_;
+        ended_ = false;
         return held(start, waiting, true);
     }
 }

@@ -27,6 +27,9 @@ public:
     std::optional<std::string_view> next();
     // Was the line next() gave longer than the held length?
     bool lastLineCut() const { return cut_; }
+    // Did the line next() gave end with a line feed (or run past the held
+    // length)? A last line without one may be what is left of a cut file.
+    bool lastLineEnded() const { return ended_; }
 
 private:
     bool refill();
@@ -42,6 +45,7 @@ private:
     bool exhausted_ = false;
     bool skipping_ = false;
     bool cut_ = false;
+    bool ended_ = false;
 };
 
 }  // namespace zafiles

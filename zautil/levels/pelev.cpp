@@ -1,5 +1,6 @@
 // PELEV: the host's own CHANGE sets the elevation of a selection, or its
 // MOVE shifts the selection along z, so the host's rules and undo apply.
+#include <cmath>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -53,11 +54,24 @@ int setElevation(double elevation) {
 }
 
 // The shift as the drawing shows lengths, so it moves by what the user sees.
-int shiftElevation(double shift) {
+// Nothing when it cannot be written whole in the point the MOVE is given:
+// a cut number would move by another amount, or to no finite place.
+std::optional<std::string> shiftPoint(double shift) {
+    constexpr std::size_t kPointLimit = 37;
+    if (!std::isfinite(shift)) return std::nullopt;
     char number[64] = "";
-    if (acdbRToS(shift, 2, -1, number) != RTNORM) return RTERROR;
-    const std::string to = "0.0,0.0," + std::string(number).substr(0, 37 - 8);
+    if (acdbRToS(shift, 2, -1, number) != RTNORM) return std::nullopt;
+    std::string to = "0.0,0.0," + std::string(number);
+    if (to.size() > kPointLimit) return std::nullopt;
+    return to;
+}
+
+int shiftElevation(const std::string& to) {
     return acedCommandS(RTSTR, "move", RTSTR, "p", RTSTR, "", RTSTR, "0.0,0.0,0.0", RTSTR, to.c_str(), RTNONE);
+}
+
+void refuseLevel(double value) {
+    acutPrintf("\nElevation %g refused: it gives no finite level the drawing can hold. Nothing changed.\n", value);
 }
 
 void reportCommand(int status) {
@@ -88,11 +102,15 @@ void elevate() {
     if (*mode == Mode::Set) {
         const auto elevation = askValue("\nNew elevation : ");
         if (!elevation) return (void)acutPrintf("\n*Cancel*\n");
+        if (!std::isfinite(*elevation)) return refuseLevel(*elevation);
         return reportCommand(setElevation(*elevation));
     }
     const auto change = askValue("\nChange in elevation : ");
     if (!change) return (void)acutPrintf("\n*Cancel*\n");
-    reportCommand(shiftElevation(*mode == Mode::Minus ? -*change : *change));
+    const double shift = *mode == Mode::Minus ? -*change : *change;
+    const auto to = shiftPoint(shift);
+    if (!to) return refuseLevel(shift);
+    reportCommand(shiftElevation(*to));
 }
 
 }  // namespace

@@ -71,26 +71,47 @@ void padLotLayer(std::string_view prefix, bool layerPerLot, int lot, std::string
 // A lot numbered below zero takes a shade too, never an index AutoCAD lacks.
 int padLotColour(int lot) { return ((lot % kColourShades + kColourShades) % kColourShades) * 10 + 12; }
 
-void padBoundary(const PadGraph& graph, std::span<const int> ring, double offset, double level,
+bool padBoundary(const PadGraph& graph, std::span<const int> ring, double offset, double level,
                  std::vector<ZaPoint>& vertices) {
     vertices.clear();
-    if (ring.size() < 2) return;
+    if (ring.size() < 2) return false;
     const std::size_t edges = ring.size() - 1;
+    bool turned = false;
+    ZaPoint previous{};
     for (std::size_t k = 0; k <= edges; ++k) {
         const std::size_t leaving = k == edges ? 0 : k;
         const std::size_t arriving = k == 0 ? edges - 1 : k - 1;
         const ZaPoint& at = nodeAt(graph, ring[k]);
+        const Direction arrivingEdge = unitFrom(nodeAt(graph, ring[arriving]), nodeAt(graph, ring[arriving + 1]));
         const ZaPoint shift =
             offset == 0 ? ZaPoint{}
-                        : shiftAt(unitFrom(nodeAt(graph, ring[arriving]), nodeAt(graph, ring[arriving + 1])),
-                                  unitFrom(nodeAt(graph, ring[leaving]), nodeAt(graph, ring[leaving + 1])), offset);
+                        : shiftAt(arrivingEdge, unitFrom(nodeAt(graph, ring[leaving]), nodeAt(graph, ring[leaving + 1])),
+                                  offset);
         const ZaPoint vertex{at.x + shift.x, at.y + shift.y, level};
+        // An edge of the pad running against its side of the lot: the inset
+        // has turned over, as a side shorter than twice the offset makes it.
+        if (k > 0 && arrivingEdge.valid &&
+            (vertex[0] - previous[0]) * arrivingEdge.x + (vertex[1] - previous[1]) * arrivingEdge.y <
+                -kPadNodeTolerance) {
+            turned = true;
+        }
+        previous = vertex;
         if (!vertices.empty() && std::fabs(vertex[0] - vertices.back()[0]) < kPadNodeTolerance &&
             std::fabs(vertex[1] - vertices.back()[1]) < kPadNodeTolerance) {
             continue;
         }
         vertices.push_back(vertex);
     }
+    if (turned || vertices.size() < 4 || !std::isfinite(vertices.front()[0]) || !std::isfinite(vertices.front()[1])) {
+        return false;
+    }
+    double twice = 0;
+    const ZaPoint& origin = vertices.front();
+    for (std::size_t i = 1; i < vertices.size(); ++i) {
+        twice += (vertices[i - 1][0] - origin[0]) * (vertices[i][1] - origin[1]) -
+                 (vertices[i - 1][1] - origin[1]) * (vertices[i][0] - origin[0]);
+    }
+    return twice > kPadNodeTolerance * kPadNodeTolerance;
 }
 
 void padLotLabel(int lot, double area, std::string& label) {

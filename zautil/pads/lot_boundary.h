@@ -25,8 +25,9 @@ int padLotColour(int lot);
 // The boundary at `level`, every vertex moved `offset` to the left of the
 // ring (inside a counter-clockwise ring) with mitred corners, the first
 // vertex repeated at the end. A vertex within kPadNodeTolerance of the one
-// before it in x and in y is left out.
-void padBoundary(const PadGraph& graph, std::span<const int> ring, double offset, double level,
+// before it in x and in y is left out. False when no pad stands there: the
+// inset vanished, turned over or is no finite ring.
+bool padBoundary(const PadGraph& graph, std::span<const int> ring, double offset, double level,
                  std::vector<ZaPoint>& vertices);
 
 // "Lot n Area a", with fewer decimals for larger lots.

@@ -87,6 +87,7 @@ private:
     std::string textLayer_;
     std::string label_;
     int lot_ = 0;
+    int noPad_ = 0;  // lots whose inset left nothing
 };
 
 void PadLevel::run() {
@@ -109,6 +110,8 @@ bool PadLevel::chooseOffset() {
     } else if (!zaSettings().useDialogs) {
         acutPrintf("\nPrompt for offset");
         double answer = 0;
+        // A retaining wall has a width: a pad is never wider than its lot.
+        acedInitGet(RSG_NONEG, nullptr);
         const int status = acedGetReal("\nPadlev offset (retaining wall width) of pad from boundary : ", &answer);
         if (status == RTCAN) return false;
         if (status == RTNORM) options_.offset = answer;
@@ -209,6 +212,7 @@ void PadLevel::makeLots() {
     }
     acutPrintf("\nPolygons formed %d \nIncomplete polygons (with text outside) %d\nComplete padlev\n\n", formed,
                incomplete);
+    if (noPad_ > 0) acutPrintf("Lots with no pad (offset too wide) %d\n", noPad_);
 }
 
 const char* PadLevel::makeLot(const PadText& text, double area) {
@@ -216,8 +220,12 @@ const char* PadLevel::makeLot(const PadText& text, double area) {
     padLotLayer(options_.layerPrefix, options_.layerPerLot, lot, layer_);
     (lineLayer_ = layer_) += "_line";
     (textLayer_ = layer_) += "_text";
-    padBoundary(graph_, ring_, options_.offset, text.level, vertices_);
-    if (const char* failure = maker_.boundary(vertices_, lineLayer_, padLotColour(lot))) return failure;
+    if (!padBoundary(graph_, ring_, options_.offset, text.level, vertices_)) {
+        acutPrintf("\nLot %d: offset %.3f leaves no pad\n", lot, options_.offset);
+        ++noPad_;
+    } else if (const char* failure = maker_.boundary(vertices_, lineLayer_, padLotColour(lot))) {
+        return failure;
+    }
     padLotLabel(lot, area, label_);
     const char* style = input_.styles[static_cast<std::size_t>(text.style)].c_str();
     const char* failure = maker_.label(label_.c_str(), padLabelPoint(text), text, style, textLayer_.c_str());

@@ -43,7 +43,8 @@ void zaPFIN() {
         return;
     }
     acutPrintf("\nThe selected plot file is %s.\n", path->c_str());
-    import.readPlotFile(*path);
+    // A file that gave nothing has said why: not completed, not the job.
+    if (!import.readPlotFile(*path)) return;
     // Honoured as the plot queue honours it, so both imports of a plot file
     // agree on what becomes the current job.
     if (zaSettings().saveJobPFIN && zaSetCurrentJob(*path)) {

@@ -1,7 +1,5 @@
 #include "plot/plot_export.h"
 
-#include <platform/services.h>
-
 #include <numbers>
 
 #include "arx/acedads.h"
@@ -177,8 +175,7 @@ bool zaWritePlotFile(const std::string& path, const zadrawing::Selection& select
     for (ads_int32 i = 0; i < length; ++i) {
         progress.at(i + 1);
         if (acedUsrBrk()) {
-            writer.finish();
-            DeleteFileA(path.c_str());
+            writer.abandon();
             acutPrintf("\n*Cancel*\nPlot file '%s' not written\n", path.c_str());
             return false;
         }
@@ -187,7 +184,6 @@ bool zaWritePlotFile(const std::string& path, const zadrawing::Selection& select
     }
     if (!writer.finish()) {
         reportCannotWrite(path, writer.failureReason());
-        DeleteFileA(path.c_str());
         return false;
     }
     const ZaPlotExportCounts& counts = exporter.counts();

@@ -33,20 +33,20 @@ bool ZaPlotImport::prepare() {
 
 void ZaPlotImport::setUpTextStyle() const { zaSetUpPlotTextStyle(text_); }
 
-void ZaPlotImport::readPlotFile(const std::string& path) {
+bool ZaPlotImport::readPlotFile(const std::string& path) {
     acutPrintf("plot lay file %s \n", env_.layPath.c_str());
     acutPrintf("plot pen file %s \n", env_.penPath.c_str());
     ZaPlotLayerTable table;
     if (!table.load(env_.layPath)) {
         acutPrintf("\nCorrupt '%s' plot (plot.dot.lay file)", path.c_str());
-        return;
+        return false;
     }
     auto source = zafiles::openFileSource(path);
     if (!source) {
         acutPrintf("\nError cannot open '%s' plot file", path.c_str());
         acutPrintf("\n");
         acedCommandS(RTNONE);
-        return;
+        return false;
     }
     zaimport::ImportProgress progress(kZaPlotProgress);
     acutPrintf("\nStart line %d\n", 0);
@@ -63,4 +63,7 @@ void ZaPlotImport::readPlotFile(const std::string& path) {
     zaZoomToPlot(reader.extents());
     acutPrintf("\n");
     acedCommandS(RTNONE);
+    if (reader.records() > 0) return true;
+    acutPrintf("\nNo plot record could be read from '%s'\n", path.c_str());
+    return false;
 }

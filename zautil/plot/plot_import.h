@@ -18,8 +18,9 @@ public:
 
     void setUpTextStyle() const;
     // Draws the file with plot.lay of the installation, colours the layers
-    // it used, prints the summary and zooms to what it drew.
-    void readPlotFile(const std::string& path);
+    // it used, prints the summary and zooms to what it drew. False, said,
+    // when the file could not be read or held no plot record.
+    bool readPlotFile(const std::string& path);
 
 private:
     bool prepare();

@@ -1,5 +1,7 @@
 #include "plot/plot_layout.h"
 
+#include "files/c_numbers.h"
+
 #include "layers/fixed_columns.h"
 
 namespace {
@@ -26,6 +28,28 @@ const ZaPlotLayout kZaWidePlotLayout = {{{
 std::int32_t ZaPlotLayout::integer(std::string_view line, ZaPlotField field) const {
     const ZaPlotColumns& at = columnsOf(*this, field);
     return zaGetIntField(line, at.start, at.width);
+}
+
+bool ZaPlotLayout::holdsDigits(std::string_view line, ZaPlotField field) const {
+    const ZaPlotColumns& at = columnsOf(*this, field);
+    if (at.start >= line.size()) return false;
+    const std::string_view text = line.substr(at.start, at.width);
+    bool digit = false;
+    for (const char c : text) {
+        if (c >= '0' && c <= '9') {
+            digit = true;
+        } else if (c != ' ') {
+            return false;
+        }
+    }
+    return digit;
+}
+
+bool ZaPlotLayout::holdsNumber(std::string_view line, ZaPlotField field) const {
+    const ZaPlotColumns& at = columnsOf(*this, field);
+    if (at.start >= line.size()) return false;
+    std::string_view text = line.substr(at.start, at.width);
+    return zafiles::takeCReal(text).has_value();
 }
 
 double ZaPlotLayout::real(std::string_view line, ZaPlotField field) const {

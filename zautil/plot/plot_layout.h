@@ -28,6 +28,11 @@ struct ZaPlotLayout {
     std::array<ZaPlotColumns, 9> fields;
 
     std::int32_t integer(std::string_view line, ZaPlotField field) const;
+    // Is the field blanks and digits, with a digit, as a record type is
+    // written? Does it hold a number at its start? One that holds none
+    // reads as 0.
+    bool holdsDigits(std::string_view line, ZaPlotField field) const;
+    bool holdsNumber(std::string_view line, ZaPlotField field) const;
     double real(std::string_view line, ZaPlotField field) const;
 };
 

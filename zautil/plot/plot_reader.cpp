@@ -11,6 +11,11 @@ namespace {
 // costs no allocation at all.
 constexpr std::size_t kRunStartRoom = 1000;
 
+bool placesAPoint(std::int32_t type) {
+    return type == kZaPlotMove || type == kZaPlotDraw || type == kZaPlotText || type == kZaPlotCircle ||
+           type == kZaPlotArc;
+}
+
 }  // namespace
 
 bool zaIsModelPlotFile(std::string_view path) {
@@ -23,6 +28,10 @@ ZaPlotReader::ZaPlotReader(ZaPlotLayerTable& table, bool modelFile) : table_(tab
     run_.reserve(kRunStartRoom);
 }
 
+bool ZaPlotReader::holdsPlace(std::string_view line) const {
+    return layout_->holdsNumber(line, ZaPlotField::X) && layout_->holdsNumber(line, ZaPlotField::Y);
+}
+
 void ZaPlotReader::read(zafiles::LineReader& lines, zaimport::ImportProgress& progress) {
     while (const auto line = lines.next()) {
         progress.at(++lines_);
@@ -30,7 +39,14 @@ void ZaPlotReader::read(zafiles::LineReader& lines, zaimport::ImportProgress& pr
             broken_ = true;
             break;
         }
+        // A line without a record type is no record, not the end of the
+        // file; a point record without its x and y would draw at 0,0.
         const std::int32_t type = layout_->integer(*line, ZaPlotField::Type);
+        if (!layout_->holdsDigits(*line, ZaPlotField::Type) || (placesAPoint(type) && !holdsPlace(*line))) {
+            ++unreadable_;
+            continue;
+        }
+        ++records_;
         if (type == kZaPlotDraw) {
             draw(*line);
             continue;
@@ -69,6 +85,8 @@ bool ZaPlotReader::dispatch(std::int32_t type, std::string_view line, zafiles::L
         switchToWide();
         return true;
     default:
+        --records_;
+        ++unreadable_;
         return true;
     }
 }

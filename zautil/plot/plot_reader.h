@@ -37,6 +37,10 @@ public:
     bool broken() const { return broken_; }
     // Records passed over for numbers that are not finite.
     std::int64_t skippedRecords() const { return skipped_; }
+    // Records of a type the reader knows, the end record too, and lines
+    // that are no such record.
+    std::int64_t records() const { return records_; }
+    std::int64_t unreadableRecords() const { return unreadable_; }
     // Polylines and texts the host refused.
     std::int64_t refusedEntities() const { return refused_; }
 
@@ -52,6 +56,8 @@ private:
     void circle(std::string_view line);
     void arc(std::string_view line);
     void switchToWide();
+    // Do the x and y fields hold numbers?
+    bool holdsPlace(std::string_view line) const;
     // x, y and, in 3D files, z of a move or draw; false when not finite.
     bool point(std::string_view line, ZaPoint& at) const;
     // Counts a refusal; true while it is still among the few reported.
@@ -74,5 +80,7 @@ private:
     std::string textLine_;
     std::int64_t lines_ = 0;
     std::int64_t skipped_ = 0;
+    std::int64_t records_ = 0;
+    std::int64_t unreadable_ = 0;
     std::int64_t refused_ = 0;
 };

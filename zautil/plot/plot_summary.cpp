@@ -15,6 +15,10 @@ constexpr zaimport::ExtentsReport kPlotExtents{"\n\rEast  %13.3f   %13.3f\n", "\
 }  // namespace
 
 void zaReportPlotProblems(const ZaPlotReader& reader) {
+    if (reader.unreadableRecords() > 0) {
+        acutPrintf("\n%lld lines could not be read as plot records and were passed over\n",
+                   static_cast<long long>(reader.unreadableRecords()));
+    }
     if (reader.skippedRecords() > 0) {
         acutPrintf("\n%lld records with numbers out of range passed over\n",
                    static_cast<long long>(reader.skippedRecords()));

@@ -15,8 +15,8 @@ inline constexpr std::size_t kZaPlotTextLimit = 31;
 
 class ZaPlotWriter {
 public:
-    // Creates or truncates the file and writes the header; false when it
-    // cannot be created.
+    // Creates the file beside the target and writes the header; false when
+    // it cannot be created.
     bool open(const std::string& path);
 
     void codes(std::int32_t pen, std::int32_t lineType, std::int32_t layerCode);
@@ -28,8 +28,11 @@ public:
     // written as given: the caller keeps it to the limit and one line.
     void text(int justification, double x, double y, double height, double degrees, std::string_view text);
 
-    // Writes "00" and closes; false when anything failed since open.
+    // Writes "00", closes and puts the file in place of any earlier one;
+    // false, with the earlier file kept, when anything failed since open.
     bool finish();
+    // Drops what was written; an earlier file stays as it was.
+    void abandon() { file_.abandon(); }
     std::string failureReason() const { return file_.failureReason(); }
 
 private:

@@ -37,7 +37,7 @@ void zaPQIN() {
         acutPrintf("\nThe selected plot file '%s' does not exist\n", path.c_str());
         return;
     }
-    import.readPlotFile(path);
+    if (!import.readPlotFile(path)) return;
     if (zaSettings().saveJobPFIN && zaSetCurrentJob(path)) {
         acutPrintf("\n*Plot Job has been saved as current job.*\n");
     }

@@ -6,6 +6,7 @@
 #include "settings/parse_bool.h"
 #include "settings/settings_table.h"
 
+#include <cstdint>
 #include <variant>
 
 namespace {
@@ -18,22 +19,33 @@ std::string_view trimBlanks(std::string_view text) {
     return text;
 }
 
+// What zaParseBool reads as a yes or a no; any other text is no boolean,
+// and taking it for "false" would change what was typed.
 bool store(const ZaSettingValue&, std::string_view value, bool& field) {
+    if (value.empty() || std::string_view("TtFf01").find(value.front()) == std::string_view::npos) return false;
     field = zaParseBool(std::string(value).c_str());
     return true;
 }
 
+// A number past the integers is refused, never held at the largest one an
+// integer takes, as strtol would hold it.
 bool store(const ZaSettingValue& v, std::string_view value, int& field) {
-    const std::int32_t number = zafiles::readCInt(value);
-    if (!zaSettingAccepts(v, number)) return false;
-    field = number;
+    std::string_view text = value;
+    const auto number = zafiles::takeCInt(text);
+    if (!number) return false;
+    text = value;
+    const auto real = zafiles::takeCReal(text);
+    if (real && (*real > static_cast<double>(INT32_MAX) || *real < static_cast<double>(INT32_MIN))) return false;
+    if (!zaSettingAccepts(v, *number)) return false;
+    field = *number;
     return true;
 }
 
 bool store(const ZaSettingValue& v, std::string_view value, double& field) {
-    const double number = zafiles::readCReal(value);
-    if (!zaSettingAccepts(v, number)) return false;
-    field = number;
+    std::string_view text = value;
+    const auto number = zafiles::takeCReal(text);
+    if (!number || !zaSettingAccepts(v, *number)) return false;
+    field = *number;
     return true;
 }
 

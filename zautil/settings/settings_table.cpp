@@ -400,7 +400,8 @@ constexpr std::array kPadGroup = {
     flag("CadPad unique lot", &S::padUniqueLot, true, kPad, nullptr),
     flag("CadPad transfer", &S::padTransfer, true, kPad, nullptr),
     counted("CadPad start lot", &S::padStartLot, 1, kPad),
-    real("CadPad offset", &S::padOffset, 1.0, -kAny, kAny, kPad, nullptr, nullptr),
+    // A retaining wall's width: a negative one would make a pad wider than its lot.
+    real("CadPad offset", &S::padOffset, 1.0, 0, kAny, kPad, nullptr, nullptr),
     real("CadPad bnd level", &S::padBoundaryLevel, 1.0, -kAny, kAny, kPad, nullptr,
          "Could not set \"Set boundary level for Padlev."),
     defaultWhenEmpty(text("CadPad layername", &S::padLayerName, "mklev", kPad,

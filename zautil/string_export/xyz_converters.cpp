@@ -67,7 +67,7 @@ bool XYZExport::DoARC(const resbuf* list) {
     const auto layer = groupText(list, 8);
     if (!layer) return fail("Cannot get layer");
     setLayer(*layer);
-    if (!breakupOn()) return true;
+    if (!breakupOn()) return leaveOut();
     const auto centre = groupPoint(list, 10);
     if (!centre) return fail("Cannot get arc centre point");
     const auto radius = groupReal(list, 40);
@@ -86,7 +86,7 @@ bool XYZExport::DoCIRCLE(const resbuf* list) {
     const auto layer = groupText(list, 8);
     if (!layer) return fail("Cannot get layer");
     setLayer(*layer);
-    if (!breakupOn()) return true;
+    if (!breakupOn()) return leaveOut();
     const auto centre = groupPoint(list, 10);
     if (!centre) {
         return fail("Cannot get arc centre point/r/nLeaving DoCIRCLE(..) with FALSE - Cannot get arc centre point/r/n");

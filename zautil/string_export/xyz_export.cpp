@@ -57,8 +57,11 @@ const XYZExport::Dispatch* XYZExport::converterFor(std::string_view type) {
 }
 
 bool XYZExport::run(const Dispatch& dispatch, const resbuf* list) {
-    if (!(this->*dispatch.convert)(list)) return false;
-    ++(counts_.*dispatch.counter);
+    leftOut_ = false;
+    // A cancelled question about arcs stops the export: the file would
+    // lack what the user never agreed to leave out.
+    if (!(this->*dispatch.convert)(list) || arcsCancelled_) return false;
+    ++(leftOut_ ? counts_.leftOut : counts_.*dispatch.counter);
     return true;
 }
 
@@ -98,7 +101,9 @@ bool XYZExport::newString() {
 bool XYZExport::breakupOn() {
     if (asked_) return breakupOn_;
     asked_ = true;
-    breakupOn_ = zaUroutCircleAndArcOptions(options_);
+    const ZaArcChoice choice = zaChooseArcBreakup(options_);
+    breakupOn_ = choice == ZaArcChoice::BreakUp;
+    arcsCancelled_ = choice == ZaArcChoice::Cancelled;
     // The dialog may have changed how layer names become texts.
     text_.setLayer(layer_);
     return breakupOn_;

@@ -31,6 +31,7 @@ struct XYZCounts {
     int arcs = 0;
     int circles = 0;
     int faces = 0;
+    int leftOut = 0;  // arcs and circles the user chose to leave out
 };
 
 class XYZExport {
@@ -52,7 +53,7 @@ public:
     bool DoEntity(const resbuf* list);
     // The count fixed up (UR) and the file closed; false when the file failed.
     bool finish();
-    // A stopped export: the file is left so that no reader takes it.
+    // A stopped export: nothing is written, the previous file stays.
     void abandon() { writer_.abandon(); }
 
     std::int32_t points() const { return writer_.points(); }
@@ -60,7 +61,8 @@ public:
     const XYZCounts& counts() const { return counts_; }
     // Arcs whose rule asked for more points than one arc gets.
     int limitedArcs() const { return limitedArcs_; }
-    bool removesStoppedFile() const { return writer_.removedWhenAbandoned(); }
+    // Whether the run stopped at a cancelled question about arcs.
+    bool cancelled() const { return arcsCancelled_; }
     // Whether the last stop came from the file, and what the user is told.
     bool fileFailed() const { return fileFailed_; }
     std::string fileFailure() const;
@@ -97,6 +99,10 @@ private:
     bool newString();
     // The rule for arcs, asked at the first arc of the run.
     bool breakupOn();
+    bool leaveOut() {
+        leftOut_ = true;
+        return true;
+    }
     void setLayer(std::string_view layer);
 
     ZaUROutOptions options_;
@@ -104,6 +110,8 @@ private:
     bool faceCloseTriangles_;
     bool asked_ = false;
     bool breakupOn_ = false;
+    bool arcsCancelled_ = false;
+    bool leftOut_ = false;
     std::int32_t stringNumber_ = 0;
     XYZPointWriter writer_;
     PointTextMaker text_;

@@ -73,10 +73,12 @@ const char* nameRefusal(const std::string& path, const XYZFileKind& file, bool r
 
 void printSummary(const XYZExport& run, const std::string& path, double seconds) {
     acutPrintf("\nString File \"%s\"\n %d Points in %d Strings exported.\n", path.c_str(), run.points(), run.strings());
-    if (run.points() == 0) return;
     const XYZCounts& c = run.counts();
+    if (c.leftOut > 0) acutPrintf("%d arcs and circles left out, as asked.\n", c.leftOut);
+    if (run.points() == 0) return;
     acutPrintf("Lines %d, Polylines %d, Points %d, Arcs %d, Circles %d, 3D Faces %d \n", c.lines, c.polylines,
                c.points, c.arcs, c.circles, c.faces);
+
     if (seconds > 1.0) {
         acutPrintf("Time taken %.2f seconds. Rate at %d points per second \n", seconds,
                    static_cast<int>(run.points() / seconds));
@@ -102,15 +104,12 @@ bool exportEntities(XYZExport& run, const zadrawing::Selection& selection, ads_i
 }
 
 // Said on the command line as well, as a stopped file is easily missed.
-void stopped(XYZExport& run, const std::string& path, ads_int32 converted, ads_int32 length) {
-    if (run.fileFailed()) zaAdviceMessage(run.fileFailure().c_str());
+void stopped(XYZExport& run, const XYZFileKind& file, const std::string& path, ads_int32 converted, ads_int32 length) {
     run.abandon();
-    acutPrintf("\nExport stopped after %d of %d entities: ", converted, length);
-    if (run.removesStoppedFile()) {
-        acutPrintf("the incomplete file \"%s\" has been removed.\n", path.c_str());
-        return;
-    }
-    acutPrintf("\"%s\" is incomplete, and readers refuse it.\n", path.c_str());
+    if (run.cancelled()) return static_cast<void>(acutPrintf("%s", file.cancelled));
+    if (run.fileFailed()) zaAdviceMessage(run.fileFailure().c_str());
+    acutPrintf("\nExport stopped after %d of %d entities: \"%s\" has not been written.\n", converted, length,
+               path.c_str());
 }
 
 void zaXYZFile(const XYZFileKind& file) {
@@ -144,9 +143,9 @@ void zaXYZFile(const XYZFileKind& file) {
     acutPrintf("Writing to \"%s\".\n", path->c_str());
     acutPrintf("Records (%d) \n", length);
     ads_int32 reached = 0;
-    if (!exportEntities(run, selection, reached)) return stopped(run, *path, reached, length);
+    if (!exportEntities(run, selection, reached)) return stopped(run, file, *path, reached, length);
     acutPrintf("Records complete \n");
-    if (!run.finish()) return stopped(run, *path, length, length);
+    if (!run.finish()) return stopped(run, file, *path, length, length);
     if (run.limitedArcs() > 0) {
         acutPrintf("\n%d arcs asked for more than %d points each and were divided into that many.\n",
                    run.limitedArcs(), kZaMostArcSteps);

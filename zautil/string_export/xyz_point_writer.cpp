@@ -1,20 +1,14 @@
 #include "string_export/xyz_point_writer.h"
 
-#include <cstdio>
 #include <limits>
 
 namespace zastringexport {
 
 bool XYZPointWriter::open(const std::string& path) {
-    path_ = path;
     points_ = 0;
     refusal_.clear();
-    if (kind_ == XYZKind::Binary) {
-        opened_ = ur_.open(path);
-        return opened_ && ur_.WriteURHeader();
-    }
-    opened_ = tr_.open(path);
-    return opened_ && tr_.WriteTRHeader();
+    if (kind_ == XYZKind::Binary) return ur_.open(path) && ur_.WriteURHeader();
+    return tr_.open(path) && tr_.WriteTRHeader();
 }
 
 bool XYZPointWriter::put(std::int32_t stringNumber, const ZaPoint& point, const RecordText& text) {
@@ -37,15 +31,8 @@ const std::string& XYZPointWriter::lastError() const {
 bool XYZPointWriter::finish() { return kind_ == XYZKind::Binary ? ur_.finish() : tr_.close(); }
 
 void XYZPointWriter::abandon() {
-    // A file that could not be opened was never ours to remove.
-    if (!opened_) return;
-    opened_ = false;
-    if (kind_ == XYZKind::Binary) {
-        ur_.close();
-        return;
-    }
-    tr_.close();
-    std::remove(path_.c_str());
+    if (kind_ == XYZKind::Binary) return ur_.abandon();
+    tr_.abandon();
 }
 
 }  // namespace zastringexport

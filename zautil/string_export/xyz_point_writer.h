@@ -31,12 +31,10 @@ public:
     bool put(std::int32_t stringNumber, const ZaPoint& point, const RecordText& text);
     // Fixes up the count (UR) and closes.
     bool finish();
-    // Closes a file that stopped part way: a UR file keeps the blanks where
-    // its count goes, and a TR file, which has no count, is removed.
+    // Drops a file that stopped part way; the file it was to replace stays.
     void abandon();
 
     std::int32_t points() const { return points_; }
-    bool removedWhenAbandoned() const { return kind_ == XYZKind::Text; }
     const std::string& lastError() const;
     std::string failureReason() const {
         return kind_ == XYZKind::Binary ? ur_.failureReason() : tr_.failureReason();
@@ -46,10 +44,8 @@ private:
     XYZKind kind_;
     URWriter ur_;
     TRWriter tr_;
-    std::string path_;
     std::int32_t points_ = 0;
     std::string refusal_;
-    bool opened_ = false;
 };
 
 }  // namespace zastringexport

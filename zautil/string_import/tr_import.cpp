@@ -120,7 +120,9 @@ bool TRImport::run(TRReader& reader) {
     ImportEntities::discard();
     zaimport::ImportProgress progress(kTRProgress);
     StringRecord record;
-    bool made = reader.next(record) && startGroup(record);
+    // No line gave a point: nothing to draw, and the counts say why.
+    if (!reader.next(record)) return true;
+    bool made = startGroup(record);
     while (made) {
         if (!reader.next(record)) {
             made = endGroup("Error creating AutoCAD Polyline SEQEND entity\n");
@@ -168,8 +170,10 @@ bool StringImport::importTR(const std::string& path) {
     if (made) zafiles::setLastError(lastError_, summary);
     acutPrintf("%s", summary.c_str());
     if (const auto rate = zaimport::importRate(good, seconds, 0.0)) acutPrintf("\rat %lld per second\n", *rate);
-    acutPrintf("\nTR Completed %lld", static_cast<long long>(good));
-    return made && good > 2;
+    const bool imported = made && good > 2;
+    // A failed import is not called completed, whatever it drew.
+    if (imported) acutPrintf("\nTR Completed %lld", static_cast<long long>(good));
+    return imported;
 }
 
 }  // namespace zastringimport

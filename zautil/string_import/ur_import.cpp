@@ -1,5 +1,7 @@
 // The UR import: record after record, strings as polylines and lone points
 // as POINTs; a string of one record becomes a POINT too.
+#include <cmath>
+
 #include "arx/acedads.h"
 #include "files/last_error.h"
 #include "import/import_progress.h"
@@ -114,6 +116,7 @@ bool URImport::run(const std::string& path) {
     zaimport::ImportProgress progress(kURProgress);
     StringRecord record;
     std::int64_t records = 0;
+    std::int64_t notNumbers = 0;
     bool going = true;
     while (going && records < reader.recordCount()) {
         // A break drops the string being built and stops there: the record
@@ -128,11 +131,21 @@ bool URImport::run(const std::string& path) {
             going = false;
         } else {
             ++records;
-            going = draw(record);
+            // A coordinate that is no number would draw a point that is not
+            // in the file: the record is passed over, and said to be.
+            if (std::isfinite(record.x) && std::isfinite(record.y) && std::isfinite(record.z)) {
+                going = draw(record);
+            } else {
+                ++notNumbers;
+            }
         }
     }
     if (stringOpen_) going = endString();
     if (!going) acutPrintf("\rAborting caused by \" %s \"\n", import_.lastError_.c_str());
+    if (notNumbers > 0) {
+        acutPrintf("\n%lld records with coordinates that are not numbers passed over\n",
+                   static_cast<long long>(notNumbers));
+    }
 
     import_.finish(kURExtents);
     const double seconds = import_.elapsedSeconds();

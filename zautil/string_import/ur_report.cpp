@@ -1,6 +1,11 @@
 #include "string_import/ur_report.h"
 
+#include <filesystem>
+#include <system_error>
+
 #include "arx/acedads.h"
+#include "files/byte_source.h"
+#include "files/formatted.h"
 #include "files/last_error.h"
 #include "shell/za_advice.h"
 #include "strings/ur_format.h"
@@ -61,6 +66,28 @@ bool openURReporting(URReader& reader, const std::string& path, std::string& las
     }
     acutPrintf("Check file size.");
     return true;
+}
+
+std::string urFileReason(const std::string& path) {
+    std::error_code error;
+    const auto status = std::filesystem::status(path, error);
+    if (!std::filesystem::exists(status)) return "file not found";
+    if (std::filesystem::is_directory(status)) return "is a directory";
+    auto source = zafiles::openFileSource(path);
+    const auto bytes = source ? source->size() : std::nullopt;
+    if (!bytes) return "cannot be read";
+    if (*bytes == 0) return "empty";
+    if (*bytes < zastrings::kURMinimumSize || *bytes % zastrings::kURBlockSize != 0) {
+        // Blocks are whole up to the one the file ends in.
+        const auto whole = static_cast<long long>(*bytes / zastrings::kURBlockSize);
+        const long long block = whole + 1;
+        const long long headerBlocks = zastrings::kURHeaderBlocks;
+        if (block <= headerBlocks) return zafiles::formatted("ends inside its header, block %lld", block);
+        return zafiles::formatted("ends inside record %lld", block - headerBlocks);
+    }
+    URReader reader;
+    if (!reader.open(std::move(source))) return textOf(reader.fault()).shortText;
+    return "the name must have 8 characters and the extension .ur with a run letter or digit";
 }
 
 }  // namespace zastringimport

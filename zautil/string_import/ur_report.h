@@ -15,6 +15,11 @@ using zastrings::URReader;
 // last error holds its short text.
 bool openURReporting(URReader& reader, const std::string& path, std::string& lastError);
 
+// Why the file is no UR file to read, in a few words beneath a refusal:
+// "file not found", "is a directory", "empty", "ends inside record N", or
+// what its name lacks when the file itself would do.
+std::string urFileReason(const std::string& path);
+
 // A fault found while records are read (a file cut short): advised, with
 // its short text as the last error.
 void reportURFault(URFault fault, std::string& lastError);

@@ -7,6 +7,7 @@
 #include "shell/za_advice.h"
 #include "string_import/string_import.h"
 #include "string_import/string_import_commands.h"
+#include "string_import/ur_report.h"
 
 namespace {
 
@@ -23,7 +24,9 @@ void zaURIN() {
     auto path = zaimport::chooseFileToOpen("Open Zarvo UR File", "Zarvo UR File (*.ur?)|*.ur?||", import.jobDirectory());
     if (!path) return;
     if (!UpdateJobName(&*path, "ur", false)) {
-        zaAdviceMessage("Invalid file selected must be a ur file.. aborting ");
+        const std::string text =
+            "Invalid file selected must be a ur file.. aborting \n" + zastringimport::urFileReason(*path);
+        zaAdviceMessage(text.c_str());
         return;
     }
     if (!import.settings().useDialogs) {

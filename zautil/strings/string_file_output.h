@@ -16,11 +16,13 @@ class StringFileOutput {
 public:
     explicit StringFileOutput(std::string_view cannotWrite) : cannotWrite_(cannotWrite) {}
 
-    // Creates or truncates the file. False when it cannot be opened.
+    // Creates the file beside its target, which a close replaces. False
+    // when it cannot be created.
     bool open(const std::string& path);
     bool append(std::string_view bytes) { return file_.append(bytes) || failed(); }
     bool overwrite(std::uint64_t offset, std::string_view bytes) { return file_.overwrite(offset, bytes) || failed(); }
     bool close() { return file_.close() || failed(); }
+    void abandon() { file_.abandon(); }
     // A refusal of the writer's own; false.
     bool refuse(std::string_view text);
 

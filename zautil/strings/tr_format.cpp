@@ -1,6 +1,7 @@
 #include "strings/tr_format.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "files/c_numbers.h"
 
@@ -46,6 +47,17 @@ void parseTRLine(std::string_view line, StringRecord& record) {
     record.y = zafiles::readCReal(field(line, kYColumn));
     record.z = zafiles::readCReal(field(line, kZColumn));
     record.text.assign(field(line, kCodeColumn), field(line, kNotesColumn));
+}
+
+bool parseTRPoint(std::string_view line, bool lineEnded, StringRecord& record) {
+    const std::size_t needed = lineEnded ? kYColumn.start + kYColumn.width : kSeparatorColumn;
+    if (line.size() < needed) return false;
+    for (const Column column : {kStringColumn, kXColumn, kYColumn}) {
+        std::string_view text = field(line, column);
+        if (column.start == kStringColumn.start ? !zafiles::takeCInt(text) : !zafiles::takeCReal(text)) return false;
+    }
+    parseTRLine(line, record);
+    return std::isfinite(record.x) && std::isfinite(record.y) && std::isfinite(record.z);
 }
 
 bool appendTRLine(std::string& out, std::int32_t stringNumber, std::int32_t pointNumber, double x, double y, double z,

@@ -29,6 +29,13 @@ bool isTRDataLine(std::string_view line);
 // 12 notes, the notes only after a whole 4-character code.
 void parseTRLine(std::string_view line, StringRecord& record);
 
+// A data line that gives a point: its string number column holds a number,
+// its x and y columns are whole and hold finite numbers, and z is finite.
+// A last line with no line end may have been cut by the end of the file, so
+// it must hold its z column whole too. A missing z still reads as 0 on a
+// line that has its line end.
+bool parseTRPoint(std::string_view line, bool lineEnded, StringRecord& record);
+
 // Appends one data line, "%6d%6d%13.4f%13.4f%10.4f %-4.4s %.16s", ended by
 // CRLF. Numbers too wide for their columns widen them and shift the columns
 // after them: false then, as the line no longer reads back.

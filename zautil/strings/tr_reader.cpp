@@ -19,13 +19,20 @@ bool TRReader::open(std::unique_ptr<zafiles::ByteSource> source) {
     lines_.emplace(std::move(source));
     auto line = lines_->next();
     if (!line) return refuse(TRFault::NoHeader);
-    // A first line that is not data is the header; the line after it is taken
-    // as data whatever it holds.
-    if (!isTRDataLine(*line)) line = lines_->next();
-    if (!line) return refuse(TRFault::NoFirstRecord);
-    parseTRLine(*line, first_);
-    firstWaiting_ = true;
+    // A first line that is not data is the header; a header with nothing
+    // after it leaves no record to read.
+    if (!isTRDataLine(*line)) {
+        line = lines_->next();
+        if (!line) return refuse(TRFault::NoFirstRecord);
+    }
+    firstWaiting_ = takePoint(*line, first_);
     return true;
+}
+
+bool TRReader::takePoint(std::string_view line, StringRecord& record) {
+    if (isTRDataLine(line) && parseTRPoint(line, lines_->lastLineEnded(), record)) return true;
+    ++bad_;
+    return false;
 }
 
 bool TRReader::next(StringRecord& record) {
@@ -37,11 +44,7 @@ bool TRReader::next(StringRecord& record) {
     }
     if (!lines_) return false;
     while (const auto line = lines_->next()) {
-        if (!isTRDataLine(*line)) {
-            ++bad_;
-            continue;
-        }
-        parseTRLine(*line, record);
+        if (!takePoint(*line, record)) continue;
         ++good_;
         return true;
     }

@@ -1,5 +1,5 @@
-// Reads a TR file: an optional header line, then data lines; lines that are
-// not data lines are counted as bad and passed over. It says what went
+// Reads a TR file: an optional header line, then data lines; lines that do
+// not give a whole point are counted as bad and passed over. It says what went
 // wrong and leaves the telling to its caller.
 #pragma once
 
@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "files/byte_source.h"
 #include "files/line_reader.h"
@@ -43,6 +44,8 @@ public:
 
 private:
     bool refuse(TRFault fault);
+    // A line that gives a point fills the record; any other is counted bad.
+    bool takePoint(std::string_view line, StringRecord& record);
 
     std::optional<zafiles::LineReader> lines_;
     StringRecord first_;

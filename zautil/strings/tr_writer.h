@@ -20,7 +20,8 @@ class TRWriter {
 public:
     TRWriter();
 
-    // Creates or truncates the file. False when it cannot be opened.
+    // Creates the file beside its target, which close() replaces. False
+    // when it cannot be created.
     bool open(const std::string& path);
 
     bool WriteTRHeader();
@@ -31,6 +32,8 @@ public:
 
     // Writes what waits and closes; false when any write or the close failed.
     bool close();
+    // Drops the file; the target stays as it was.
+    void abandon() { file_.abandon(); }
 
     // What failed, short ("Cannot write TR file"), and the system's reason.
     const std::string& lastError() const { return file_.lastError(); }

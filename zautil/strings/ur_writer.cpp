@@ -47,6 +47,6 @@ bool URWriter::finish() {
     return counted && closed;
 }
 
-bool URWriter::close() { return file_.close(); }
+void URWriter::abandon() { file_.abandon(); }
 
 }  // namespace zastrings

@@ -19,7 +19,8 @@ class URWriter {
 public:
     URWriter();
 
-    // Creates or truncates the file. False when it cannot be opened.
+    // Creates the file beside its target, which finish() replaces. False
+    // when it cannot be created.
     bool open(const std::string& path);
 
     bool WriteURHeader();
@@ -30,9 +31,10 @@ public:
 
     // Writes the count of records put into block 2 and closes the file.
     bool finish();
-    // Closes the file as it stands: block 2 keeps its placeholder, so
-    // readers refuse the file (an export that stopped part way).
-    bool close();
+    // Drops the file of an export that stopped part way: the target stays
+    // as it was. Until then block 2 holds its placeholder, so no reader
+    // takes the new file for complete.
+    void abandon();
 
     std::int32_t recordsWritten() const { return written_; }
     // What failed, short ("Cannot write UR file"), and the system's reason.

@@ -143,6 +143,7 @@ void CatchmentStrings::run(const std::string& utPath) {
         if (!model_.checkVertices(triangle)) return reportUTFault(model_.fault(), kFamily);
         if (!drawEdges(triangle, t)) return;
     }
+    load_.readThrough = true;
 }
 
 void CatchmentStrings::report() const {

@@ -75,6 +75,7 @@ void draw(TriangleLoad& load, const std::string& utPath, const Drawing& drawing)
         }
         if (!made) return zaAdviceMessage(drawing.failure);
     }
+    load.readThrough = true;
 }
 
 const char* edgesOption(EdgeDisplay display) {

@@ -186,7 +186,7 @@ void loadMesh(TriangleLoad& load, const std::string& utPath) {
     TriangleModel model;
     if (opened(model, load, utPath)) {
         const bool fits = load.points <= kLimit && model.activeCount() <= kLimit;
-        fits ? drawWhole(model, load) : drawInPieces(model, load);
+        load.readThrough = fits ? drawWhole(model, load) : drawInPieces(model, load);
     }
     acutPrintf("Time is %.2f seconds\n", load.elapsedSeconds());
 }

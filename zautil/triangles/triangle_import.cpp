@@ -53,6 +53,9 @@ void importTriangles(const TriangleOptions& options, const std::string& utPath, 
     if (options.colourLayers) load.layering.colourMarkedSlots();
     showSurface(load.extents);
     acutPrintf("\n");
+    // A file that was not read through has said why; it is neither
+    // completed nor the job to carry on with.
+    if (!load.readThrough) return;
     if (options.saveCurrentJob) zaSetCurrentJob(utPath);
 
     const double seconds = load.elapsedSeconds();

@@ -31,6 +31,8 @@ struct TriangleLoad {
     ZaEntityMaker maker;
     std::int64_t triangles = 0;  // records of the UT file, inactive ones too
     std::int64_t points = 0;     // of the UP file
+    // Every triangle drawn: neither a failure nor a break ended the loader.
+    bool readThrough = false;
 };
 
 // One polyface mesh, or several where the surface has more points or

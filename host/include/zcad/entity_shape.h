@@ -28,8 +28,9 @@ double entityDistance(const Database& db, EntityId id, double x, double y);
 bool nearestPointOn(const Database& db, EntityId id, double x, double y, double out[3]);
 // Translates every point of the entity (and of its sub-entities).
 void moveEntity(Database& db, EntityId id, const double delta[3]);
-// Sets the elevation of the entity as the host's CHANGE command does.
-void setEntityElevation(Database& db, EntityId id, double z);
+// Sets the elevation of the entity as the host's CHANGE command does; false
+// when its rules leave it as it was (a 3D polyline, a sloping line).
+bool setEntityElevation(Database& db, EntityId id, double z);
 // The sub-entities that belong to `id` (VERTEX, ATTRIB, SEQEND); empty if none.
 std::vector<EntityId> subEntities(const Database& db, EntityId id);
 

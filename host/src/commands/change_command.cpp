@@ -1,6 +1,7 @@
 // CHANGE with its Properties option: colour, elevation, layer, linetype,
 // linetype scale and thickness of the chosen objects. Change points (new
 // ends and radii) are not offered.
+#include <cmath>
 #include <string>
 
 #include "shapes/entity_edit.h"
@@ -135,8 +136,10 @@ Step ChangeCommand::setValue(const Word& word) {
     }
     case Property::Elevation: {
         const auto z = realOf(word);
-        if (!z) return rejectWord("Requires numeric value.");
-        for (const EntityId id : selection_.entities()) setEntityElevation(db, id, *z);
+        if (!z || !std::isfinite(*z)) return rejectWord("Requires numeric value.");
+        int unchanged = 0;
+        for (const EntityId id : selection_.entities()) unchanged += setEntityElevation(db, id, *z) ? 0 : 1;
+        if (unchanged > 0) printMessage(std::to_string(unchanged) + " object(s) not changed: not parallel to the plan");
         break;
     }
     case Property::Layer: {

@@ -1,7 +1,10 @@
 // NETLOAD: a .NET assembly cannot run here; loading one records its path,
 // so a module's ribbon loading can be followed, once the file is there.
 #include <algorithm>
+#include <array>
+#include <cstdint>
 #include <filesystem>
+#include <fstream>
 #include <system_error>
 
 #include "host_command.h"
@@ -16,6 +19,21 @@ namespace {
 bool isFile(const std::string& path) {
     std::error_code error;
     return std::filesystem::is_regular_file(fileSystemName(path), error);
+}
+
+// An assembly is a Windows image: "MZ", and at the offset stored at 0x3C the
+// signature "PE" and two NULs. A text file named .dll is none.
+bool isLoadableLibrary(const std::string& path) {
+    constexpr std::size_t kOffsetAt = 0x3C;
+    std::ifstream in(fileSystemName(path), std::ios::binary);
+    std::array<unsigned char, kOffsetAt + 4> head{};
+    if (!in.read(reinterpret_cast<char*>(head.data()), head.size())) return false;
+    if (head[0] != 'M' || head[1] != 'Z') return false;
+    const std::uint32_t offset = head[kOffsetAt] | head[kOffsetAt + 1] << 8 | head[kOffsetAt + 2] << 16 |
+                                 static_cast<std::uint32_t>(head[kOffsetAt + 3]) << 24;
+    std::array<char, 4> signature{};
+    if (!in.seekg(offset) || !in.read(signature.data(), signature.size())) return false;
+    return signature == std::array<char, 4>{'P', 'E', '\0', '\0'};
 }
 
 // Paths built for the suite's platform may separate with backslashes.
@@ -38,6 +56,11 @@ public:
         const std::string found = existingPath(path);
         if (found.empty()) {
             printMessage("Unable to load " + path + " assembly.");
+            return Step::Failed;
+        }
+        if (!isLoadableLibrary(found)) {
+            printMessage("Unable to load " + path + " assembly.");
+            printMessage(found + " is not a loadable library.");
             return Step::Failed;
         }
         auto& loaded = hostState().loadedAssemblies;

@@ -23,10 +23,10 @@ void setPointZ(OwnedGroup& g, double z) {
     g.xyz[2] = z;
 }
 
-void elevatePolyline(Database& db, EntityId id, double z) {
+bool elevatePolyline(Database& db, EntityId id, double z) {
     EntityEdit head(db, id);
     const OwnedGroup* flags = head.find(70);
-    if (!shapes::isPlanarPolyline(flags ? flags->integer : 0)) return;
+    if (!shapes::isPlanarPolyline(flags ? flags->integer : 0)) return false;
     if (OwnedGroup* origin = head.find(10)) {
         setPointZ(*origin, z);
     } else {
@@ -40,6 +40,7 @@ void elevatePolyline(Database& db, EntityId id, double z) {
         setPointZ(*at, z);
         vertex.commit(db, sub);
     }
+    return true;
 }
 
 // Returns the change of z of the first place, so attributes can follow.
@@ -84,19 +85,21 @@ bool normalAlongZ(EntityEdit& e) {
     return !normal || (normal->xyz[0] == 0 && normal->xyz[1] == 0);
 }
 
-void elevateFlatWorld(EntityEdit& e, double z) {
+bool elevateFlatWorld(EntityEdit& e, double z) {
     // An ellipse or paragraph text holds only its centre or corner; it is
     // flat only when its plane is horizontal.
-    if ((e.type() == "ELLIPSE" || e.type() == "MTEXT") && !normalAlongZ(e)) return;
+    if ((e.type() == "ELLIPSE" || e.type() == "MTEXT") && !normalAlongZ(e)) return false;
     std::vector<OwnedGroup*> places;
     for (const auto& place : shapes::placePoints(e.type(), e.groups(), false)) {
         OwnedGroup& g = e.groups()[place.index];
         if (g.code != 1011) places.push_back(&g);
     }
-    if (places.empty()) return;
+    if (places.empty()) return false;
     const double common = places.front()->xyz[2];
-    if (!std::all_of(places.begin(), places.end(), [&](const OwnedGroup* g) { return sameZ(g->xyz[2], common); })) return;
+    const auto atCommon = [&](const OwnedGroup* g) { return sameZ(g->xyz[2], common); };
+    if (!std::all_of(places.begin(), places.end(), atCommon)) return false;
     for (OwnedGroup* g : places) setPointZ(*g, z);
+    return true;
 }
 
 bool isWorldPlanarCandidate(std::string_view type) {
@@ -106,24 +109,25 @@ bool isWorldPlanarCandidate(std::string_view type) {
 
 }  // namespace
 
-void setEntityElevation(Database& db, EntityId id, double z) {
-    if (!db.valid(id)) return;
+bool setEntityElevation(Database& db, EntityId id, double z) {
+    if (!db.valid(id)) return false;
     EntityEdit e(db, id);
     const std::string type(e.type());
     if (type == "POLYLINE") return elevatePolyline(db, id, z);
     if (type == "LWPOLYLINE") {
         e.set(OwnedGroup::real(38, z));
-        return e.commit(db, id);
+        e.commit(db, id);
+        return true;
     }
     if (shapes::isObjectSystemType(type, true)) {
         const double shift = elevatePlanar(e, z);
         e.commit(db, id);
         if (type == "INSERT") elevateAttributes(db, id, shift);
-        return;
+        return true;
     }
-    if (!isWorldPlanarCandidate(type)) return;
-    elevateFlatWorld(e, z);
+    if (!isWorldPlanarCandidate(type) || !elevateFlatWorld(e, z)) return false;
     e.commit(db, id);
+    return true;
 }
 
 }  // namespace zcad

@@ -25,7 +25,11 @@ std::string formatNumber(const char* format, double value) {
 void DataExchange::fail(int controlId, std::string_view message) {
     if (failed_) return;
     failed_ = true;
-    messageBox(message, "zcad", MB_OK | MB_ICONEXCLAMATION);
+    // The focus that shows the field on a screen is not seen in a script or
+    // at a terminal: the box names it.
+    const Control* field = dialog_.item(controlId);
+    const std::string caption = field && !field->label().empty() ? "zcad: " + field->label() : "zcad";
+    messageBox(message, caption, MB_OK | MB_ICONEXCLAMATION);
     dialog_.gotoControl(controlId);
 }
 

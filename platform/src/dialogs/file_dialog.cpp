@@ -27,6 +27,11 @@ std::string currentDirectory() {
 
 bool exists(const std::string& path) { return ::access(zcad::fileSystemName(path).c_str(), F_OK) == 0; }
 
+bool isDirectory(const std::string& path) {
+    std::error_code ec;
+    return std::filesystem::is_directory(zcad::fileSystemName(path), ec);
+}
+
 }  // namespace
 
 FileDialog::FileDialog(bool openFileDialog, std::string defaultExt, std::string fileName, DWORD flags,
@@ -75,6 +80,14 @@ int FileDialog::doModal() {
             messageBox(namePart(path) + "\nFile not found.\nCheck the file name and try again.", caption,
                        MB_OK | MB_ICONWARNING);
             zcad::noteScriptFault(zcad::ScriptFault::Refused, path + ": File not found.");
+            continue;
+        }
+        // A folder is never the file a save writes: say so and ask again,
+        // as a save dialog opens a folder rather than returning it.
+        if (!request_.open && isDirectory(path)) {
+            messageBox(namePart(path) + "\nThis is a folder, not a file.\nType a file name.", caption,
+                       MB_OK | MB_ICONWARNING);
+            zcad::noteScriptFault(zcad::ScriptFault::Refused, path + ": is a folder.");
             continue;
         }
         if (!request_.open && (request_.flags & OFN_OVERWRITEPROMPT) && exists(path) &&

@@ -150,7 +150,14 @@ void ProtocolDriver::apply(Dialog& dialog, const std::string& raw) {
         const std::string value = line.substr(eq + 1);
         const bool isEdit = found[0]->kind() == ControlKind::Edit;
         const std::string error = setValue(*found[0], isEdit ? value : trim(value));
-        if (!error.empty()) refuse(error);
+        if (!error.empty()) return refuse(error);
+        // Input rules that change a key rather than refuse it (a field of
+        // one character, a name held to its length) ring no bell: what the
+        // field took is said all the same.
+        const auto* edit = dynamic_cast<const Edit*>(found[0]);
+        if (edit && edit->text() != value) {
+            console_.write("\"" + edit->label() + "\" took \"" + value + "\" as \"" + edit->text() + "\".\n");
+        }
         return;
     }
     refuse("No control \"" + line + "\" in this dialog.");

@@ -64,11 +64,27 @@ TEST_F(CommandLineTest, RegenRibbonAndShadingLeaveTheirState) {
     EXPECT_EQ(acedCommand(RTSTR, "-shademode", RTSTR, "sketchy", RTNONE), RTREJ);
 }
 
+// The least of a Windows image: the DOS header pointing at "PE\0\0".
+void writeLibraryImage(const std::string& path) {
+    std::string image(0x40, '\0');
+    image[0] = 'M';
+    image[1] = 'Z';
+    image[0x3C] = 0x40;
+    image += std::string("PE\0\0", 4);
+    std::ofstream(path, std::ios::binary) << image;
+}
+
 TEST_F(CommandLineTest, NetloadRecordsAnAssemblyThatExists) {
     const auto dir = std::filesystem::temp_directory_path() / "zcad_netload_test";
     std::filesystem::create_directories(dir / "ZsAcFiles");
     const auto assembly = dir / "ZsAcFiles" / "ZsAcRibbon2015.dll";
     std::ofstream(assembly) << "MZ";
+    // A text file named .dll is no assembly.
+    EXPECT_EQ(acedCommandS(RTSTR, "NETLOAD", RTSTR, assembly.c_str(), RTNONE), RTERROR);
+    EXPECT_EQ(takePrinted(), "Unable to load " + assembly.string() + " assembly.\n" + assembly.string() +
+                                 " is not a loadable library.\n");
+    EXPECT_TRUE(hostState().loadedAssemblies.empty());
+    writeLibraryImage(assembly.string());
 
     // The path as the module builds it on the suite's platform.
     const std::string windowsStyle = dir.string() + "/ZsAcFiles\\ZsAcRibbon2015.dll";

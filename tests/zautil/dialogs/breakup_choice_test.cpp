@@ -65,13 +65,15 @@ TEST_F(BreakupChoice, TheDialogStoresAConfirmedRuleInMemoryOnly) {
     EXPECT_EQ(read(dir_ + "registry.reg"), "");  // nothing written
     EXPECT_EQ(zcad::test::resourceDepth(), 0);
 
-    // None, or No, leaves arcs out and the settings as they were.
-    for (const int button : {IDOK, IDCANCEL}) {
+    // None, or No, leaves arcs out and the settings as they were; a cancel
+    // is no answer.
+    for (const int button : {IDOK, IDNO, IDCANCEL}) {
         driver().onNextDialog([button](Dialog& d) {
             user::click(*d.item(CUROutDlg::kNone));
+            if (button == IDCANCEL) return user::cancel(d);
             user::click(*d.item(button));
         });
-        EXPECT_FALSE(zaUroutCircleAndArcOptions(options_));
+        EXPECT_EQ(zaChooseArcBreakup(options_), button == IDCANCEL ? ZaArcChoice::Cancelled : ZaArcChoice::LeaveOut);
         EXPECT_EQ(zaSettings().xyzBreakup, kZaBreakupQuarterly);
     }
 }
@@ -105,8 +107,13 @@ TEST_F(BreakupChoice, EnterKeepsTheRuleInForceAndNoneOrCancelLeavesArcsOut) {
     EXPECT_FALSE(choose({""}));
 
     options_.breakup.type = kZaBreakupChord;
-    EXPECT_FALSE(choose({"*Cancel*"}));
-    EXPECT_FALSE(choose({"Quarterly", "*Cancel*"}));
+    answer({"*Cancel*"});
+    EXPECT_EQ(zaChooseArcBreakup(options_), ZaArcChoice::Cancelled);
+    answer({"Quarterly", "*Cancel*"});
+    EXPECT_EQ(zaChooseArcBreakup(options_), ZaArcChoice::Cancelled);
+    answer({"None"});
+    EXPECT_EQ(zaChooseArcBreakup(options_), ZaArcChoice::LeaveOut);
+    options_.breakup.type = kZaBreakupChord;
     EXPECT_EQ(options_.breakup.type, kZaBreakupChord);
     EXPECT_EQ(zaSettings().xyzBreakup, kZaBreakupFlatness);
 }

@@ -110,7 +110,15 @@ TEST_F(ExportDialogs, YesWritesTheRecordAndNoLeavesIt) {
                       user::click(at(d, CUROutDlg::kRounding));  // was on
                       user::click(at(d, CUROutDlg::kCreateNote));
                       user::type(edit(d, CUROutDlg::kLastNumber), "30");
-                      user::click(at(d, IDCANCEL));
+                      user::click(at(d, IDNO));
+                  }),
+              IDNO);
+    EXPECT_EQ(record, before);
+    // A cancel is no answer: the record stays too.
+    EXPECT_EQ(run(&record,
+                  [](Dialog& d) {
+                      user::click(at(d, CUROutDlg::kChord));
+                      user::cancel(d);
                   }),
               IDCANCEL);
     EXPECT_EQ(record, before);

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <vector>
 
 #include "host_fixture.h"
 #include "run_command.h"
@@ -118,6 +119,49 @@ TEST_F(LevelCommands, SetElevationThroughTheHostsChangeIsSaved) {
     const std::string out = zcad::test::runCommands({"PELEV", "ALL", "", "Set", "-4.75"});
     EXPECT_NE(out.find("\nDone.\n"), std::string::npos) << out;
     EXPECT_EQ(savedAndRead(), "errors 0\nPOINT SURVEY 1 2 -4.75\n");
+}
+
+// Z of every point of the drawing's entities, in order, with their vertices.
+std::vector<double> allZ() {
+    std::vector<double> z;
+    ads_name entity;
+    for (int s = acdbEntNext(nullptr, entity); s == RTNORM; s = acdbEntNext(entity, entity)) {
+        resbuf* list = acdbEntGet(entity);
+        for (const resbuf* g = list; g; g = g->rbnext) {
+            if (g->restype == 10 || g->restype == 11) z.push_back(g->resval.rpoint[2]);
+        }
+        acutRelRb(list);
+    }
+    return z;
+}
+
+TEST_F(LevelCommands, ObjectsTheHostCannotElevateAreSaidAndAnAbsurdLevelChangesNothing) {
+    ASSERT_TRUE(load());
+    const ads_point a = {0, 0, 1}, b = {10, 0, 5};
+    makeEntity(acutBuildList(RTDXF0, "LINE", 8, "0", 10, a, 11, b, 0));
+    makeEntity(acutBuildList(RTDXF0, "POLYLINE", 8, "0", 66, 1, 70, 8, 0));
+    makeEntity(acutBuildList(RTDXF0, "VERTEX", 8, "0", 10, a, 70, 32, 0));
+    makeEntity(acutBuildList(RTDXF0, "VERTEX", 8, "0", 10, b, 70, 32, 0));
+    makeEntity(acutBuildList(RTDXF0, "SEQEND", 8, "0", 0));
+    addPoint(1, 2, 3);
+    const auto before = allZ();
+
+    std::string out = zcad::test::runCommands({"PELEV", "ALL", "", "Set", "7"});
+    EXPECT_NE(out.find("2 object(s) not changed: not parallel to the plan"), std::string::npos) << out;
+    auto after = allZ();
+    EXPECT_EQ(after.back(), 7.0);  // the point
+    after.back() = before.back();
+    EXPECT_EQ(after, before);
+
+    const auto levelled = allZ();
+    for (const char* value : {"1e308", "1e30"}) {
+        SCOPED_TRACE(value);
+        out = zcad::test::runCommands({"PELEV", "ALL", "", "Add", value});
+        EXPECT_NE(out.find("refused"), std::string::npos) << out;
+        EXPECT_EQ(out.find("An unspecified error has occurred."), std::string::npos);
+        EXPECT_EQ(out.find("Done."), std::string::npos);
+        EXPECT_EQ(allZ(), levelled);
+    }
 }
 
 // The host refusing the n-th entity: the message, what stays, no sequence

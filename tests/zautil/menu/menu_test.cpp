@@ -106,7 +106,13 @@ TEST_F(ShellTest, TheRibbonLoadsOnceFromTheInstallationAndOnlyThere) {
 
     std::filesystem::create_directories(install_ + "ZsAcFiles");
     const std::string dll = install_ + "ZsAcFiles/ZsAcRibbon2015.dll";
-    std::ofstream(dll) << "MZ";
+    std::ofstream(dll) << "ribbon";
+    output_.clear();
+    zaZRibbon();
+    EXPECT_NE(output_.find(dll + " is not a loadable library."), std::string::npos) << output_;
+    EXPECT_NE(output_.find("Zarvo Ribbon loaded <No>"), std::string::npos);
+    // The least of a Windows image: the DOS header pointing at "PE\0\0".
+    std::ofstream(dll, std::ios::binary) << std::string("MZ") + std::string(0x3A, '\0') + std::string("\x40\0\0\0PE\0\0", 8);
     output_.clear();
     zaZRibbon();
     EXPECT_EQ(output_, "\nZARVO Software Loading ribbon, version V3.0.0  (July 2014)\nLoading ZRibbon => \"" + dll +

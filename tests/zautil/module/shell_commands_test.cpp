@@ -37,7 +37,8 @@ TEST_F(ShellCommands, TheMenusHelpShowsTheAboutBoxAndTheScriptGoesOn) {
 TEST_F(ShellCommands, TheRibbonLoadsOnceWhileTheModuleStaysLoaded) {
     const fs::path install = dir_ / "install";
     fs::create_directories(install / "ZsAcFiles");
-    std::ofstream(install / "ZsAcFiles" / "ZsAcRibbon2015.dll") << "MZ";
+    // The least of a Windows image: the DOS header pointing at "PE\0\0".
+    std::ofstream(install / "ZsAcFiles" / "ZsAcRibbon2015.dll", std::ios::binary) << std::string("MZ") + std::string(0x3A, '\0') + std::string("\x40\0\0\0PE\0\0", 8);
     setenv("ZARV$PROG", install.c_str(), 1);
     ASSERT_TRUE(load());
     EXPECT_NE(output_.find("Loading ZRibbon => \"" + (install / "ZsAcFiles/ZsAcRibbon2015.dll").string() + "\""),

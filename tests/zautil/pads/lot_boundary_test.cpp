@@ -100,3 +100,30 @@ TEST(LotBoundary, LabelsAndWhereTheyGo) {
     EXPECT_NEAR(turned.x, 13, 1e-12);
     EXPECT_NEAR(turned.y, 15, 1e-12);
 }
+
+// Where shapely's buffer(-offset) of the lot is empty, no pad is made;
+// where it is not, the pad is that inset.
+TEST(LotBoundary, AnInsetThatVanishesOrTurnsOverIsNoPad) {
+    const Ring square = ringThrough({{0, 0}, {10, 0}, {10, 10}, {0, 10}});
+    const Ring strip = ringThrough({{0, 0}, {40, 0}, {40, 4}, {0, 4}});
+    const Ring ell = ringThrough({{0, 0}, {20, 0}, {20, 4}, {4, 4}, {4, 20}, {0, 20}});
+    const struct {
+        const Ring* ring;
+        double offset;
+        bool pad;
+        double area;  // of shapely's inset, where there is one
+    } cases[] = {
+        {&square, 1, true, 64},     {&square, 4.9, true, 0.04}, {&square, 5, false, 0},  {&square, 6, false, 0},
+        {&square, 1e9, false, 0},   {&square, 1e308, false, 0}, {&strip, 1.5, true, 37}, {&strip, 2.5, false, 0},
+        {&ell, 1, true, 2 * 18 + 2 * 16}, {&ell, 2.5, false, 0},
+    };
+    std::vector<ZaPoint> v;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.offset);
+        ASSERT_EQ(padBoundary(c.ring->graph, c.ring->nodes, c.offset, 0, v), c.pad);
+        if (!c.pad) continue;
+        double twice = 0;
+        for (std::size_t i = 1; i < v.size(); ++i) twice += v[i - 1][0] * v[i][1] - v[i - 1][1] * v[i][0];
+        EXPECT_NEAR(twice / 2, c.area, 1e-9);
+    }
+}

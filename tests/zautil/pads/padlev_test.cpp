@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "padlev_fixture.h"
+#include "settings/settings_table.h"
 #include "zcad/host_test.h"
 
 using testing::HasSubstr;
@@ -72,6 +73,43 @@ TEST_F(PadlevTest, APadTheOffsetAskedForInsideEverySideAtTheTextsLevel) {
     EXPECT_EQ(labels(), (std::vector<std::string>{"lot01_text: Lot 1 Area 600.0"}));
     const std::vector<Stored> all = storedEntities();
     EXPECT_NEAR(all.back().point(11)[1], 12, 1e-9) << "1.5 text heights below the text";
+}
+
+TEST_F(PadlevTest, AnOffsetThatLeavesNoPadIsSaidPerLotAndCountedAndANegativeOneIsRefused) {
+    zaSettings().padCadOrLevel = true;
+    zaSettings().useDialogs = false;
+    rectangle(0, 0, 10, 10);
+    text(5, 5, "3");
+    for (const char* offset : {"6", "1e9"}) {
+        SCOPED_TRACE(offset);
+        zcad::test::resetHost();
+        output_.clear();
+        rectangle(0, 0, 10, 10);
+        text(5, 5, "3");
+        padlev({offset, "ALL", ""});
+        EXPECT_THAT(output_, HasSubstr("\nLot 1: offset "));
+        EXPECT_THAT(output_, HasSubstr(" leaves no pad\n"));
+        EXPECT_THAT(output_, HasSubstr("Lots with no pad (offset too wide) 1\n"));
+        EXPECT_TRUE(boundaries().empty());
+        // The lot is still there, and labelled.
+        EXPECT_EQ(labels(), (std::vector<std::string>{"lot01_text: Lot 1 Area 100.00"}));
+    }
+
+    zcad::test::resetHost();
+    output_.clear();
+    rectangle(0, 0, 10, 10);
+    text(5, 5, "3");
+    padlev({"-2", "1", "ALL", ""});
+    EXPECT_THAT(output_, HasSubstr("\nOffset value is 1.000\n"));
+    const auto lots = boundaries();
+    ASSERT_EQ(lots.size(), 1u);
+    for (const auto& v : lots[0].vertices) EXPECT_TRUE(v[0] >= 1 - 1e-9 && v[0] <= 9 + 1e-9) << v[0];
+
+    // The settings hold no negative width either.
+    const ZaSettingValue* offset = zaFindSettingValue("CadPad offset");
+    ASSERT_NE(offset, nullptr);
+    EXPECT_FALSE(zaSettingAccepts(*offset, -0.5));
+    EXPECT_TRUE(zaSettingAccepts(*offset, 0.0));
 }
 
 TEST_F(PadlevTest, ADesignOffsetFromTheSettingsAndACadastralOneOfZero) {

@@ -98,4 +98,37 @@ TEST_F(Pfin, StoresTheFileAsTheCurrentJobWhenSetTo) {
     EXPECT_EQ(ZsAcEnviron().currentJob, dir_ + "abcdefgh.xx1");
 }
 
+TEST_F(Pfin, AFileWithoutAPlotRecordIsAFailureAndUnreadableLinesAreCounted) {
+    zaSettings().saveJobPFIN = true;
+    const ZsAcEnviron before;
+    std::string random(20000, '\0');
+    std::uint32_t state = 12345u;
+    for (char& c : random) {
+        state = state * 1103515245u + 12345u;
+        c = static_cast<char>((state >> 16) | 0x80);  // no digit, space or line end can start a record
+    }
+    random += "\nplain text\n\n";
+    for (const std::string& bytes : {std::string(), random}) {
+        output_.clear();
+        const std::string plot = write("abcdefgh.p01", bytes);
+        const std::string out = pfin(plot);
+        EXPECT_NE(out.find("\nNo plot record could be read from '" + plot + "'\n"), std::string::npos) << out;
+        EXPECT_EQ(out.find("Completed"), std::string::npos);
+        EXPECT_EQ(out.find("saved as current job"), std::string::npos);
+        EXPECT_EQ(ZsAcEnviron().currentJob, before.currentJob);
+        EXPECT_EQ(storedTypes(), "");
+    }
+    EXPECT_TRUE(printed("\n3 lines could not be read as plot records and were passed over\n"));
+
+    // Lines that are no record, among records, are counted and passed over;
+    // they do not end the file as its end record does.
+    output_.clear();
+    // A draw without its place would end at 0,0; "2x" is no record type.
+    const std::string out = pfin(write("mixed001.p01", move(0, 0) + "junk\r\n\r\n 2\r\n2x" + draw(1, 1).substr(2) +
+                                                        draw(1, 1) + narrow(77) + narrow(0) + move(5, 5) + draw(6, 6)));
+    EXPECT_EQ(storedTypes(), "LINE ");
+    EXPECT_NE(out.find("\n5 lines could not be read as plot records and were passed over\n"), std::string::npos);
+    EXPECT_TRUE(out.ends_with("\n*ImportPlotFile - Completed*\n"));
+}
+
 }  // namespace

@@ -1,5 +1,8 @@
 // PFOUT as the user meets it: the name checks, the records it writes for
 // each kind of entity, the tables it adds to, and its failures.
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -12,6 +15,7 @@
 #include "settings/za_env.h"
 #include "shell/text_create.h"
 #include "zcad/group_list.h"
+#include "zcad/host_test.h"
 
 namespace {
 
@@ -234,7 +238,7 @@ TEST_F(Pfout, EveryJustificationSurvivesExportAndImport) {
     }
 }
 
-TEST_F(Pfout, AFileThatCannotBeWrittenIsReportedRemovedAndNotCompleted) {
+TEST_F(Pfout, AFileThatCannotBeWrittenIsReportedAndNotCompleted) {
     ASSERT_EQ(makeLine(0, 0, 1, 1, "KERB"), RTNORM);
     const std::string pen = read(install_ + "plot.pen");
     pfout("missing/abcdefgh.p01");
@@ -244,7 +248,7 @@ TEST_F(Pfout, AFileThatCannotBeWrittenIsReportedRemovedAndNotCompleted) {
     EXPECT_THAT(output_, Not(HasSubstr("Completed")));
     EXPECT_EQ(read(install_ + "plot.pen"), pen);  // written back, and nothing learnt
 
-    // A disk that fills part way: the file is not left looking complete.
+    // A disk that fills part way is said; a device is written where it is.
     std::filesystem::create_symlink("/dev/full", dir_ + "fullfull.p01");
     for (int i = 0; i < 5000; ++i) ASSERT_EQ(makeLine(i, 0, i, 1, "ROAD"), RTNORM);
     output_.clear();
@@ -253,7 +257,7 @@ TEST_F(Pfout, AFileThatCannotBeWrittenIsReportedRemovedAndNotCompleted) {
     answer({"ALL", "", "Yes"});
     zaPFOUT();
     EXPECT_THAT(output_, HasSubstr("symbol file\nNo space left on device\n"));
-    EXPECT_FALSE(std::filesystem::is_symlink(dir_ + "fullfull.p01"));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir_ + "fullfull.p01"));
     // The pen table still hears of the new layer, at the end of the command.
     EXPECT_THAT(read(install_ + "plot.pen"), HasSubstr("KERB,1,0,1,0.001000,000007\r\n"));
 }
@@ -292,6 +296,43 @@ TEST_F(Pfout, StoresTheFileAsTheCurrentJobWhenSetTo) {
     pfout("abcdefgh.pa2");
     EXPECT_THAT(output_, HasSubstr("\n*Plot file file has been saved as current job.*\n*PFOut Completed*\n"));
     EXPECT_EQ(ZsAcEnviron().currentJob, dir_ + "abcdefgh.xx2");
+}
+
+TEST_F(Pfout, AStoppedOrFailedExportKeepsThePreviousFileAndBlamesTheRightOne) {
+    for (int i = 0; i < 40; ++i) ASSERT_EQ(makeLine(i, 0, i, 1, "ROAD"), RTNORM);
+    const std::string before = "previous plot file\r\n";
+    write("abcdefgh.p01", before);
+    driver().answerNextBox(zplat::IDYES);  // replace it
+    zcad::test::breakAfterPolls(1);
+    pfout("abcdefgh.p01");
+    zcad::test::breakAfterPolls(0);
+    EXPECT_THAT(output_, HasSubstr("Plot file '" + dir_ + "abcdefgh.p01' not written\n"));
+    EXPECT_EQ(read(dir_ + "abcdefgh.p01"), before);
+
+    // A directory where nothing may be written: the plot file is the one named.
+    if (::geteuid() == 0) GTEST_SKIP() << "root writes anywhere";
+    std::filesystem::create_directory(dir_ + "locked");
+    write("locked/abcdefgh.p01", before);
+    ::chmod((dir_ + "locked").c_str(), 0555);
+    output_.clear();
+    driver().answerNextBox(zplat::IDYES);
+    pfout("locked/abcdefgh.p01");
+    ::chmod((dir_ + "locked").c_str(), 0755);
+    EXPECT_THAT(output_, HasSubstr("Error writing '" + dir_ + "locked/abcdefgh.p01' symbol file\nPermission denied\n"));
+    EXPECT_THAT(output_, Not(HasSubstr("An error occured writing")));  // the pen table's words
+    EXPECT_THAT(output_, Not(HasSubstr("Completed")));
+    EXPECT_EQ(read(dir_ + "locked/abcdefgh.p01"), before);
+}
+
+TEST_F(Pfout, AFolderIsNotTakenForThePlotFile) {
+    ASSERT_EQ(makeLine(0, 0, 1, 1, "ROAD"), RTNORM);
+    std::filesystem::create_directory(dir_ + "abcdefgh.p01");
+    driver().answerNextFile(dir_ + "abcdefgh.p01");
+    driver().answerNextFile(std::nullopt);
+    zaPFOUT();
+    EXPECT_THAT(output_, HasSubstr("*PFOut Cancelled*\n"));
+    EXPECT_THAT(output_, Not(HasSubstr("Maybe file not correct extension")));
+    EXPECT_TRUE(std::filesystem::is_directory(dir_ + "abcdefgh.p01"));
 }
 
 }  // namespace

@@ -163,6 +163,28 @@ TEST_F(ConfigFile, ValuesASettingCannotHoldAreRefusedAndTheSettingKept) {
     EXPECT_THAT(output_, HasSubstr("Config read 2 lines 1 good"));
 }
 
+TEST_F(ConfigFile, ValuesThatAreNoBooleanOrNumberOrPastTheIntegersAreRefusedNotGuessed) {
+    ZaSettings s = defaults_;
+    s.useDialogs = true;
+    const ZaConfigRead r = read("General Use Dialogs=banana\n"
+                                "P2L Precision=99999999999999999999\n"
+                                "P2L Precision=-99999999999999999999\n"
+                                "P2L Precision=four\n"
+                                "HAL Curve Interval=wide\n"
+                                "General Colour Layers=\n"
+                                "General Colour Layers=True\n",
+                                s);
+    EXPECT_TRUE(s.useDialogs);
+    EXPECT_EQ(s.p2lPrecision, defaults_.p2lPrecision);
+    EXPECT_EQ(s.halCurveInterval, defaults_.halCurveInterval);
+    EXPECT_TRUE(s.colourLayers);
+    EXPECT_EQ(r.good, 1);
+    ASSERT_EQ(r.refusals.size(), 6u);
+    EXPECT_EQ(r.refusals[0].key, "General Use Dialogs");
+    EXPECT_EQ(r.refusals[0].value, "banana");
+    EXPECT_EQ(r.refusals[1].value, "99999999999999999999");
+}
+
 TEST_F(ConfigFile, NamesAreHeldAsTheRegistryHoldsThem) {
     ZaSettings s;
     read("P2L Layer Name=\nCadPad cadFileName=\nCadPad layername=" + std::string(300, 'L') +

@@ -3,6 +3,7 @@
 // stopped export leaves behind.
 #include <sys/resource.h>
 
+#include <algorithm>
 #include <csignal>
 #include <filesystem>
 
@@ -29,6 +30,22 @@ protected:
         std::string job;
         zaGetCurrentJob(job);
         return job;
+    }
+    // The file of an earlier export, to be kept by one that does not finish.
+    std::string earlierFile(const std::string& name) {
+        const std::string bytes = "previous " + name + "\r\n";
+        write(name, bytes);
+        driver().answerNextBox(zplat::IDYES);  // replace it
+        return bytes;
+    }
+    // Only the named files are left in the directory: nothing written beside.
+    std::vector<std::string> filesLeft() const {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(dir_)) {
+            if (entry.is_regular_file()) names.push_back(entry.path().filename().string());
+        }
+        std::sort(names.begin(), names.end());
+        return names;
     }
 };
 
@@ -122,10 +139,11 @@ TEST_F(ExportCommand, TheRuleIsAskedOncePerRunAndAgainTheNextRun) {
 TEST_F(ExportCommand, AUserBreakStopsTheExport) {
     for (int i = 0; i < 40; ++i) ASSERT_EQ(makePoint(i, i, i, "P"), RTNORM);
     zcad::test::breakAfterPolls(1);
+    const std::string before = earlierFile("survey01.tr1");
     const std::string path = exportAll(false, "survey01.tr1");
     EXPECT_TRUE(printed("\n*Cancel*\n"));
-    EXPECT_THAT(output_, HasSubstr("the incomplete file \"" + path + "\" has been removed.\n"));
-    EXPECT_FALSE(fs::exists(path));
+    EXPECT_THAT(output_, HasSubstr("\"" + path + "\" has not been written.\n"));
+    EXPECT_EQ(read(path), before);
     zcad::test::breakAfterPolls(0);
 }
 
@@ -139,16 +157,15 @@ TEST_F(ExportCommand, AStoppedExportLeavesNoFileThatPassesForCompleteAndRecordsN
     w.point(10, 0, 0, 0);
     db().append(bytes);
 
+    const std::string urBefore = earlierFile("survey01.ur1");
+    const std::string trBefore = earlierFile("survey01.tr1");
     const std::string ur = exportAll(true, "survey01.ur1");
-    EXPECT_THAT(output_, HasSubstr("\nExport stopped after 2 of 3 entities: \"" + ur +
-                                   "\" is incomplete, and readers refuse it.\n"));
-    EXPECT_EQ(fs::file_size(ur), 224u + 3 * 56u);
-    zastrings::URReader reader;
-    EXPECT_FALSE(reader.open(ur));
+    EXPECT_THAT(output_, HasSubstr("\nExport stopped after 2 of 3 entities: \"" + ur + "\" has not been written.\n"));
+    EXPECT_EQ(read(ur), urBefore);
 
     const std::string tr = exportAll(false, "survey01.tr1");
-    EXPECT_THAT(output_, HasSubstr("the incomplete file \"" + tr + "\" has been removed.\n"));
-    EXPECT_FALSE(fs::exists(tr));
+    EXPECT_EQ(read(tr), trBefore);
+    EXPECT_EQ(filesLeft(), (std::vector<std::string>{"survey01.tr1", "survey01.ur1"}));
     EXPECT_FALSE(printed("String File"));
     EXPECT_EQ(currentJob(), install_ + "unknownf.xx1");
 }
@@ -178,6 +195,7 @@ TEST_F(ExportCommand, AFileThatCannotBeWrittenIsSaidAndNotTakenForComplete) {
         for (const rlim_t limit : {rlim_t{100}, rlim_t{300000}, rlim_t{urSize - 1}}) {
             SCOPED_TRACE(std::to_string(limit) + (ur ? " UR" : " TR"));
             output_.clear();
+            const std::string before = earlierFile(ur ? "survey01.ur1" : "survey01.tr1");
             rlimit capped = saved;
             capped.rlim_cur = limit;
             ::setrlimit(RLIMIT_FSIZE, &capped);
@@ -187,17 +205,68 @@ TEST_F(ExportCommand, AFileThatCannotBeWrittenIsSaidAndNotTakenForComplete) {
                                               : "<Cannot write TR file\nFile too large\nZarvo_AutoCAD filing problem\n>"));
             EXPECT_THAT(output_, HasSubstr("\nExport stopped after "));
             EXPECT_FALSE(printed("String File"));
-            if (ur) {
-                zastrings::URReader reader;
-                EXPECT_FALSE(reader.open(path));
-            } else {
-                EXPECT_FALSE(fs::exists(path));
-            }
+            EXPECT_EQ(read(path), before);
             fs::remove(path);
         }
     }
     std::signal(SIGXFSZ, previous);
     EXPECT_EQ(currentJob(), install_ + "unknownf.xx1");
+}
+
+}  // namespace
+
+namespace {
+
+class ArcQuestion : public ExportCommand {
+protected:
+    void SetUp() override {
+        ExportCommand::SetUp();
+        zaSettings().xyzUseDefaults = false;
+        const ads_point c = {50, 50, 0};
+        ASSERT_EQ(makeEntity(acutBuildList(RTDXF0, "CIRCLE", 8, "MH", 10, c, 40, 1.0, 0)), RTNORM);
+        ASSERT_EQ(makeEntity(acutBuildList(RTDXF0, "ARC", 8, "KB", 10, c, 40, 2.0, 50, 0.0, 51, 1.5, 0)), RTNORM);
+    }
+};
+
+TEST_F(ArcQuestion, ACancelledQuestionCancelsTheExportAndKeepsThePreviousFile) {
+    const struct {
+        const char* how;
+        bool dialog;
+        std::vector<std::string> lines;
+    } cancels[] = {
+        {"dialog cancelled", true, {}},
+        {"keyword cancelled", false, {"*Cancel*"}},
+        {"value cancelled", false, {"Chord", "*Cancel*"}},
+        {"input ran out", false, {}},
+    };
+    for (const auto& c : cancels) {
+        for (const bool ur : {true, false}) {
+            SCOPED_TRACE(std::string(c.how) + (ur ? " UR" : " TR"));
+            output_.clear();
+            zaSettings().useDialogs = c.dialog;
+            if (c.dialog) driver().onNextDialog([](zplat::Dialog& d) { zplat::user::cancel(d); });
+            const std::string name = ur ? "survey01.ur1" : "survey01.tr1";
+            const std::string before = earlierFile(name);
+            exportAll(ur, name, c.lines);
+            EXPECT_TRUE(printed(ur ? "\n*UROut Cancelled*\n" : "\n*TROut Cancelled*\n")) << output_;
+            EXPECT_FALSE(printed("String File"));
+            EXPECT_EQ(read(dir_ + name), before);
+        }
+    }
+    EXPECT_EQ(filesLeft(), (std::vector<std::string>{"survey01.tr1", "survey01.ur1"}));
+}
+
+TEST_F(ArcQuestion, ArcsLeftOutByAnswerAreSaidAndNotCounted) {
+    zaSettings().useDialogs = true;
+    driver().onNextDialog([](zplat::Dialog& d) { zplat::user::click(*d.item(zplat::IDNO)); });
+    EXPECT_EQ(readTR(exportAll(false, "survey01.tr1")).size(), 3u);
+    EXPECT_TRUE(printed("Arcs 0, Circles 0, 3D Faces 0 \n")) << output_;
+    EXPECT_TRUE(printed("2 arcs and circles left out, as asked.\n"));
+
+    zaSettings().useDialogs = false;
+    output_.clear();
+    EXPECT_EQ(readUR(exportAll(true, "survey01.ur1", {"None"})).size(), 3u);
+    EXPECT_TRUE(printed("2 arcs and circles left out, as asked.\n"));
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // the current job.
 #include <gmock/gmock.h>
 
+#include <filesystem>
 #include <string>
 
 #include "settings/current_job.h"
@@ -50,6 +51,31 @@ TEST_F(ImportCommandTest, URINRefusesOtherFilesAndRecordsNoRefusedOne) {
     EXPECT_EQ(storedTypes(), "");
 }
 
+TEST_F(ImportCommandTest, URINSaysWhyBeneathItsRefusal) {
+    std::filesystem::create_directory(dir_ + "folder.ur1");
+    std::string whole;
+    {
+        const auto path = writeUR("whole001.ur1", {rec(1, 0, 0, 0), rec(1, 1, 1, 1), rec(1, 2, 2, 2)});
+        whole = read(path);
+    }
+    const std::pair<std::string, std::string> cases[] = {
+        {dir_ + "missing.ur1", "file not found"},
+        {dir_ + "folder.ur1", "is a directory"},
+        {write("empty.ur1", ""), "empty"},
+        {write("cut.ur1", whole.substr(0, whole.size() - 30)), "ends inside record 3"},
+        {write("head.ur1", whole.substr(0, 100)), "ends inside its header, block 2"},
+        {write("whole.ur1", whole), "the name must have 8 characters"},
+    };
+    for (const auto& [path, reason] : cases) {
+        SCOPED_TRACE(path);
+        output_.clear();
+        driver().answerNextFile(path);
+        zaURIN();
+        EXPECT_THAT(output_, testing::HasSubstr("Invalid file selected must be a ur file.. aborting \n" + reason));
+    }
+    EXPECT_EQ(storedTypes(), "");
+}
+
 TEST_F(ImportCommandTest, TRINNeedsThePenTableAndAsksFor3D) {
     std::string text(kTRHeaderLine);
     for (int i = 0; i < 3; ++i) appendTRLine(text, 1, i, i, i, i, "");
@@ -82,6 +108,13 @@ TEST_F(ImportCommandTest, TRINReportsAFailedImportAndRecordsNothing) {
     EXPECT_THAT(output_, testing::HasSubstr("\n** \nPoints converted 2"));
     EXPECT_THAT(output_, testing::Not(testing::HasSubstr("*ImportTrFile - Completed*")));
     EXPECT_EQ(count(storedTypes(), "POINT"), 2);
+
+    output_.clear();
+    driver().answerNextFile(write("random01.tr1", std::string("\x01\x02 garbage\n\xff\xfe more\n")));
+    zaTRIN();
+    EXPECT_THAT(output_, testing::HasSubstr("\n*ImportTrFile - \nGood lines 0 bad lines 1 please check."));
+    EXPECT_THAT(output_, testing::Not(testing::HasSubstr("Completed")));
+    EXPECT_EQ(storedTypes(), "POINT POINT ");
 
     driver().answerNextFile(std::nullopt);
     zaTRIN();

@@ -78,6 +78,33 @@ TEST_F(TRImportTest, AHeaderAloneOrTwoLinesFail) {
     EXPECT_EQ(drawn(), "POLYLINE@KB VERTEX@KB VERTEX@KB SEQEND@KB");
 }
 
+TEST_F(TRImportTest, ACutOrRandomFileDrawsOnlyItsWholeLines) {
+    const std::string whole = std::string(kTRHeaderLine) + trLines({rec(5, 100, 200, 1, "KB"), rec(5, 110, 210, 2, "KB"),
+                                                                     rec(5, 120, 220, 3, "KB"), rec(5, 7130, 230, 4, "KB")});
+    // Cut inside the last line's x column.
+    ASSERT_TRUE(importTR(write("cut00001.tr1", whole.substr(0, whole.size() - 45))));
+    EXPECT_EQ(drawn(), "POLYLINE@KB VERTEX@KB VERTEX@KB VERTEX@KB SEQEND@KB");
+    for (const Stored& e : storedEntities()) {
+        if (e.type == "VERTEX") {
+            EXPECT_LT(e.point(10)[0], 200.0);
+        }
+    }
+    EXPECT_THAT(error_, testing::StartsWith("\nGood lines 3 bad lines 1 please check.   Time "));
+
+    zcad::test::resetHost();
+    output_.clear();
+    std::string bytes(20000, '\0');
+    std::uint32_t state = 88172645u;
+    for (char& c : bytes) {
+        state = state * 1664525u + 1013904223u;
+        c = static_cast<char>(state >> 24);
+    }
+    EXPECT_FALSE(importTR(write("random01.tr1", bytes)));
+    EXPECT_EQ(storedTypes(), "");
+    EXPECT_THAT(error_, testing::StartsWith("\nGood lines 0 bad lines "));
+    EXPECT_THAT(output_, testing::Not(testing::HasSubstr("Completed")));
+}
+
 TEST_F(TRImportTest, ABreakStopsAtOnce) {
     std::string text;
     for (int i = 0; i < 40; ++i) text += trLines({rec(1 + i / 5, i, i, 0, "KB")});

@@ -1,4 +1,6 @@
 // URIN's import: strings, lone points, layers, refusals and failures.
+#include <cmath>
+#include <limits>
 #include <string>
 
 #include "string_import_fixture.h"
@@ -22,6 +24,20 @@ TEST_F(URImportTest, StringsBecomePolylinesAndOneRecordStringsPoints) {
     EXPECT_EQ(all[5].point(10), (ZaPoint{30, 40, 3}));
     EXPECT_NE(output_.find("URIN at end of file at 4 in "), std::string::npos);
     EXPECT_FALSE(zcad::test::sequenceOpen());
+}
+
+TEST_F(URImportTest, ARecordWhoseCoordinatesAreNoNumbersIsPassedOverAndSaid) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    ASSERT_TRUE(importUR(writeUR("survey01.ur1", {rec(1, 0, 0, 0), rec(1, nan, 1, 1), rec(1, 2, 2, 2),
+                                                  rec(0, 3, inf, 0), rec(0, 4, 4, -inf)})));
+    EXPECT_EQ(drawn(), "POLYLINE@RD VERTEX@RD VERTEX@RD SEQEND@RD");
+    for (const Stored& e : storedEntities()) {
+        if (e.type == "VERTEX") {
+            EXPECT_TRUE(std::isfinite(e.point(10)[0]) && std::isfinite(e.point(10)[1]));
+        }
+    }
+    EXPECT_NE(output_.find("\n3 records with coordinates that are not numbers passed over\n"), std::string::npos);
 }
 
 TEST_F(URImportTest, SameNumbersJoinAndALonePointSplits) {

@@ -23,16 +23,27 @@ struct Read {
     TRFault fault = TRFault::None;
 };
 
-Read readFile(const std::string& file) {
+Read readWith(TRReader& reader, bool opened) {
     Read result;
-    TRReader reader;
-    result.opened = reader.open(file);
+    result.opened = opened;
     StringRecord record;
     while (reader.next(record)) result.records.push_back(record);
     result.good = reader.goodLines();
     result.bad = reader.badLines();
     result.fault = reader.fault();
     return result;
+}
+
+Read readFile(const std::string& file) {
+    TRReader reader;
+    const bool opened = reader.open(file);
+    return readWith(reader, opened);
+}
+
+Read readBytes(const std::string& bytes) {
+    TRReader reader;
+    const bool opened = reader.open(zafiles::memorySource(std::span<const char>(bytes.data(), bytes.size())));
+    return readWith(reader, opened);
 }
 
 }  // namespace
@@ -67,13 +78,85 @@ TEST_F(TRFileTest, SkipsTheHeaderAndCountsOtherTextLinesAsBad) {
     EXPECT_EQ(read.bad, 4);
 }
 
-TEST_F(TRFileTest, TakesTheLineAfterAHeaderAsDataWhateverItHolds) {
-    const auto read = readFile(write("c.tr1", "first text\nsecond text line\n" + kData1));
-    ASSERT_TRUE(read.opened);
-    ASSERT_EQ(read.records.size(), 2u);
-    EXPECT_EQ(read.records[0].stringNumber, 0);
-    EXPECT_EQ(read.records[0].x, 0.0);
-    EXPECT_EQ(read.good, 2);
+TEST_F(TRFileTest, ALineThatGivesNoWholePointIsBadNotAPointAtTheOrigin) {
+    const struct {
+        const char* name;
+        std::string line;
+    } bad[] = {
+        {"text after a header", "second text line\n"},
+        {"string number column blank", "      7     0       1.0000       2.0000    3.0000 RD\n"},
+        {"x column blank", "     1     0                    2.0000    3.0000 RD\n"},
+        {"y column short", "     1     0       1.0000       2.00\n"},
+        {"only its first columns", "     5     1\n"},
+        {"x not a number", "     1     0          nan       2.0000    3.0000 RD\n"},
+        {"y too large for a double", "     1     0       1.0000        1e999    3.0000 RD\n"},
+        {"z infinite", "     1     0       1.0000       2.0000       inf RD\n"},
+        {"cut by the end of the file in z", "     1     0       1.0000       2.0000    3.0"},
+        {"cut by the end of the file in x", "     1     0       1."},
+    };
+    for (const auto& c : bad) {
+        SCOPED_TRACE(c.name);
+        const auto read = readFile(write("bad.tr1", std::string(kTRHeaderLine) + kData1 + c.line));
+        ASSERT_TRUE(read.opened);
+        ASSERT_EQ(read.records.size(), 1u);
+        EXPECT_EQ(read.records[0].x, 1.0);
+        EXPECT_EQ(read.good, 1);
+        EXPECT_EQ(read.bad, 1);
+    }
+    // The line after a header is tested like any other: no point at 0,0.
+    const auto afterHeader = readFile(write("c.tr1", "first text\nsecond text line\n" + kData1));
+    ASSERT_EQ(afterHeader.records.size(), 1u);
+    EXPECT_EQ(afterHeader.records[0].x, 1.0);
+    EXPECT_EQ(afterHeader.bad, 1);
+
+    // Hand-made lines that stop after y, or after z at the end of the file,
+    // still give their points.
+    const auto plain = readFile(write("e.tr1", "     1     0       1.0000       2.0000\n"
+                                               "     1     1       4.0000       5.0000    6.0000"));
+    ASSERT_EQ(plain.records.size(), 2u);
+    EXPECT_EQ(plain.records[0].z, 0.0);
+    EXPECT_EQ(plain.records[1].z, 6.0);
+    EXPECT_EQ(plain.bad, 0);
+}
+
+TEST_F(TRFileTest, AWrittenFileCutAnywhereGivesOnlyItsOwnPoints) {
+    TRWriter writer;
+    ASSERT_TRUE(writer.open(path("whole.tr1")));
+    ASSERT_TRUE(writer.WriteTRHeader());
+    std::vector<std::array<double, 3>> written;
+    for (int i = 0; i < 6; ++i) {
+        written.push_back({5000.0 + i * 1.25, -30.5 - i, 12.0 + i});
+        ASSERT_TRUE(writer.PutTRRecord(5, i, written.back(), i % 2 ? "RD  kerb line" : "KB"));
+    }
+    ASSERT_TRUE(writer.close());
+    const std::string whole = read(path("whole.tr1"));
+    for (std::size_t size = 0; size <= whole.size(); ++size) {
+        SCOPED_TRACE(size);
+        const auto read = readBytes(whole.substr(0, size));
+        ASSERT_LE(read.records.size(), written.size());
+        for (std::size_t i = 0; i < read.records.size(); ++i) {
+            EXPECT_EQ(read.records[i].stringNumber, 5);
+            EXPECT_EQ(read.records[i].x, written[i][0]);
+            EXPECT_EQ(read.records[i].y, written[i][1]);
+            EXPECT_EQ(read.records[i].z, written[i][2]);
+        }
+        EXPECT_LE(read.bad, 1);
+    }
+}
+
+TEST_F(TRFileTest, RandomBytesGiveNoPoint) {
+    std::string bytes(20000, '\0');
+    std::uint32_t state = 2463534242u;
+    for (char& c : bytes) {
+        state ^= state << 13;
+        state ^= state >> 17;
+        state ^= state << 5;
+        c = static_cast<char>(state);
+    }
+    const auto read = readFile(write("random.tr1", bytes));
+    EXPECT_TRUE(read.records.empty());
+    EXPECT_EQ(read.good, 0);
+    EXPECT_GT(read.bad, 0);
 }
 
 TEST_F(TRFileTest, RefusesFilesWithoutARecordSayingWhy) {

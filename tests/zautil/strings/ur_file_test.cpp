@@ -187,14 +187,16 @@ TEST_F(URFileTest, AFileWithNoRecordsOrAStoppedExportIsRefusedByTheReader) {
     ASSERT_TRUE(empty.open(path("empty.ur1")) && empty.WriteURHeader() && empty.finish());
     EXPECT_EQ(read(path("empty.ur1")), header(0));
 
-    // An export that stops part way closes without its count.
+    // An export that stops part way leaves the previous file as it was, and
+    // until then its own file beside it holds no count.
+    write("stopped.ur1", "previous");
     URWriter stopped;
     const double point[3] = {0, 0, 0};
     ASSERT_TRUE(stopped.open(path("stopped.ur1")) && stopped.WriteURHeader() && stopped.PutURRecord(1, 0, point, "RD"));
-    ASSERT_TRUE(stopped.close());
-    URReader reader;
-    EXPECT_FALSE(reader.open(path("stopped.ur1")));
-    EXPECT_EQ(reader.fault(), URFault::WrongCount);
+    EXPECT_EQ(read(path("stopped.ur1")), "previous");
+    stopped.abandon();
+    EXPECT_EQ(read(path("stopped.ur1")), "previous");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(path("")), {}), 2);  // empty.ur1 and stopped.ur1
 }
 
 TEST_F(URFileTest, WriterReportsFailedOpensAndWrites) {

@@ -25,7 +25,7 @@ protected:
         EXPECT_NE(output_.find("ZARVO Software message <" + std::string(f.message) + ">"), std::string::npos) << output_;
         EXPECT_EQ(storedTypes(), f.drawing);
         EXPECT_FALSE(zcad::test::sequenceOpen());
-        EXPECT_NE(output_.find("\nUTIN Completed in "), std::string::npos);
+        EXPECT_EQ(output_.find("\nUTIN Completed in "), std::string::npos);
     }
 };
 

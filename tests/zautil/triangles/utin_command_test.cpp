@@ -169,3 +169,30 @@ TEST_F(Utin, TheRateIsPrintedOnlyForMoreThanTenTrianglesOverASecond) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(Utin, AFileThatCannotBeReadIsNeitherCompletedNorTheCurrentJob) {
+    zaSettings().useDialogs = false;
+    zaSettings().saveJobUTIN = true;
+    std::string before;
+    zaGetCurrentJob(before);
+    // A UT file cut part way, beside a whole UP file.
+    writeModel("cutmodel.ut1", square());
+    const std::string bytes = read(dir_ + "cutmodel.ut1");
+    write("cutmodel.ut1", bytes.substr(0, bytes.size() - 3));
+    for (const char* method : {"Mesh", "Solids", "Faces", "Catch"}) {
+        SCOPED_TRACE(method);
+        output_.clear();
+        answer({"", method});
+        driver().answerNextFile(dir_ + "cutmodel.ut1");
+        zaUTIN();
+        EXPECT_TRUE(printed("Bad size for UT file")) << output_;
+        EXPECT_FALSE(printed("Completed"));
+        std::string job;
+        zaGetCurrentJob(job);
+        EXPECT_EQ(job, before);
+    }
+}
+
+}  // namespace
