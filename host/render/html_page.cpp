@@ -77,17 +77,7 @@ void appendHtmlText(std::string& out, std::string_view text) {
 // of HTML and XML alike.
 void appendScriptString(std::string& out, std::string_view hostText) {
     out += '"';
-    for (std::size_t i = 0; i < hostText.size();) {
-        char32_t c = 0;
-        if (const std::size_t length = unicodeEscape(hostText, i, c)) {
-            i += length;
-        } else {
-            c = cp1252::unicodeOf(static_cast<unsigned char>(hostText[i++]));
-        }
-        // As the SVG's attributes have them: without control characters,
-        // and only characters XML allows.
-        if (c < 0x20) continue;
-        if (c == 0xFFFE || c == 0xFFFF) c = 0xFFFD;
+    forEachXmlChar(hostText, [&out](char32_t c) {
         // Markup characters escaped too: a name never closes the script element.
         if (c == '"' || c == '\\' || c == '<' || c == '>' || c == '&' || c == 0x2028 || c == 0x2029) {
             char digits[8] = "\\u0000";
@@ -96,7 +86,7 @@ void appendScriptString(std::string& out, std::string_view hostText) {
         } else {
             utf8::append(out, c);
         }
-    }
+    });
     out += '"';
 }
 

@@ -110,15 +110,7 @@ void SvgWriter::number(double value) {
 
 // Layer names as UTF-8 in an attribute.
 void SvgWriter::escaped(std::string_view hostText) {
-    for (std::size_t i = 0; i < hostText.size();) {
-        char32_t c = 0;
-        if (const std::size_t length = unicodeEscape(hostText, i, c)) {
-            i += length;
-        } else {
-            c = cp1252::unicodeOf(static_cast<unsigned char>(hostText[i++]));
-        }
-        // Not characters in XML: an escape in a drawing may spell them.
-        if (c == 0xFFFE || c == 0xFFFF) c = 0xFFFD;
+    forEachXmlChar(hostText, [this](char32_t c) {
         switch (c) {
         case '&':
             buffer_ += "&amp;";
@@ -133,9 +125,9 @@ void SvgWriter::escaped(std::string_view hostText) {
             buffer_ += "&quot;";
             break;
         default:
-            if (c >= 0x20) utf8::append(buffer_, c);
+            utf8::append(buffer_, c);
         }
-    }
+    });
 }
 
 const std::string& SvgWriter::styleClass(bool fill) {

@@ -27,6 +27,8 @@ def main():
                 drawing = opened.group(1)
                 if re.fullmatch(r"[A-Z]+\.dxf\]?", drawing):
                     continue  # the usage line's placeholder
+                if drawing.endswith(".dwg"):
+                    continue  # a user's own DWG: the project cannot make one to ship
                 shipped = os.path.exists(os.path.join(root, drawing))
                 if not (shipped or drawing in made or drawing.startswith("examples/out/") or "{}" in drawing
                         or drawing.startswith('"$')):
