@@ -208,6 +208,9 @@ struct ParallelEntities::Shared {
     std::size_t window = 0;
     bool stopping = false;
     std::vector<std::thread> threads;
+    // Buffers of ranges the reader let go, for the next ones: fresh memory
+    // for every range would cost a page fault per page.
+    std::vector<PreparedRange> spare;
 };
 
 void setDxfReaders(unsigned threads, std::size_t rangeBytes) {
@@ -265,6 +268,15 @@ void ParallelEntities::work() {
             index = shared_->claimed++;
         }
         PreparedRange& range = *ranges_[index];
+        {
+            const std::lock_guard lock(shared_->mutex);
+            if (!shared_->spare.empty()) {
+                range.entities = std::move(shared_->spare.back().entities);
+                range.bytes = std::move(shared_->spare.back().bytes);
+                range.degrees = std::move(shared_->spare.back().degrees);
+                shared_->spare.pop_back();
+            }
+        }
         try {
             range.from = index == 0 ? text_.data() : resync(text_, range.start);
             scan(text_, range, encoding_);
@@ -287,6 +299,7 @@ void ParallelEntities::work() {
 // entities, and is scanned again from there on this thread.
 bool ParallelEntities::ready(std::size_t index) {
     PreparedRange& range = *ranges_[index];
+    if (range.checked) return true;  // only this thread sets it
     {
         std::unique_lock lock(shared_->mutex);
         // A range no thread claimed is scanned here.
@@ -297,7 +310,6 @@ bool ParallelEntities::ready(std::size_t index) {
         }
         shared_->changed.wait(lock, [&] { return range.done; });
     }
-    if (range.checked) return true;
     range.checked = true;
     if (index == 0) return true;
     const PreparedRange& before = *ranges_[index - 1];
@@ -320,12 +332,19 @@ const PreparedEntity* ParallelEntities::find(const char* type) {
         while (entry_ < entities.size() && entities[entry_].type < type) ++entry_;
         if (entry_ < entities.size()) return entities[entry_].type == type ? &entities[entry_] : nullptr;
         if (range.last || type < range.limit) return nullptr;
-        clear(*ranges_[range_]);
+        PreparedRange& passed = *ranges_[range_];
+        passed.entities.clear();
+        passed.bytes.clear();
+        passed.degrees.clear();
         ++range_;
         entry_ = 0;
         {
             const std::lock_guard lock(shared_->mutex);
             shared_->released = range_;
+            PreparedRange& spare = shared_->spare.emplace_back();
+            spare.entities = std::move(passed.entities);
+            spare.bytes = std::move(passed.bytes);
+            spare.degrees = std::move(passed.degrees);
         }
         shared_->changed.notify_all();
     }
