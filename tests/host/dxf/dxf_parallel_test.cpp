@@ -226,6 +226,16 @@ TEST(DxfParallelRead, SamplesReadAsOneThread) {
     EXPECT_GT(compared, 0);
 }
 
+TEST(DxfParallelRead, FuzzSeedsReadAsOneThread) {
+    int compared = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(std::string(ZCAD_SOURCE_DIR) + "/fuzz/dxf/corpus")) {
+        const std::string text = readFile(entry.path());
+        expectSameAtEveryCut(text, std::min<std::size_t>(text.size(), 64), entry.path().filename().c_str());
+        ++compared;
+    }
+    EXPECT_GT(compared, 0);
+}
+
 }  // namespace
 
 namespace {
