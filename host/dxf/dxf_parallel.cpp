@@ -219,7 +219,8 @@ void setDxfReaders(unsigned threads, std::size_t rangeBytes) {
 
 std::unique_ptr<ParallelEntities> ParallelEntities::start(std::string_view text, TextEncoding encoding) {
     const Readers wanted = sessionState<Readers>();
-    const unsigned threads = wanted.wanted ? wanted.wanted : std::min(std::thread::hardware_concurrency(), kMostReaders);
+    const unsigned machine = std::min(std::thread::hardware_concurrency(), kMostReaders);
+    const unsigned threads = wanted.wanted ? wanted.wanted : machine;
     if (threads < 2 || (text.size() < kParallelFrom && wanted.rangeBytes == 0)) return nullptr;
     const std::size_t rangeBytes = wanted.rangeBytes ? wanted.rangeBytes : kRangeBytes;
     return std::make_unique<ParallelEntities>(text, encoding, threads, rangeBytes);
