@@ -15,6 +15,7 @@
 #include "dxf_groups.h"
 #include "dxf_kept.h"
 #include "dxf_numbers.h"
+#include "dxf_parallel.h"
 #include "dxf_repairs.h"
 #include "dxf_scanner.h"
 #include "dxf_version.h"
@@ -34,7 +35,7 @@ bool isKeyword(std::string_view value, std::string_view keyword) { return equalN
 
 class Reader {
 public:
-    explicit Reader(std::string_view text) : scanner_(text), db_(std::make_unique<Database>()) {
+    explicit Reader(std::string_view text) : text_(text), scanner_(text), db_(std::make_unique<Database>()) {
         kept_ = new DxfKept;
         db_->kept.reset(kept_);
         repairs_.setBinary(scanner_.binary());
@@ -63,6 +64,7 @@ private:
     bool readEntities();
     bool readEntity(const Token& typeToken);
     bool keepEntity(const Token& typeToken);
+    bool takePrepared(const Token& typeToken);
     bool keepUntilEndsec(std::string_view name, RawRange& range);
     void keep(const Token& token);
     RawRange keepComment(const Token& token);
@@ -73,6 +75,7 @@ private:
     bool taken(const Token& token) const { return !taken_.empty() && taken_.count(token.line) != 0; }
     KeptItem* findItem(ItemKind kind);
 
+    std::string_view text_;
     Scanner scanner_;
     std::unique_ptr<Database> db_;
     DxfKept* kept_;
@@ -89,6 +92,7 @@ private:
     RepairLog repairs_;
     bool paperSequence_ = false;  // VERTEX/ATTRIB/SEQEND of a paper-space parent
     std::vector<std::string> tablesRead_;
+    std::unique_ptr<ParallelEntities> prepared_;
 };
 
 bool Reader::expect(Token& token, std::string_view inside) {
@@ -195,6 +199,7 @@ std::unique_ptr<Database> Reader::run(std::string& error) {
         error = scanner_.error();
         return nullptr;
     }
+    if (!scanner_.binary()) prepared_ = ParallelEntities::start(text_, kept_->encoding);
     Token token;
     while (scanner_.next(token)) {
         if (token.code == 999) {
@@ -543,6 +548,7 @@ bool Reader::readEntity(const Token& typeToken) {
         if (type == "SEQEND") paperSequence_ = false;
         return keepEntity(typeToken);
     }
+    if (takePrepared(typeToken)) return true;
     const auto& angleCodes = angles_.of(type);
     list_.clear();
     GroupWriter writer(list_);
@@ -596,6 +602,18 @@ bool Reader::readEntity(const Token& typeToken) {
     if (list_.size() > 0xFFFFFFF0u) return fail(typeToken.line, "the entity is too large");
     if (handle) noteHandle(handle);
     db_->append(list_, handle);
+    return true;
+}
+
+// An entity another thread converted, taken as if read here.
+bool Reader::takePrepared(const Token& typeToken) {
+    if (!prepared_) return false;
+    const PreparedEntity* entity = prepared_->find(typeToken.value.data());
+    if (!entity) return false;
+    for (const auto& [radians, degrees] : prepared_->degrees(*entity)) kept_->degreesAsRead.emplace(radians, degrees);
+    if (entity->handle) noteHandle(entity->handle);
+    db_->append(prepared_->list(*entity), entity->handle);
+    scanner_.resumeAt(entity->resume, Token{0, entity->next, typeToken.line + entity->lines}, entity->crlf);
     return true;
 }
 

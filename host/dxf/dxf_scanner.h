@@ -32,6 +32,17 @@ public:
     bool crlf() const { return crlf_; }
     bool binary() const { return binary_ != nullptr; }
 
+    // Where the next line starts; with a group pushed back, past that group.
+    const char* position() const { return pos_; }
+    // Goes on at `pos` as if the groups up to `pending`, whose value line
+    // ends there, had been read here and `pending` pushed back.
+    void resumeAt(const char* pos, const Token& pending, bool crlf) {
+        pos_ = pos;
+        line_ = pending.line + 2;
+        crlf_ = crlf_ || crlf;
+        pushBack(pending);
+    }
+
     // Sets the error for a group at `line`, once.
     void fail(std::size_t line, std::string_view message);
 
