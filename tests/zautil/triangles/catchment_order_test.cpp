@@ -83,9 +83,9 @@ TEST_F(CatchmentOrder, EveryEdgeTakesItsClassWhereverItsNeighbourLies) {
     for (std::size_t p = 0; p < 40; ++p) model.points[p].z = 20.0;
     ASSERT_EQ(std::gcd(model.records.size(), std::size_t{97}), 1u);
 
-    const std::pair<const char*, TriangleModelData> cases[] = {{"stored row by row", model},
-                                                               {"strided", reordered(model, 97)},
-                                                               {"reversed", reordered(model, model.records.size() - 1)}};
+    const std::size_t last = model.records.size() - 1;
+    const std::pair<const char*, TriangleModelData> cases[] = {
+        {"stored row by row", model}, {"strided", reordered(model, 97)}, {"reversed", reordered(model, last)}};
     for (const auto& [name, shuffled] : cases) {
         SCOPED_TRACE(name);
         zcad::test::resetHost();
