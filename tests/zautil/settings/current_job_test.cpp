@@ -50,9 +50,8 @@ TEST_F(CurrentJob, SettingAJobStoresItsFormAndWritesTheJobFiles) {
               "\t<name>abcdefgh</name>\r\n"
               "\t<run>a</run>\r\n"
               "</job>\r\n\r\n");
-}
 
-TEST_F(CurrentJob, OldJobFileCutsTheNameToEightCharacters) {
+    // The old job file holds eight characters of the name, the other all.
     ASSERT_TRUE(zaSetCurrentJob(jobs_ + "longername.urB"));
     EXPECT_EQ(readFile(jobs_ + "oldjob.dat"), "longernaB\r\n");
     EXPECT_NE(readFile(jobs_ + "_oldjob.ojd").find("\t<name>longername</name>\r\n\t<run>B</run>\r\n"),
