@@ -52,11 +52,19 @@ int acutPrintf(const ACHAR* format, ...) {
     va_start(args, format);
     va_list again;
     va_copy(again, args);
-    const int size = std::vsnprintf(nullptr, 0, format, args);
+    // Commands print a line per entity by the million: a line that fits is
+    // formatted once, on the stack.
+    char line[512];
+    const int size = std::vsnprintf(line, sizeof line, format, args);
     va_end(args);
     if (size < 0) {
         va_end(again);
         return 0;
+    }
+    if (static_cast<std::size_t>(size) < sizeof line) {
+        va_end(again);
+        writeOutput(std::string_view(line, static_cast<std::size_t>(size)));
+        return size;
     }
     std::string text(static_cast<std::size_t>(size) + 1, '\0');
     std::vsnprintf(text.data(), text.size(), format, again);
