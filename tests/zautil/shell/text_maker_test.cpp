@@ -24,11 +24,12 @@ bool makeOneByOne(const ZaTextRecord& record) {
     const double rotation = record.rotation / 180.0 * std::numbers::pi;
     const zageometry::HostPoint at(record.point);
     const bool known = zadrawing::EntityList(acdbTblSearch("STYLE", style, 0)) != nullptr;
+    const double height = record.height;
     zadrawing::EntityList list(
-        known ? acutBuildList(RTDXF0, "text", 1, text, 7, style, 8, layer, 40, record.height, 50, rotation, 10, at.xyz, 0)
-              : acutBuildList(RTDXF0, "text", 1, text, 8, layer, 40, record.height, 50, rotation, 10, at.xyz, 0));
+        known ? acutBuildList(RTDXF0, "text", 1, text, 7, style, 8, layer, 40, height, 50, rotation, 10, at.xyz, 0)
+              : acutBuildList(RTDXF0, "text", 1, text, 8, layer, 40, height, 50, rotation, 10, at.xyz, 0));
     ZaTextAlign align;
-    if (!list || !zaTextAlignPoint(list.get(), at.xyz, record.height, rotation, record.mode, align)) return false;
+    if (!list || !zaTextAlignPoint(list.get(), at.xyz, height, rotation, record.mode, align)) return false;
     resbuf* last = list.get();
     while (last->rbnext) last = last->rbnext;
     last->rbnext = acutBuildList(11, at.xyz, 72, align.horizontal, 73, align.vertical, 0);
