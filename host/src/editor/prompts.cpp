@@ -50,6 +50,15 @@ int acutPrintf(const ACHAR* format, ...) {
     if (!format) return 0;
     va_list args;
     va_start(args, format);
+    // A line the caller built itself passes through as it is.
+    if (std::strcmp(format, "%s") == 0) {
+        const char* line = va_arg(args, const char*);
+        va_end(args);
+        if (!line) line = "(null)";
+        const std::size_t size = std::strlen(line);
+        writeOutput(std::string_view(line, size));
+        return static_cast<int>(size);
+    }
     va_list again;
     va_copy(again, args);
     // Commands print a line per entity by the million: a line that fits is
