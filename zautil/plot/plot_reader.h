@@ -15,6 +15,7 @@
 #include "plot/plot_layout.h"
 #include "plot/plot_record_type.h"
 #include "shell/entity_maker.h"
+#include "shell/text_maker.h"
 
 // A line at growing intervals; only a slow report raises the limit.
 inline constexpr zaimport::ProgressStyle kZaPlotProgress{"\rAt line %lld\n", zaimport::Pacing::RaiseLimitWhenSlow};
@@ -68,6 +69,7 @@ private:
 
     ZaPlotLayerTable& table_;
     ZaEntityMaker shapes_;
+    ZaTextMaker texts_;
     const ZaPlotLayout* layout_ = &kZaNarrowPlotLayout;
     bool modelFile_;
     bool threeD_ = false;
