@@ -87,6 +87,11 @@ public:
     }
 
     void type(std::string_view keys) { (void)!::write(in_, keys.data(), keys.size()); }
+    // The end of input, as when the program feeding the pipe ends.
+    void closeInput() {
+        if (in_ >= 0 && in_ != fd_) ::close(in_);
+        in_ = -1;
+    }
     void signal(int number) { ::kill(pid_, number); }
 
     // The exit status: the program's, or 128 and the signal that ended it;

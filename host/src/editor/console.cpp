@@ -5,10 +5,12 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <deque>
 #include <fstream>
 #include <iterator>
 
+#include "standard_output.h"
 #include "state/session_state.h"
 #include "user_break.h"
 #include "zcad/text.h"
@@ -47,7 +49,10 @@ public:
                 if (!line.empty() && line.back() == '\r') line.pop_back();
                 return line;
             }
-            if (ended_ || !waitForInput(fd_)) return std::nullopt;
+            if (ended_) return std::nullopt;
+            // Whoever feeds the pipe may wait to read what came before answering.
+            std::fflush(stdout);
+            if (!waitForInput(fd_)) return std::nullopt;
             char buffer[4096];
             const ssize_t n = ::read(fd_, buffer, sizeof buffer);
             if (n > 0) pending_.append(buffer, static_cast<std::size_t>(n));
@@ -92,14 +97,8 @@ struct ScriptRun {
 
 ScriptRun& scriptRun() { return sessionState<ScriptRun>(); }
 
-void writeStdout(std::string_view text) {
-    const std::string utf8 = utf8OfHostText(text);
-    std::fwrite(utf8.data(), 1, utf8.size(), stdout);
-    std::fflush(stdout);
-}
-
 OutputSink& sink() {
-    static OutputSink s = writeStdout;
+    static OutputSink s = writeStandardOutput;
     return s;
 }
 
@@ -243,7 +242,7 @@ void writeOutput(std::string_view text) { sink()(text); }
 
 OutputSink setOutputSink(OutputSink newSink) {
     OutputSink previous = std::move(sink());
-    sink() = newSink ? std::move(newSink) : OutputSink(writeStdout);
+    sink() = newSink ? std::move(newSink) : OutputSink(writeStandardOutput);
     return previous;
 }
 

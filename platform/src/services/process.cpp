@@ -5,6 +5,7 @@
 #include "command_line.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <thread>
@@ -57,6 +58,8 @@ BOOL CreateProcessA(LPCSTR lpApplicationName, LPSTR lpCommandLine, LPSECURITY_AT
     auto argv = pointers(args);
     auto envp = pointers(env);
 
+    // What was printed before the program started comes before its output.
+    std::fflush(nullptr);
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     if (!directory.empty()) posix_spawn_file_actions_addchdir_np(&actions, directory.c_str());

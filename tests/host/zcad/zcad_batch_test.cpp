@@ -102,6 +102,20 @@ TEST_F(Batch, StandardInputIsAScriptToo) {
     EXPECT_NE(zcad.output().find("zcad: standard input:3: \"FROB\": not a command"), std::string::npos) << zcad.output();
 }
 
+// Output to a pipe is buffered, yet whatever feeds the input sees all that
+// came before the next question while zcad waits for its answer.
+TEST_F(Batch, APipeSeesTheTranscriptWhileZcadWaits) {
+    auto o = options({"--no-module"});
+    o.input.clear();
+    ZcadProcess zcad(o);
+    zcad.type("PDMODE\n");
+    ASSERT_TRUE(zcad.waitFor("Command: PDMODE\n", 10)) << zcad.output();
+    zcad.type("3\n");
+    ASSERT_TRUE(zcad.waitFor("PDMODE <0>: 3\n", 10)) << zcad.output();
+    zcad.closeInput();
+    EXPECT_EQ(zcad.wait(), 0) << zcad.output();
+}
+
 // The end of the session by signal saves nothing; the break key stops a
 // script, a long import where the module next looks.
 TEST_F(Batch, SignalsEndOrBreakOffWithoutSaving) {
