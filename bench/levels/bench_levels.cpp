@@ -1,14 +1,16 @@
-// PT2LEV on 100,000 points and LEV2PT on their 100,000 level texts. The
+// PT2LEV on a million points, LEV2PT on their million level texts and PELEV
+// raising the million points (bench_levels [points] [--no-ezdxf]). The
 // commands read and write no file, so their floor is not the disk's but the
 // host's: every selected entity's list read and one entity made for it from
 // a list built once (BM_HostFloor), which any command of this kind pays.
-// The peer, levels_ezdxf.py, does both jobs with ezdxf; a drawing held in
+// The peer, levels_ezdxf.py, does the three jobs with ezdxf; a drawing held in
 // memory is ezdxf's document, so its document API is its fastest path here
 // too (iterdxf and r12writer work on files) and the peer stands for both.
 #include <benchmark/benchmark.h>
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -17,6 +19,7 @@
 #include "arx/acedads.h"
 #include "benchmark_results.h"
 #include "child_process.h"
+#include "peer_flags.h"
 #include "levels/level_commands.h"
 #include "settings/settings_record.h"
 #include "zcad/console.h"
@@ -25,7 +28,7 @@
 
 namespace {
 
-constexpr int kEntities = 100000;
+int kEntities = 1000000;
 
 void quiet() { zcad::setOutputSink([](std::string_view) {}); }
 
@@ -97,6 +100,20 @@ void BM_Lev2Pt(benchmark::State& state) {
 }
 BENCHMARK(BM_Lev2Pt)->Unit(benchmark::kMillisecond)->Iterations(3);
 
+// Add mode: the host's MOVE along z over the whole selection.
+void BM_Pelev(benchmark::State& state) {
+    for (auto _ : state) {
+        state.PauseTiming();
+        drawPoints();
+        zcad::clearInput();
+        zcad::addInput(zcad::queueSource({"ALL", "", "Add", "1.5"}));
+        state.ResumeTiming();
+        zaPELEV();
+    }
+    state.SetItemsProcessed(state.iterations() * kEntities);
+}
+BENCHMARK(BM_Pelev)->Unit(benchmark::kMillisecond)->Iterations(3);
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -110,22 +127,26 @@ int main(int argc, char** argv) {
     settings.l2pPreferences = 0x060;  // the defined layer, no dialog
     settings.l2pLayerName = "mk_pt";
     benchmark::Initialize(&argc, argv);
+    const PeerFlags flags = readPeerFlags(argc, argv);
+    if (!flags.positional.empty()) kEntities = std::max(1, std::atoi(flags.positional[0]));
     ResultsKept results;
     benchmark::RunSpecifiedBenchmarks(&results);
     benchmark::Shutdown();
     std::filesystem::remove_all(dir);
 
-    const Ran peer = runPeer("levels/levels_ezdxf.py", {std::to_string(kEntities)});
-    int points = 0, texts = 0;
-    double pt2lev = -1e3, lev2pt = -1e3;
+    const Ran peer = flags.fastestPath() ? runPeer("levels/levels_ezdxf.py", {std::to_string(kEntities)}) : Ran{};
+    int points = 0, texts = 0, raised = 0;
+    double pt2lev = -1e3, lev2pt = -1e3, pelev = -1e3;
     if (peer.ok) {
         std::printf("%s", peer.out.c_str());
-        std::sscanf(peer.out.c_str(), "ezdxf PT2LEV %d points: %lf ms; LEV2PT %d texts: %lf ms", &points, &pt2lev,
-                    &texts, &lev2pt);
+        std::sscanf(peer.out.c_str(),
+                    "ezdxf PT2LEV %d points: %lf ms; LEV2PT %d texts: %lf ms; PELEV %d points: %lf ms", &points,
+                    &pt2lev, &texts, &lev2pt, &raised, &pelev);
     }
     const double floor = results["BM_HostFloor"].wall;
-    const Timing ezdxfPt2Lev{pt2lev / 1e3, -1}, ezdxfLev2Pt{lev2pt / 1e3, -1};
+    const Timing ezdxfPt2Lev{pt2lev / 1e3, -1}, ezdxfLev2Pt{lev2pt / 1e3, -1}, ezdxfPelev{pelev / 1e3, -1};
     printSummary("PT2LEV", results["BM_Pt2Lev"], floor, ezdxfPt2Lev, ezdxfPt2Lev);
     printSummary("LEV2PT", results["BM_Lev2Pt"], floor, ezdxfLev2Pt, ezdxfLev2Pt);
+    printSummary("PELEV", results["BM_Pelev"], floor, ezdxfPelev, ezdxfPelev);
     return 0;
 }

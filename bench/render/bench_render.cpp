@@ -2,16 +2,16 @@
 // level texts and points on coloured layers, as a survey import makes) to
 // PNG and to SVG. Each picture is made in a child process of its own from
 // the DXF, so that its load, its time and its peak memory are its own; the
-// quickest of three runs counts. The PNG is compared with ezdxf's peers in
-// render_ezdxf.py, drawing the same mix (the fastest path: iterdxf and
-// matplotlib collections; with --document-api, the drawing add-on), their
-// time per entity scaled from a smaller drawing (10,000 entities unless
-// told); with --librecad, both pictures with LibreCAD's dxf2pdf on the very
-// same drawing, load and all. The SVG is compared with the durable I/O
-// floor of its own bytes (written and synced), and so is the HTML page,
-// whose size is set against the SVG's; with --browser, the page is opened
-// in headless Chromium (offline) and its load timed, as a desktop browser
-// would open it.
+// quickest of three runs counts. The PNG and the SVG are compared with
+// ezdxf's peers in render_ezdxf.py, drawing the same mix (the fastest path:
+// iterdxf and matplotlib collections; with --document-api, the drawing
+// add-on), their time per entity scaled from a smaller drawing (10,000
+// entities unless told); with --librecad, both pictures with LibreCAD's
+// dxf2pdf on the very same drawing, load and all. Each picture is also set
+// against the durable I/O floor of its own bytes (written and synced); the
+// HTML page, which no peer makes, against that alone, and its size against
+// the SVG's; with --browser, the page is opened in headless Chromium
+// (offline) and its load timed, as a desktop browser would open it.
 // Usage: bench_render [entities] [directory] [peer entities] [--document-api] [--no-ezdxf] [--librecad] [--browser]
 //        bench_render --child png|svg|html DRAWING.dxf PICTURE
 #include <unistd.h>
@@ -175,15 +175,16 @@ PictureRun timePicture(const std::string& format, const std::string& drawing, co
     return best;
 }
 
-// A peer's seconds to draw and write its PNG, scaled from the entities it
-// drew to `count`; not measured when it fails.
-Timing peerPicture(bool fast, const std::string& drawing, const std::string& png, double scale) {
-    std::vector<std::string> args{drawing, png};
+// A peer's seconds to draw and write its picture (PNG or SVG, by the name's
+// ending), scaled from the entities it drew to `count`; not measured when it
+// fails.
+Timing peerPicture(bool fast, const std::string& drawing, const std::string& picture, double scale) {
+    std::vector<std::string> args{drawing, picture};
     if (fast) args.insert(args.begin(), "--fast");
     const Ran ran = runPeer("render/render_ezdxf.py", args);
-    std::remove(png.c_str());
+    std::remove(picture.c_str());
     double load = 0, draw = 0;
-    if (!ran.ok || std::sscanf(ran.out.c_str(), "load %lf draw+png %lf", &load, &draw) != 2) return {};
+    if (!ran.ok || std::sscanf(ran.out.c_str(), "load %lf draw+save %lf", &load, &draw) != 2) return {};
     std::printf("%s", ran.out.substr(ran.out.find('\n') + 1).c_str());
     return {draw * scale, -1};
 }
@@ -300,7 +301,10 @@ int main(int argc, char** argv) {
     const PictureRun svg = timePicture("svg", dxf, svgFile, 3, withBrowser);
     if (svg.picture < 0) return 1;
     report("svg", svg);
-    printSummary("SVG", {svg.picture, svg.processor}, svg.floor, {}, {});
+    const std::string peerSvg = dir + "/zcad_bench_site_ezdxf.svg";
+    const Timing fastSvg = flags.fastestPath() ? peerPicture(true, peerFile, peerSvg, scale) : Timing{};
+    const Timing documentSvg = flags.documentPeer() ? peerPicture(false, peerFile, peerSvg, scale) : Timing{};
+    printSummary("SVG", {svg.picture, svg.processor}, svg.floor, fastSvg, documentSvg);
 
     const std::string page = dir + "/zcad_bench_site.html";
     const PictureRun html = timePicture("html", dxf, page, 3, withBrowser);

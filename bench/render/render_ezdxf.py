@@ -1,13 +1,14 @@
 """The peers of bench_render, drawing the same DXF to a PNG of the same size
-(1600 by 1200). The document API peer is ezdxf's drawing add-on with its
+(1600 by 1200), or to an SVG when the output's name ends in .svg
+(matplotlib's SVG backend). The document API peer is ezdxf's drawing add-on with its
 matplotlib backend. The fastest path (--fast) reads the modelspace in one
 pass with the iterdxf add-on and hands matplotlib whole collections: one
 LineCollection per layer for lines, bulged polylines, circles and arcs (as
 chords), each character's glyph made once and the texts placed by numpy, the
-points as one scatter. Each prints "load L draw+png D" in seconds, then a
+points as one scatter. Each prints "load L draw+save D" in seconds, then a
 note.
 
-Usage: /usr/bin/python3 render_ezdxf.py [--fast] DRAWING.dxf OUT.png
+Usage: /usr/bin/python3 render_ezdxf.py [--fast] DRAWING.dxf OUT.png|OUT.svg
 """
 import logging
 import math
@@ -150,9 +151,9 @@ def main():
         fig.savefig(out, dpi=100)
         plt.close(fig)
     draw = time.monotonic() - start
-    print(f"load {load:.3f} draw+png {draw:.3f}")
+    print(f"load {load:.3f} draw+save {draw:.3f}")
     print(f"ezdxf {'fastest path' if fast else 'document API'}: {count} entities, load {load:.3f} s, "
-          f"draw+png {draw:.3f} s ({draw / max(count, 1) * 1e6:.0f} us per entity)")
+          f"draw+save {draw:.3f} s ({draw / max(count, 1) * 1e6:.0f} us per entity)")
 
 
 if __name__ == "__main__":

@@ -1,10 +1,12 @@
 // PT2LEV: a TEXT of its elevation beside each selected POINT.
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "arx/acedads.h"
 #include "arx/rxapi.h"
 #include "drawing/groups.h"
+#include "files/c_numbers.h"
 #include "import/import_progress.h"
 #include "levels/level_commands.h"
 #include "levels/level_flags.h"
@@ -12,8 +14,8 @@
 #include "levels/level_text.h"
 #include "levels/p2l_dialog.h"
 #include "settings/settings_record.h"
-#include "shell/text_create.h"
 #include "shell/prompt_dialog.h"
+#include "shell/text_maker.h"
 #include "shell/za_advice.h"
 
 namespace {
@@ -49,11 +51,30 @@ bool confirmValues(ZaSettings& run) {
     return false;
 }
 
+// "Create %d at [%8.3f  %8.3f] level %8.3f layer \"%s\" \n", a line per
+// point: written without printf's formatting of reals, the slowest part of it.
+void sayMade(int index, const ZaPoint& point, std::string_view layer, std::string& line) {
+    line.assign("Create ");
+    zafiles::appendInt(line, index, 0);
+    line += " at [";
+    zafiles::appendFixed(line, point.x, 8, 3);
+    line += "  ";
+    zafiles::appendFixed(line, point.y, 8, 3);
+    line += "] level ";
+    zafiles::appendFixed(line, point.z, 8, 3);
+    line += " layer \"";
+    line += layer;
+    line += "\" \n";
+    acutPrintf("%s", line.c_str());
+}
+
 // Labels every point of the set; false when a failure ended the run.
 bool labelPoints(const zadrawing::Selection& selection, const ZaSettings& run) {
     const bool current = zaLayerPreference(run.p2lPreferences) == ZaLayerPreference::Current;
     std::string layer = run.p2lLayerName.empty() ? "0" : run.p2lLayerName;
     std::string level;
+    std::string line;
+    ZaTextMaker texts;
     int index = 0;
     const zadrawing::DrawingFault fault = zadrawing::forEachEntity(selection, [&](const ads_name, const resbuf* list) {
         const int at = index++;
@@ -72,14 +93,13 @@ bool labelPoints(const zadrawing::Selection& selection, const ZaSettings& run) {
         text.height = run.p2lTextHeight;
         text.rotation = run.p2lTextAngle;
         text.layer = layer.c_str();
-        if (!zaMakeText(text)) {
+        if (!texts.make(text)) {
             const std::string failure = "Cannot make the level text \"" + level + "\" on layer \"" + layer +
                                         "\"\nZarvo_AutoCAD creation problem\n";
             zaAdviceMessage(failure.c_str());
             return false;
         }
-        acutPrintf("Create %d at [%8.3f  %8.3f] level %8.3f layer \"%s\" \n", at, point.x, point.y, point.z,
-                   layer.c_str());
+        sayMade(at, point, layer, line);
         return true;
     });
     zalevels::sayFault(fault, kTexts);

@@ -4,7 +4,6 @@
 #include <string>
 
 #include "arx/acedads.h"
-#include "shell/text_create.h"
 
 namespace zapads {
 
@@ -50,7 +49,7 @@ const char* PadLotMaker::label(const char* text, const ZaPoint& at, const PadTex
     record.rotation = from.rotation * 180.0 / std::numbers::pi;
     record.layer = layer;
     record.style = style;
-    if (zaMakeText(record)) return nullptr;
+    if (texts_.make(record)) return nullptr;
     return "Cannot make TEXT\nZarvo_AutoCAD creation problem\n";
 }
 

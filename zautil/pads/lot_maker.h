@@ -9,6 +9,7 @@
 #include "pads/pad_records.h"
 #include "shell/entity_gate.h"
 #include "shell/entity_maker.h"
+#include "shell/text_maker.h"
 
 namespace zapads {
 
@@ -28,6 +29,7 @@ private:
     std::array<ZaEntityList, 256> headers_;
     ZaEntityList vertex_;
     ZaEntityList seqend_;
+    ZaTextMaker texts_;
 };
 
 }  // namespace zapads

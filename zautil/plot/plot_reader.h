@@ -15,6 +15,7 @@
 #include "plot/plot_lines.h"
 #include "plot/plot_record_type.h"
 #include "shell/entity_maker.h"
+#include "shell/text_maker.h"
 
 // A line at growing intervals; only a slow report raises the limit.
 inline constexpr zaimport::ProgressStyle kZaPlotProgress{"\rAt line %lld\n", zaimport::Pacing::RaiseLimitWhenSlow};
@@ -67,6 +68,7 @@ private:
 
     ZaPlotLayerTable& table_;
     ZaEntityMaker shapes_;
+    ZaTextMaker texts_;
     bool modelFile_;
     bool threeD_ = false;
     bool broken_ = false;

@@ -76,7 +76,7 @@ bool ZaPlotReader::text(const ZaPlotLine& line, ZaPlotLines& lines) {
         record.layer = table_.textLayer().c_str();
         record.mode = mode;
         record.style = table_.textStyle().c_str();
-        if (!zaMakeText(record) && refused()) {
+        if (!texts_.make(record) && refused()) {
             acutPrintf("\nCould not make text \"%s\" on layer '%s' at line %lld\n", record.text, record.layer,
                        static_cast<long long>(lines_));
         }

@@ -2,6 +2,8 @@
 // out from the host's text box.
 #pragma once
 
+#include <string>
+
 #include "arx/adsdef.h"
 #include "shell/entity_maker.h"
 
@@ -18,6 +20,7 @@ struct ZaTextRecord {
     const char* style = nullptr;  // null or empty: "standard"; a style the drawing lacks is left out
 };
 
+// One text; a command that makes many keeps a ZaTextMaker (shell/text_maker.h).
 bool zaMakeText(const ZaTextRecord& text);
 
 struct ZaTextAlign {
@@ -30,3 +33,16 @@ struct ZaTextAlign {
 // radians. False for an unknown mode or a text the host cannot measure.
 bool zaTextAlignPoint(const resbuf* text, const ads_point align, double height, double rotation, int mode,
                       ZaTextAlign& result);
+
+// The width of a TEXT list as the host measures it, given its height. False
+// for a text the host cannot measure.
+bool zaTextWidth(const resbuf* text, double height, double& width);
+
+// The insertion point that puts a text of that width at `align` by the
+// mode's parts (horizontal and vertical, each 0 to 2). Rotation in radians.
+ZaTextAlign zaTextPlace(const ads_point align, double height, double rotation, int horizontal, int vertical,
+                        double width);
+
+// The text with the suite's marks spelt as the host spells them; the text
+// itself when it holds none, else `spelt`'s characters.
+const char* zaSpellTextMarks(const char* text, std::string& spelt);

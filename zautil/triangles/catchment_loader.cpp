@@ -1,8 +1,9 @@
 // Catchment strings: every triangle edge once, as a two-point 3D polyline
 // on the layer of its drainage class: the model's boundary, ridges,
 // streams, slopes, diplines, and edges where one side or both lie flat.
+#include <algorithm>
 #include <array>
-#include <new>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,29 @@ constexpr LoaderFamily kFamily = LoaderFamily::MeshOrCatchment;
 constexpr std::size_t kListedLayers = 252;
 constexpr ads_point kOrigin = {0, 0, 0};
 
+// The drainage normals a triangle may still look back at. An edge is drawn
+// from the later of its two triangles, so only the normals of the last
+// `reach` records are ever wanted: a few rows of a surface stored row by
+// row, whatever its size, and never more than every record.
+class DrainageWindow {
+public:
+    // Triangle t meets triangle u < t across an edge.
+    void widen(std::int64_t t, std::int64_t u) { reach_ = std::max(reach_, t - u); }
+    void open() { normals_.assign(static_cast<std::size_t>(reach_ + 1), ZaPoint{}); }
+    void set(std::int64_t t, const ZaPoint& normal) { normals_[slot(t)] = normal; }
+    // Null when u is not among the records kept for t: further back than
+    // any neighbour the prescan saw.
+    const ZaPoint* find(std::int64_t t, std::int64_t u) const {
+        return u < 0 || u > t || t - u > reach_ ? nullptr : &normals_[slot(u)];
+    }
+
+private:
+    std::size_t slot(std::int64_t t) const { return static_cast<std::size_t>(t % (reach_ + 1)); }
+
+    std::int64_t reach_ = 0;
+    std::vector<ZaPoint> normals_;
+};
+
 class CatchmentStrings {
 public:
     explicit CatchmentStrings(TriangleLoad& load);
@@ -33,14 +57,14 @@ public:
 
 private:
     UTFault opened(const std::string& utPath);
-    bool drawEdges(const UTTriangle& triangle, std::int64_t t);
+    bool drawEdges(const UTTriangle& triangle, std::int64_t t, const ZaPoint& mt);
     bool drawEdge(EdgeClass edgeClass, const ZaPoint& from, const ZaPoint& to);
     void createLayer(std::string_view name);
     bool fail(const char* text);
 
     TriangleLoad& load_;
     TriangleModel model_;
-    std::vector<ZaPoint> drainage_;  // by record number; zero for inactive records
+    DrainageWindow drainage_;  // zero for inactive records
     std::vector<std::string> created_;
     std::array<bool, kEdgeClassCount> layerReady_{};
     std::array<int, kEdgeClassCount> counts_{};
@@ -77,14 +101,16 @@ UTFault CatchmentStrings::opened(const std::string& utPath) {
     if (!model_.openTriangles(utPath)) return model_.fault();
     load_.triangles = model_.triangleCount();
     acutPrintf("Loadng %ld triangles\n", static_cast<long>(load_.triangles));
-    drainage_.assign(static_cast<std::size_t>(load_.triangles), ZaPoint{});
     const bool checked = model_.prescan(true, [this](std::int64_t t, const UTTriangle& triangle) {
         if (!triangle.active()) return;
-        const auto& v = triangle.vertices;
-        drainage_[static_cast<std::size_t>(t)] =
-            drainageNormal(surfaceNormal(model_.point(v[0]), model_.point(v[1]), model_.point(v[2])));
+        for (int edge = 0; edge < 3; ++edge) {
+            const std::int32_t across = triangle.neighbours[static_cast<std::size_t>(edge)];
+            if (!triangle.boundary(edge) && across < t) drainage_.widen(t, across);
+        }
     });
-    return checked ? UTFault::None : model_.fault();
+    if (!checked) return model_.fault();
+    drainage_.open();
+    return UTFault::None;
 }
 
 bool CatchmentStrings::drawEdge(EdgeClass edgeClass, const ZaPoint& from, const ZaPoint& to) {
@@ -104,7 +130,7 @@ bool CatchmentStrings::drawEdge(EdgeClass edgeClass, const ZaPoint& from, const 
     return true;
 }
 
-bool CatchmentStrings::drawEdges(const UTTriangle& triangle, std::int64_t t) {
+bool CatchmentStrings::drawEdges(const UTTriangle& triangle, std::int64_t t, const ZaPoint& mt) {
     for (int edge = 0; edge < 3; ++edge) {
         // Edge k runs from vertex k + 1 to vertex k + 2.
         const ZaPoint& from = model_.point(triangle.vertices[static_cast<std::size_t>((edge + 1) % 3)]);
@@ -116,13 +142,14 @@ bool CatchmentStrings::drawEdges(const UTTriangle& triangle, std::int64_t t) {
         // An edge between two triangles is drawn from the later of them.
         const std::int32_t across = triangle.neighbours[static_cast<std::size_t>(edge)];
         if (across >= t) continue;
-        if (across < 0) {
+        // Only a file changed since the prescan names a triangle out of reach.
+        const ZaPoint* mu = drainage_.find(t, across);
+        if (!mu) {
             reportUTFault(UTFault::BadNeighbour, kFamily);
             return false;
         }
         const double shortest = edge == 1 ? 0.0001 : 0.001;
-        const EdgeClass edgeClass = classifyEdge(from, to, drainage_[static_cast<std::size_t>(t)],
-                                                 drainage_[static_cast<std::size_t>(across)], shortest);
+        const EdgeClass edgeClass = classifyEdge(from, to, mt, *mu, shortest);
         if (!drawEdge(edgeClass, from, to)) return false;
     }
     return true;
@@ -138,10 +165,16 @@ void CatchmentStrings::run(const std::string& utPath) {
     for (std::int64_t t = 0; t < load_.triangles; ++t) {
         if (load_.progress.cancelledAt(t)) return;
         if (!model_.nextTriangle(triangle)) return reportUTFault(model_.fault(), kFamily);
-        if (!triangle.active()) continue;
+        if (!triangle.active()) {
+            drainage_.set(t, {});
+            continue;
+        }
         // The file is read again: it must still be the file the prescan checked.
         if (!model_.checkVertices(triangle)) return reportUTFault(model_.fault(), kFamily);
-        if (!drawEdges(triangle, t)) return;
+        const auto& v = triangle.vertices;
+        const ZaPoint mt = drainageNormal(surfaceNormal(model_.point(v[0]), model_.point(v[1]), model_.point(v[2])));
+        drainage_.set(t, mt);
+        if (!drawEdges(triangle, t, mt)) return;
     }
     load_.readThrough = true;
 }

@@ -1,6 +1,7 @@
 #include "object_selection.h"
 
 #include <algorithm>
+#include <cstddef>
 
 #include "arx/acedads.h"
 #include "db/entity_names.h"
@@ -29,7 +30,12 @@ std::vector<EntityId> membersOf(const Database& db, const ads_name set) {
 
 void ObjectSelection::add(EntityId id) {
     if (!isSelectable(currentDatabase(), id)) return;
-    if (std::find(chosen_.begin(), chosen_.end(), id) == chosen_.end()) chosen_.push_back(id);
+    // Ids index the drawing's entities, so a mark per id finds a repeat at
+    // once where a search of the chosen would take a million steps each.
+    if (id >= chosenMarks_.size()) chosenMarks_.resize(std::max<std::size_t>(id + 1, 2 * chosenMarks_.size()));
+    if (chosenMarks_[id]) return;
+    chosenMarks_[id] = true;
+    chosen_.push_back(id);
 }
 
 Step ObjectSelection::feed(const Word& word) {

@@ -21,7 +21,8 @@ public:
 
 private:
     void add(EntityId id);
-    std::vector<EntityId> chosen_;
+    std::vector<EntityId> chosen_;  // in the order chosen
+    std::vector<bool> chosenMarks_;  // by id
 };
 
 }  // namespace zcad::commands

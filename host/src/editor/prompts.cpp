@@ -50,13 +50,30 @@ int acutPrintf(const ACHAR* format, ...) {
     if (!format) return 0;
     va_list args;
     va_start(args, format);
+    // A line the caller built itself passes through as it is.
+    if (std::strcmp(format, "%s") == 0) {
+        const char* line = va_arg(args, const char*);
+        va_end(args);
+        if (!line) line = "(null)";
+        const std::size_t size = std::strlen(line);
+        writeOutput(std::string_view(line, size));
+        return static_cast<int>(size);
+    }
     va_list again;
     va_copy(again, args);
-    const int size = std::vsnprintf(nullptr, 0, format, args);
+    // Commands print a line per entity by the million: a line that fits is
+    // formatted once, on the stack.
+    char line[512];
+    const int size = std::vsnprintf(line, sizeof line, format, args);
     va_end(args);
     if (size < 0) {
         va_end(again);
         return 0;
+    }
+    if (static_cast<std::size_t>(size) < sizeof line) {
+        va_end(again);
+        writeOutput(std::string_view(line, static_cast<std::size_t>(size)));
+        return size;
     }
     std::string text(static_cast<std::size_t>(size) + 1, '\0');
     std::vsnprintf(text.data(), text.size(), format, again);

@@ -5,6 +5,7 @@
 
 #include "arx/acedads.h"
 #include "db/entity_names.h"
+#include "geom/wildcard.h"
 #include "picking.h"
 #include "prompt_state.h"
 #include "selection_sets.h"
@@ -22,6 +23,8 @@ namespace {
 struct Filter {
     std::string type;
     std::string layer;
+    geom::WildcardPattern typePattern;
+    geom::WildcardPattern layerPattern;
     bool valid = true;
 
     explicit Filter(const resbuf* list) {
@@ -33,12 +36,15 @@ struct Filter {
             }
             (list->restype == 8 ? layer : type) = upperCase(list->resval.rstring);
         }
+        // Parsed once for the whole set, not once for each entity.
+        typePattern.assign(type);
+        layerPattern.assign(layer);
     }
 
     bool accepts(const Database& db, EntityId id) const {
-        if (!type.empty() && acutWcMatch(std::string(db.type(id)).c_str(), type.c_str()) != RTNORM) return false;
+        if (!type.empty() && !typePattern.matches(db.type(id))) return false;
         if (layer.empty()) return true;
-        return acutWcMatch(upperCase(layerOf(db, id)).c_str(), layer.c_str()) == RTNORM;
+        return layerPattern.matches(upperCase(layerOf(db, id)));
     }
 
     static std::string layerOf(const Database& db, EntityId id) {
@@ -163,9 +169,12 @@ bool zcad::selectByLine(const Database& db, std::string_view line, std::vector<E
     }
     if ((word == "LAYER" || word == "TYPE") && !rest.empty()) {
         found.clear();
-        for (const EntityId id : selectableEntities(db)) {
-            const std::string value = word == "TYPE" ? std::string(db.type(id)) : Filter::layerOf(db, id);
-            if (equalNoCase(value, rest)) found.push_back(id);
+        // The entities selectableEntities walks, the cheap test of the name
+        // first: most of a large drawing is of another type or layer.
+        const bool byType = word == "TYPE";
+        for (EntityId id = db.next(kNoEntity); id != kNoEntity; id = db.next(sequenceEnd(db, id))) {
+            const bool named = byType ? equalNoCase(db.type(id), rest) : equalNoCase(Filter::layerOf(db, id), rest);
+            if (named && isSelectable(db, id)) found.push_back(id);
         }
         return true;
     }

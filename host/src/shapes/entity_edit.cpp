@@ -4,8 +4,13 @@
 
 namespace zcad::shapes {
 
+// MOVE and CHANGE edit entities by the million: the decoded groups and the
+// encoded bytes reuse the storage of the entity before.
 EntityEdit::EntityEdit(const Database& db, EntityId id) {
-    for (const Group& g : decodeGroups(db.list(id))) groups_.push_back(OwnedGroup::of(g));
+    thread_local std::vector<Group> decoded;
+    decodeGroups(db.list(id), decoded);
+    groups_.reserve(decoded.size());
+    for (const Group& g : decoded) groups_.push_back(OwnedGroup::of(g));
     if (!groups_.empty() && groups_.front().code == 0) type_ = groups_.front().text;
 }
 
@@ -51,7 +56,8 @@ void EntityEdit::erase(int code) {
 }
 
 void EntityEdit::commit(Database& db, EntityId id) const {
-    std::vector<std::uint8_t> bytes;
+    thread_local std::vector<std::uint8_t> bytes;
+    bytes.clear();
     GroupWriter writer(bytes);
     for (const OwnedGroup& g : groups_) writer.group(g.view());
     db.replace(id, bytes);

@@ -30,6 +30,20 @@ TEST_F(MoveChangeTest, MoveTakesRelativeSecondPointsDisplacementsAndTheLastEntit
     EXPECT_EQ(previousSelection(), (std::vector<EntityId>{first, last}));
 }
 
+TEST_F(MoveChangeTest, ObjectsChosenAgainMoveOnceInTheOrderFirstChosen) {
+    const EntityId a = ListBuilder("POINT").point(10, 0, 0, 0).append(db());
+    const EntityId b = ListBuilder("POINT").point(10, 5, 0, 0).append(db());
+    const EntityId c = ListBuilder("POINT").point(10, 9, 0, 0).append(db());
+    const double by[3] = {0, 0, 1};
+    EXPECT_EQ(acedCommandS(RTSTR, "move", RTSTR, "L", RTSTR, "all", RTSTR, "5,0", RTSTR, "L", RTSTR, "", RTSTR, "d",
+                           RT3DPOINT, by, RTNONE),
+              RTNORM);
+    EXPECT_EQ(previousSelection(), (std::vector<EntityId>{c, a, b}));
+    EXPECT_EQ(acedCommandS(RTSTR, "move", RTSTR, "P", RTSTR, "P", RTSTR, "", RTSTR, "d", RT3DPOINT, by, RTNONE),
+              RTNORM);
+    for (const EntityId id : {a, b, c}) EXPECT_DOUBLE_EQ(groupWithCode(db(), id, 10).xyz[2], 2);
+}
+
 TEST_F(MoveChangeTest, WordsMayFollowInLaterCalls) {
     const EntityId point = ListBuilder("POINT").point(10, 0, 0, 0).append(db());
     ads_name name;

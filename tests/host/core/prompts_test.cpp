@@ -78,10 +78,12 @@ TEST_F(Prompts, UserBreakArmedByTest) {
     EXPECT_NE(acedUsrBrk(), 0);
 }
 
-TEST_F(Prompts, PrintfFormatsLongText) {
+TEST_F(Prompts, PrintfFormatsShortAndLongTextAndPassesABareLineAsItIs) {
     const std::string long_(5000, 'x');
-    acutPrintf("<%s> %d %.2f\n", long_.c_str(), 7, 1.005);
-    EXPECT_EQ(output_, "<" + long_ + "> 7 1.00\n");
+    EXPECT_EQ(acutPrintf("<%s> %d %.2f\n", long_.c_str(), 7, 1.005), 5010);
+    EXPECT_EQ(acutPrintf("[%5.1f]", 2.25), 7);
+    EXPECT_EQ(acutPrintf("%s", "50%% at %d\n"), 11);
+    EXPECT_EQ(output_, "<" + long_ + "> 7 1.00\n[  2.2]50%% at %d\n");
 }
 
 }  // namespace

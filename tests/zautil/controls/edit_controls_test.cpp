@@ -42,49 +42,39 @@ private:
     SoundSink previousSink_;
 };
 
-TEST_F(EditControls, ShortNameRuleTurnsBlanksIntoUnderscoresAndStopsAtEight) {
-    type(jobName, "ab cd");
-    EXPECT_EQ(jobName.text(), "ab_cd");
-    type(jobName, "efgX");
-    EXPECT_EQ(jobName.text(), "ab_cdefg");
-    EXPECT_EQ(jobName.count(), 8u);
-    EXPECT_TRUE(sounds.empty());  // dropped silently
-}
+// Keys typed into the job name after `typed`, at the caret `from`-`to`
+// (-1: where typing left it).
+struct JobNameCase {
+    bool rule;
+    const char* typed;
+    int from, to;
+    const char* keys;
+    const char* expected;
+};
+constexpr JobNameCase kJobNameCases[] = {
+    {true, "", -1, -1, "ab cd", "ab_cd"},
+    {true, "ab cd", -1, -1, "efgX", "ab_cdefg"},  // the eighth is the last
+    {true, "", -1, -1, "a.b\\/:*?\"<>|-_", "ab-_"},
+    {true, "abcdefgh", 2, 4, "X", "abXefgh"},  // a selection at the limit is replaced
+    {true, "abcdefgh", 2, 4, "XY", "abXYefgh"},
+    {true, "abcdefgh", 0, 0, "\b\b\b", "abcdefgh"},  // no room opened past the limit
+    {true, "abcdefgh", 8, 8, "i\bz", "abcdefgz"},
+    {false, "", -1, -1, "my job 2 of many more", "my job 2 of many"},
+};
 
-TEST_F(EditControls, SeparatorsAndPunctuationAreDroppedButDashAndUnderscoreKept) {
-    type(jobName, "a.b");
-    EXPECT_EQ(jobName.text(), "ab");
-    type(jobName, "\\/:*?\"<>|-_");
-    EXPECT_EQ(jobName.text(), "ab-_");
-}
-
-TEST_F(EditControls, TypingOverASelectionAtTheLimitReplacesIt) {
-    type(jobName, "abcdefgh");
-    jobName.setSelection(2, 4);
-    type(jobName, "X");
-    EXPECT_EQ(jobName.text(), "abXefgh");
-    type(jobName, "Y");
-    EXPECT_EQ(jobName.text(), "abXYefgh");
-}
-
-TEST_F(EditControls, BackspaceAtTheStartDoesNotOpenRoomPastTheLimit) {
-    type(jobName, "abcdefgh");
-    jobName.setSelection(0, 0);
-    type(jobName, "\b\b\b");
-    EXPECT_EQ(jobName.text(), "abcdefgh");
-    jobName.setSelection(8, 8);
-    type(jobName, "i");
-    EXPECT_EQ(jobName.text(), "abcdefgh");
-    type(jobName, "\bz");
-    EXPECT_EQ(jobName.text(), "abcdefgz");
-}
-
-TEST_F(EditControls, WithoutTheRuleBlanksStayAndSixteenIsTheMost) {
-    shortNames = false;
-    jobName.setLimit(zaJobNameLimit());
-    EXPECT_EQ(jobName.limit(), 16u);
-    type(jobName, "my job 2 of many more");
-    EXPECT_EQ(jobName.text(), "my job 2 of many");
+TEST_F(EditControls, JobNameTypingKeepsTheRuleAndTheLimitSilently) {
+    for (const JobNameCase& c : kJobNameCases) {
+        SCOPED_TRACE(c.keys);
+        shortNames = c.rule;
+        sounds.clear();
+        jobName.setText("");
+        jobName.setLimit(zaJobNameLimit());
+        type(jobName, c.typed);
+        if (c.from >= 0) jobName.setSelection(c.from, c.to);
+        type(jobName, c.keys);
+        EXPECT_EQ(jobName.text(), c.expected);
+        EXPECT_TRUE(!c.rule || sounds.empty()) << "the rule refuses silently";
+    }
     EXPECT_EQ(zaJobNameStatusText(), "Enter a valid filename for the current job (up to 16 characters)");
     shortNames = true;
     EXPECT_EQ(zaJobNameStatusText(),
@@ -94,7 +84,6 @@ TEST_F(EditControls, WithoutTheRuleBlanksStayAndSixteenIsTheMost) {
 TEST_F(EditControls, TextSetWholeIsCutAndItsBlanksReplaced) {
     jobName.setText("long job name");
     EXPECT_EQ(jobName.text(), "long_job");
-    EXPECT_EQ(jobName.count(), 8u);
     shortNames = false;
     jobName.setLimit(16);
     jobName.setText("my job");  // blanks typed without the rule are kept when set, too
@@ -105,40 +94,41 @@ TEST_F(EditControls, RunEditHoldsTheLastLetterOrDigitTyped) {
     run.setText("A");
     type(run, "7");
     EXPECT_EQ(run.text(), "7");
-    type(run, "b");
-    EXPECT_EQ(run.text(), "b");
-    type(run, ".\b -");
+    type(run, "b.\b -");
     EXPECT_EQ(run.text(), "b");
     run.setText("xyz");
     EXPECT_EQ(run.text(), "x");
 }
 
-TEST_F(EditControls, NumberSignOnlyFirstAndOnlyOnce) {
-    type(number, "5-");
-    EXPECT_EQ(number.text(), "5");
-    EXPECT_EQ(sounds, (std::vector<std::string>{"Exclamation"}));
-    number.setSelection(0, 0);
-    type(number, "-");
-    EXPECT_EQ(number.text(), "-5");
-    number.setSelection(0, 0);
-    type(number, "+");
-    EXPECT_EQ(number.text(), "-5");
-    EXPECT_EQ(sounds.size(), 2u);
-}
+// Keys typed into the number after `typed`, with the caret at `caret`
+// (-1: where typing left it); each refused key sounds.
+struct NumberCase {
+    const char* typed;
+    int caret;
+    const char* keys;
+    const char* expected;
+    std::size_t sounds;
+};
+constexpr NumberCase kNumberCases[] = {
+    {"5", -1, "-", "5", 1},  // a sign only first
+    {"5", 0, "-", "-5", 0},
+    {"-5", 0, "+", "-5", 1},  // and only once
+    {"12.5", -1, ".", "12.5", 1},  // one point
+    {"12.5", 4, "\b\b.75", "12.75", 0},  // a point rubbed out may come back
+    {"1", -1, "x", "1", 1},
+};
 
-TEST_F(EditControls, NumberOnePointAndBackspaceGivesItBack) {
-    type(number, "12.5");
-    EXPECT_EQ(number.text(), "12.5");
-    type(number, ".");
-    EXPECT_EQ(number.text(), "12.5");
-    EXPECT_EQ(sounds.size(), 1u);
-    number.setSelection(4, 4);
-    type(number, "\b\b");
-    EXPECT_EQ(number.text(), "12");
-    type(number, ".75");
-    EXPECT_EQ(number.text(), "12.75");
-    type(number, "x");
-    EXPECT_EQ(sounds.size(), 2u);
+TEST_F(EditControls, NumberTakesOneSignFirstAndOnePoint) {
+    for (const NumberCase& c : kNumberCases) {
+        SCOPED_TRACE(std::string(c.typed) + " then " + c.keys);
+        number.setText("");
+        type(number, c.typed);
+        sounds.clear();
+        if (c.caret >= 0) number.setSelection(c.caret, c.caret);
+        type(number, c.keys);
+        EXPECT_EQ(number.text(), c.expected);
+        EXPECT_EQ(sounds, std::vector<std::string>(c.sounds, "Exclamation"));
+    }
 }
 
 TEST_F(EditControls, NumberTextSetByTheDialogCountsItsPoint) {
@@ -150,15 +140,12 @@ TEST_F(EditControls, NumberTextSetByTheDialogCountsItsPoint) {
     EXPECT_EQ(number.text(), "3.5");
 }
 
-TEST_F(EditControls, NumberOwnerForbidsSignAndPoint) {
+TEST_F(EditControls, NumberOwnerForbidsSignAndPointAndThirtyOneCharactersAreTheMost) {
     number.setNoSign(true);
     number.setNoDecimalPoint(true);
     user::type(number, "-4.2");
     EXPECT_EQ(number.text(), "42");
     EXPECT_EQ(sounds.size(), 2u);
-}
-
-TEST_F(EditControls, NumberTakesNoMoreThanThirtyOneCharacters) {
     type(number, std::string(40, '9'));
     EXPECT_EQ(number.text().size(), CNumberBox::kMaxChars);
     number.setText(std::string(40, '1'));

@@ -113,8 +113,6 @@ TEST_F(BreakupChoice, EnterKeepsTheRuleInForceAndNoneOrCancelLeavesArcsOut) {
     EXPECT_EQ(zaChooseArcBreakup(options_), ZaArcChoice::Cancelled);
     answer({"None"});
     EXPECT_EQ(zaChooseArcBreakup(options_), ZaArcChoice::LeaveOut);
-    options_.breakup.type = kZaBreakupChord;
-    EXPECT_EQ(options_.breakup.type, kZaBreakupChord);
     EXPECT_EQ(zaSettings().xyzBreakup, kZaBreakupFlatness);
 }
 

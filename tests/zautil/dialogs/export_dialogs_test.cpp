@@ -100,39 +100,25 @@ TEST_F(ExportDialogs, HintsFollowTheFocusAndTheRule) {
     });
 }
 
-TEST_F(ExportDialogs, YesWritesTheRecordAndNoLeavesIt) {
+TEST_F(ExportDialogs, YesWritesTheRecordAndNoOrCancelLeavesIt) {
     ZaUROutOptions record = options(kZaBreakupFlatness, 8);
     const ZaUROutOptions before = record;
-    EXPECT_EQ(run(&record,
-                  [](Dialog& d) {
-                      user::click(at(d, CUROutDlg::kChord));
-                      user::type(edit(d, CUROutDlg::kValue), "1.5");
-                      user::click(at(d, CUROutDlg::kRounding));  // was on
-                      user::click(at(d, CUROutDlg::kCreateNote));
-                      user::type(edit(d, CUROutDlg::kLastNumber), "30");
-                      user::click(at(d, IDNO));
-                  }),
-              IDNO);
-    EXPECT_EQ(record, before);
-    // A cancel is no answer: the record stays too.
-    EXPECT_EQ(run(&record,
-                  [](Dialog& d) {
-                      user::click(at(d, CUROutDlg::kChord));
-                      user::cancel(d);
-                  }),
-              IDCANCEL);
-    EXPECT_EQ(record, before);
-
-    EXPECT_EQ(run(&record,
-                  [](Dialog& d) {
-                      user::click(at(d, CUROutDlg::kChord));
-                      user::type(edit(d, CUROutDlg::kValue), "1.5");
-                      user::click(at(d, CUROutDlg::kRounding));
-                      user::click(at(d, CUROutDlg::kCreateNote));
-                      user::type(edit(d, CUROutDlg::kLastNumber), "30");
-                      user::click(at(d, IDOK));
-                  }),
-              IDOK);
+    const auto edits = [](int button) {
+        return [button](Dialog& d) {
+            user::click(at(d, CUROutDlg::kChord));
+            user::type(edit(d, CUROutDlg::kValue), "1.5");
+            user::click(at(d, CUROutDlg::kRounding));  // was on
+            user::click(at(d, CUROutDlg::kCreateNote));
+            user::type(edit(d, CUROutDlg::kLastNumber), "30");
+            if (button == IDCANCEL) return user::cancel(d);  // a cancel is no answer
+            user::click(at(d, button));
+        };
+    };
+    for (const int button : {IDNO, IDCANCEL}) {
+        EXPECT_EQ(run(&record, edits(button)), button);
+        EXPECT_EQ(record, before);
+    }
+    EXPECT_EQ(run(&record, edits(IDOK)), IDOK);
     EXPECT_EQ(record.breakup, (ZaBreakupOptions{kZaBreakupChord, false, 1.5}));
     EXPECT_FALSE(record.createNote);
     EXPECT_EQ(record.lastNumberText, 12);

@@ -62,12 +62,11 @@ TEST_F(DrawingReader, GroupsLeftOutAreTheirDefaultsAndALineNeedsAllItsOwn) {
     EXPECT_FALSE(zadrawing::groupText(list.get(), 10)) << "a point is no text";
     zadrawing::Line line;
     EXPECT_EQ(zadrawing::readLine(list.get(), line), DrawingFault::NoLayer);
-    store([](zcad::GroupWriter& w) { w.string(0, "LINE"); w.string(8, "L"); w.point(11, 1, 2, 3); });
-    acdbEntLast(entity);
-    EXPECT_EQ(zadrawing::readLine(zadrawing::readEntity(entity).get(), line), DrawingFault::NoStart);
-    store([](zcad::GroupWriter& w) { w.string(0, "LINE"); w.string(8, "L"); w.point(10, 1, 2, 3); });
-    acdbEntLast(entity);
-    EXPECT_EQ(zadrawing::readLine(zadrawing::readEntity(entity).get(), line), DrawingFault::NoEnd);
+    for (const auto& [code, fault] : {std::pair{11, DrawingFault::NoStart}, std::pair{10, DrawingFault::NoEnd}}) {
+        store([code = code](zcad::GroupWriter& w) { w.string(0, "LINE"); w.string(8, "L"); w.point(code, 1, 2, 3); });
+        acdbEntLast(entity);
+        EXPECT_EQ(zadrawing::readLine(zadrawing::readEntity(entity).get(), line), fault);
+    }
 }
 
 TEST_F(DrawingReader, LightweightVerticesOwnTheGroupsAfterThemUpToTheirCount) {

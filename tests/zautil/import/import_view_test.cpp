@@ -76,9 +76,6 @@ TEST_F(ImportView, ExtentsWithoutAnAreaZoomToTheDrawingUnreported) {
     zaimport::zoomToImport(line, report_);
     EXPECT_FALSE(printed("E "));
     EXPECT_NEAR(db().view.centre[0], 20, 1e-9);  // the drawing's extents
-    zaimport::showPointsAsCrosses();
-    ASSERT_NE(db().headerVar("$PDMODE"), nullptr);
-    EXPECT_EQ(db().headerVar("$PDMODE")->groups.at(0).integer, 3);
 }
 
 TEST_F(ImportView, LayersTakeTheSequenceByIndexInOneCommand) {

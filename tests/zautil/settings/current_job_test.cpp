@@ -1,14 +1,10 @@
 // The suite's current job: the registry, the three job files and their
-// bytes, the environment record and ZSELECT.
+// bytes, and the environment record (ZSELECT is the module test's).
 #include "settings_fixture.h"
 
 #include "settings/current_job.h"
 #include "settings/job_files.h"
 #include "settings/za_env.h"
-#include "config/zselect.h"
-
-#include <chrono>
-#include <thread>
 
 namespace {
 
@@ -50,9 +46,8 @@ TEST_F(CurrentJob, SettingAJobStoresItsFormAndWritesTheJobFiles) {
               "\t<name>abcdefgh</name>\r\n"
               "\t<run>a</run>\r\n"
               "</job>\r\n\r\n");
-}
 
-TEST_F(CurrentJob, OldJobFileCutsTheNameToEightCharacters) {
+    // The old job file holds eight characters of the name, the other all.
     ASSERT_TRUE(zaSetCurrentJob(jobs_ + "longername.urB"));
     EXPECT_EQ(readFile(jobs_ + "oldjob.dat"), "longernaB\r\n");
     EXPECT_NE(readFile(jobs_ + "_oldjob.ojd").find("\t<name>longername</name>\r\n\t<run>B</run>\r\n"),
@@ -123,25 +118,6 @@ TEST_F(CurrentJob, EnvironmentRecordHoldsTheInstallationAndTheJob) {
     EXPECT_FALSE(none.found);
     EXPECT_EQ(none.currentJob, "");
     EXPECT_EQ(none.layPath, "");
-}
-
-TEST_F(CurrentJob, ZSelectStartsTheSelectorOfTheInstallation) {
-    zaZSelect();
-    EXPECT_EQ(boxes(), Texts{"Failed to locate ZSelect executable in Zarvo install directory."});
-
-    const std::string marker = dir_ + "/started";
-    const std::string program = install_ + "ZSelect.exe";
-    std::ofstream(program) << "#!/bin/sh\necho started > '" << marker << "'\n";
-    std::filesystem::permissions(program, std::filesystem::perms::owner_all);
-    zaZSelect();
-    EXPECT_EQ(boxes(), Texts{});
-    for (int i = 0; i < 200 && !std::filesystem::exists(marker); ++i)
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    EXPECT_TRUE(std::filesystem::exists(marker));
-
-    ::unsetenv("ZARV$PROG");
-    zaZSelect();
-    EXPECT_EQ(boxes(), Texts{"Failed to locate Zarvo install directory."});
 }
 
 }  // namespace

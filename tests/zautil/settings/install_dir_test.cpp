@@ -20,15 +20,11 @@ protected:
 };
 
 TEST_F(InstallDir, HomeGetsOneSeparatorWhenItLacksOne) {
-    putHome(kNew, "/opt/zarvo");
-    EXPECT_EQ(lookup(), 0);
-    EXPECT_EQ(dir_found_, "/opt/zarvo/");
-    putHome(kNew, "/opt/zarvo/");
-    EXPECT_EQ(lookup(), 0);
-    EXPECT_EQ(dir_found_, "/opt/zarvo/");
-    putHome(kNew, "C:\\zarvo\\");
-    EXPECT_EQ(lookup(), 0);
-    EXPECT_EQ(dir_found_, "C:\\zarvo\\");
+    for (const char* home : {"/opt/zarvo", "/opt/zarvo/", "C:\\zarvo\\"}) {
+        putHome(kNew, home);
+        EXPECT_EQ(lookup(), 0);
+        EXPECT_EQ(dir_found_, home[1] == ':' ? std::string(home) : "/opt/zarvo/");
+    }
     // The first new key that opens wins.
     putHome(kWow32, "/wow");
     EXPECT_EQ(lookup(), 0);

@@ -76,12 +76,4 @@ TEST_F(SettingsWrite, PathDefaultsAreEmptyWithoutAnInstallation) {
     EXPECT_TRUE(storeHas("\"CTL File Path\"=\"" + install_ + "sample.ctl\""));
 }
 
-TEST(SettingValues, FoundByTheirExactName) {
-    const ZaSettingValue* font = zaFindSettingValue("Text Font");
-    ASSERT_NE(font, nullptr);
-    EXPECT_EQ(std::get<std::string ZaSettings::*>(font->field), &ZaSettings::textFont);
-    EXPECT_EQ(zaFindSettingValue("TEXT FONT"), nullptr);
-    EXPECT_EQ(zaFindSettingValue("file"), nullptr);
-}
-
 }  // namespace
