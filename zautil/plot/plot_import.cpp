@@ -1,6 +1,7 @@
 #include "plot/plot_import.h"
 
 #include "arx/acedads.h"
+#include "files/decode_ahead.h"
 #include "files/file_tests.h"
 #include "files/line_reader.h"
 #include "import/import_progress.h"
@@ -48,12 +49,13 @@ bool ZaPlotImport::readPlotFile(const std::string& path) {
         acedCommandS(RTNONE);
         return false;
     }
+    const auto bytes = source->size();
     zaimport::ImportProgress progress(kZaPlotProgress);
     acutPrintf("\nStart line %d\n", 0);
     ZaPlotReader reader(table, zaIsModelPlotFile(path));
     {
         zafiles::LineReader lines(std::move(source));
-        reader.read(lines, progress);
+        reader.read(lines, progress, bytes && zafiles::worthDecodingAhead(*bytes));
     }
     acutPrintf("\nNumber of lines read %lld \n", static_cast<long long>(reader.linesRead()));
     zaReportPlotProblems(reader);

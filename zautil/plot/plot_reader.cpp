@@ -11,11 +11,6 @@ namespace {
 // costs no allocation at all.
 constexpr std::size_t kRunStartRoom = 1000;
 
-bool placesAPoint(std::int32_t type) {
-    return type == kZaPlotMove || type == kZaPlotDraw || type == kZaPlotText || type == kZaPlotCircle ||
-           type == kZaPlotArc;
-}
-
 }  // namespace
 
 bool zaIsModelPlotFile(std::string_view path) {
@@ -28,37 +23,32 @@ ZaPlotReader::ZaPlotReader(ZaPlotLayerTable& table, bool modelFile) : table_(tab
     run_.reserve(kRunStartRoom);
 }
 
-bool ZaPlotReader::holdsPlace(std::string_view line) const {
-    return layout_->holdsNumber(line, ZaPlotField::X) && layout_->holdsNumber(line, ZaPlotField::Y);
-}
-
-void ZaPlotReader::read(zafiles::LineReader& lines, zaimport::ImportProgress& progress) {
-    while (const auto line = lines.next()) {
+void ZaPlotReader::read(zafiles::LineReader& lines, zaimport::ImportProgress& progress, bool ahead) {
+    ZaPlotLines plotLines(lines, modelFile_, ahead);
+    while (const ZaPlotLine* line = plotLines.next()) {
         progress.at(++lines_);
         if (zaimport::userBrokeOff("plot file")) {
             broken_ = true;
             break;
         }
-        // A line without a record type is no record, not the end of the
-        // file; a point record without its x and y would draw at 0,0.
-        const std::int32_t type = layout_->integer(*line, ZaPlotField::Type);
-        if (!layout_->holdsDigits(*line, ZaPlotField::Type) || (placesAPoint(type) && !holdsPlace(*line))) {
+        if (line->kind != ZaPlotLineKind::Record) {
             ++unreadable_;
             continue;
         }
         ++records_;
-        if (type == kZaPlotDraw) {
+        if (line->type == kZaPlotDraw) {
             draw(*line);
             continue;
         }
         endRun();
-        if (!dispatch(type, *line, lines)) break;
+        if (!dispatch(*line, plotLines)) break;
     }
+    plotLines.stop();
     endRun();
 }
 
-bool ZaPlotReader::dispatch(std::int32_t type, std::string_view line, zafiles::LineReader& lines) {
-    switch (type) {
+bool ZaPlotReader::dispatch(const ZaPlotLine& line, ZaPlotLines& lines) {
+    switch (line.type) {
     case kZaPlotEnd:
         return false;
     case kZaPlotMove:
@@ -91,23 +81,21 @@ bool ZaPlotReader::dispatch(std::int32_t type, std::string_view line, zafiles::L
     }
 }
 
-void ZaPlotReader::selectByCode(void (ZaPlotLayerTable::*set)(std::int32_t), std::string_view line) {
-    (table_.*set)(layout_->integer(line, ZaPlotField::Code));
+void ZaPlotReader::selectByCode(void (ZaPlotLayerTable::*set)(std::int32_t), const ZaPlotLine& line) {
+    (table_.*set)(line.code);
     table_.findByCodes();
 }
 
 void ZaPlotReader::switchToWide() {
-    layout_ = &kZaWidePlotLayout;
     if (modelFile_) threeD_ = true;
 }
 
-bool ZaPlotReader::point(std::string_view line, ZaPoint& at) const {
-    at = {layout_->real(line, ZaPlotField::X), layout_->real(line, ZaPlotField::Y),
-          threeD_ ? layout_->real(line, ZaPlotField::Z) : 0.0};
+bool ZaPlotReader::point(const ZaPlotLine& line, ZaPoint& at) {
+    at = {line.x, line.y, line.z};
     return std::isfinite(at[0]) && std::isfinite(at[1]) && std::isfinite(at[2]);
 }
 
-void ZaPlotReader::move(std::string_view line) {
+void ZaPlotReader::move(const ZaPlotLine& line) {
     ZaPoint at;
     if (!point(line, at)) {
         ++skipped_;
@@ -119,7 +107,7 @@ void ZaPlotReader::move(std::string_view line) {
 
 // A draw joins the run that starts at the last move point; the run becomes
 // a line or a polyline at the first record that is not a draw.
-void ZaPlotReader::draw(std::string_view line) {
+void ZaPlotReader::draw(const ZaPlotLine& line) {
     ZaPoint at;
     if (!point(line, at)) {
         ++skipped_;

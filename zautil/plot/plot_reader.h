@@ -12,7 +12,7 @@
 #include "import/import_extents.h"
 #include "import/import_progress.h"
 #include "layers/plot_layer_table.h"
-#include "plot/plot_layout.h"
+#include "plot/plot_lines.h"
 #include "plot/plot_record_type.h"
 #include "shell/entity_maker.h"
 #include "shell/text_maker.h"
@@ -29,8 +29,9 @@ public:
     // The table must be loaded; the reader starts in the narrow layout.
     ZaPlotReader(ZaPlotLayerTable& table, bool modelFile);
 
-    // Until record 0, the end of the file, or a user break.
-    void read(zafiles::LineReader& lines, zaimport::ImportProgress& progress);
+    // Until record 0, the end of the file, or a user break; with ahead the
+    // lines are read on a second thread while the records are drawn.
+    void read(zafiles::LineReader& lines, zaimport::ImportProgress& progress, bool ahead = false);
 
     std::int64_t linesRead() const { return lines_; }
     const zaimport::ImportExtents& extents() const { return extents_; }
@@ -47,20 +48,18 @@ public:
 
 private:
     // False when reading is to stop.
-    bool dispatch(std::int32_t type, std::string_view line, zafiles::LineReader& lines);
+    bool dispatch(const ZaPlotLine& line, ZaPlotLines& lines);
     // A pen, line type or layer code, and the row the codes now select.
-    void selectByCode(void (ZaPlotLayerTable::*set)(std::int32_t), std::string_view line);
-    void move(std::string_view line);
-    void draw(std::string_view line);
+    void selectByCode(void (ZaPlotLayerTable::*set)(std::int32_t), const ZaPlotLine& line);
+    void move(const ZaPlotLine& line);
+    void draw(const ZaPlotLine& line);
     void endRun();
-    bool text(std::string_view line, zafiles::LineReader& lines);
-    void circle(std::string_view line);
-    void arc(std::string_view line);
+    bool text(const ZaPlotLine& line, ZaPlotLines& lines);
+    void circle(const ZaPlotLine& line);
+    void arc(const ZaPlotLine& line);
     void switchToWide();
-    // Do the x and y fields hold numbers?
-    bool holdsPlace(std::string_view line) const;
     // x, y and, in 3D files, z of a move or draw; false when not finite.
-    bool point(std::string_view line, ZaPoint& at) const;
+    static bool point(const ZaPlotLine& line, ZaPoint& at);
     // Counts a refusal; true while it is still among the few reported.
     bool refused() { return ++refused_ <= kRefusalsShown; }
 
@@ -70,7 +69,6 @@ private:
     ZaPlotLayerTable& table_;
     ZaEntityMaker shapes_;
     ZaTextMaker texts_;
-    const ZaPlotLayout* layout_ = &kZaNarrowPlotLayout;
     bool modelFile_;
     bool threeD_ = false;
     bool broken_ = false;

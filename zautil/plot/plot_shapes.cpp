@@ -47,13 +47,13 @@ const std::string& spellDegrees(std::string_view text, std::string& spelt) {
 
 // The text lines follow the record and belong to it even when the record's
 // numbers are unusable, so they are always read.
-bool ZaPlotReader::text(std::string_view line, zafiles::LineReader& lines) {
-    const std::int32_t count = layout_->integer(line, ZaPlotField::LineCount);
-    const int mode = justification(layout_->integer(line, ZaPlotField::Code));
-    const double x = layout_->real(line, ZaPlotField::X);
-    const double y = layout_->real(line, ZaPlotField::Y);
-    const double height = layout_->real(line, ZaPlotField::Z);
-    const double angle = layout_->real(line, ZaPlotField::Angle);
+bool ZaPlotReader::text(const ZaPlotLine& line, ZaPlotLines& lines) {
+    const std::int32_t count = line.count;
+    const int mode = justification(line.code);
+    const double x = line.x;
+    const double y = line.y;
+    const double height = line.z;
+    const double angle = line.angle;
     const bool usable = finite({x, y, height, angle});
     if (usable) {
         extents_.take(x, y);
@@ -64,12 +64,12 @@ bool ZaPlotReader::text(std::string_view line, zafiles::LineReader& lines) {
     ZaPoint at = {x, y, 0.0};
     const double down = (angle + 270.0) * kRadiansPerDegree;
     for (std::int32_t i = 0; i < count; ++i) {
-        const auto textLine = lines.next();
+        const ZaPlotLine* textLine = lines.next();
         if (!textLine) return false;
         ++lines_;
         if (!usable) continue;
         ZaTextRecord record;
-        record.text = spellDegrees(*textLine, textLine_).c_str();
+        record.text = spellDegrees(lines.text(*textLine), textLine_).c_str();
         record.point = at;
         record.height = height;
         record.rotation = angle;
@@ -87,10 +87,10 @@ bool ZaPlotReader::text(std::string_view line, zafiles::LineReader& lines) {
     return true;
 }
 
-void ZaPlotReader::circle(std::string_view line) {
-    const double x = layout_->real(line, ZaPlotField::X);
-    const double y = layout_->real(line, ZaPlotField::Y);
-    const double radius = layout_->real(line, ZaPlotField::Z);
+void ZaPlotReader::circle(const ZaPlotLine& line) {
+    const double x = line.x;
+    const double y = line.y;
+    const double radius = line.z;
     if (!finite({x, y, radius})) {
         ++skipped_;
         return;
@@ -100,12 +100,12 @@ void ZaPlotReader::circle(std::string_view line) {
     table_.markUsedByLines();
 }
 
-void ZaPlotReader::arc(std::string_view line) {
-    const double x = layout_->real(line, ZaPlotField::X);
-    const double y = layout_->real(line, ZaPlotField::Y);
-    const double radius = layout_->real(line, ZaPlotField::Z);
-    const double start = layout_->real(line, ZaPlotField::Angle);
-    const double end = layout_->real(line, ZaPlotField::EndAngle);
+void ZaPlotReader::arc(const ZaPlotLine& line) {
+    const double x = line.x;
+    const double y = line.y;
+    const double radius = line.z;
+    const double start = line.angle;
+    const double end = line.endAngle;
     if (!finite({x, y, radius, start, end})) {
         ++skipped_;
         return;

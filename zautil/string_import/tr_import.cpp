@@ -1,7 +1,11 @@
 // The TR import: line after line, strings as polylines (a string of one
 // line too) and lone points as POINTs, each entity on the layer of its own
 // line.
+#include <filesystem>
+#include <system_error>
+
 #include "arx/acedads.h"
+#include "files/decode_ahead.h"
 #include "files/formatted.h"
 #include "files/last_error.h"
 #include "import/import_progress.h"
@@ -24,6 +28,15 @@ std::string entityFailure(const char* entity, const std::string& layer, const St
 
 constexpr zaimport::ProgressStyle kTRProgress{"\r at record %lld \n", zaimport::Pacing::RaiseLimitEachReport};
 constexpr zaimport::ExtentsReport kTRExtents{"\nEast  %13.3f   %13.3f\n", "\nNorth %13.3f   %13.3f\n\n", false};
+
+// One pull from the reader, with its counts of good and bad lines as they
+// then stood.
+struct TRPull {
+    bool got = false;
+    StringRecord record;
+    std::int64_t good = 0;
+    std::int64_t bad = 0;
+};
 
 // Opens the file, printing as TRIN does; on a refusal the last error holds
 // its text.
@@ -51,7 +64,10 @@ public:
         : import_(import), entities_({import.settings_.addLayers, import.polyline3D_, true}) {}
 
     // True when every entity was made or the user broke off.
-    bool run(TRReader& reader);
+    bool run(TRReader& reader, const std::string& path);
+    // The reader's counts as they stood at the last line taken.
+    std::int64_t goodLines() const { return good_; }
+    std::int64_t badLines() const { return bad_; }
 
 private:
     // The first line of a group: a POINT, or a polyline's header and first
@@ -67,6 +83,8 @@ private:
     ImportEntities entities_;
     std::int32_t group_ = 0;
     std::string vertexLayer_;  // the SEQEND takes the last vertex's layer
+    std::int64_t good_ = 0;
+    std::int64_t bad_ = 0;
 };
 
 bool TRImport::fail(const std::string& text, Echo echo) {
@@ -116,26 +134,43 @@ bool TRImport::endGroup(const char* failure) {
     return fail(failure, Echo::Angled);
 }
 
-bool TRImport::run(TRReader& reader) {
+bool TRImport::run(TRReader& reader, const std::string& path) {
     ImportEntities::discard();
     zaimport::ImportProgress progress(kTRProgress);
-    StringRecord record;
+    std::error_code error;
+    const std::uint64_t bytes = std::filesystem::file_size(path, error);
+    zafiles::PullAhead<TRPull> pulls(
+        [&reader](TRPull& pull) {
+            pull.got = reader.next(pull.record);
+            pull.good = reader.goodLines();
+            pull.bad = reader.badLines();
+            return pull.got;
+        },
+        !error && zafiles::worthDecodingAhead(bytes));
+    const auto take = [&]() -> const TRPull* {
+        const TRPull* pull = pulls.next();
+        good_ = pull->good;
+        bad_ = pull->bad;
+        return pull->got ? pull : nullptr;
+    };
+    const TRPull* pull = take();
     // No line gave a point: nothing to draw, and the counts say why.
-    if (!reader.next(record)) return true;
-    bool made = startGroup(record);
+    if (!pull) return true;
+    bool made = startGroup(pull->record);
     while (made) {
-        if (!reader.next(record)) {
+        pull = take();
+        if (!pull) {
             made = endGroup("Error creating AutoCAD Polyline SEQEND entity\n");
             break;
         }
-        if (progress.at(reader.goodLines()) && zaimport::userBrokeOff("UR file")) {
+        if (progress.at(good_) && zaimport::userBrokeOff("UR file")) {
             ImportEntities::discard();
             break;
         }
-        if (record.stringNumber == group_) {
-            made = continueGroup(record);
+        if (pull->record.stringNumber == group_) {
+            made = continueGroup(pull->record);
         } else {
-            made = endGroup("Error creating AutoCAD SEQEND entity\n") && startGroup(record);
+            made = endGroup("Error creating AutoCAD SEQEND entity\n") && startGroup(pull->record);
         }
     }
     return made;
@@ -155,9 +190,9 @@ bool StringImport::importTR(const std::string& path) {
     acutPrintf(loaded ? "\rMap polyline %s\n" : "\rNo map polyline %s\n", map_.inForce() ? "Yes" : "no");
 
     TRImport run(*this);
-    const bool made = run.run(reader);
-    const std::int64_t good = reader.goodLines();
-    const std::int64_t bad = reader.badLines();
+    const bool made = run.run(reader, path);
+    const std::int64_t good = run.goodLines();
+    const std::int64_t bad = run.badLines();
     reader.close();
 
     finish(kTRExtents);

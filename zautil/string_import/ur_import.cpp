@@ -3,11 +3,13 @@
 #include <cmath>
 
 #include "arx/acedads.h"
+#include "files/decode_ahead.h"
 #include "files/last_error.h"
 #include "import/import_progress.h"
 #include "shell/za_advice.h"
 #include "string_import/import_entities.h"
 #include "string_import/string_import.h"
+#include "strings/ur_format.h"
 #include "strings/ur_reader.h"
 #include "string_import/ur_report.h"
 
@@ -31,6 +33,25 @@ constexpr Failure kSeqendFails{"Cannot make SEQEND", "Cannot make SEQEND\nZarvo_
 
 constexpr zaimport::ProgressStyle kURProgress{"At record %lld\n", zaimport::Pacing::RaiseLimitEachReport};
 constexpr zaimport::ExtentsReport kURExtents{"\n\n\rEast  %13.3f   %13.3f\n", "\rNorth %13.3f   %13.3f\n\n", true};
+
+// One pull from the reader, as it came: a record, the end or a cut, with
+// the fault the reader then held.
+struct URPull {
+    URRead read = URRead::End;
+    zastrings::URFault fault = zastrings::URFault::None;
+    StringRecord record;
+};
+
+zafiles::PullAhead<URPull> pullAhead(URReader& reader) {
+    const auto bytes = static_cast<std::uint64_t>(reader.recordCount()) * zastrings::kURBlockSize;
+    return zafiles::PullAhead<URPull>(
+        [&reader](URPull& pull) {
+            pull.read = reader.next(pull.record);
+            pull.fault = reader.fault();
+            return pull.read == URRead::Record;
+        },
+        zafiles::worthDecodingAhead(bytes));
+}
 
 }  // namespace
 
@@ -114,22 +135,24 @@ bool URImport::run(const std::string& path) {
     URReader reader;
     if (!openURReporting(reader, path, import_.lastError_)) return false;
     zaimport::ImportProgress progress(kURProgress);
-    StringRecord record;
+    const std::int64_t count = reader.recordCount();
+    auto pulls = pullAhead(reader);
     std::int64_t records = 0;
     std::int64_t notNumbers = 0;
     bool going = true;
-    while (going && records < reader.recordCount()) {
+    while (going && records < count) {
         // A break drops the string being built and stops there: the record
         // in hand belongs to what was dropped as often as not.
         if (progress.at(records) && zaimport::userBrokeOff("UR file")) {
             zafiles::setLastError(import_.lastError_, "User impatient. \nCancelling command...\n");
             discardString();
             going = false;
-        } else if (reader.next(record) != URRead::Record) {
-            reportURFault(reader.fault(), import_.lastError_);
+        } else if (const URPull* pull = pulls.next(); pull->read != URRead::Record) {
+            reportURFault(pull->fault, import_.lastError_);
             discardString();
             going = false;
         } else {
+            const StringRecord& record = pull->record;
             ++records;
             // A coordinate that is no number would draw a point that is not
             // in the file: the record is passed over, and said to be.
@@ -140,6 +163,7 @@ bool URImport::run(const std::string& path) {
             }
         }
     }
+    pulls.stop();
     if (stringOpen_) going = endString();
     if (!going) acutPrintf("\rAborting caused by \" %s \"\n", import_.lastError_.c_str());
     if (notNumbers > 0) {

@@ -124,9 +124,11 @@ bool TriangleModel::prescan(bool checkNeighbours,
     return true;
 }
 
-bool TriangleModel::nextTriangle(UTTriangle& triangle) {
+bool TriangleModel::nextTriangle(UTTriangle& triangle) { return readTriangle(triangle) || refuse(UTFault::ShortUT); }
+
+bool TriangleModel::readTriangle(UTTriangle& triangle) {
     const char* record = utRecords_.next();
-    if (!record) return refuse(UTFault::ShortUT);
+    if (!record) return false;
     decodeUTTriangle(record, triangle);
     return true;
 }

@@ -80,6 +80,10 @@ public:
     // be empty), and starts again at the first record.
     bool prescan(bool checkNeighbours, const std::function<void(std::int64_t, const UTTriangle&)>& visit);
     bool nextTriangle(UTTriangle& triangle);
+    // The same, touching nothing else of the model, so that triangles can be
+    // read on another thread while the points are used; at a cut it only
+    // says false, and the caller tells.
+    bool readTriangle(UTTriangle& triangle);
     // An active triangle's vertices must be points of the file.
     bool checkVertices(const UTTriangle& triangle);
 

@@ -86,6 +86,19 @@ inline std::vector<Stored> storedEntities() {
     return all;
 }
 
+// Every entity's type and list as the drawing stores them, in order: two
+// drawings made alike compare equal byte for byte.
+inline std::string storedBytes() {
+    const zcad::Database& db = zcad::currentDatabase();
+    std::string bytes;
+    for (auto id = db.next(zcad::kNoEntity); id != zcad::kNoEntity; id = db.next(id)) {
+        bytes += db.type(id);
+        const auto list = db.list(id);
+        bytes.append(reinterpret_cast<const char*>(list.data()), list.size());
+    }
+    return bytes;
+}
+
 inline std::string storedTypes() {
     std::string types;
     for (const Stored& e : storedEntities()) types += e.type + " ";
