@@ -4,6 +4,7 @@
 // or read out of bounds, and walking the model as the loaders do (points
 // of active triangles, neighbours across edges that are not boundary)
 // must stay within it whenever the prescan passed.
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -51,6 +52,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (!triangle.active()) continue;
         ++active;
         if (!model.checkVertices(triangle)) __builtin_trap();
+        // A point that is no number never reaches a drawing.
+        for (const std::int32_t v : triangle.vertices) {
+            const ZaPoint& p = model.point(v);
+            if (!std::isfinite(p[0]) || !std::isfinite(p[1]) || !std::isfinite(p[2])) __builtin_trap();
+        }
         for (int edge = 0; edge < 3; ++edge) {
             const ZaPoint& from = model.point(triangle.vertices[static_cast<std::size_t>((edge + 1) % 3)]);
             const ZaPoint& to = model.point(triangle.vertices[static_cast<std::size_t>((edge + 2) % 3)]);

@@ -1,6 +1,7 @@
 #include "triangles/triangle_model.h"
 
 #include <algorithm>
+#include <cmath>
 #include <new>
 #include <stdexcept>
 
@@ -14,6 +15,10 @@ constexpr std::size_t kRecordsPerBlock = 8192;
 
 ZaPoint decodePoint(const char* record) {
     return {zafiles::loadF64LE(record), zafiles::loadF64LE(record + 8), zafiles::loadF64LE(record + 16)};
+}
+
+bool isNumber(const ZaPoint& point) {
+    return std::isfinite(point[0]) && std::isfinite(point[1]) && std::isfinite(point[2]);
 }
 
 }  // namespace
@@ -66,7 +71,9 @@ bool TriangleModel::readPoints() {
     for (std::int64_t v = kUPHeaderRecords; v < records_; ++v) {
         const char* record = upRecords_.next();
         if (!record) return refuse(UTFault::ShortUP);
-        points_[static_cast<std::size_t>(v)] = decodePoint(record);
+        ZaPoint& point = points_[static_cast<std::size_t>(v)];
+        point = decodePoint(record);
+        if (!isNumber(point)) return refuse(UTFault::PointNotNumber);
     }
     upRecords_.attach(nullptr);
     up_.reset();
@@ -77,7 +84,7 @@ bool TriangleModel::nextPoint(ZaPoint& point) {
     const char* record = upRecords_.next();
     if (!record) return refuse(UTFault::ShortUP);
     point = decodePoint(record);
-    return true;
+    return isNumber(point) || refuse(UTFault::PointNotNumber);
 }
 
 bool TriangleModel::openTriangles(const std::string& utPath) { return openTriangles(zafiles::openFileSource(utPath)); }

@@ -26,6 +26,7 @@ enum class UTFault {
     CannotSeekUP,
     BadSizeUP,  // not whole records, or fewer than three points
     ShortUP,    // the file ended inside the points
+    PointNotNumber,  // a coordinate that is no number would be drawn somewhere else
     CannotOpenUT,
     CannotSeekUT,
     BadSizeUT,     // not whole records, or fewer than seven

@@ -33,6 +33,10 @@ Texts textsOf(UTFault fault) {
         return {"Unexpected EOF on UP file\nZarvo_AutoCAD UT file open error)\n",
                 "Unexpected EOF on UP file\nZarvo_AutoCAD UT file open error",
                 "Unexpected EOF on UP file\nZarvo_AutoCAD code error\n"};
+    case UTFault::PointNotNumber:
+        return {"Bad UP file (a point that is not a number)\nZarvo_AutoCAD UT file open error\n",
+                "Bad UP file (a point that is not a number)\nZarvo_AutoCAD UT file open error",
+                "Bad UP file (a point that is not a number)\nZarvo_AutoCAD triangle point file has invalid format\n"};
     case UTFault::CannotOpenUT:
         return {"Cannot open UT file", "Cannot open UT file\nZarvo_AutoCAD UT file open error",
                 "Cannot open UT file\nZarvo_AutoCAD triangle point file has invalid format\n"};

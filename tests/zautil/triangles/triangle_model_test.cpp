@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <limits>
 
 #include "files/byte_order.h"
 #include "triangle_fixture.h"
@@ -111,6 +112,26 @@ TEST(TriangleModelSizes, AFileCutWhileReadIsAShortRead) {
     for (int i = 0; i < 7; ++i) ASSERT_TRUE(drawn.nextTriangle(t));
     EXPECT_FALSE(drawn.nextTriangle(t));
     EXPECT_EQ(drawn.fault(), UTFault::ShortUT);
+}
+
+// A point that is no number would be drawn at the origin: the model is
+// refused whether the points are read at once or one by one.
+TEST(TriangleModelPoints, APointThatIsNoNumberIsRefused) {
+    for (const double bad : {std::numeric_limits<double>::quiet_NaN(), -std::numeric_limits<double>::infinity()}) {
+        std::string bytes = upBytes(72 + 3 * 24);
+        zafiles::storeF64LE(bytes.data() + 72 + 24 + 16, bad);  // the second point's z
+        TriangleModel table;
+        ASSERT_TRUE(table.openPoints(memory(bytes)));
+        EXPECT_FALSE(table.readPoints());
+        EXPECT_EQ(table.fault(), UTFault::PointNotNumber);
+
+        TriangleModel passed;
+        ASSERT_TRUE(passed.openPoints(memory(bytes)));
+        ZaPoint point;
+        EXPECT_TRUE(passed.nextPoint(point));
+        EXPECT_FALSE(passed.nextPoint(point));
+        EXPECT_EQ(passed.fault(), UTFault::PointNotNumber);
+    }
 }
 
 class Prescan : public ::testing::Test {
