@@ -7,7 +7,6 @@
 #include "arx/acedads.h"
 #include "arx/rxapi.h"
 #include "drawing/groups.h"
-#include "files/c_numbers.h"
 #include "import/import_progress.h"
 #include "levels/l2p_dialog.h"
 #include "levels/level_commands.h"
@@ -77,23 +76,8 @@ void takeLayerOfText(const resbuf* list, const ZaSettings& settings, std::string
     layer = settings.l2pLayerName.empty() ? kFallbackLayer : settings.l2pLayerName.c_str();
 }
 
-// "Create %d  point at [%7.3f, %7.3f] level = %7.3f layer  \"%s\" \n", a
-// line per point: written without printf's formatting of reals, the slowest
-// part of it.
-void sayMade(int count, const ZaPoint& point, std::string_view layer, std::string& line) {
-    line.assign("Create ");
-    zafiles::appendInt(line, count, 0);
-    line += "  point at [";
-    zafiles::appendFixed(line, point.x, 7, 3);
-    line += ", ";
-    zafiles::appendFixed(line, point.y, 7, 3);
-    line += "] level = ";
-    zafiles::appendFixed(line, point.z, 7, 3);
-    line += " layer  \"";
-    line += layer;
-    line += "\" \n";
-    acutPrintf("%s", line.c_str());
-}
+// "Create %d  point at [%7.3f, %7.3f] level = %7.3f layer  \"%s\" \n"
+constexpr ZaMadeLineForm kMadeLine{"  point at [", ", ", "] level = ", " layer  \"", 7};
 
 // Makes the points; the count of valid texts, or nothing when a failure
 // ended the run.
@@ -122,7 +106,8 @@ std::optional<int> makePoints(const zadrawing::Selection& selection, const Level
             return false;
         }
         ++valid;
-        sayMade(valid, {at.x, at.y, *level}, layer, line);
+        zaFormatMadeLine(kMadeLine, valid, {at.x, at.y, *level}, layer, line);
+        acutPrintf("%s", line.c_str());
         return true;
     });
     zalevels::sayFault(fault, kTexts);

@@ -21,3 +21,18 @@ void zaFormatLevel(double level, int precision, std::string& out) {
     // "-0.000" would read back as no level at all.
     if (!out.empty() && out.front() == '-' && out.find_first_not_of("-0.") == std::string::npos) out.erase(0, 1);
 }
+
+void zaFormatMadeLine(const ZaMadeLineForm& form, int count, const ZaPoint& point, std::string_view layer,
+                      std::string& line) {
+    line.assign("Create ");
+    zafiles::appendInt(line, count, 0);
+    line += form.beforeX;
+    zafiles::appendFixed(line, point.x, form.width, 3);
+    line += form.beforeY;
+    zafiles::appendFixed(line, point.y, form.width, 3);
+    line += form.beforeLevel;
+    zafiles::appendFixed(line, point.z, form.width, 3);
+    line += form.beforeLayer;
+    line += layer;
+    line += "\" \n";
+}

@@ -6,7 +6,6 @@
 #include "arx/acedads.h"
 #include "arx/rxapi.h"
 #include "drawing/groups.h"
-#include "files/c_numbers.h"
 #include "import/import_progress.h"
 #include "levels/level_commands.h"
 #include "levels/level_flags.h"
@@ -51,22 +50,8 @@ bool confirmValues(ZaSettings& run) {
     return false;
 }
 
-// "Create %d at [%8.3f  %8.3f] level %8.3f layer \"%s\" \n", a line per
-// point: written without printf's formatting of reals, the slowest part of it.
-void sayMade(int index, const ZaPoint& point, std::string_view layer, std::string& line) {
-    line.assign("Create ");
-    zafiles::appendInt(line, index, 0);
-    line += " at [";
-    zafiles::appendFixed(line, point.x, 8, 3);
-    line += "  ";
-    zafiles::appendFixed(line, point.y, 8, 3);
-    line += "] level ";
-    zafiles::appendFixed(line, point.z, 8, 3);
-    line += " layer \"";
-    line += layer;
-    line += "\" \n";
-    acutPrintf("%s", line.c_str());
-}
+// "Create %d at [%8.3f  %8.3f] level %8.3f layer \"%s\" \n"
+constexpr ZaMadeLineForm kMadeLine{" at [", "  ", "] level ", " layer \"", 8};
 
 // Labels every point of the set; false when a failure ended the run.
 bool labelPoints(const zadrawing::Selection& selection, const ZaSettings& run) {
@@ -99,7 +84,8 @@ bool labelPoints(const zadrawing::Selection& selection, const ZaSettings& run) {
             zaAdviceMessage(failure.c_str());
             return false;
         }
-        sayMade(at, point, layer, line);
+        zaFormatMadeLine(kMadeLine, at, point, layer, line);
+        acutPrintf("%s", line.c_str());
         return true;
     });
     zalevels::sayFault(fault, kTexts);
