@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "arx/acedads.h"
+#include "files/decode_ahead.h"
 #include "import/layer_colouring.h"
 #include "shell/layer_create.h"
 #include "shell/za_advice.h"
@@ -47,6 +48,25 @@ private:
     std::int64_t reach_ = 0;
     std::vector<ZaPoint> normals_;
 };
+
+// A triangle as read ahead, with its drainage normal when its points are
+// in the file. Reading moves only the triangle stream and the point table
+// is only read: the second thread may do both.
+struct CatchmentPull {
+    bool got = false;  // false: the file ended inside the triangles
+    bool inRange = false;
+    UTTriangle triangle;
+    ZaPoint normal{};
+};
+
+bool pullTriangle(TriangleModel& model, CatchmentPull& pull) {
+    pull.got = model.readTriangle(pull.triangle);
+    if (!pull.got || !pull.triangle.active()) return pull.got;
+    const auto& v = pull.triangle.vertices;
+    pull.inRange = std::all_of(v.begin(), v.end(), [&model](std::int32_t at) { return model.hasPoint(at); });
+    if (pull.inRange) pull.normal = drainageNormal(surfaceNormal(model.point(v[0]), model.point(v[1]), model.point(v[2])));
+    return true;
+}
 
 class CatchmentStrings {
 public:
@@ -161,20 +181,21 @@ void CatchmentStrings::run(const std::string& utPath) {
     createLayer("Boundary");
     layerReady_[static_cast<std::size_t>(EdgeClass::Boundary)] = true;
     load_.progress.startPass("\nTriangles: %lld \n", true);
-    UTTriangle triangle;
+    const auto bytes = static_cast<std::uint64_t>(load_.triangles) * kUTRecordSize;
+    zafiles::PullAhead<CatchmentPull> pulls([this](CatchmentPull& pull) { return pullTriangle(model_, pull); },
+                                            zafiles::worthDecodingAhead(bytes));
     for (std::int64_t t = 0; t < load_.triangles; ++t) {
         if (load_.progress.cancelledAt(t)) return;
-        if (!model_.nextTriangle(triangle)) return reportUTFault(model_.fault(), kFamily);
-        if (!triangle.active()) {
+        const CatchmentPull* pull = pulls.next();
+        if (!pull->got) return reportUTFault(UTFault::ShortUT, kFamily);
+        if (!pull->triangle.active()) {
             drainage_.set(t, {});
             continue;
         }
         // The file is read again: it must still be the file the prescan checked.
-        if (!model_.checkVertices(triangle)) return reportUTFault(model_.fault(), kFamily);
-        const auto& v = triangle.vertices;
-        const ZaPoint mt = drainageNormal(surfaceNormal(model_.point(v[0]), model_.point(v[1]), model_.point(v[2])));
-        drainage_.set(t, mt);
-        if (!drawEdges(triangle, t, mt)) return;
+        if (!pull->inRange) return reportUTFault(UTFault::BadVertex, kFamily);
+        drainage_.set(t, pull->normal);
+        if (!drawEdges(pull->triangle, t, pull->normal)) return;
     }
     load_.readThrough = true;
 }

@@ -1,5 +1,5 @@
-// Faces and solids come out the same whether the triangles are read ahead on
-// a second thread or on the command's own: whole, broken off at a report,
+// Faces, solids and catchment strings come out the same whether the
+// triangles are read ahead on a second thread or on the command's own: whole, broken off at a report,
 // or stopped at a triangle whose point the file lacks.
 #include <limits>
 #include <regex>
@@ -34,13 +34,13 @@ protected:
     }
 };
 
-TEST_F(FacesReadAhead, FacesAndSolidsComeOutAlikeWholeBrokenOffOrRefused) {
+TEST_F(FacesReadAhead, EveryFormReadAheadComesOutAlikeWholeBrokenOffOrRefused) {
     TerrainShape shape;
     shape.triangles = 20000;
     shape.inactiveEvery = 97;
     TriangleModelData model = generateTerrain(shape);
     const std::string whole = writeModel("terrain1.ut1", model);
-    for (const ImportMethod method : {ImportMethod::Faces, ImportMethod::Solids}) {
+    for (const ImportMethod method : {ImportMethod::Faces, ImportMethod::Solids, ImportMethod::Catchment}) {
         for (const int poll : {0, 1, 3, 6, 7}) expectAlike(method, whole, poll);
     }
     // A point past the last, in the third batch: what came before stays.
