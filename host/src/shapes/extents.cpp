@@ -99,6 +99,8 @@ struct PlainList {
 };
 
 constexpr std::int64_t kFrameControlPoint = 16;
+constexpr std::int64_t kMeshVertex = 64;
+constexpr std::int64_t kFaceRecord = 128;
 
 // A 3D polyline's extents are its drawn vertices, in world coordinates.
 void addPolyline3dExtents(const Database& db, EntityId id, Box& box) {
@@ -109,19 +111,31 @@ void addPolyline3dExtents(const Database& db, EntityId id, Box& box) {
     }
 }
 
-// POINT, LINE, 3DFACE and 3D polylines, the bulk of a large drawing, are
-// boxed straight from their lists: building their shapes costs several
-// times more. False for an entity that needs its shape.
+// A polyface mesh's shape holds every position vertex, and its faces only
+// join them: its extents are theirs.
+void addPolyfaceExtents(const Database& db, EntityId id, Box& box) {
+    for (EntityId next = db.next(id); next != kNoEntity; next = db.next(next)) {
+        if (db.type(next) != "VERTEX") return;
+        const PlainList vertex(db.list(next));
+        if ((vertex.flags & kMeshVertex) || !(vertex.flags & kFaceRecord)) vertex.add(box, 0);
+    }
+}
+
+// POINT, LINE, 3DFACE, 3D polylines and polyface meshes, the bulk of a
+// large drawing, are boxed straight from their lists: building their shapes
+// costs several times more. False for an entity that needs its shape.
 bool addPlainExtents(const Database& db, EntityId id, std::string_view type, Box& box) {
     const bool polyline = type == "POLYLINE";
     if (!polyline && type != "POINT" && type != "LINE" && type != "3DFACE") return false;
     const PlainList e(db.list(id));
     if (e.thickness != 0) return false;
-    if (polyline && (!(e.flags & shapes::kPolyline3d) || (e.flags & (shapes::kPolygonMesh | shapes::kPolyfaceMesh)))) {
-        return false;
-    }
+    // The polyface flag decides the shape whatever else is set.
+    const bool polyface = polyline && (e.flags & shapes::kPolyfaceMesh);
+    if (polyline && !polyface && (!(e.flags & shapes::kPolyline3d) || (e.flags & shapes::kPolygonMesh))) return false;
     if (e.paperSpace) return true;
-    if (polyline) {
+    if (polyface) {
+        addPolyfaceExtents(db, id, box);
+    } else if (polyline) {
         addPolyline3dExtents(db, id, box);
     } else if (type == "POINT") {
         e.add(box, 0);

@@ -162,6 +162,33 @@ TEST_F(EntityShapeTest, PlainKindsMeasureAsTheirShapes) {
         ListBuilder("SEQEND").append(db());
         return head;
     });
+    // Polyface meshes away from the origin, where their face records sit: a
+    // position no face names, one only on invisible edges, a flat one at its
+    // elevation, a face naming a vertex it lacks.
+    for (const int flags : {64, 64 | 8, 64 | 16}) {
+        alone([&] {
+            const EntityId head = ListBuilder("POLYLINE").integer(66, 1).integer(70, flags).append(db());
+            ListBuilder("VERTEX").point(10, 100, 50, 1).integer(70, 192).append(db());
+            ListBuilder("VERTEX").point(10, 110, 50, 2).integer(70, 192).append(db());
+            ListBuilder("VERTEX").point(10, 110, 60, 3).integer(70, 192).append(db());
+            ListBuilder("VERTEX").point(10, 93, 70, 5).integer(70, 192).append(db());
+            ListBuilder("VERTEX").flat(10, 130, 47).real(38, 9).integer(70, 64).append(db());
+            ListBuilder("VERTEX").point(10, 0, 0, 0).integer(70, 128).integer(71, 1).integer(72, 2).integer(73, 3)
+                .append(db());
+            ListBuilder("VERTEX").point(10, 0, 0, 0).integer(70, 128).integer(71, -3).integer(72, -4).integer(73, 9)
+                .append(db());
+            ListBuilder("SEQEND").append(db());
+            return head;
+        });
+    }
+    alone([&] {
+        const EntityId head = ListBuilder("POLYLINE").integer(66, 1).integer(70, 64).real(39, 4).append(db());
+        ListBuilder("VERTEX").point(10, 1, 2, 3).integer(70, 192).append(db());
+        ListBuilder("VERTEX").point(10, 0, 0, 0).integer(70, 128).integer(71, 1).integer(72, 1).integer(73, 1)
+            .append(db());
+        ListBuilder("SEQEND").append(db());
+        return head;
+    });
     db() = Database();
     ListBuilder("LINE").point(10, 0, 0, 0).point(11, 1, 1, 1).append(db());
     ListBuilder("LINE").point(10, 50, 0, 0).point(11, 60, 1, 1).integer(67, 1).append(db());
