@@ -15,6 +15,7 @@
 #include "triangles/surface_geometry.h"
 #include "triangles/triangle_load.h"
 #include "triangles/triangle_model.h"
+#include "triangles/triangle_pull.h"
 #include "triangles/ut_fault_text.h"
 #include "triangles/ut_name.h"
 
@@ -48,25 +49,6 @@ private:
     std::int64_t reach_ = 0;
     std::vector<ZaPoint> normals_;
 };
-
-// A triangle as read ahead, with its drainage normal when its points are
-// in the file. Reading moves only the triangle stream and the point table
-// is only read: the second thread may do both.
-struct CatchmentPull {
-    bool got = false;  // false: the file ended inside the triangles
-    bool inRange = false;
-    UTTriangle triangle;
-    ZaPoint normal{};
-};
-
-bool pullTriangle(TriangleModel& model, CatchmentPull& pull) {
-    pull.got = model.readTriangle(pull.triangle);
-    if (!pull.got || !pull.triangle.active()) return pull.got;
-    const auto& v = pull.triangle.vertices;
-    pull.inRange = std::all_of(v.begin(), v.end(), [&model](std::int32_t at) { return model.hasPoint(at); });
-    if (pull.inRange) pull.normal = drainageNormal(surfaceNormal(model.point(v[0]), model.point(v[1]), model.point(v[2])));
-    return true;
-}
 
 class CatchmentStrings {
 public:
@@ -182,11 +164,11 @@ void CatchmentStrings::run(const std::string& utPath) {
     layerReady_[static_cast<std::size_t>(EdgeClass::Boundary)] = true;
     load_.progress.startPass("\nTriangles: %lld \n", true);
     const auto bytes = static_cast<std::uint64_t>(load_.triangles) * kUTRecordSize;
-    zafiles::PullAhead<CatchmentPull> pulls([this](CatchmentPull& pull) { return pullTriangle(model_, pull); },
-                                            zafiles::worthDecodingAhead(bytes));
+    zafiles::PullAhead<TrianglePull> pulls([this](TrianglePull& pull) { return pullTriangle(model_, pull); },
+                                           zafiles::worthDecodingAhead(bytes));
     for (std::int64_t t = 0; t < load_.triangles; ++t) {
         if (load_.progress.cancelledAt(t)) return;
-        const CatchmentPull* pull = pulls.next();
+        const TrianglePull* pull = pulls.next();
         if (!pull->got) return reportUTFault(UTFault::ShortUT, kFamily);
         if (!pull->triangle.active()) {
             drainage_.set(t, {});
@@ -194,8 +176,9 @@ void CatchmentStrings::run(const std::string& utPath) {
         }
         // The file is read again: it must still be the file the prescan checked.
         if (!pull->inRange) return reportUTFault(UTFault::BadVertex, kFamily);
-        drainage_.set(t, pull->normal);
-        if (!drawEdges(pull->triangle, t, pull->normal)) return;
+        const ZaPoint mt = drainageNormal(pull->normal);
+        drainage_.set(t, mt);
+        if (!drawEdges(pull->triangle, t, mt)) return;
     }
     load_.readThrough = true;
 }

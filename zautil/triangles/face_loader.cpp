@@ -1,14 +1,13 @@
 // Solids and 3D faces: one entity per active triangle, each on the layer
 // its paint number, slope or aspect gives.
-#include <algorithm>
 #include <array>
 
 #include "arx/acedads.h"
 #include "files/decode_ahead.h"
 #include "shell/za_advice.h"
-#include "triangles/surface_geometry.h"
 #include "triangles/triangle_load.h"
 #include "triangles/triangle_model.h"
+#include "triangles/triangle_pull.h"
 #include "triangles/ut_fault_text.h"
 #include "triangles/ut_name.h"
 
@@ -36,29 +35,6 @@ struct Drawing {
 constexpr Drawing kFaces{true, LoaderFamily::Faces, "Cannot make 3DFACE\nZarvo_AutoCAD code error"};
 constexpr Drawing kSolids{false, LoaderFamily::Solids, "Cannot make SOLID\nZarvo_AutoCAD UT file open error\n"};
 
-// A triangle as read ahead: with its corners and the normal its layer may
-// need, when its points are in the file.
-struct FacePull {
-    bool got = false;  // false: the file ended inside the triangles
-    bool inRange = false;
-    UTTriangle triangle;
-    std::array<ZaPoint, 3> corners{};
-    ZaPoint normal{};
-};
-
-// The points are only read while the triangles are, and reading a triangle
-// moves nothing but the triangle stream: the second thread may do both.
-bool pullFace(TriangleModel& model, FacePull& pull) {
-    pull.got = model.readTriangle(pull.triangle);
-    if (!pull.got || !pull.triangle.active()) return pull.got;
-    const auto& vertices = pull.triangle.vertices;
-    pull.inRange = std::all_of(vertices.begin(), vertices.end(), [&model](std::int32_t v) { return model.hasPoint(v); });
-    if (!pull.inRange) return true;
-    for (std::size_t k = 0; k < 3; ++k) pull.corners[k] = model.point(vertices[k]);
-    pull.normal = surfaceNormal(pull.corners[0], pull.corners[1], pull.corners[2]);
-    return true;
-}
-
 UTFault opened(TriangleModel& model, TriangleLoad& load, const std::string& utPath) {
     if (!isUTPath(utPath)) return UTFault::NotUT;
     if (!model.openPoints(utPath) || !model.readPoints()) return model.fault();
@@ -77,12 +53,12 @@ void draw(TriangleLoad& load, const std::string& utPath, const Drawing& drawing)
     }
     load.progress.startPass("Triangles: %lld \n", true);
     const auto bytes = static_cast<std::uint64_t>(load.triangles) * kUTRecordSize;
-    zafiles::PullAhead<FacePull> pulls([&model](FacePull& pull) { return pullFace(model, pull); },
+    zafiles::PullAhead<TrianglePull> pulls([&model](TrianglePull& pull) { return pullTriangle(model, pull); },
                                        zafiles::worthDecodingAhead(bytes));
     std::array<ZaPoint, 4> corners;
     for (std::int64_t t = 0; t < load.triangles; ++t) {
         if (load.progress.cancelledAt(t)) return;
-        const FacePull* pull = pulls.next();
+        const TrianglePull* pull = pulls.next();
         if (!pull->got) return reportUTFault(UTFault::ShortUT, drawing.family);
         const UTTriangle& triangle = pull->triangle;
         if (!triangle.active()) continue;
