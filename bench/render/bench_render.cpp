@@ -290,21 +290,22 @@ int main(int argc, char** argv) {
     std::fflush(stdout);
 
     const std::string peerFile = peerCount == count ? dxf : peerDxf;
-    const std::string peerPng = dir + "/zcad_bench_site_ezdxf.png";
     const double scale = static_cast<double>(count) / static_cast<double>(peerCount);
     if (peerCount != count) std::printf("the ezdxf peers draw %lld entities, scaled to %lld by their rate\n", peerCount, count);
-    const Timing fast = flags.fastestPath() ? peerPicture(true, peerFile, peerPng, scale) : Timing{};
-    const Timing document = flags.documentPeer() ? peerPicture(false, peerFile, peerPng, scale) : Timing{};
-    printSummary("PNG", {png.picture, png.processor}, png.floor, fast, document);
+    // Ours against the peers that draw the same picture, by its ending.
+    const auto summarise = [&](const char* job, const PictureRun& ours, const char* ending) {
+        const std::string picture = dir + "/zcad_bench_site_ezdxf." + ending;
+        const Timing fast = flags.fastestPath() ? peerPicture(true, peerFile, picture, scale) : Timing{};
+        const Timing document = flags.documentPeer() ? peerPicture(false, peerFile, picture, scale) : Timing{};
+        printSummary(job, {ours.picture, ours.processor}, ours.floor, fast, document);
+    };
+    summarise("PNG", png, "png");
 
     const std::string svgFile = dir + "/zcad_bench_site.svg";
     const PictureRun svg = timePicture("svg", dxf, svgFile, 3, withBrowser);
     if (svg.picture < 0) return 1;
     report("svg", svg);
-    const std::string peerSvg = dir + "/zcad_bench_site_ezdxf.svg";
-    const Timing fastSvg = flags.fastestPath() ? peerPicture(true, peerFile, peerSvg, scale) : Timing{};
-    const Timing documentSvg = flags.documentPeer() ? peerPicture(false, peerFile, peerSvg, scale) : Timing{};
-    printSummary("SVG", {svg.picture, svg.processor}, svg.floor, fastSvg, documentSvg);
+    summarise("SVG", svg, "svg");
 
     const std::string page = dir + "/zcad_bench_site.html";
     const PictureRun html = timePicture("html", dxf, page, 3, withBrowser);
