@@ -1,9 +1,6 @@
 // The TR import: line after line, strings as polylines (a string of one
 // line too) and lone points as POINTs, each entity on the layer of its own
 // line.
-#include <filesystem>
-#include <system_error>
-
 #include "arx/acedads.h"
 #include "files/decode_ahead.h"
 #include "files/formatted.h"
@@ -64,7 +61,7 @@ public:
         : import_(import), entities_({import.settings_.addLayers, import.polyline3D_, true}) {}
 
     // True when every entity was made or the user broke off.
-    bool run(TRReader& reader, const std::string& path);
+    bool run(TRReader& reader);
     // The reader's counts as they stood at the last line taken.
     std::int64_t goodLines() const { return good_; }
     std::int64_t badLines() const { return bad_; }
@@ -134,11 +131,10 @@ bool TRImport::endGroup(const char* failure) {
     return fail(failure, Echo::Angled);
 }
 
-bool TRImport::run(TRReader& reader, const std::string& path) {
+bool TRImport::run(TRReader& reader) {
     ImportEntities::discard();
     zaimport::ImportProgress progress(kTRProgress);
-    std::error_code error;
-    const std::uint64_t bytes = std::filesystem::file_size(path, error);
+    const auto bytes = reader.bytes();
     zafiles::PullAhead<TRPull> pulls(
         [&reader](TRPull& pull) {
             pull.got = reader.next(pull.record);
@@ -146,7 +142,7 @@ bool TRImport::run(TRReader& reader, const std::string& path) {
             pull.bad = reader.badLines();
             return pull.got;
         },
-        !error && zafiles::worthDecodingAhead(bytes));
+        bytes && zafiles::worthDecodingAhead(*bytes));
     const auto take = [&]() -> const TRPull* {
         const TRPull* pull = pulls.next();
         good_ = pull->good;
@@ -190,7 +186,7 @@ bool StringImport::importTR(const std::string& path) {
     acutPrintf(loaded ? "\rMap polyline %s\n" : "\rNo map polyline %s\n", map_.inForce() ? "Yes" : "no");
 
     TRImport run(*this);
-    const bool made = run.run(reader, path);
+    const bool made = run.run(reader);
     const std::int64_t good = run.goodLines();
     const std::int64_t bad = run.badLines();
     reader.close();

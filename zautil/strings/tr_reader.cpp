@@ -16,6 +16,7 @@ bool TRReader::open(std::unique_ptr<zafiles::ByteSource> source) {
     close();
     fault_ = TRFault::None;
     if (!source) return refuse(TRFault::CannotOpen);
+    bytes_ = source->size();
     lines_.emplace(std::move(source));
     auto line = lines_->next();
     if (!line) return refuse(TRFault::NoHeader);

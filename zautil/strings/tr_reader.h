@@ -39,6 +39,8 @@ public:
     std::int64_t badLines() const { return bad_; }
 
     TRFault fault() const { return fault_; }
+    // The file's size, when it could be taken at opening.
+    std::optional<std::uint64_t> bytes() const { return bytes_; }
 
     void close();
 
@@ -53,6 +55,7 @@ private:
     std::int64_t good_ = 0;
     std::int64_t bad_ = 0;
     TRFault fault_ = TRFault::None;
+    std::optional<std::uint64_t> bytes_;
 };
 
 }  // namespace zastrings
