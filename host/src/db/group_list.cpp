@@ -6,6 +6,15 @@ namespace zcad {
 
 namespace {
 
+std::size_t takeVarint(const std::uint8_t*& pos) {
+    std::size_t value = 0;
+    for (int shift = 0;; shift += 7) {
+        const std::uint8_t byte = *pos++;
+        value |= static_cast<std::size_t>(byte & 0x7F) << shift;
+        if (!(byte & 0x80)) return value;
+    }
+}
+
 template <typename T>
 T take(const std::uint8_t*& pos) {
     T value;
@@ -96,12 +105,11 @@ bool GroupReader::next(Group& g) {
     g.kind = groupKind(g.code);
     switch (g.kind) {
     case GroupKind::String: {
-        std::size_t length = 0;
-        for (int shift = 0;; shift += 7) {
-            const std::uint8_t byte = *pos_++;
-            length |= static_cast<std::size_t>(byte & 0x7F) << shift;
-            if (!(byte & 0x80)) break;
+        if (word & detail::kPooledFlag) {
+            g.text = detail::pooledName(static_cast<std::uint32_t>(takeVarint(pos_)));
+            break;
         }
+        const std::size_t length = takeVarint(pos_);
         g.text = std::string_view(reinterpret_cast<const char*>(pos_), length);
         pos_ += length;
         break;
