@@ -114,6 +114,9 @@ constexpr int kCodeBias = 16;
 constexpr std::uint16_t kFlatFlag = 0x1000;
 // A text kept as its number in the name pool instead of its bytes.
 constexpr std::uint16_t kPooledFlag = 0x2000;
+// A number or point whose bits are all zero, kept as its code word alone:
+// a face record's point, a zero flag. -0.0 keeps its bytes.
+constexpr std::uint16_t kZeroFlag = 0x4000;
 
 // Types, layers, linetypes and styles recur in nearly every entity, so a
 // list keeps them as a number into one pool for the process. The pool never
@@ -150,18 +153,21 @@ public:
         put(value.data(), value.size());
     }
     void real(int code, double value) {
+        if (allZero(&value, 1)) return codeWord(code, detail::kZeroFlag);
         codeWord(code, 0);
         put(&value, sizeof value);
     }
     void point(int code, const double* xyz, bool flat) {
-        codeWord(code, flat ? detail::kFlatFlag : 0);
-        put(xyz, (flat ? 2 : 3) * sizeof(double));
+        const std::uint16_t flatFlag = flat ? detail::kFlatFlag : 0;
+        const std::size_t count = flat ? 2 : 3;
+        if (allZero(xyz, count)) return codeWord(code, flatFlag | detail::kZeroFlag);
+        codeWord(code, flatFlag);
+        put(xyz, count * sizeof(double));
     }
     void integral(int code, GroupKind kind, std::int64_t value) {
-        codeWord(code, 0);
-        if (kind == GroupKind::Int16) return putAs<std::int16_t>(value);
-        if (kind == GroupKind::Int32) return putAs<std::int32_t>(value);
-        putAs<std::int64_t>(value);
+        if (kind == GroupKind::Int16) return putAs<std::int16_t>(code, value);
+        if (kind == GroupKind::Int32) return putAs<std::int32_t>(code, value);
+        putAs<std::int64_t>(code, value);
     }
     void group(const Group& g) {
         switch (g.kind) {
@@ -191,9 +197,20 @@ private:
         at_ += size;
     }
     template <typename T>
-    void putAs(std::int64_t value) {
+    void putAs(int code, std::int64_t value) {
         const auto narrowed = static_cast<T>(value);
+        if (narrowed == 0) return codeWord(code, detail::kZeroFlag);
+        codeWord(code, 0);
         put(&narrowed, sizeof narrowed);
+    }
+    static bool allZero(const double* values, std::size_t count) {
+        std::uint64_t bits = 0;
+        for (std::size_t i = 0; i < count; ++i) {
+            std::uint64_t one;
+            std::memcpy(&one, &values[i], sizeof one);
+            bits |= one;
+        }
+        return bits == 0;
     }
 
     std::uint8_t* at_;

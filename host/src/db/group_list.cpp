@@ -103,6 +103,11 @@ bool GroupReader::next(Group& g) {
     g.code = static_cast<int>(word & 0x0FFF) - detail::kCodeBias;
     g.flat = (word & detail::kFlatFlag) != 0;
     g.kind = groupKind(g.code);
+    if (word & detail::kZeroFlag) {
+        g.xyz[0] = g.xyz[1] = g.xyz[2] = 0.0;
+        g.integer = 0;
+        return true;
+    }
     switch (g.kind) {
     case GroupKind::String: {
         if (word & detail::kPooledFlag) {
