@@ -112,6 +112,20 @@ namespace detail {
 // flags above it.
 constexpr int kCodeBias = 16;
 constexpr std::uint16_t kFlatFlag = 0x1000;
+// A text kept as its number in the name pool instead of its bytes.
+constexpr std::uint16_t kPooledFlag = 0x2000;
+// A number or point whose bits are all zero, kept as its code word alone:
+// a face record's point, a zero flag. -0.0 keeps its bytes.
+constexpr std::uint16_t kZeroFlag = 0x4000;
+
+// Types, layers, linetypes and styles recur in nearly every entity, so a
+// list keeps them as a number into one pool for the process. The pool never
+// forgets a name: a number means the same name in every list and drawing.
+constexpr std::uint32_t kNotPooled = 0xFFFFFFFFu;
+constexpr bool poolsText(int code) { return code == 0 || code == 8 || code == 6 || code == 7; }
+// The name's number, kNotPooled when it is not worth pooling or the pool is full.
+std::uint32_t pooledNumber(std::string_view name);
+std::string_view pooledName(std::uint32_t number);
 
 }  // namespace detail
 
@@ -128,26 +142,32 @@ public:
     std::uint8_t* at() const { return at_; }
 
     void text(int code, std::string_view value) {
-        codeWord(code, false);
-        // Length as a little varint: one byte for the usual short strings.
-        auto length = value.size();
-        for (; length >= 0x80; length >>= 7) *at_++ = static_cast<std::uint8_t>(length | 0x80);
-        *at_++ = static_cast<std::uint8_t>(length);
+        if (detail::poolsText(code)) {
+            if (const std::uint32_t number = detail::pooledNumber(value); number != detail::kNotPooled) {
+                codeWord(code, detail::kPooledFlag);
+                return varint(number);
+            }
+        }
+        codeWord(code, 0);
+        varint(value.size());
         put(value.data(), value.size());
     }
     void real(int code, double value) {
-        codeWord(code, false);
+        if (allZero(&value, 1)) return codeWord(code, detail::kZeroFlag);
+        codeWord(code, 0);
         put(&value, sizeof value);
     }
     void point(int code, const double* xyz, bool flat) {
-        codeWord(code, flat);
-        put(xyz, (flat ? 2 : 3) * sizeof(double));
+        const std::uint16_t flatFlag = flat ? detail::kFlatFlag : 0;
+        const std::size_t count = flat ? 2 : 3;
+        if (allZero(xyz, count)) return codeWord(code, flatFlag | detail::kZeroFlag);
+        codeWord(code, flatFlag);
+        put(xyz, count * sizeof(double));
     }
     void integral(int code, GroupKind kind, std::int64_t value) {
-        codeWord(code, false);
-        if (kind == GroupKind::Int16) return putAs<std::int16_t>(value);
-        if (kind == GroupKind::Int32) return putAs<std::int32_t>(value);
-        putAs<std::int64_t>(value);
+        if (kind == GroupKind::Int16) return putAs<std::int16_t>(code, value);
+        if (kind == GroupKind::Int32) return putAs<std::int32_t>(code, value);
+        putAs<std::int64_t>(code, value);
     }
     void group(const Group& g) {
         switch (g.kind) {
@@ -163,19 +183,34 @@ public:
     }
 
 private:
-    void codeWord(int code, bool flat) {
-        const auto word =
-            static_cast<std::uint16_t>(((code + detail::kCodeBias) & 0x0FFF) | (flat ? detail::kFlatFlag : 0));
+    void codeWord(int code, std::uint16_t flags) {
+        const auto word = static_cast<std::uint16_t>(((code + detail::kCodeBias) & 0x0FFF) | flags);
         put(&word, sizeof word);
+    }
+    // A little varint: one byte for the usual short texts and pool numbers.
+    void varint(std::size_t value) {
+        for (; value >= 0x80; value >>= 7) *at_++ = static_cast<std::uint8_t>(value | 0x80);
+        *at_++ = static_cast<std::uint8_t>(value);
     }
     void put(const void* bytes, std::size_t size) {
         if (size) std::memcpy(at_, bytes, size);
         at_ += size;
     }
     template <typename T>
-    void putAs(std::int64_t value) {
+    void putAs(int code, std::int64_t value) {
         const auto narrowed = static_cast<T>(value);
+        if (narrowed == 0) return codeWord(code, detail::kZeroFlag);
+        codeWord(code, 0);
         put(&narrowed, sizeof narrowed);
+    }
+    static bool allZero(const double* values, std::size_t count) {
+        std::uint64_t bits = 0;
+        for (std::size_t i = 0; i < count; ++i) {
+            std::uint64_t one;
+            std::memcpy(&one, &values[i], sizeof one);
+            bits |= one;
+        }
+        return bits == 0;
     }
 
     std::uint8_t* at_;

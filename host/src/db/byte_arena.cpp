@@ -6,13 +6,25 @@ namespace zcad {
 
 namespace {
 
-using SizePrefix = std::uint32_t;
+// A list's size goes in front of it as a little varint: one byte for most
+// entities, which are short.
+std::size_t putSize(std::uint8_t* at, std::size_t size) {
+    std::size_t used = 0;
+    for (; size >= 0x80; size >>= 7) at[used++] = static_cast<std::uint8_t>(size | 0x80);
+    at[used++] = static_cast<std::uint8_t>(size);
+    return used;
+}
+
+std::size_t sizeRoom(std::size_t size) {
+    std::size_t room = 1;
+    for (; size >= 0x80; size >>= 7) ++room;
+    return room;
+}
 
 }  // namespace
 
 std::uint64_t ByteArena::store(std::span<const std::uint8_t> bytes) {
-    const auto size = static_cast<SizePrefix>(bytes.size());
-    const std::size_t needed = sizeof size + bytes.size();
+    const std::size_t needed = sizeRoom(bytes.size()) + bytes.size();
     if (chunks_.empty() || used_ + needed > chunks_.back().size()) {
         chunks_.emplace_back(needed);
         used_ = 0;
@@ -20,8 +32,8 @@ std::uint64_t ByteArena::store(std::span<const std::uint8_t> bytes) {
     const std::uint64_t ref = (static_cast<std::uint64_t>(chunks_.size() - 1) << 32) | used_;
     LargeBlock& chunk = chunks_.back();
     chunk.use(used_, needed);
-    std::memcpy(chunk.data() + used_, &size, sizeof size);
-    if (size) std::memcpy(chunk.data() + used_ + sizeof size, bytes.data(), bytes.size());
+    const std::size_t prefix = putSize(chunk.data() + used_, bytes.size());
+    if (!bytes.empty()) std::memcpy(chunk.data() + used_ + prefix, bytes.data(), bytes.size());
     used_ += needed;
     return ref;
 }
@@ -29,10 +41,14 @@ std::uint64_t ByteArena::store(std::span<const std::uint8_t> bytes) {
 std::span<const std::uint8_t> ByteArena::at(std::uint64_t ref) const {
     const auto chunk = static_cast<std::size_t>(ref >> 32);
     const auto offset = static_cast<std::size_t>(ref & 0xFFFFFFFFu);
-    const std::uint8_t* start = chunks_[chunk].data() + offset;
-    SizePrefix size;
-    std::memcpy(&size, start, sizeof size);
-    return {start + sizeof size, size};
+    const std::uint8_t* pos = chunks_[chunk].data() + offset;
+    std::size_t size = 0;
+    for (int shift = 0;; shift += 7) {
+        const std::uint8_t byte = *pos++;
+        size |= static_cast<std::size_t>(byte & 0x7F) << shift;
+        if (!(byte & 0x80)) break;
+    }
+    return {pos, size};
 }
 
 std::size_t ByteArena::bytesHeld() const {

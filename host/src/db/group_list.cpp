@@ -6,6 +6,15 @@ namespace zcad {
 
 namespace {
 
+std::size_t takeVarint(const std::uint8_t*& pos) {
+    std::size_t value = 0;
+    for (int shift = 0;; shift += 7) {
+        const std::uint8_t byte = *pos++;
+        value |= static_cast<std::size_t>(byte & 0x7F) << shift;
+        if (!(byte & 0x80)) return value;
+    }
+}
+
 template <typename T>
 T take(const std::uint8_t*& pos) {
     T value;
@@ -94,14 +103,18 @@ bool GroupReader::next(Group& g) {
     g.code = static_cast<int>(word & 0x0FFF) - detail::kCodeBias;
     g.flat = (word & detail::kFlatFlag) != 0;
     g.kind = groupKind(g.code);
+    if (word & detail::kZeroFlag) {
+        g.xyz[0] = g.xyz[1] = g.xyz[2] = 0.0;
+        g.integer = 0;
+        return true;
+    }
     switch (g.kind) {
     case GroupKind::String: {
-        std::size_t length = 0;
-        for (int shift = 0;; shift += 7) {
-            const std::uint8_t byte = *pos_++;
-            length |= static_cast<std::size_t>(byte & 0x7F) << shift;
-            if (!(byte & 0x80)) break;
+        if (word & detail::kPooledFlag) {
+            g.text = detail::pooledName(static_cast<std::uint32_t>(takeVarint(pos_)));
+            break;
         }
+        const std::size_t length = takeVarint(pos_);
         g.text = std::string_view(reinterpret_cast<const char*>(pos_), length);
         pos_ += length;
         break;
