@@ -142,11 +142,16 @@ public:
     std::uint8_t* at() const { return at_; }
 
     void text(int code, std::string_view value) {
-        if (detail::poolsText(code)) {
-            if (const std::uint32_t number = detail::pooledNumber(value); number != detail::kNotPooled) {
-                codeWord(code, detail::kPooledFlag);
-                return varint(number);
-            }
+        if (detail::poolsText(code)) return name(code, value, detail::pooledNumber(value));
+        codeWord(code, 0);
+        varint(value.size());
+        put(value.data(), value.size());
+    }
+    // A text whose pool number the caller already looked up.
+    void name(int code, std::string_view value, std::uint32_t number) {
+        if (number != detail::kNotPooled) {
+            codeWord(code, detail::kPooledFlag);
+            return varint(number);
         }
         codeWord(code, 0);
         varint(value.size());

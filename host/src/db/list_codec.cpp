@@ -60,6 +60,7 @@ bool takeType(std::string_view given, ParsedList& parsed) {
     parsed.givenType.assign(given);
     parsed.type.assign(given);
     for (char& c : parsed.type) c = upperChar(c);
+    parsed.typeNumber = detail::pooledNumber(parsed.type);
     return !parsed.type.empty();
 }
 
@@ -76,9 +77,9 @@ void encode(ParsedList& parsed, const Group& g) {
     parsed.used = static_cast<std::size_t>(encoder.at() - parsed.buffer.data());
 }
 
-void encodeText(ParsedList& parsed, int code, std::string_view text) {
+void encodeName(ParsedList& parsed, int code, std::string_view text, std::uint32_t number) {
     GroupEncoder encoder = encoderFor(parsed, GroupEncoder::textRoom(text.size()));
-    encoder.text(code, text);
+    encoder.name(code, text, number);
     parsed.used = static_cast<std::size_t>(encoder.at() - parsed.buffer.data());
 }
 
@@ -86,6 +87,7 @@ bool takeLayer(std::string_view given, ParsedList& parsed) {
     if (given == parsed.layer) return parsed.layerValid;
     parsed.layer.assign(given);
     parsed.layerValid = isValidSymbolName(given);
+    parsed.layerNumber = detail::pooledNumber(parsed.layer);
     return parsed.layerValid;
 }
 
@@ -137,8 +139,8 @@ bool parseEntityList(const Database& db, const resbuf* list, ParsedList& parsed)
     }
     if (!takeLayer(layer, parsed)) return false;
 
-    encodeText(parsed, 0, parsed.type);
-    encodeText(parsed, 8, parsed.layer);
+    encodeName(parsed, 0, parsed.type, parsed.typeNumber);
+    encodeName(parsed, 8, parsed.layer, parsed.layerNumber);
     const bool flatPoints = parsed.type == "LWPOLYLINE";
     Group g;
     for (const resbuf* rb = list->rbnext; rb; rb = rb->rbnext) {

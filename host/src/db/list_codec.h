@@ -18,6 +18,9 @@ struct ParsedList {
     // layer upper-cases and checks them once.
     std::string givenType;
     bool layerValid = false;
+    // Their numbers in the name pool, looked up once for the run.
+    std::uint32_t typeNumber = detail::kNotPooled;
+    std::uint32_t layerNumber = detail::kNotPooled;
     std::vector<Group> groups;  // views into the caller's list
     // The encoded list is the first `used` bytes; the buffer only grows, so
     // a warmed-up list is encoded without zeroing or reallocating.
