@@ -94,6 +94,7 @@ bool GroupReader::next(Group& g) {
     g.code = static_cast<int>(word & 0x0FFF) - detail::kCodeBias;
     g.flat = (word & detail::kFlatFlag) != 0;
     g.kind = groupKind(g.code);
+    value_ = pos_;
     switch (g.kind) {
     case GroupKind::String: {
         std::size_t length = 0;

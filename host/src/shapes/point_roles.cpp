@@ -5,12 +5,12 @@
 
 namespace zcad::shapes {
 
-namespace {
-
 struct TypeRule {
     std::string_view type;
     std::array<int, 6> vectors;  // point codes that are directions or sizes; 0 ends
 };
+
+namespace {
 
 // Besides these, every point group 10..18 of an entity is a place.
 constexpr TypeRule kVectorCodes[] = {
@@ -20,10 +20,10 @@ constexpr TypeRule kVectorCodes[] = {
     {"VIEWPORT", {12, 13, 14, 15, 16, 17}},
 };
 
-bool isVector(std::string_view type, int code) {
-    return std::any_of(std::begin(kVectorCodes), std::end(kVectorCodes), [&](const TypeRule& rule) {
-        return rule.type == type && std::find(rule.vectors.begin(), rule.vectors.end(), code) != rule.vectors.end();
-    });
+const TypeRule* vectorsOf(std::string_view type) {
+    const auto it =
+        std::find_if(std::begin(kVectorCodes), std::end(kVectorCodes), [&](const TypeRule& rule) { return rule.type == type; });
+    return it == std::end(kVectorCodes) ? nullptr : it;
 }
 
 bool isPlaceCode(int code) { return code >= 10 && code <= 18; }
@@ -68,20 +68,29 @@ bool isObjectSystemType(std::string_view type, bool planarPolyline) {
     return std::find(std::begin(kObjectTypes), std::end(kObjectTypes), type) != std::end(kObjectTypes);
 }
 
+PlaceRule::PlaceRule(std::string_view type, bool ownerPlanar)
+    : vectors_(vectorsOf(type)),
+      dimension_(type == "DIMENSION"),
+      system_(isObjectSystemType(type, ownerPlanar) ? PointSystem::Object : PointSystem::World) {}
+
+std::optional<PointSystem> PlaceRule::placeOf(int code) const {
+    // Extended data: only a world position (1011) travels with the entity.
+    if (code == 1011) return PointSystem::World;
+    if (!isPlaceCode(code)) return std::nullopt;
+    if (vectors_ && std::find(vectors_->vectors.begin(), vectors_->vectors.end(), code) != vectors_->vectors.end()) {
+        return std::nullopt;
+    }
+    return dimension_ ? dimensionSystem(code) : system_;
+}
+
 std::vector<PlacePoint> placePoints(std::string_view type, const std::vector<OwnedGroup>& groups, bool ownerPlanar) {
     if (type == "HATCH") return hatchPlaces(groups);
-    const PointSystem system = isObjectSystemType(type, ownerPlanar) ? PointSystem::Object : PointSystem::World;
+    const PlaceRule rule(type, ownerPlanar);
     std::vector<PlacePoint> out;
     for (std::size_t i = 0; i < groups.size(); ++i) {
         const OwnedGroup& g = groups[i];
         if (g.kind != GroupKind::Point) continue;
-        // Extended data: only a world position (1011) travels with the entity.
-        if (g.code == 1011) {
-            out.push_back({i, PointSystem::World, false});
-            continue;
-        }
-        if (!isPlaceCode(g.code) || isVector(type, g.code)) continue;
-        out.push_back({i, type == "DIMENSION" ? dimensionSystem(g.code) : system, false});
+        if (const auto system = rule.placeOf(g.code)) out.push_back({i, *system, false});
     }
     return out;
 }

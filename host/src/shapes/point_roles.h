@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -16,6 +17,23 @@ struct PlacePoint {
     std::size_t index;  // into the group list
     PointSystem system;
     bool elevationOnly;  // x and y are fixed by the format (a hatch's elevation point)
+};
+
+struct TypeRule;
+
+// The roles of one type's point groups, looked up once for an entity. Not
+// for HATCH, whose roles depend on the groups before each point.
+class PlaceRule {
+public:
+    // `ownerPlanar` as for placePoints.
+    PlaceRule(std::string_view type, bool ownerPlanar);
+    // The system of a point group that is a place; nothing for the others.
+    std::optional<PointSystem> placeOf(int code) const;
+
+private:
+    const TypeRule* vectors_;
+    bool dimension_;
+    PointSystem system_;
 };
 
 // `ownerPlanar` tells a VERTEX whether its POLYLINE is a planar (2D) one;
