@@ -4,10 +4,13 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
 #include "ocs.h"
+#include "point_roles.h"
 #include "zcad/database.h"
 
 namespace zcad::shapes {
@@ -55,6 +58,10 @@ private:
     bool extruded_ = false;
     V3 extrusion_;
     std::size_t elevationAt_ = kNone;
+    // A selection is mostly of one type: its rule is looked up once.
+    std::optional<PlaceRule> rule_;
+    std::string ruleType_;
+    bool rulePlanar_ = false;
 };
 
 }  // namespace zcad::shapes

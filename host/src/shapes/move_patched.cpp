@@ -2,7 +2,6 @@
 
 #include "entity_record.h"
 #include "move.h"
-#include "point_roles.h"
 #include "zcad/entity_shape.h"
 
 namespace zcad::shapes {
@@ -55,7 +54,12 @@ void EntityMove::read(const Database& db, EntityId id) {
 // groups before them.
 bool EntityMove::patch(const Ocs& ocs, bool ownerPlanar) {
     if (type_ == "HATCH") return false;
-    const PlaceRule rule(type_, ownerPlanar);
+    if (!rule_ || type_ != ruleType_ || ownerPlanar != rulePlanar_) {
+        rule_.emplace(type_, ownerPlanar);
+        ruleType_.assign(type_);
+        rulePlanar_ = ownerPlanar;
+    }
+    const PlaceRule& rule = *rule_;
     const V3 object = ocs.fromWorld(world_);
     const bool keepsElevation = type_ == "LWPOLYLINE" || elevationAt_ != kNone;
     double elevationShift = 0;

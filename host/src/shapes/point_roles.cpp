@@ -5,12 +5,12 @@
 
 namespace zcad::shapes {
 
+namespace {
+
 struct TypeRule {
     std::string_view type;
     std::array<int, 6> vectors;  // point codes that are directions or sizes; 0 ends
 };
-
-namespace {
 
 // Besides these, every point group 10..18 of an entity is a place.
 constexpr TypeRule kVectorCodes[] = {
@@ -68,19 +68,16 @@ bool isObjectSystemType(std::string_view type, bool planarPolyline) {
     return std::find(std::begin(kObjectTypes), std::end(kObjectTypes), type) != std::end(kObjectTypes);
 }
 
-PlaceRule::PlaceRule(std::string_view type, bool ownerPlanar)
-    : vectors_(vectorsOf(type)),
-      dimension_(type == "DIMENSION"),
-      system_(isObjectSystemType(type, ownerPlanar) ? PointSystem::Object : PointSystem::World) {}
-
-std::optional<PointSystem> PlaceRule::placeOf(int code) const {
-    // Extended data: only a world position (1011) travels with the entity.
-    if (code == 1011) return PointSystem::World;
-    if (!isPlaceCode(code)) return std::nullopt;
-    if (vectors_ && std::find(vectors_->vectors.begin(), vectors_->vectors.end(), code) != vectors_->vectors.end()) {
-        return std::nullopt;
+PlaceRule::PlaceRule(std::string_view type, bool ownerPlanar) {
+    const TypeRule* vectors = vectorsOf(type);
+    const bool dimension = type == "DIMENSION";
+    const PointSystem system = isObjectSystemType(type, ownerPlanar) ? PointSystem::Object : PointSystem::World;
+    for (int code = kFirstPlace; code <= kLastPlace; ++code) {
+        if (vectors && std::find(vectors->vectors.begin(), vectors->vectors.end(), code) != vectors->vectors.end()) {
+            continue;
+        }
+        places_[static_cast<std::size_t>(code - kFirstPlace)] = dimension ? dimensionSystem(code) : system;
     }
-    return dimension_ ? dimensionSystem(code) : system_;
 }
 
 std::vector<PlacePoint> placePoints(std::string_view type, const std::vector<OwnedGroup>& groups, bool ownerPlanar) {
