@@ -21,8 +21,8 @@ constexpr TypeRule kVectorCodes[] = {
 };
 
 const TypeRule* vectorsOf(std::string_view type) {
-    const auto it =
-        std::find_if(std::begin(kVectorCodes), std::end(kVectorCodes), [&](const TypeRule& rule) { return rule.type == type; });
+    const auto it = std::find_if(std::begin(kVectorCodes), std::end(kVectorCodes),
+                                 [&](const TypeRule& rule) { return rule.type == type; });
     return it == std::end(kVectorCodes) ? nullptr : it;
 }
 

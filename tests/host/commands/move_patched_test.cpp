@@ -26,7 +26,8 @@ void appendKinds(Database& db) {
     ListBuilder("ARC").point(10, 1, 1, 2).real(40, 1).point(210, 0.6, 0.48, 0.64).append(db);
     ListBuilder("3DFACE").point(10, 0, 0, 2).point(11, 1, 0, 2).point(12, 1, 1, -0.0).point(13, 0, 1, 2).append(db);
     ListBuilder("LWPOLYLINE").integer(90, 2).integer(70, 0).real(38, -0.0).flat(10, 0, 0).flat(10, 1, 1).append(db);
-    ListBuilder("LWPOLYLINE").integer(90, 2).integer(70, 1).flat(10, 0, 0).flat(10, 1, 1).point(210, 0, 0, -1).append(db);
+    ListBuilder("LWPOLYLINE").integer(90, 2).integer(70, 1).flat(10, 0, 0).flat(10, 1, 1).point(210, 0, 0, -1)
+        .append(db);
     ListBuilder("ELLIPSE").point(10, 10, 0, 0).point(11, 3, 0, 0).real(40, 0.5).append(db);
     ListBuilder("MTEXT").point(10, 1, 1, 1).point(11, 1, 0, 0).text(1, "note").append(db);
     ListBuilder("DIMENSION")
