@@ -244,10 +244,14 @@ class GroupReader {
 public:
     explicit GroupReader(std::span<const std::uint8_t> bytes) : pos_(bytes.data()), end_(bytes.data() + bytes.size()) {}
     bool next(Group& g);
+    // Where the value of the group last read starts, for patching it in a
+    // copy of the bytes; null for a zero kept as its code word alone.
+    const std::uint8_t* valueStart() const { return value_; }
 
 private:
     const std::uint8_t* pos_;
     const std::uint8_t* end_;
+    const std::uint8_t* value_ = nullptr;
 };
 
 // Convenience for the non-hot paths.

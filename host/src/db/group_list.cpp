@@ -106,8 +106,10 @@ bool GroupReader::next(Group& g) {
     if (word & detail::kZeroFlag) {
         g.xyz[0] = g.xyz[1] = g.xyz[2] = 0.0;
         g.integer = 0;
+        value_ = nullptr;
         return true;
     }
+    value_ = pos_;
     switch (g.kind) {
     case GroupKind::String: {
         if (word & detail::kPooledFlag) {
