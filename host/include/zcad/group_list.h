@@ -244,11 +244,82 @@ class GroupReader {
 public:
     explicit GroupReader(std::span<const std::uint8_t> bytes) : pos_(bytes.data()), end_(bytes.data() + bytes.size()) {}
     bool next(Group& g);
+    // Where the value of the group last read starts, for patching it in a
+    // copy of the bytes; null for a zero kept as its code word alone.
+    const std::uint8_t* valueStart() const { return value_; }
 
 private:
     const std::uint8_t* pos_;
     const std::uint8_t* end_;
+    const std::uint8_t* value_ = nullptr;
 };
+
+namespace detail {
+
+inline std::size_t takeVarint(const std::uint8_t*& pos) {
+    std::size_t value = 0;
+    for (int shift = 0;; shift += 7) {
+        const std::uint8_t byte = *pos++;
+        value |= static_cast<std::size_t>(byte & 0x7F) << shift;
+        if (!(byte & 0x80)) return value;
+    }
+}
+
+template <typename T>
+T take(const std::uint8_t*& pos) {
+    T value;
+    std::memcpy(&value, pos, sizeof(T));
+    pos += sizeof(T);
+    return value;
+}
+
+}  // namespace detail
+
+// Inline: every save, selection and move walks millions of groups.
+inline bool GroupReader::next(Group& g) {
+    if (pos_ >= end_) return false;
+    const auto word = detail::take<std::uint16_t>(pos_);
+    g.code = static_cast<int>(word & 0x0FFF) - detail::kCodeBias;
+    g.flat = (word & detail::kFlatFlag) != 0;
+    g.kind = groupKind(g.code);
+    if (word & detail::kZeroFlag) {
+        g.xyz[0] = g.xyz[1] = g.xyz[2] = 0.0;
+        g.integer = 0;
+        value_ = nullptr;
+        return true;
+    }
+    value_ = pos_;
+    switch (g.kind) {
+    case GroupKind::String: {
+        if (word & detail::kPooledFlag) {
+            g.text = detail::pooledName(static_cast<std::uint32_t>(detail::takeVarint(pos_)));
+            break;
+        }
+        const std::size_t length = detail::takeVarint(pos_);
+        g.text = std::string_view(reinterpret_cast<const char*>(pos_), length);
+        pos_ += length;
+        break;
+    }
+    case GroupKind::Real:
+        g.xyz[0] = detail::take<double>(pos_);
+        break;
+    case GroupKind::Point:
+        g.xyz[0] = detail::take<double>(pos_);
+        g.xyz[1] = detail::take<double>(pos_);
+        g.xyz[2] = g.flat ? 0.0 : detail::take<double>(pos_);
+        break;
+    case GroupKind::Int16:
+        g.integer = detail::take<std::int16_t>(pos_);
+        break;
+    case GroupKind::Int32:
+        g.integer = detail::take<std::int32_t>(pos_);
+        break;
+    case GroupKind::Int64:
+        g.integer = detail::take<std::int64_t>(pos_);
+        break;
+    }
+    return true;
+}
 
 // Convenience for the non-hot paths.
 std::vector<Group> decodeGroups(std::span<const std::uint8_t> bytes);

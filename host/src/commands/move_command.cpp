@@ -2,7 +2,7 @@
 #include "host_command.h"
 #include "keywords.h"
 #include "object_selection.h"
-#include "zcad/entity_shape.h"
+#include "shapes/move.h"
 
 namespace zcad::commands {
 
@@ -65,9 +65,9 @@ private:
     }
 
     Step moveBy(const Point3& delta) {
-        const double d[3] = {delta.x, delta.y, delta.z};
         Database& db = currentDatabase();
-        for (const EntityId id : selection_.entities()) moveEntity(db, id, d);
+        shapes::EntityMove move({delta.x, delta.y, delta.z});
+        for (const EntityId id : selection_.entities()) move.move(db, id);
         return Step::Done;
     }
 

@@ -20,13 +20,14 @@ EntityId entityOfName(const Database& db, const ads_name name) {
 }
 
 EntityId sequenceEnd(const Database& db, EntityId id) {
-    GroupReader reader(db.list(id));
-    Group g;
-    bool heads = false;
     const std::string_view type = db.type(id);
-    if (type == "POLYLINE") heads = true;
-    while (reader.next(g)) {
-        if (type == "INSERT" && g.code == 66 && g.integer == 1) heads = true;
+    bool heads = type == "POLYLINE";
+    if (type == "INSERT") {
+        GroupReader reader(db.list(id));
+        Group g;
+        while (reader.next(g)) {
+            if (g.code == 66 && g.integer == 1) heads = true;
+        }
     }
     if (!heads) return id;
     for (EntityId next = id + 1; next < db.entityCount(); ++next) {

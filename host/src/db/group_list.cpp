@@ -4,27 +4,6 @@
 
 namespace zcad {
 
-namespace {
-
-std::size_t takeVarint(const std::uint8_t*& pos) {
-    std::size_t value = 0;
-    for (int shift = 0;; shift += 7) {
-        const std::uint8_t byte = *pos++;
-        value |= static_cast<std::size_t>(byte & 0x7F) << shift;
-        if (!(byte & 0x80)) return value;
-    }
-}
-
-template <typename T>
-T take(const std::uint8_t*& pos) {
-    T value;
-    std::memcpy(&value, pos, sizeof(T));
-    pos += sizeof(T);
-    return value;
-}
-
-}  // namespace
-
 template <typename Encode>
 void GroupWriter::append(std::size_t room, Encode encode) {
     const std::size_t start = out_.size();
@@ -95,49 +74,6 @@ void GroupWriter::group(const Group& g) {
     default:
         return integral(g.code, g.integer);
     }
-}
-
-bool GroupReader::next(Group& g) {
-    if (pos_ >= end_) return false;
-    const auto word = take<std::uint16_t>(pos_);
-    g.code = static_cast<int>(word & 0x0FFF) - detail::kCodeBias;
-    g.flat = (word & detail::kFlatFlag) != 0;
-    g.kind = groupKind(g.code);
-    if (word & detail::kZeroFlag) {
-        g.xyz[0] = g.xyz[1] = g.xyz[2] = 0.0;
-        g.integer = 0;
-        return true;
-    }
-    switch (g.kind) {
-    case GroupKind::String: {
-        if (word & detail::kPooledFlag) {
-            g.text = detail::pooledName(static_cast<std::uint32_t>(takeVarint(pos_)));
-            break;
-        }
-        const std::size_t length = takeVarint(pos_);
-        g.text = std::string_view(reinterpret_cast<const char*>(pos_), length);
-        pos_ += length;
-        break;
-    }
-    case GroupKind::Real:
-        g.xyz[0] = take<double>(pos_);
-        break;
-    case GroupKind::Point:
-        g.xyz[0] = take<double>(pos_);
-        g.xyz[1] = take<double>(pos_);
-        g.xyz[2] = g.flat ? 0.0 : take<double>(pos_);
-        break;
-    case GroupKind::Int16:
-        g.integer = take<std::int16_t>(pos_);
-        break;
-    case GroupKind::Int32:
-        g.integer = take<std::int32_t>(pos_);
-        break;
-    case GroupKind::Int64:
-        g.integer = take<std::int64_t>(pos_);
-        break;
-    }
-    return true;
 }
 
 std::vector<Group> decodeGroups(std::span<const std::uint8_t> bytes) {

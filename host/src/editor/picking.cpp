@@ -7,22 +7,41 @@
 
 namespace zcad {
 
-bool isSelectable(const Database& db, EntityId id) {
-    if (!db.valid(id)) return false;
-    const std::string_view type = db.type(id);
-    if (type == "VERTEX" || type == "ATTRIB" || type == "SEQEND") return false;
+namespace {
+
+struct Look {
+    bool selectable = true;
+    bool head = false;  // a POLYLINE or INSERT, which members may follow
+};
+
+// One walk over the list: selections look at every entity of the drawing.
+Look lookAt(const Database& db, EntityId id) {
+    Look look;
     GroupReader reader(db.list(id));
     Group g;
-    while (reader.next(g)) {
-        if (g.code == 67) return g.integer != 1;
+    for (bool first = true; reader.next(g); first = false) {
+        if (first && g.code == 0) {
+            if (g.text == "VERTEX" || g.text == "ATTRIB" || g.text == "SEQEND") return {false, false};
+            look.head = g.text == "POLYLINE" || g.text == "INSERT";
+        }
+        if (g.code == 67) {
+            look.selectable = g.integer != 1;
+            return look;
+        }
     }
-    return true;
+    return look;
 }
+
+}  // namespace
+
+bool isSelectable(const Database& db, EntityId id) { return db.valid(id) && lookAt(db, id).selectable; }
 
 std::vector<EntityId> selectableEntities(const Database& db) {
     std::vector<EntityId> found;
-    for (EntityId id = db.next(kNoEntity); id != kNoEntity; id = db.next(sequenceEnd(db, id))) {
-        if (isSelectable(db, id)) found.push_back(id);
+    for (EntityId id = db.next(kNoEntity); id != kNoEntity;) {
+        const Look look = lookAt(db, id);
+        if (look.selectable) found.push_back(id);
+        id = db.next(look.head ? sequenceEnd(db, id) : id);
     }
     return found;
 }

@@ -102,29 +102,25 @@ constexpr std::int64_t kFrameControlPoint = 16;
 constexpr std::int64_t kMeshVertex = 64;
 constexpr std::int64_t kFaceRecord = 128;
 
-// A 3D polyline's extents are its drawn vertices, in world coordinates.
-void addPolyline3dExtents(const Database& db, EntityId id, Box& box) {
-    for (EntityId next = db.next(id); next != kNoEntity; next = db.next(next)) {
-        if (db.type(next) != "VERTEX") return;
-        const PlainList vertex(db.list(next));
-        if (!(vertex.flags & kFrameControlPoint)) vertex.add(box, 0);
-    }
-}
+// What the vertices after an entity add: a 3D polyline's drawn vertices, a
+// polyface mesh's positions (its shape holds every position vertex, and its
+// faces only join them). They are boxed one by one where they lie, so that
+// a mesh of a million vertices is shared among the threads.
+enum class Followers : std::uint8_t { None, Polyline3d, Polyface };
 
-// A polyface mesh's shape holds every position vertex, and its faces only
-// join them: its extents are theirs.
-void addPolyfaceExtents(const Database& db, EntityId id, Box& box) {
-    for (EntityId next = db.next(id); next != kNoEntity; next = db.next(next)) {
-        if (db.type(next) != "VERTEX") return;
-        const PlainList vertex(db.list(next));
-        if ((vertex.flags & kMeshVertex) || !(vertex.flags & kFaceRecord)) vertex.add(box, 0);
+void addFollower(const Database& db, EntityId id, Followers followers, Box& box) {
+    if (followers == Followers::None) return;
+    const PlainList vertex(db.list(id));
+    if (followers == Followers::Polyline3d ? !(vertex.flags & kFrameControlPoint)
+                                           : (vertex.flags & kMeshVertex) || !(vertex.flags & kFaceRecord)) {
+        vertex.add(box, 0);
     }
 }
 
 // POINT, LINE, 3DFACE, 3D polylines and polyface meshes, the bulk of a
 // large drawing, are boxed straight from their lists: building their shapes
 // costs several times more. False for an entity that needs its shape.
-bool addPlainExtents(const Database& db, EntityId id, std::string_view type, Box& box) {
+bool addPlainExtents(const Database& db, EntityId id, std::string_view type, Box& box, Followers& followers) {
     const bool polyline = type == "POLYLINE";
     if (!polyline && type != "POINT" && type != "LINE" && type != "3DFACE") return false;
     const PlainList e(db.list(id));
@@ -133,10 +129,8 @@ bool addPlainExtents(const Database& db, EntityId id, std::string_view type, Box
     const bool polyface = polyline && (e.flags & shapes::kPolyfaceMesh);
     if (polyline && !polyface && (!(e.flags & shapes::kPolyline3d) || (e.flags & shapes::kPolygonMesh))) return false;
     if (e.paperSpace) return true;
-    if (polyface) {
-        addPolyfaceExtents(db, id, box);
-    } else if (polyline) {
-        addPolyline3dExtents(db, id, box);
+    if (polyline) {
+        followers = polyface ? Followers::Polyface : Followers::Polyline3d;
     } else if (type == "POINT") {
         e.add(box, 0);
     } else if (type == "LINE") {
@@ -149,15 +143,35 @@ bool addPlainExtents(const Database& db, EntityId id, std::string_view type, Box
     return true;
 }
 
+// Whose vertices a slice starts among: the polyline before its first vertices.
+Followers followersAt(const Database& db, EntityId first) {
+    for (EntityId id = first; id-- > 0;) {
+        if (!db.valid(id)) continue;
+        const std::string_view type = db.type(id);
+        if (type == "VERTEX") continue;
+        Followers followers = Followers::None;
+        Box ignored;
+        if (type == "POLYLINE") addPlainExtents(db, id, type, ignored, followers);
+        return followers;
+    }
+    return Followers::None;
+}
+
 Box extentsOfRange(const Database& db, EntityId first, EntityId last) {
     Box box;
     // One record and one shape reused: a drawing can hold millions of entities.
     shapes::EntityRecord e;
     shapes::Geometry shape;
+    Followers followers = followersAt(db, first);
     for (EntityId id = first; id < last; ++id) {
         if (!db.valid(id)) continue;
         const std::string_view type = db.type(id);
-        if (isSubEntityType(type) || addPlainExtents(db, id, type, box)) continue;
+        if (type == "VERTEX") {
+            addFollower(db, id, followers, box);
+            continue;
+        }
+        followers = Followers::None;
+        if (isSubEntityType(type) || addPlainExtents(db, id, type, box, followers)) continue;
         e.load(db, id);
         if (e.paperSpace()) continue;
         shapes::entityGeometry(db, id, e, shape);

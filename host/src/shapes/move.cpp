@@ -1,3 +1,5 @@
+#include "move.h"
+
 #include "entity_edit.h"
 #include "entity_record.h"
 #include "point_roles.h"
@@ -5,12 +7,9 @@
 
 namespace zcad {
 
-namespace {
+namespace shapes {
 
-using shapes::EntityEdit;
-using shapes::Ocs;
-using shapes::PointSystem;
-using shapes::V3;
+namespace {
 
 V3 extrusionOf(EntityEdit& e) {
     const OwnedGroup* g = e.find(210);
@@ -24,7 +23,7 @@ void translate(EntityEdit& e, const V3& world, const Ocs& ocs, bool ownerPlanar)
     const bool hatch = e.type() == "HATCH";
     const bool keepsElevation = e.type() == "LWPOLYLINE" || e.find(38) != nullptr;
     double elevationShift = 0;
-    for (const auto& place : shapes::placePoints(e.type(), e.groups(), ownerPlanar)) {
+    for (const auto& place : placePoints(e.type(), e.groups(), ownerPlanar)) {
         OwnedGroup& g = e.groups()[place.index];
         const V3& d = place.system == PointSystem::Object ? object : world;
         if (place.elevationOnly) {
@@ -49,12 +48,17 @@ void translate(EntityEdit& e, const V3& world, const Ocs& ocs, bool ownerPlanar)
 
 }  // namespace
 
-void moveEntity(Database& db, EntityId id, const double delta[3]) {
+void translateByGroups(Database& db, EntityId id, const V3& world, const Ocs& ocs, bool ownerPlanar) {
+    EntityEdit e(db, id);
+    translate(e, world, ocs, ownerPlanar);
+    e.commit(db, id);
+}
+
+void moveByGroups(Database& db, EntityId id, const V3& world) {
     if (!db.valid(id)) return;
-    const V3 world{delta[0], delta[1], delta[2]};
     EntityEdit owner(db, id);
     const OwnedGroup* flags = owner.find(70);
-    const bool planar = owner.type() != "POLYLINE" || shapes::isPlanarPolyline(flags ? flags->integer : 0);
+    const bool planar = owner.type() != "POLYLINE" || isPlanarPolyline(flags ? flags->integer : 0);
     const Ocs ownerOcs(extrusionOf(owner));
     translate(owner, world, ownerOcs, planar);
     owner.commit(db, id);
@@ -66,6 +70,12 @@ void moveEntity(Database& db, EntityId id, const double delta[3]) {
         translate(e, world, ocs, planar);
         e.commit(db, sub);
     }
+}
+
+}  // namespace shapes
+
+void moveEntity(Database& db, EntityId id, const double delta[3]) {
+    shapes::EntityMove(shapes::V3{delta[0], delta[1], delta[2]}).move(db, id);
 }
 
 }  // namespace zcad

@@ -20,10 +20,10 @@ constexpr TypeRule kVectorCodes[] = {
     {"VIEWPORT", {12, 13, 14, 15, 16, 17}},
 };
 
-bool isVector(std::string_view type, int code) {
-    return std::any_of(std::begin(kVectorCodes), std::end(kVectorCodes), [&](const TypeRule& rule) {
-        return rule.type == type && std::find(rule.vectors.begin(), rule.vectors.end(), code) != rule.vectors.end();
-    });
+const TypeRule* vectorsOf(std::string_view type) {
+    const auto it = std::find_if(std::begin(kVectorCodes), std::end(kVectorCodes),
+                                 [&](const TypeRule& rule) { return rule.type == type; });
+    return it == std::end(kVectorCodes) ? nullptr : it;
 }
 
 bool isPlaceCode(int code) { return code >= 10 && code <= 18; }
@@ -68,20 +68,26 @@ bool isObjectSystemType(std::string_view type, bool planarPolyline) {
     return std::find(std::begin(kObjectTypes), std::end(kObjectTypes), type) != std::end(kObjectTypes);
 }
 
+PlaceRule::PlaceRule(std::string_view type, bool ownerPlanar) {
+    const TypeRule* vectors = vectorsOf(type);
+    const bool dimension = type == "DIMENSION";
+    const PointSystem system = isObjectSystemType(type, ownerPlanar) ? PointSystem::Object : PointSystem::World;
+    for (int code = kFirstPlace; code <= kLastPlace; ++code) {
+        if (vectors && std::find(vectors->vectors.begin(), vectors->vectors.end(), code) != vectors->vectors.end()) {
+            continue;
+        }
+        places_[static_cast<std::size_t>(code - kFirstPlace)] = dimension ? dimensionSystem(code) : system;
+    }
+}
+
 std::vector<PlacePoint> placePoints(std::string_view type, const std::vector<OwnedGroup>& groups, bool ownerPlanar) {
     if (type == "HATCH") return hatchPlaces(groups);
-    const PointSystem system = isObjectSystemType(type, ownerPlanar) ? PointSystem::Object : PointSystem::World;
+    const PlaceRule rule(type, ownerPlanar);
     std::vector<PlacePoint> out;
     for (std::size_t i = 0; i < groups.size(); ++i) {
         const OwnedGroup& g = groups[i];
         if (g.kind != GroupKind::Point) continue;
-        // Extended data: only a world position (1011) travels with the entity.
-        if (g.code == 1011) {
-            out.push_back({i, PointSystem::World, false});
-            continue;
-        }
-        if (!isPlaceCode(g.code) || isVector(type, g.code)) continue;
-        out.push_back({i, type == "DIMENSION" ? dimensionSystem(g.code) : system, false});
+        if (const auto system = rule.placeOf(g.code)) out.push_back({i, *system, false});
     }
     return out;
 }

@@ -133,6 +133,24 @@ TEST_F(EntityShapeTest, LargeDrawingsMeasureAsSmallOnes) {
     expectBox(drawingExtents(db()), -40, -30, -2, 250, 76, 5);
 }
 
+// A mesh longer than a slice: the slices after the first start among its
+// vertices and must box its positions, not its face records.
+TEST_F(EntityShapeTest, AMeshAcrossSlicesMeasuresAsItsShape) {
+    const EntityId head = ListBuilder("POLYLINE").integer(66, 1).integer(70, 64).append(db());
+    for (int i = 0; i < 60000; ++i) {
+        ListBuilder("VERTEX").point(10, 100 + i % 50, 200 + i % 70, 5).integer(70, 192).append(db());
+    }
+    ListBuilder("VERTEX").point(10, 500, 600, 7).integer(70, 192).append(db());
+    for (int i = 0; i < 40000; ++i) {
+        ListBuilder("VERTEX").point(10, 0, 0, 0).integer(70, 128).integer(71, 1).integer(72, 2).integer(73, 3)
+            .append(db());
+    }
+    ListBuilder("SEQEND").append(db());
+    const Box shape = entityExtents(db(), head);
+    expectBox(drawingExtents(db()), shape.min[0], shape.min[1], shape.min[2], shape.max[0], shape.max[1], shape.max[2]);
+    expectBox(shape, 100, 200, 5, 500, 600, 7);
+}
+
 // The common kinds are boxed from their lists, not their shapes: each odd
 // case must measure as its shape does (flat points at their elevation, a
 // missing corner, frame control points, thickness, paper space).

@@ -72,6 +72,32 @@ TEST_F(MoveChangeTest, ABadPointRejectsAndMovesNothing) {
     expectPoint(groupWithCode(db(), point, 10), 0, 0, 0);
 }
 
+// ALL takes each head once (not its vertices or attributes) and leaves
+// paper space; Previous takes only what may still be selected.
+TEST_F(MoveChangeTest, SelectionsTakeHeadsInModelSpaceOnly) {
+    const EntityId line = ListBuilder("LINE").point(10, 0, 0, 0).point(11, 1, 0, 0).append(db());
+    const EntityId polyline = appendPolyline2d(db(), 0, {{0, 0}, {1, 1}});
+    const EntityId insert = ListBuilder("INSERT").integer(66, 1).text(2, "LOT").point(10, 0, 0, 0).append(db());
+    const EntityId attribute = ListBuilder("ATTRIB").point(10, 0, 0, 0).text(1, "12").text(2, "NO").append(db());
+    ListBuilder("SEQEND").append(db());
+    const EntityId paper = ListBuilder("POINT").point(10, 0, 0, 0).integer(67, 1).append(db());
+    const EntityId model = ListBuilder("POINT").point(10, 0, 0, 0).integer(67, 0).append(db());
+    const EntityId stray = ListBuilder("VERTEX").point(10, 0, 0, 0).append(db());
+    const EntityId plain = ListBuilder("INSERT").text(2, "LOT").point(10, 0, 0, 0).append(db());
+    const EntityId after = ListBuilder("SEQEND").append(db());
+
+    EXPECT_EQ(acedCommandS(RTSTR, "move", RTSTR, "all", RTSTR, "", RTSTR, "0,0", RTSTR, "1,0", RTNONE), RTNORM);
+    EXPECT_EQ(previousSelection(), (std::vector<EntityId>{line, polyline, insert, model, plain}));
+    EXPECT_DOUBLE_EQ(groupWithCode(db(), attribute, 10).xyz[0], 1);
+    EXPECT_DOUBLE_EQ(groupWithCode(db(), paper, 10).xyz[0], 0);
+
+    setPreviousSelection({stray, paper, polyline + 1, after, model});
+    EXPECT_EQ(acedCommandS(RTSTR, "move", RTSTR, "p", RTSTR, "", RTSTR, "0,0", RTSTR, "1,0", RTNONE), RTNORM);
+    EXPECT_EQ(previousSelection(), (std::vector<EntityId>{model}));
+    EXPECT_DOUBLE_EQ(groupWithCode(db(), model, 10).xyz[0], 2);
+    EXPECT_DOUBLE_EQ(groupWithCode(db(), polyline + 1, 10).xyz[0], 1);
+}
+
 TEST_F(MoveChangeTest, ChangeElevationLeavesSlopedLinesAnd3dPolylines) {
     const EntityId sloped = ListBuilder("LINE").point(10, 0, 0, 0).point(11, 5, 5, 1).append(db());
     const EntityId poly3d = ListBuilder("POLYLINE").integer(66, 1).integer(70, 8).append(db());
