@@ -34,7 +34,12 @@ public:
     };
 
     std::uint64_t store(std::span<const std::uint8_t> bytes);
-    std::span<const std::uint8_t> at(std::uint64_t ref) const;
+    // Inline: saves, selections and moves read millions of lists.
+    std::span<const std::uint8_t> at(std::uint64_t ref) const {
+        const std::uint8_t* pos = chunks_[static_cast<std::size_t>(ref >> 32)].data() + (ref & 0xFFFFFFFFu);
+        const std::size_t size = detail::takeVarint(pos);
+        return {pos, size};
+    }
     std::size_t bytesHeld() const;
     void clear();
     Mark mark() const { return {chunks_.size(), used_}; }
@@ -146,7 +151,7 @@ public:
     void erase(EntityId id);
     void unerase(EntityId id);
     bool valid(EntityId id) const { return id < visible_ && !(entities_[id].ref & EntityIndex::kErased); }
-    std::span<const std::uint8_t> list(EntityId id) const;
+    std::span<const std::uint8_t> list(EntityId id) const { return arena_.at(entities_[id].ref & ~EntityIndex::kErased); }
     std::uint64_t handle(EntityId id) const { return entities_[id].handle; }
     std::string_view type(EntityId id) const;  // group 0, upper case
     std::size_t entityCount() const { return visible_; }  // erased included

@@ -38,19 +38,6 @@ std::uint64_t ByteArena::store(std::span<const std::uint8_t> bytes) {
     return ref;
 }
 
-std::span<const std::uint8_t> ByteArena::at(std::uint64_t ref) const {
-    const auto chunk = static_cast<std::size_t>(ref >> 32);
-    const auto offset = static_cast<std::size_t>(ref & 0xFFFFFFFFu);
-    const std::uint8_t* pos = chunks_[chunk].data() + offset;
-    std::size_t size = 0;
-    for (int shift = 0;; shift += 7) {
-        const std::uint8_t byte = *pos++;
-        size |= static_cast<std::size_t>(byte & 0x7F) << shift;
-        if (!(byte & 0x80)) break;
-    }
-    return {pos, size};
-}
-
 std::size_t ByteArena::bytesHeld() const {
     std::size_t total = 0;
     for (const auto& chunk : chunks_) total += chunk.size();

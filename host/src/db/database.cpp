@@ -68,10 +68,6 @@ void Database::keepPreviousRef(EntityId id) { journal_->keepPrevious(id, entitie
 
 void Database::dropRedo() { journal_->dropRedo(*this); }
 
-std::span<const std::uint8_t> Database::list(EntityId id) const {
-    return arena_.at(entities_[id].ref & ~EntityIndex::kErased);
-}
-
 std::string_view Database::type(EntityId id) const {
     GroupReader reader(list(id));
     Group g;

@@ -87,12 +87,15 @@ constexpr Requirement kRequired[] = {
 };
 
 const Requirement* requirementOf(std::string_view type) {
-    // Entities come in runs of one type: a million vertices look up once.
-    static const Requirement* last = nullptr;
-    if (last && last->type == type) return last;
+    // Entities come in runs of one type, or of a polyline's few in turn.
+    static std::array<const Requirement*, 4> recent{};
+    static std::size_t next = 0;
+    for (const Requirement* r : recent) {
+        if (r && r->type == type) return r;
+    }
     for (const auto& r : kRequired) {
         if (type != r.type) continue;
-        last = &r;
+        recent[next++ % recent.size()] = &r;
         return &r;
     }
     return nullptr;

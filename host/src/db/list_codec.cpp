@@ -56,12 +56,21 @@ char* copyText(std::string_view text) {
 }
 
 bool takeType(std::string_view given, ParsedList& parsed) {
-    if (given == parsed.givenType) return !parsed.type.empty();
-    parsed.givenType.assign(given);
-    parsed.type.assign(given);
-    for (char& c : parsed.type) c = upperChar(c);
-    parsed.typeNumber = detail::pooledNumber(parsed.type);
-    return !parsed.type.empty();
+    if (given.empty()) return false;
+    for (const auto& known : parsed.knownTypes) {
+        if (known.given != given) continue;
+        parsed.type = known.upper;
+        parsed.typeNumber = known.number;
+        return true;
+    }
+    auto& known = parsed.knownTypes[parsed.nextKnown++ % parsed.knownTypes.size()];
+    known.given.assign(given);
+    known.upper.assign(given);
+    for (char& c : known.upper) c = upperChar(c);
+    known.number = detail::pooledNumber(known.upper);
+    parsed.type = known.upper;
+    parsed.typeNumber = known.number;
+    return true;
 }
 
 // Where the next group goes, with room for `need` bytes.

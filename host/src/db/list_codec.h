@@ -1,7 +1,9 @@
 // Between result-buffer lists and stored group lists.
 #pragma once
 
+#include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "arx/adsdef.h"
@@ -12,15 +14,22 @@ namespace zcad {
 // An entity list from a caller, checked and encoded. Reused between calls
 // so that making entities does not allocate once warmed up.
 struct ParsedList {
-    std::string type;   // upper case
-    std::string layer;  // group 8, or the current layer
-    // What the last list gave, so that a run of lists of one type on one
-    // layer upper-cases and checks them once.
-    std::string givenType;
-    bool layerValid = false;
-    // Their numbers in the name pool, looked up once for the run.
+    // A type as given, upper-cased and with its number in the name pool.
+    struct KnownType {
+        std::string given;
+        std::string upper;
+        std::uint32_t number = detail::kNotPooled;
+    };
+
+    std::string_view type;  // upper case, held by knownTypes
     std::uint32_t typeNumber = detail::kNotPooled;
+    std::string layer;  // group 8, or the current layer
     std::uint32_t layerNumber = detail::kNotPooled;
+    // Entities come in runs of one layer and of a few types in turn (a
+    // polyline's POLYLINE, VERTEX and SEQEND): each is checked once a run.
+    std::array<KnownType, 4> knownTypes;
+    std::size_t nextKnown = 0;
+    bool layerValid = false;
     std::vector<Group> groups;  // views into the caller's list
     // The encoded list is the first `used` bytes; the buffer only grows, so
     // a warmed-up list is encoded without zeroing or reallocating.
