@@ -125,7 +125,15 @@ constexpr std::uint32_t kNotPooled = 0xFFFFFFFFu;
 constexpr bool poolsText(int code) { return code == 0 || code == 8 || code == 6 || code == 7; }
 // The name's number, kNotPooled when it is not worth pooling or the pool is full.
 std::uint32_t pooledNumber(std::string_view name);
-std::string_view pooledName(std::uint32_t number);
+
+// The pool's names in chunks that never move, read inline: a number is only
+// ever met after its name was stored.
+constexpr std::uint32_t kNamesPerChunk = 1024;
+constexpr std::uint32_t kNameChunks = 64;
+extern const std::string_view* pooledChunks[kNameChunks];
+inline std::string_view pooledName(std::uint32_t number) {
+    return pooledChunks[number / kNamesPerChunk][number % kNamesPerChunk];
+}
 
 }  // namespace detail
 

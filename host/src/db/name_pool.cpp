@@ -10,10 +10,10 @@
 
 namespace zcad::detail {
 
+const std::string_view* pooledChunks[kNameChunks] = {};
+
 namespace {
 
-constexpr std::uint32_t kNamesPerChunk = 1024;
-constexpr std::uint32_t kChunks = 64;
 // Longer texts, or more names than these, are kept as bytes: a drawing with
 // a name per entity must not grow the pool without end.
 constexpr std::size_t kLongestName = 255;
@@ -25,22 +25,23 @@ public:
     std::uint32_t number(std::string_view name) {
         const std::lock_guard lock(mutex_);
         if (const auto found = numbers_.find(name); found != numbers_.end()) return found->second;
-        if (count_ == kNamesPerChunk * kChunks) return kNotPooled;
+        if (count_ == kNamesPerChunk * kNameChunks) return kNotPooled;
         const std::string_view kept = names_.emplace_back(name);
         auto& chunk = chunks_[count_ / kNamesPerChunk];
-        if (!chunk) chunk = std::make_unique<std::string_view[]>(kNamesPerChunk);
+        if (!chunk) {
+            chunk = std::make_unique<std::string_view[]>(kNamesPerChunk);
+            pooledChunks[count_ / kNamesPerChunk] = chunk.get();
+        }
         chunk[count_ % kNamesPerChunk] = kept;
         numbers_.emplace(kept, count_);
         return count_++;
     }
 
-    std::string_view name(std::uint32_t number) const { return chunks_[number / kNamesPerChunk][number % kNamesPerChunk]; }
-
 private:
     std::mutex mutex_;
     std::deque<std::string> names_;  // never moves what it holds
     std::unordered_map<std::string_view, std::uint32_t> numbers_;
-    std::array<std::unique_ptr<std::string_view[]>, kChunks> chunks_;
+    std::array<std::unique_ptr<std::string_view[]>, kNameChunks> chunks_;
     std::uint32_t count_ = 0;
 };
 
@@ -74,11 +75,10 @@ std::uint32_t pooledNumber(std::string_view name) {
     if (slot.size == name.size() && std::memcmp(slot.text, name.data(), name.size()) == 0) return slot.number;
     const std::uint32_t number = pool().number(name);
     if (number == kNotPooled) return number;
-    const std::string_view kept = pool().name(number);
+    const std::string_view kept = pooledName(number);
     slot = {kept.data(), kept.size(), number};
     return number;
 }
 
-std::string_view pooledName(std::uint32_t number) { return pool().name(number); }
 
 }  // namespace zcad::detail
