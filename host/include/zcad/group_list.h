@@ -126,11 +126,17 @@ constexpr bool poolsText(int code) { return code == 0 || code == 8 || code == 6 
 // The name's number, kNotPooled when it is not worth pooling or the pool is full.
 std::uint32_t pooledNumber(std::string_view name);
 
+// Lengths, sizes and pool numbers as little varints, 7 bits a byte.
+inline void putVarint(std::uint8_t*& at, std::size_t value) {
+    for (; value >= 0x80; value >>= 7) *at++ = static_cast<std::uint8_t>(value | 0x80);
+    *at++ = static_cast<std::uint8_t>(value);
+}
+
 // The pool's names in chunks that never move, read inline: a number is only
 // ever met after its name was stored.
 constexpr std::uint32_t kNamesPerChunk = 1024;
 constexpr std::uint32_t kNameChunks = 64;
-extern const std::string_view* pooledChunks[kNameChunks];
+extern std::string_view* pooledChunks[kNameChunks];
 inline std::string_view pooledName(std::uint32_t number) {
     return pooledChunks[number / kNamesPerChunk][number % kNamesPerChunk];
 }
@@ -150,10 +156,7 @@ public:
     std::uint8_t* at() const { return at_; }
 
     void text(int code, std::string_view value) {
-        if (detail::poolsText(code)) return name(code, value, detail::pooledNumber(value));
-        codeWord(code, 0);
-        varint(value.size());
-        put(value.data(), value.size());
+        name(code, value, detail::poolsText(code) ? detail::pooledNumber(value) : detail::kNotPooled);
     }
     // A text whose pool number the caller already looked up.
     void name(int code, std::string_view value, std::uint32_t number) {
@@ -200,11 +203,8 @@ private:
         const auto word = static_cast<std::uint16_t>(((code + detail::kCodeBias) & 0x0FFF) | flags);
         put(&word, sizeof word);
     }
-    // A little varint: one byte for the usual short texts and pool numbers.
-    void varint(std::size_t value) {
-        for (; value >= 0x80; value >>= 7) *at_++ = static_cast<std::uint8_t>(value | 0x80);
-        *at_++ = static_cast<std::uint8_t>(value);
-    }
+    // One byte for the usual short texts and pool numbers.
+    void varint(std::size_t value) { detail::putVarint(at_, value); }
     void put(const void* bytes, std::size_t size) {
         if (size) std::memcpy(at_, bytes, size);
         at_ += size;

@@ -8,13 +8,6 @@ namespace {
 
 // A list's size goes in front of it as a little varint: one byte for most
 // entities, which are short.
-std::size_t putSize(std::uint8_t* at, std::size_t size) {
-    std::size_t used = 0;
-    for (; size >= 0x80; size >>= 7) at[used++] = static_cast<std::uint8_t>(size | 0x80);
-    at[used++] = static_cast<std::uint8_t>(size);
-    return used;
-}
-
 std::size_t sizeRoom(std::size_t size) {
     std::size_t room = 1;
     for (; size >= 0x80; size >>= 7) ++room;
@@ -32,8 +25,9 @@ std::uint64_t ByteArena::store(std::span<const std::uint8_t> bytes) {
     const std::uint64_t ref = (static_cast<std::uint64_t>(chunks_.size() - 1) << 32) | used_;
     LargeBlock& chunk = chunks_.back();
     chunk.use(used_, needed);
-    const std::size_t prefix = putSize(chunk.data() + used_, bytes.size());
-    if (!bytes.empty()) std::memcpy(chunk.data() + used_ + prefix, bytes.data(), bytes.size());
+    std::uint8_t* at = chunk.data() + used_;
+    detail::putVarint(at, bytes.size());
+    if (!bytes.empty()) std::memcpy(at, bytes.data(), bytes.size());
     used_ += needed;
     return ref;
 }

@@ -1,7 +1,6 @@
 #include <array>
 #include <cstring>
 #include <deque>
-#include <memory>
 #include <mutex>
 #include <string>
 #include <unordered_map>
@@ -10,7 +9,7 @@
 
 namespace zcad::detail {
 
-const std::string_view* pooledChunks[kNameChunks] = {};
+std::string_view* pooledChunks[kNameChunks] = {};
 
 namespace {
 
@@ -27,11 +26,9 @@ public:
         if (const auto found = numbers_.find(name); found != numbers_.end()) return found->second;
         if (count_ == kNamesPerChunk * kNameChunks) return kNotPooled;
         const std::string_view kept = names_.emplace_back(name);
-        auto& chunk = chunks_[count_ / kNamesPerChunk];
-        if (!chunk) {
-            chunk = std::make_unique<std::string_view[]>(kNamesPerChunk);
-            pooledChunks[count_ / kNamesPerChunk] = chunk.get();
-        }
+        // Chunks live as long as the pool, which is never destroyed.
+        std::string_view*& chunk = pooledChunks[count_ / kNamesPerChunk];
+        if (!chunk) chunk = new std::string_view[kNamesPerChunk];
         chunk[count_ % kNamesPerChunk] = kept;
         numbers_.emplace(kept, count_);
         return count_++;
@@ -41,7 +38,6 @@ private:
     std::mutex mutex_;
     std::deque<std::string> names_;  // never moves what it holds
     std::unordered_map<std::string_view, std::uint32_t> numbers_;
-    std::array<std::unique_ptr<std::string_view[]>, kNameChunks> chunks_;
     std::uint32_t count_ = 0;
 };
 
@@ -79,6 +75,5 @@ std::uint32_t pooledNumber(std::string_view name) {
     slot = {kept.data(), kept.size(), number};
     return number;
 }
-
 
 }  // namespace zcad::detail
