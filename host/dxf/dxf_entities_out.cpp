@@ -81,7 +81,9 @@ struct RunMaker {
 
     void make(EntityId first, EntityId last, std::vector<Piece>& run) {
         sink.aim(&run);
-        part.parent = parentBefore(part.db, first, part.groups);
+        // Only owners need it, and R12 has none: a run inside a long mesh
+        // would walk back over its vertices for nothing.
+        part.parent = part.laterThanR12 ? parentBefore(part.db, first, part.groups) : 0;
         writeRun(part, first, last);
         part.out.flush();
     }

@@ -81,6 +81,11 @@ std::size_t formatMillionths(char* out, double value) {
 std::size_t formatReal(char* out, double value) {
     // DXF has no spelling for infinities or NaN; zero keeps the file readable.
     if (!std::isfinite(value)) value = 0.0;
+    // Most often of all: a polyface's face records alone hold millions.
+    if (value == 0.0 && !std::signbit(value)) {
+        std::memcpy(out, "0.0", 3);
+        return 3;
+    }
     if (const std::size_t length = formatMillionths(out, value)) return length;
     const auto result = std::to_chars(out, out + kMaxNumberChars - 2, value);
     return finishReal(out, result.ptr);

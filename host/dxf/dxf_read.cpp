@@ -645,8 +645,8 @@ struct OpenFile {
     ~OpenFile() { ::close(fd); }
 };
 
-// The whole file in one block: read() into huge pages is several times
-// faster to scan than a mapping of the page cache.
+// The whole file in one block: read() into memory of our own is faster to
+// scan than a mapping of the page cache.
 bool readWhole(int fd, std::size_t size, LargeBlock& block) {
     block = LargeBlock(size);
     block.use(0, size);

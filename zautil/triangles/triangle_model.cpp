@@ -24,20 +24,34 @@ bool isNumber(const ZaPoint& point) {
 }  // namespace
 
 RecordStream::RecordStream(std::size_t recordSize, std::size_t recordsPerBlock)
-    : recordSize_(recordSize), buffer_(recordSize * recordsPerBlock) {}
+    : recordSize_(recordSize), blockBytes_(recordSize * recordsPerBlock) {}
 
-void RecordStream::attach(zafiles::ByteSource* source) {
-    source_ = source;
+void RecordStream::attach(zafiles::ByteSource* source, std::uint64_t bytes) {
+    // The old reader stops before anyone else may touch its source.
+    ahead_.reset();
+    block_ = nullptr;
     held_ = next_ = 0;
     cut_ = false;
+    if (!source) return;
+    // The disk and the copying out of it stay off the thread that draws.
+    ahead_ = std::make_unique<zafiles::DecodeAhead<std::vector<char>>>(
+        [source, size = blockBytes_](std::vector<char>& block) {
+            block.resize(size);
+            const std::size_t got = source->read(block);
+            block.resize(got);
+            return got == size;
+        },
+        zafiles::worthDecodingAhead(bytes));
 }
 
 bool RecordStream::refill() {
-    if (!source_ || cut_) return false;
-    const std::size_t got = source_->read(buffer_);
-    held_ = got / recordSize_;
+    if (!ahead_ || cut_) return false;
+    const std::vector<char>* block = ahead_->next();
+    if (!block) return false;
+    block_ = block->data();
+    held_ = block->size() / recordSize_;
     next_ = 0;
-    cut_ = got < buffer_.size();
+    cut_ = block->size() < blockBytes_;
     return held_ > 0;
 }
 
@@ -57,7 +71,7 @@ bool TriangleModel::openPoints(std::unique_ptr<zafiles::ByteSource> up) {
     const auto size = up_->size();
     if (!size) return refuse(UTFault::CannotSeekUP);
     if (*size % kUPRecordSize != 0 || *size < kUPMinimumSize) return refuse(UTFault::BadSizeUP);
-    upRecords_.attach(up_.get());
+    upRecords_.attach(up_.get(), *size);
     // Past the header, which a file of this size holds unless it cannot be read.
     for (std::int64_t i = 0; i < kUPHeaderRecords; ++i) {
         if (!upRecords_.next()) return refuse(UTFault::CannotSeekUP);
@@ -96,7 +110,7 @@ bool TriangleModel::openTriangles(std::unique_ptr<zafiles::ByteSource> ut) {
     if (!size) return refuse(UTFault::CannotSeekUT);
     if (*size % kUTRecordSize != 0 || *size < kUTMinimumSize) return refuse(UTFault::BadSizeUT);
     triangles_ = static_cast<std::int64_t>(*size / kUTRecordSize);
-    utRecords_.attach(ut_.get());
+    utRecords_.attach(ut_.get(), *size);
     return true;
 }
 
@@ -126,8 +140,10 @@ bool TriangleModel::prescan(bool checkNeighbours,
         }
         if (visit) visit(t, triangle);
     }
-    if (!ut_->size()) return refuse(UTFault::CannotSeekUT);
-    utRecords_.attach(ut_.get());
+    utRecords_.attach(nullptr);
+    const auto size = ut_->size();
+    if (!size) return refuse(UTFault::CannotSeekUT);
+    utRecords_.attach(ut_.get(), *size);
     return true;
 }
 

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "files/byte_source.h"
+#include "files/decode_ahead.h"
 #include "shell/entity_maker.h"
 #include "triangles/ut_format.h"
 
@@ -40,20 +41,24 @@ enum class UTFault {
 class RecordStream {
 public:
     RecordStream(std::size_t recordSize, std::size_t recordsPerBlock);
-    void attach(zafiles::ByteSource* source);
+    // A source of `bytes` in all is read ahead on a second thread when it is
+    // large enough to gain by it. Until the next attach, nothing else may
+    // read the source.
+    void attach(zafiles::ByteSource* source, std::uint64_t bytes = 0);
     // The next record, valid until the next call; null when the data ends
     // before a whole record.
     const char* next() {
         if (next_ == held_ && !refill()) return nullptr;
-        return buffer_.data() + recordSize_ * next_++;
+        return block_ + recordSize_ * next_++;
     }
 
 private:
     bool refill();
 
-    zafiles::ByteSource* source_ = nullptr;
     std::size_t recordSize_;
-    std::vector<char> buffer_;
+    std::size_t blockBytes_;
+    std::unique_ptr<zafiles::DecodeAhead<std::vector<char>>> ahead_;
+    const char* block_ = nullptr;
     std::size_t held_ = 0;
     std::size_t next_ = 0;
     bool cut_ = false;

@@ -206,6 +206,10 @@ public:
     // What each command changed, to take it back (zcad/undo.h).
     UndoJournal& journal() { return *journal_; }
 
+    // Never the same for two drawings of one process: what was chosen in
+    // one is not taken for the other's entities of the same ids.
+    std::uint64_t serial() const { return serial_; }
+
 private:
     friend class UndoJournal;
     // Before an entity's list or erased mark changes: its previous place
@@ -236,6 +240,7 @@ private:
     std::uint64_t state_ = 0;
     std::uint64_t savedState_ = 0;
     std::unique_ptr<UndoJournal> journal_;
+    std::uint64_t serial_;
     // Entities whose changes the open step keeps: those it found; none when no step is open.
     std::size_t journalFrom_ = 0;
     bool redoHeld_ = false;               // undone steps wait for REDO

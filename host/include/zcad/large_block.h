@@ -1,7 +1,6 @@
 // Memory for large blocks that are filled and read in order: entity storage
-// and a drawing's text while it is read. Blocks are 2 MiB aligned and
-// offered to the kernel for huge pages; touching many 4 KiB pages one by
-// one can cost more than the work done on them.
+// and a drawing's text while it is read. Blocks are mapped whole and 2 MiB
+// aligned, so a kernel that backs memory with huge pages by itself can.
 #pragma once
 
 #include <cstddef>

@@ -29,7 +29,10 @@ std::vector<EntityId> membersOf(const Database& db, const ads_name set) {
 }  // namespace
 
 void ObjectSelection::add(EntityId id) {
-    if (!isSelectable(currentDatabase(), id)) return;
+    if (isSelectable(currentDatabase(), id)) addSelectable(id);
+}
+
+void ObjectSelection::addSelectable(EntityId id) {
     // Ids index the drawing's entities, so a mark per id finds a repeat at
     // once where a search of the chosen would take a million steps each.
     if (id >= chosenMarks_.size()) chosenMarks_.resize(std::max<std::size_t>(id + 1, 2 * chosenMarks_.size()));
@@ -45,7 +48,7 @@ Step ObjectSelection::feed(const Word& word) {
             printMessage("Nothing selected.");
             return Step::Failed;
         }
-        setPreviousSelection(chosen_);
+        setPreviousSelection(chosen_, true);
         return Step::Done;
     }
     if (word.kind == Word::Kind::Entity) {
@@ -58,15 +61,19 @@ Step ObjectSelection::feed(const Word& word) {
     }
     switch (matchKeyword(word, {"Previous", "Last", "ALL"})) {
     case 0:
-        for (const EntityId id : previousSelection()) add(id);
+        if (previousSelectionCurrent(db)) {
+            for (const EntityId id : previousSelection()) addSelectable(id);
+        } else {
+            for (const EntityId id : previousSelection()) add(id);
+        }
         return Step::More;
     case 1: {
         const std::vector<EntityId> all = selectableEntities(db);
-        if (!all.empty()) add(all.back());
+        if (!all.empty()) addSelectable(all.back());
         return Step::More;
     }
     case 2:
-        for (const EntityId id : selectableEntities(db)) add(id);
+        for (const EntityId id : selectableEntities(db)) addSelectable(id);
         return Step::More;
     default:
         break;
@@ -78,7 +85,7 @@ Step ObjectSelection::feed(const Word& word) {
     // Windows, crossings, layers and types as the selection prompt takes them.
     std::vector<EntityId> found;
     if (word.kind == Word::Kind::Text && selectByLine(db, word.text, found)) {
-        for (const EntityId id : found) add(id);
+        for (const EntityId id : found) addSelectable(id);
         return Step::More;
     }
     return rejectWord("*Invalid selection*\nExpects a point or Last/ALL/Previous/W/C/LAYER/TYPE.");

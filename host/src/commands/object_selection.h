@@ -21,6 +21,7 @@ public:
 
 private:
     void add(EntityId id);
+    void addSelectable(EntityId id);  // one known to be in the drawing and selectable
     std::vector<EntityId> chosen_;  // in the order chosen
     std::vector<bool> chosenMarks_;  // by id
 };

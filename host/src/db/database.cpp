@@ -1,5 +1,7 @@
 #include "zcad/database.h"
 
+#include <atomic>
+
 #include "state/session_state.h"
 #include "table_defaults.h"
 #include "zcad/text.h"
@@ -7,7 +9,16 @@
 
 namespace zcad {
 
-Database::Database() : journal_(std::make_unique<UndoJournal>()) {
+namespace {
+
+std::uint64_t nextSerial() {
+    static std::atomic<std::uint64_t> last{0};
+    return ++last;
+}
+
+}  // namespace
+
+Database::Database() : journal_(std::make_unique<UndoJournal>()), serial_(nextSerial()) {
     // What a new drawing starts with, as the host's default template has it.
     linetypes_.add(continuousLinetype());
     layers_.add(defaultLayer("0"));

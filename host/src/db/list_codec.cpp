@@ -151,12 +151,16 @@ bool parseEntityList(const Database& db, const resbuf* list, ParsedList& parsed)
     encodeName(parsed, 0, parsed.type, parsed.typeNumber);
     encodeName(parsed, 8, parsed.layer, parsed.layerNumber);
     const bool flatPoints = parsed.type == "LWPOLYLINE";
-    Group g;
     for (const resbuf* rb = list->rbnext; rb; rb = rb->rbnext) {
+        // Filled where it is kept: a group built aside and copied in is
+        // read back before its parts have landed, a stall each time.
+        Group& g = parsed.groups.emplace_back();
         if (!toGroup(rb, g)) return false;
-        if (isSkipped(g.code)) continue;
+        if (isSkipped(g.code)) {
+            parsed.groups.pop_back();
+            continue;
+        }
         g.flat = flatPoints && g.code == 10;
-        parsed.groups.push_back(g);
         if (g.code != 8) encode(parsed, g);
     }
     return true;

@@ -85,6 +85,16 @@ std::vector<EntityId> byWindow(const Database& db, const Corners& w, bool crossi
     return found;
 }
 
+// Members of the previous selection that are still there and selectable.
+std::vector<EntityId> previousInDrawing(const Database& db) {
+    if (previousSelectionCurrent(db)) return previousSelection();
+    std::vector<EntityId> found;
+    for (const EntityId id : previousSelection()) {
+        if (isSelectable(db, id)) found.push_back(id);
+    }
+    return found;
+}
+
 std::vector<EntityId> lastEntity(const Database& db) {
     const auto all = selectableEntities(db);
     if (all.empty()) return {};
@@ -113,7 +123,7 @@ void addMembers(std::vector<EntityId>& set, const std::vector<EntityId>& found, 
 
 int finishSet(std::vector<EntityId> members, ads_name set) {
     if (members.empty()) return RTERROR;
-    setPreviousSelection(members);
+    setPreviousSelection(members, true);
     storeSet(std::move(members), set);
     return RTNORM;
 }
@@ -126,7 +136,7 @@ int selectWithoutPrompt(const Database& db, std::string_view mode, const void* p
     } else if (mode == "L") {
         found = lastEntity(db);
     } else if (mode == "P") {
-        found = previousSelection();
+        found = previousInDrawing(db);
     } else if ((mode == "W" || mode == "C") && p1 && p2) {
         found = byWindow(db, cornersOf(static_cast<const double*>(p1), static_cast<const double*>(p2)), mode == "C");
     } else {
@@ -155,7 +165,7 @@ bool zcad::selectByLine(const Database& db, std::string_view line, std::vector<E
         return true;
     }
     if (word == "P" && rest.empty()) {
-        found = previousSelection();
+        found = previousInDrawing(db);
         return true;
     }
     if ((word == "W" || word == "C") && !rest.empty()) {

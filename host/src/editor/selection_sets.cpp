@@ -17,11 +17,13 @@ constexpr std::int64_t kSetTag = 0x5353;  // "SS": names of sets never pass for 
 struct Selections {
     std::vector<std::unique_ptr<std::vector<EntityId>>> sets;  // by slot; null when freed
     std::vector<EntityId> previous;
+    std::uint64_t previousDrawing = 0;  // its serial when checked there; 0 unchecked
+    std::uint64_t previousState = 0;    // its change state then
 };
 
-std::vector<std::unique_ptr<std::vector<EntityId>>>& slots() { return sessionState<Selections>().sets; }
+Selections& selections() { return sessionState<Selections>(); }
 
-std::vector<EntityId>& previous() { return sessionState<Selections>().previous; }
+std::vector<std::unique_ptr<std::vector<EntityId>>>& slots() { return selections().sets; }
 
 }  // namespace
 
@@ -51,8 +53,20 @@ bool freeSet(const ads_name name) {
     return true;
 }
 
-const std::vector<EntityId>& previousSelection() { return previous(); }
-void setPreviousSelection(std::vector<EntityId> entities) { previous() = std::move(entities); }
+const std::vector<EntityId>& previousSelection() { return selections().previous; }
+
+void setPreviousSelection(std::vector<EntityId> entities, bool checked) {
+    Selections& kept = selections();
+    const Database& db = currentDatabase();
+    kept.previous = std::move(entities);
+    kept.previousDrawing = checked ? db.serial() : 0;
+    kept.previousState = db.changeState();
+}
+
+bool previousSelectionCurrent(const Database& db) {
+    const Selections& kept = selections();
+    return kept.previousDrawing == db.serial() && kept.previousState == db.changeState();
+}
 
 }  // namespace zcad
 

@@ -66,6 +66,7 @@ public:
         return *this;
     }
     EntityId append(Database& db) const { return db.append(bytes_); }
+    const std::vector<std::uint8_t>& bytes() const { return bytes_; }
 
 private:
     std::vector<std::uint8_t> bytes_;

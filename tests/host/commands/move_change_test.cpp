@@ -98,6 +98,26 @@ TEST_F(MoveChangeTest, SelectionsTakeHeadsInModelSpaceOnly) {
     EXPECT_DOUBLE_EQ(groupWithCode(db(), polyline + 1, 10).xyz[0], 1);
 }
 
+// A chosen set is taken again whole only while the drawing it was chosen
+// in stands as it was then.
+TEST_F(MoveChangeTest, PreviousLooksAgainAfterAChangeOrInAnotherDrawing) {
+    const EntityId a = ListBuilder("POINT").point(10, 0, 0, 0).append(db());
+    const EntityId b = ListBuilder("POINT").point(10, 0, 0, 0).append(db());
+    EXPECT_EQ(acedCommandS(RTSTR, "move", RTSTR, "all", RTSTR, "", RTSTR, "0,0", RTSTR, "1,0", RTNONE), RTNORM);
+    EXPECT_EQ(acedCommandS(RTSTR, "move", RTSTR, "p", RTSTR, "", RTSTR, "0,0", RTSTR, "1,0", RTNONE), RTNORM);
+    db().replace(b, ListBuilder("POINT").point(10, 2, 0, 0).integer(67, 1).bytes());
+    EXPECT_EQ(acedCommandS(RTSTR, "move", RTSTR, "p", RTSTR, "", RTSTR, "0,0", RTSTR, "1,0", RTNONE), RTNORM);
+    EXPECT_DOUBLE_EQ(groupWithCode(db(), a, 10).xyz[0], 3);
+    EXPECT_DOUBLE_EQ(groupWithCode(db(), b, 10).xyz[0], 2);
+    EXPECT_EQ(previousSelection(), (std::vector<EntityId>{a}));
+
+    // The same ids in a drawing opened since hold what may not be chosen.
+    replaceCurrentDatabase(std::make_unique<Database>());
+    ListBuilder("POINT").point(10, 0, 0, 0).integer(67, 1).append(db());
+    EXPECT_EQ(acedCommandS(RTSTR, "move", RTSTR, "p", RTSTR, "", RTSTR, "0,0", RTSTR, "1,0", RTNONE), RTERROR);
+    EXPECT_EQ(takePrinted(), "Nothing selected.\n");
+}
+
 TEST_F(MoveChangeTest, ChangeElevationLeavesSlopedLinesAnd3dPolylines) {
     const EntityId sloped = ListBuilder("LINE").point(10, 0, 0, 0).point(11, 5, 5, 1).append(db());
     const EntityId poly3d = ListBuilder("POLYLINE").integer(66, 1).integer(70, 8).append(db());

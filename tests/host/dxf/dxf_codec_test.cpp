@@ -32,7 +32,7 @@ std::string degrees(double radians) {
 // general shortest spelling takes over.
 TEST(DxfNumbers, RealsAreShortestAndReadBackExactly) {
     for (const auto& [v, text] : std::initializer_list<std::pair<double, const char*>>{
-             {0.1 + 0.2, "0.30000000000000004"}, {-0.0, "-0.0"}, {1e20, "1e+20"}, {500123.456, "500123.456"},
+             {0.1 + 0.2, "0.30000000000000004"}, {0.0, "0.0"}, {-0.0, "-0.0"}, {1e20, "1e+20"}, {500123.456, "500123.456"},
              {1e5, "100000.0"}, {0.000001, "0.000001"}, {4294967295.999999, "4294967295.999999"},
              {4294967296.5, "4294967296.5"}, {1e-7, "1e-07"}}) {
         EXPECT_EQ(real(v), text);

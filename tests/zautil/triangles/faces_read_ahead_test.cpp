@@ -1,4 +1,4 @@
-// Faces, solids and catchment strings come out the same whether the
+// Meshes, faces, solids and catchment strings come out the same whether the
 // triangles are read ahead on a second thread or on the command's own: whole, broken off at a report,
 // or stopped at a triangle whose point the file lacks.
 #include <limits>
@@ -41,14 +41,17 @@ TEST_F(FacesReadAhead, EveryFormReadAheadComesOutAlikeWholeBrokenOffOrRefused) {
     shape.inactiveEvery = 97;
     TriangleModelData model = generateTerrain(shape);
     const std::string whole = writeModel("terrain1.ut1", model);
-    for (const ImportMethod method : {ImportMethod::Faces, ImportMethod::Solids, ImportMethod::Catchment}) {
+    for (const ImportMethod method :
+         {ImportMethod::Mesh, ImportMethod::Faces, ImportMethod::Solids, ImportMethod::Catchment}) {
         for (const int poll : {0, 1, 3, 6, 7}) expectAlike(method, whole, poll);
     }
     // A point past the last, in the third batch: what came before stays.
     model.records[9001].vertices[2] = static_cast<std::int32_t>(model.points.size() + 3);
     model.records[9001].flags |= 1;
-    expectAlike(ImportMethod::Faces, writeModel("terrain2.ut1", model), 0);
+    const std::string refused = writeModel("terrain2.ut1", model);
+    expectAlike(ImportMethod::Faces, refused, 0);
     EXPECT_TRUE(printed("<Bad UT file (vertex number)>"));
+    expectAlike(ImportMethod::Mesh, refused, 0);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "files/byte_order.h"
+#include "files/decode_ahead.h"
 #include "triangle_fixture.h"
 #include "triangles/triangle_model.h"
 #include "triangles/ut_name.h"
@@ -94,24 +95,30 @@ TEST(TriangleModelSizes, UTNeedsSevenWholeRecords) {
     }
 }
 
+// Read ahead on a second thread or not, a cut file is met where it ends.
 TEST(TriangleModelSizes, AFileCutWhileReadIsAShortRead) {
-    TriangleModel points;
-    ASSERT_TRUE(points.openPoints(std::make_unique<CutSource>(upBytes(168), 192)));
-    EXPECT_FALSE(points.readPoints());
-    EXPECT_EQ(points.fault(), UTFault::ShortUP);
+    for (const bool ahead : {false, true}) {
+        SCOPED_TRACE(ahead ? "read ahead" : "read in turn");
+        zafiles::setDecodeAheadMinimumBytes(ahead ? 0 : std::numeric_limits<std::uint64_t>::max());
+        TriangleModel points;
+        ASSERT_TRUE(points.openPoints(std::make_unique<CutSource>(upBytes(168), 192)));
+        EXPECT_FALSE(points.readPoints());
+        EXPECT_EQ(points.fault(), UTFault::ShortUP);
 
-    const std::string records = utBytes(std::vector<UTTriangle>(7, garbage()));
-    TriangleModel prescanned;
-    ASSERT_TRUE(prescanned.openTriangles(std::make_unique<CutSource>(records, records.size() + 32)));
-    EXPECT_FALSE(prescanned.prescan(false, {}));
-    EXPECT_EQ(prescanned.fault(), UTFault::ShortPrescan);
+        const std::string records = utBytes(std::vector<UTTriangle>(7, garbage()));
+        TriangleModel prescanned;
+        ASSERT_TRUE(prescanned.openTriangles(std::make_unique<CutSource>(records, records.size() + 32)));
+        EXPECT_FALSE(prescanned.prescan(false, {}));
+        EXPECT_EQ(prescanned.fault(), UTFault::ShortPrescan);
 
-    TriangleModel drawn;
-    ASSERT_TRUE(drawn.openTriangles(std::make_unique<CutSource>(records, records.size() + 32)));
-    UTTriangle t;
-    for (int i = 0; i < 7; ++i) ASSERT_TRUE(drawn.nextTriangle(t));
-    EXPECT_FALSE(drawn.nextTriangle(t));
-    EXPECT_EQ(drawn.fault(), UTFault::ShortUT);
+        TriangleModel drawn;
+        ASSERT_TRUE(drawn.openTriangles(std::make_unique<CutSource>(records, records.size() + 32)));
+        UTTriangle t;
+        for (int i = 0; i < 7; ++i) ASSERT_TRUE(drawn.nextTriangle(t));
+        EXPECT_FALSE(drawn.nextTriangle(t));
+        EXPECT_EQ(drawn.fault(), UTFault::ShortUT);
+    }
+    zafiles::setDecodeAheadMinimumBytes(256 * 1024);
 }
 
 // A point that is no number would be drawn at the origin: the model is
