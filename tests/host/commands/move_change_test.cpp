@@ -111,7 +111,13 @@ TEST_F(MoveChangeTest, PreviousLooksAgainAfterAChangeOrInAnotherDrawing) {
     EXPECT_DOUBLE_EQ(groupWithCode(db(), b, 10).xyz[0], 2);
     EXPECT_EQ(previousSelection(), (std::vector<EntityId>{a}));
 
-    // The same ids in a drawing opened since hold what may not be chosen.
+    // A drawing opened since, at the same change state, holds what may not
+    // be chosen under the same id.
+    replaceCurrentDatabase(std::make_unique<Database>());
+    ListBuilder("POINT").point(10, 0, 0, 0).append(db());
+    ads_name set;
+    ASSERT_EQ(acedSSGet("X", nullptr, nullptr, nullptr, set), RTNORM);
+    acedSSFree(set);
     replaceCurrentDatabase(std::make_unique<Database>());
     ListBuilder("POINT").point(10, 0, 0, 0).integer(67, 1).append(db());
     EXPECT_EQ(acedCommandS(RTSTR, "move", RTSTR, "p", RTSTR, "", RTSTR, "0,0", RTSTR, "1,0", RTNONE), RTERROR);

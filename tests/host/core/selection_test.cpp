@@ -81,6 +81,25 @@ TEST_F(SelectionWithLines, PreviousAndLastAndAll) {
     EXPECT_EQ(n, 4);
 }
 
+// A set chosen before an edit is looked at again: what went to paper space
+// since stays out of "P".
+TEST_F(SelectionWithLines, PreviousLeavesOutWhatAnEditMadeUnselectable) {
+    ads_name set;
+    answer({"TYPE line", ""});
+    ASSERT_EQ(acedSSGet(nullptr, nullptr, nullptr, nullptr, set), RTNORM);
+    ads_name b;
+    ASSERT_EQ(acedSSName(set, 1, b), RTNORM);
+    resbuf* list = acdbEntGet(b);
+    resbuf* tail = list;
+    while (tail->rbnext) tail = tail->rbnext;
+    tail->rbnext = acutBuildList(67, 1, 0);
+    ASSERT_EQ(acdbEntMod(list), RTNORM);
+    acutRelRb(list);
+    ads_name again;
+    ASSERT_EQ(acedSSGet("P", nullptr, nullptr, nullptr, again), RTNORM);
+    EXPECT_EQ(layersOf(again), (std::vector<std::string>{"A", "C"}));
+}
+
 TEST_F(SelectionWithLines, NothingSelectedCancelAndSetBookkeeping) {
     ads_name set;
     answer({"W 100,100 200,200", "", "nonsense", "*Cancel*"});
