@@ -198,6 +198,18 @@ public:
         }
     }
 
+    // Whether the values are all zero bits (-0.0 is not): such a value is
+    // kept as its code word alone.
+    static bool allZero(const double* values, std::size_t count) {
+        std::uint64_t bits = 0;
+        for (std::size_t i = 0; i < count; ++i) {
+            std::uint64_t one;
+            std::memcpy(&one, &values[i], sizeof one);
+            bits |= one;
+        }
+        return bits == 0;
+    }
+
 private:
     void codeWord(int code, std::uint16_t flags) {
         const auto word = static_cast<std::uint16_t>(((code + detail::kCodeBias) & 0x0FFF) | flags);
@@ -215,15 +227,6 @@ private:
         if (narrowed == 0) return codeWord(code, detail::kZeroFlag);
         codeWord(code, 0);
         put(&narrowed, sizeof narrowed);
-    }
-    static bool allZero(const double* values, std::size_t count) {
-        std::uint64_t bits = 0;
-        for (std::size_t i = 0; i < count; ++i) {
-            std::uint64_t one;
-            std::memcpy(&one, &values[i], sizeof one);
-            bits |= one;
-        }
-        return bits == 0;
     }
 
     std::uint8_t* at_;

@@ -130,11 +130,84 @@ std::string_view ParsedList::text(int code) const {
     return {};
 }
 
+namespace {
+
+template <typename T>
+bool putInteger(std::int64_t value, const ParsedList::Node& node, std::uint8_t* at) {
+    const auto narrowed = static_cast<T>(value);
+    if ((narrowed == 0) != node.zero) return false;
+    if (!node.zero) std::memcpy(at, &narrowed, sizeof narrowed);
+    return true;
+}
+
+// One node of a list with the shape of the last: false when its value
+// would be encoded in another shape (a text changed, a value turned zero).
+bool rewrite(const resbuf* rb, ParsedList::Node& node, ParsedList& parsed) {
+    if (rb->restype != node.restype) return false;
+    const RbValue value = rbValueOf(rb->restype);
+    if (value == RbValue::String) {
+        if (!rb->resval.rstring || node.text != rb->resval.rstring) return false;
+        // The caller's text may have moved: the group looks at it where it is now.
+        if (node.group != ParsedList::Node::kNoGroup) {
+            parsed.groups[node.group].text = std::string_view(rb->resval.rstring, node.text.size());
+        }
+        return true;
+    }
+    if (node.group == ParsedList::Node::kNoGroup) return true;
+    Group& g = parsed.groups[node.group];
+    std::uint8_t* at = parsed.buffer.data() + node.valueAt;
+    switch (value) {
+    case RbValue::Real: {
+        const double v = rb->resval.rreal;
+        if (GroupEncoder::allZero(&v, 1) != node.zero) return false;
+        if (!node.zero) std::memcpy(at, &v, sizeof v);
+        g.xyz[0] = v;
+        return true;
+    }
+    case RbValue::Point: {
+        const std::size_t count = g.flat ? 2 : 3;
+        if (GroupEncoder::allZero(rb->resval.rpoint, count) != node.zero) return false;
+        if (!node.zero) std::memcpy(at, rb->resval.rpoint, count * sizeof(double));
+        std::memcpy(g.xyz, rb->resval.rpoint, sizeof g.xyz);
+        return true;
+    }
+    case RbValue::Short:
+    case RbValue::Long:
+    case RbValue::Int64: {
+        const std::int64_t v = value == RbValue::Short  ? rb->resval.rint
+                               : value == RbValue::Long ? rb->resval.rlong
+                                                        : rb->resval.mnInt64;
+        const bool put = g.kind == GroupKind::Int16   ? putInteger<std::int16_t>(v, node, at)
+                         : g.kind == GroupKind::Int32 ? putInteger<std::int32_t>(v, node, at)
+                                                      : putInteger<std::int64_t>(v, node, at);
+        if (put) g.integer = v;
+        return put;
+    }
+    default:
+        return true;
+    }
+}
+
+// The same list as last time with new values: they go into the last
+// encoding in place. False, with nothing to trust, when anything differs.
+bool rewriteShape(const resbuf* head, ParsedList& parsed) {
+    if (head != parsed.shapeHead || parsed.shapeType != head->resval.rstring) return false;
+    std::size_t i = 0;
+    for (const resbuf* rb = head->rbnext; rb; rb = rb->rbnext, ++i) {
+        if (i == parsed.shapeNodes || !rewrite(rb, parsed.shape[i], parsed)) return false;
+    }
+    return i == parsed.shapeNodes;
+}
+
+}  // namespace
+
 bool parseEntityList(const Database& db, const resbuf* list, ParsedList& parsed) {
-    parsed.groups.clear();
-    parsed.used = 0;
     while (list && list->restype == -1) list = list->rbnext;
     if (!list || (list->restype != RTDXF0 && list->restype != 0) || !list->resval.rstring) return false;
+    if (rewriteShape(list, parsed)) return true;
+    parsed.shapeHead = nullptr;
+    parsed.groups.clear();
+    parsed.used = 0;
     if (!takeType(list->resval.rstring, parsed)) return false;
 
     // The layer is stored first, wherever the caller put it; the last one counts.
@@ -142,6 +215,8 @@ bool parseEntityList(const Database& db, const resbuf* list, ParsedList& parsed)
     for (const resbuf* rb = list->rbnext; rb; rb = rb->rbnext) {
         if (rb->restype == 8 && rb->resval.rstring) layer = rb->resval.rstring;
     }
+    // The current layer may change between two makes: such a list is parsed each time.
+    const bool layerGiven = layer != nullptr;
     if (!layer) {
         const HeaderVar* clayer = db.headerVar("$CLAYER");
         layer = clayer && !clayer->groups.empty() ? clayer->groups[0].text.c_str() : "0";
@@ -151,7 +226,15 @@ bool parseEntityList(const Database& db, const resbuf* list, ParsedList& parsed)
     encodeName(parsed, 0, parsed.type, parsed.typeNumber);
     encodeName(parsed, 8, parsed.layer, parsed.layerNumber);
     const bool flatPoints = parsed.type == "LWPOLYLINE";
-    for (const resbuf* rb = list->rbnext; rb; rb = rb->rbnext) {
+    std::size_t nodes = 0;
+    for (const resbuf* rb = list->rbnext; rb; rb = rb->rbnext, ++nodes) {
+        if (nodes == parsed.shape.size()) parsed.shape.emplace_back();
+        ParsedList::Node& node = parsed.shape[nodes];
+        node.restype = rb->restype;
+        node.group = ParsedList::Node::kNoGroup;
+        node.zero = false;
+        node.text.clear();
+        if (rbValueOf(rb->restype) == RbValue::String && rb->resval.rstring) node.text.assign(rb->resval.rstring);
         // Filled where it is kept: a group built aside and copied in is
         // read back before its parts have landed, a stall each time.
         Group& g = parsed.groups.emplace_back();
@@ -161,7 +244,17 @@ bool parseEntityList(const Database& db, const resbuf* list, ParsedList& parsed)
             continue;
         }
         g.flat = flatPoints && g.code == 10;
-        if (g.code != 8) encode(parsed, g);
+        node.group = static_cast<std::uint32_t>(parsed.groups.size() - 1);
+        if (g.code == 8) continue;
+        const std::size_t before = parsed.used;
+        encode(parsed, g);
+        node.valueAt = static_cast<std::uint32_t>(before + sizeof(std::uint16_t));
+        node.zero = g.kind != GroupKind::String && parsed.used == before + sizeof(std::uint16_t);
+    }
+    parsed.shapeNodes = nodes;
+    if (layerGiven) {
+        parsed.shapeHead = list;
+        parsed.shapeType.assign(list->resval.rstring);
     }
     return true;
 }

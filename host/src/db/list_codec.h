@@ -38,6 +38,22 @@ struct ParsedList {
 
     std::span<const std::uint8_t> bytes() const { return {buffer.data(), used}; }
 
+    // The last list parsed, node by node, so that the same list made again
+    // with new values (as callers keep one list per kind of entity) has
+    // its values written into the last encoding instead of parsed anew.
+    struct Node {
+        static constexpr std::uint32_t kNoGroup = 0xFFFFFFFF;
+        int restype = 0;
+        std::uint32_t group = kNoGroup;  // in `groups`; none for a skipped node
+        std::uint32_t valueAt = 0;       // in `buffer`, past the code word
+        bool zero = false;               // a value kept as its code word alone
+        std::string text;                // a text as it was
+    };
+    const resbuf* shapeHead = nullptr;  // the type's node; null when there is no shape
+    std::string shapeType;              // its text as it was
+    std::size_t shapeNodes = 0;         // in `shape`, which keeps spare nodes for their texts
+    std::vector<Node> shape;
+
     bool has(int code) const;
     double real(int code, double fallback) const;
     std::int64_t integer(int code, std::int64_t fallback) const;

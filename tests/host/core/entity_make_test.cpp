@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <cstring>
@@ -262,6 +263,62 @@ TEST_F(EntityMake, LayerOfTheLastEntityIsFoundAgainAfterRenamesAndNewDrawings) {
     ASSERT_EQ(makeEntity(acutBuildList(RTDXF0, "POINT", 8, "Spots", 10, p, 0)), RTNORM);
     EXPECT_NE(db().layers().find("SPOTS"), nullptr) << "a new drawing gets the layer made again";
     EXPECT_EQ(makeEntity(acutBuildList(RTDXF0, "POINT", 8, "bad|name", 10, p, 0)), RTREJ);
+}
+
+// A list kept and made again with new values is stored as the same list
+// built afresh would be: values turning zero or -0.0, a text changed in
+// place or moved, a group added, a value refused.
+TEST_F(EntityMake, AKeptListMadeAgainIsStoredAsAFreshOne) {
+    struct Made {
+        std::string layer;
+        std::array<double, 3> centre;
+        double radius, thickness;
+        short colour;
+        bool normal;
+        int status;
+        zcad::EntityId id;
+    };
+    const ads_point origin = {0, 0, 1};
+    resbuf* kept = acutBuildList(RTDXF0, "CIRCLE", 8, "K1", 10, origin, 40, 1.0, 62, 1, 39, 0.0, 0);
+    resbuf* layer = kept->rbnext;
+    resbuf* centre = layer->rbnext;
+    resbuf* radius = centre->rbnext;
+    resbuf* colour = radius->rbnext;
+    resbuf* thickness = colour->rbnext;
+    const double values[] = {0.0, -0.0, 1.5, 1e300, -7.25};
+    std::srand(11);
+    const auto pick = [] { return std::rand(); };
+    std::vector<Made> made;
+    for (int i = 0; i < 3000; ++i) {
+        for (double& v : centre->resval.rpoint) v = values[pick() % 5];
+        radius->resval.rreal = pick() % 7 == 0 ? 0.0 : 2.5 + pick() % 3;
+        colour->resval.rint = static_cast<short>(pick() % 3);
+        thickness->resval.rreal = values[pick() % 5];
+        if (pick() % 9 == 0) layer->resval.rstring[1] = static_cast<char>('1' + pick() % 3);
+        if (pick() % 13 == 0) {
+            const std::string moved = std::string(layer->resval.rstring) + (pick() % 2 ? "X" : "");
+            std::free(layer->resval.rstring);
+            layer->resval.rstring = strdup(moved.c_str());
+        }
+        if (i == 1500) thickness->rbnext = acutBuildList(210, origin, 0);
+        const int status = acdbEntMake(kept);
+        const auto id = static_cast<zcad::EntityId>(db().entityCount() - 1);
+        made.push_back({layer->resval.rstring,
+                        {centre->resval.rpoint[0], centre->resval.rpoint[1], centre->resval.rpoint[2]},
+                        radius->resval.rreal, thickness->resval.rreal, colour->resval.rint, i >= 1500, status, id});
+    }
+    acutRelRb(kept);
+    // Each made again from a list of its own, parsed whole.
+    for (const Made& m : made) {
+        resbuf* fresh = acutBuildList(RTDXF0, "CIRCLE", 8, m.layer.c_str(), 10, m.centre.data(), 40, m.radius, 62,
+                                      m.colour, 39, m.thickness, 0);
+        if (m.normal) fresh->rbnext->rbnext->rbnext->rbnext->rbnext->rbnext = acutBuildList(210, origin, 0);
+        const int status = makeEntity(fresh);
+        ASSERT_EQ(status, m.status);
+        if (status != RTNORM) continue;
+        const auto a = db().list(m.id), b = db().list(static_cast<zcad::EntityId>(db().entityCount() - 1));
+        ASSERT_TRUE(std::equal(a.begin(), a.end(), b.begin(), b.end())) << m.layer << " " << m.radius;
+    }
 }
 
 }  // namespace
