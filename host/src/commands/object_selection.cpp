@@ -60,13 +60,11 @@ Step ObjectSelection::feed(const Word& word) {
         return Step::More;
     }
     switch (matchKeyword(word, {"Previous", "Last", "ALL"})) {
-    case 0:
-        if (previousSelectionCurrent(db)) {
-            for (const EntityId id : previousSelection()) addSelectable(id);
-        } else {
-            for (const EntityId id : previousSelection()) add(id);
-        }
+    case 0: {
+        const bool current = previousSelectionCurrent(db);
+        for (const EntityId id : previousSelection()) current ? addSelectable(id) : add(id);
         return Step::More;
+    }
     case 1: {
         const std::vector<EntityId> all = selectableEntities(db);
         if (!all.empty()) addSelectable(all.back());
