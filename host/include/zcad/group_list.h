@@ -254,7 +254,7 @@ private:
 class GroupReader {
 public:
     explicit GroupReader(std::span<const std::uint8_t> bytes) : pos_(bytes.data()), end_(bytes.data() + bytes.size()) {}
-    bool next(Group& g);
+    [[gnu::always_inline]] inline bool next(Group& g);
     // Where the value of the group last read starts, for patching it in a
     // copy of the bytes; null for a zero kept as its code word alone.
     const std::uint8_t* valueStart() const { return value_; }
