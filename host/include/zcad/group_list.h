@@ -75,6 +75,7 @@ struct Group {
     int code = 0;
     GroupKind kind = GroupKind::String;
     bool flat = false;  // a point written with x and y only
+    bool pooled = false;  // `text` is a name of the pool, which never moves or changes
     std::string_view text;
     double xyz[3] = {0, 0, 0};
     std::int64_t integer = 0;
@@ -302,7 +303,8 @@ inline bool GroupReader::next(Group& g) {
     value_ = pos_;
     switch (g.kind) {
     case GroupKind::String: {
-        if (word & detail::kPooledFlag) {
+        g.pooled = (word & detail::kPooledFlag) != 0;
+        if (g.pooled) {
             g.text = detail::pooledName(static_cast<std::uint32_t>(detail::takeVarint(pos_)));
             break;
         }
