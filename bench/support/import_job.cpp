@@ -18,6 +18,9 @@ ImportChild::ImportChild(std::string output, const std::string& installation)
     : output_(std::move(output)),
       scratch_(std::filesystem::path(output_).parent_path() / ("zarvo-" + std::to_string(::getpid()))) {
     std::filesystem::create_directories(scratch_);
+    // Each run writes a new file, as the peers do: replacing the last run's
+    // would time the kernel dropping its cached pages as well.
+    std::filesystem::remove(output_);
     ::setenv("ZARVO_REGISTRY", (scratch_ + "/registry.reg").c_str(), 1);
     ::setenv("ZARV$PROG", installation.empty() ? scratch_.c_str() : installation.c_str(), 1);
     zcad::setOutputSink([](std::string_view) {});

@@ -68,7 +68,7 @@ void writeEntity(WriteContext& ctx, EntityId id) {
     }
     const auto& angles = ctx.angles.of(type);
     const std::uint64_t handle = ctx.db.handle(id);
-    ctx.out.text(0, type);
+    ctx.out.group(g, false);
     if (ctx.handles) ctx.out.handle(5, handle);
     // R12 has no owners or subclasses: the groups go out as they are read.
     if (!ctx.laterThanR12) {

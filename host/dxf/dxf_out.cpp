@@ -139,6 +139,13 @@ void Out::text(int code, std::string_view hostText) {
     raw(code, scratch_);
 }
 
+void Out::pooledText(int code, std::string_view name) {
+    if (std::find(plainNames_.begin(), plainNames_.end(), name.data()) != plainNames_.end()) return raw(code, name);
+    if (!encodesAsItIs(name, encoding_)) return text(code, name);
+    plainNames_[nextPlainName_++ % plainNames_.size()] = name.data();
+    raw(code, name);
+}
+
 // Numbers are formatted straight into the piece.
 void Out::real(int code, double value) {
     char* at = this->code(room(kNumberGroupBytes), code);
@@ -176,7 +183,7 @@ void Out::point(int code, const double xyz[3], bool flat) {
 void Out::group(const Group& g, bool angle) {
     switch (g.kind) {
     case GroupKind::String:
-        return text(g.code, g.text);
+        return g.pooled ? pooledText(g.code, g.text) : text(g.code, g.text);
     case GroupKind::Real:
         return angle ? degrees(g.code, g.xyz[0]) : real(g.code, g.xyz[0]);
     case GroupKind::Point:

@@ -3,6 +3,7 @@
 // written with the same small memory.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -40,6 +41,8 @@ public:
     void raw(int code, std::string_view value);
     // Host text, encoded for the file.
     void text(int code, std::string_view hostText);
+    // The same for a name of the pool, whose spelling is looked at once.
+    void pooledText(int code, std::string_view name);
     void real(int code, double value);
     void degrees(int code, double radians);
     void integer(int code, std::int64_t value);
@@ -67,6 +70,10 @@ private:
     TextEncoding encoding_;
     bool crlf_;
     std::string scratch_;  // encoded text, reused
+    // Pool names written as they are, by where they are: an entity's type
+    // and layer recur in every entity.
+    std::array<const char*, 8> plainNames_{};
+    std::size_t nextPlainName_ = 0;
     const std::unordered_map<std::uint64_t, double>* degreesAsRead_ = nullptr;
 };
 

@@ -96,7 +96,8 @@ private:
                (code >= 1000 && code <= 1009);
     }
     // Entities are made by the million: the groups rewritten most (the
-    // layer and the points, all below 16) are found by their code at once.
+    // layer, the points, the reals and the flags and indices, all below 80)
+    // are found by their code at once.
     Element* find(int code) {
         if (code >= 0 && code < kIndexedCodes) {
             const int at = byCode_[static_cast<std::size_t>(code)];
@@ -109,7 +110,7 @@ private:
     }
     ZaEntityList& textOutgrown(Element& element, std::string_view value);
 
-    static constexpr int kIndexedCodes = 16;
+    static constexpr int kIndexedCodes = 80;
 
     resbuf* list_ = nullptr;
     std::vector<Element> elements_;

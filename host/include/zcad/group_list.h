@@ -75,6 +75,7 @@ struct Group {
     int code = 0;
     GroupKind kind = GroupKind::String;
     bool flat = false;  // a point written with x and y only
+    bool pooled = false;  // `text` is a name of the pool, which never moves or changes
     std::string_view text;
     double xyz[3] = {0, 0, 0};
     std::int64_t integer = 0;
@@ -254,7 +255,7 @@ private:
 class GroupReader {
 public:
     explicit GroupReader(std::span<const std::uint8_t> bytes) : pos_(bytes.data()), end_(bytes.data() + bytes.size()) {}
-    bool next(Group& g);
+    [[gnu::always_inline]] inline bool next(Group& g);
     // Where the value of the group last read starts, for patching it in a
     // copy of the bytes; null for a zero kept as its code word alone.
     const std::uint8_t* valueStart() const { return value_; }
@@ -302,7 +303,8 @@ inline bool GroupReader::next(Group& g) {
     value_ = pos_;
     switch (g.kind) {
     case GroupKind::String: {
-        if (word & detail::kPooledFlag) {
+        g.pooled = (word & detail::kPooledFlag) != 0;
+        if (g.pooled) {
             g.text = detail::pooledName(static_cast<std::uint32_t>(detail::takeVarint(pos_)));
             break;
         }

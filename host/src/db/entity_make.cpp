@@ -112,21 +112,57 @@ bool valuesSound(const Requirement& r, const ParsedList& parsed) {
 
 bool isElement(Role role) { return role == Role::Vertex || role == Role::Attribute || role == Role::SequenceEnd; }
 
+// Where a shape of list keeps the first of each of the groups 70 to 74:
+// worked out once a shape, as a mesh has a million vertices.
+struct MeshGroups {
+    std::uint64_t shapeSerial = 0;
+    std::array<std::int32_t, 5> at{};  // in the groups; -1 when missing
+};
+
+const std::array<std::int32_t, 5>& meshGroups(const ParsedList& parsed) {
+    static MeshGroups known;
+    if (known.shapeSerial == parsed.shapeSerial && parsed.shapeSerial != 0) return known.at;
+    known.shapeSerial = parsed.shapeSerial;
+    known.at.fill(-1);
+    for (std::size_t i = parsed.groups.size(); i-- > 0;) {
+        const auto code = static_cast<std::size_t>(parsed.groups[i].code - 70);
+        if (code < known.at.size()) known.at[code] = static_cast<std::int32_t>(i);
+    }
+    return known.at;
+}
+
 // Faces of a polyface mesh may only name vertices already made.
 bool polyfaceVertexSound(Sequence& seq, const ParsedList& parsed) {
     if (!seq.polyface) return true;
-    const auto flags = parsed.integer(70, 0);
+    const auto& at = meshGroups(parsed);
+    const auto value = [&](int code) {
+        const std::int32_t i = at[static_cast<std::size_t>(code - 70)];
+        return i < 0 ? std::int64_t{0} : parsed.groups[static_cast<std::size_t>(i)].integer;
+    };
+    const std::int64_t flags = value(70);
     if (flags & 64) {
         ++seq.positions;
         return true;
     }
     if (!(flags & 128)) return false;
     for (int code = 71; code <= 74; ++code) {
-        const auto index = parsed.integer(code, 0);
+        const std::int64_t index = value(code);
         if (std::abs(index) > seq.positions) return false;
         if (code < 74 && index == 0 && code != 73) return false;
     }
     return true;
+}
+
+// What a list of the shape of the last needs no second look at: its type
+// and which groups it has.
+const Requirement* requirementFor(const ParsedList& parsed) {
+    static std::uint64_t shapeSerial = 0;
+    static const Requirement* known = nullptr;
+    if (shapeSerial == parsed.shapeSerial && parsed.shapeSerial != 0) return known;
+    shapeSerial = parsed.shapeSerial;
+    const Requirement* required = requirementOf(parsed.type);
+    known = required && hasRequiredGroups(*required, parsed) ? required : nullptr;
+    return known;
 }
 
 int makeEntity(const resbuf* list, EntityId* made) {
@@ -140,8 +176,8 @@ int makeEntity(const resbuf* list, EntityId* made) {
     Database& db = currentDatabase();
     static ParsedList parsed;
     if (!parseEntityList(db, list, parsed)) return RTREJ;
-    const Requirement* required = requirementOf(parsed.type);
-    if (!required || !hasRequiredGroups(*required, parsed) || !valuesSound(*required, parsed)) return RTREJ;
+    const Requirement* required = requirementFor(parsed);
+    if (!required || !valuesSound(*required, parsed)) return RTREJ;
     if (!ensureLayer(db, parsed.layer)) return RTREJ;
     if (parsed.has(7) && !db.styles().find(parsed.text(7))) return RTREJ;
 

@@ -140,13 +140,22 @@ bool putInteger(std::int64_t value, const ParsedList::Node& node, std::uint8_t* 
     return true;
 }
 
+// A kept text against the caller's, without measuring the caller's first:
+// texts of kept lists are short and mostly the same.
+bool sameText(const std::string& kept, const char* given) {
+    for (const char c : kept) {
+        if (*given++ != c) return false;
+    }
+    return *given == '\0';
+}
+
 // One node of a list with the shape of the last: false when its value
 // would be encoded in another shape (a text changed, a value turned zero).
 bool rewrite(const resbuf* rb, ParsedList::Node& node, ParsedList& parsed) {
     if (rb->restype != node.restype) return false;
     const RbValue value = rbValueOf(rb->restype);
     if (value == RbValue::String) {
-        if (!rb->resval.rstring || node.text != rb->resval.rstring) return false;
+        if (!rb->resval.rstring || !sameText(node.text, rb->resval.rstring)) return false;
         // The caller's text may have moved: the group looks at it where it is now.
         if (node.group != ParsedList::Node::kNoGroup) {
             parsed.groups[node.group].text = std::string_view(rb->resval.rstring, node.text.size());
@@ -191,7 +200,7 @@ bool rewrite(const resbuf* rb, ParsedList::Node& node, ParsedList& parsed) {
 // The same list as last time with new values: they go into the last
 // encoding in place. False, with nothing to trust, when anything differs.
 bool rewriteShape(const resbuf* head, ParsedList& parsed) {
-    if (head != parsed.shapeHead || parsed.shapeType != head->resval.rstring) return false;
+    if (head != parsed.shapeHead || !sameText(parsed.shapeType, head->resval.rstring)) return false;
     std::size_t i = 0;
     for (const resbuf* rb = head->rbnext; rb; rb = rb->rbnext, ++i) {
         if (i == parsed.shapeNodes || !rewrite(rb, parsed.shape[i], parsed)) return false;
@@ -204,7 +213,9 @@ bool rewriteShape(const resbuf* head, ParsedList& parsed) {
 bool parseEntityList(const Database& db, const resbuf* list, ParsedList& parsed) {
     while (list && list->restype == -1) list = list->rbnext;
     if (!list || (list->restype != RTDXF0 && list->restype != 0) || !list->resval.rstring) return false;
-    if (rewriteShape(list, parsed)) return true;
+    parsed.reshaped = rewriteShape(list, parsed);
+    if (parsed.reshaped) return true;
+    ++parsed.shapeSerial;
     parsed.shapeHead = nullptr;
     parsed.groups.clear();
     parsed.used = 0;

@@ -46,7 +46,10 @@ struct LastLayer {
 TableRecord* ensureLayer(Database& db, std::string_view name) {
     auto& records = db.layers().records();
     std::size_t& last = sessionState<LastLayer>().index;
-    if (last < records.size() && equalNoCase(records[last].name(), name)) return &records[last];
+    if (last < records.size()) {
+        const std::string_view lastName = records[last].name();
+        if (lastName == name || equalNoCase(lastName, name)) return &records[last];
+    }
     TableRecord* found = db.layers().find(name);
     if (!found) {
         if (!isValidSymbolName(name)) return nullptr;

@@ -108,13 +108,36 @@ constexpr std::int64_t kFaceRecord = 128;
 // a mesh of a million vertices is shared among the threads.
 enum class Followers : std::uint8_t { None, Polyline3d, Polyface };
 
+// A vertex's first point, elevation and flags, as PlainList takes them, read
+// only as far as they decide: a mesh's face records, most of its vertices,
+// add nothing once their flags are known.
 void addFollower(const Database& db, EntityId id, Followers followers, Box& box) {
     if (followers == Followers::None) return;
-    const PlainList vertex(db.list(id));
-    if (followers == Followers::Polyline3d ? !(vertex.flags & kFrameControlPoint)
-                                           : (vertex.flags & kMeshVertex) || !(vertex.flags & kFaceRecord)) {
-        vertex.add(box, 0);
+    const auto drawnWith = [followers](std::int64_t flags) {
+        return followers == Followers::Polyline3d ? !(flags & kFrameControlPoint)
+                                                  : (flags & kMeshVertex) || !(flags & kFaceRecord);
+    };
+    GroupReader reader(db.list(id));
+    Group g;
+    const double* point = nullptr;
+    double at[3] = {};
+    bool flat = false, seen38 = false, seen70 = false;
+    double elevation = 0;
+    while (reader.next(g)) {
+        if (g.code == 10 && !point) {
+            std::copy(g.xyz, g.xyz + 3, at);
+            point = at;
+            flat = g.flat;
+        } else if (g.code == 38 && !std::exchange(seen38, true)) {
+            elevation = g.xyz[0];
+        } else if (g.code == 70 && !std::exchange(seen70, true)) {
+            if (!drawnWith(g.integer)) return;
+        }
+        if (seen70 && point && !flat) break;
     }
+    if (!seen70 && !drawnWith(0)) return;
+    if (!point) return addPoint(box, {});
+    addPoint(box, {at[0], at[1], flat ? elevation : at[2]});
 }
 
 // POINT, LINE, 3DFACE, 3D polylines and polyface meshes, the bulk of a

@@ -177,6 +177,8 @@ TEST_F(EntityShapeTest, PlainKindsMeasureAsTheirShapes) {
         ListBuilder("VERTEX").point(10, 1, 1, 1).integer(70, 32).append(db());
         ListBuilder("VERTEX").point(10, 90, 90, 90).integer(70, 16).append(db());
         ListBuilder("VERTEX").point(10, -2, 3, 4).integer(70, 32).append(db());
+        ListBuilder("VERTEX").integer(70, 16).point(10, -50, -50, -50).append(db());
+        ListBuilder("VERTEX").point(10, 7, -8, 20).append(db());
         ListBuilder("SEQEND").append(db());
         return head;
     });
@@ -191,6 +193,10 @@ TEST_F(EntityShapeTest, PlainKindsMeasureAsTheirShapes) {
             ListBuilder("VERTEX").point(10, 110, 60, 3).integer(70, 192).append(db());
             ListBuilder("VERTEX").point(10, 93, 70, 5).integer(70, 192).append(db());
             ListBuilder("VERTEX").flat(10, 130, 47).real(38, 9).integer(70, 64).append(db());
+            // Read only as far as they decide: flags first, a second flags group, flags last.
+            ListBuilder("VERTEX").integer(70, 192).point(10, 140, 40, -1).append(db());
+            ListBuilder("VERTEX").integer(70, 128).integer(70, 192).point(10, 150, 80, 8).append(db());
+            ListBuilder("VERTEX").flat(10, 90, 75).integer(70, 192).real(38, -4).append(db());
             ListBuilder("VERTEX").point(10, 0, 0, 0).integer(70, 128).integer(71, 1).integer(72, 2).integer(73, 3)
                 .append(db());
             ListBuilder("VERTEX").point(10, 0, 0, 0).integer(70, 128).integer(71, -3).integer(72, -4).integer(73, 9)

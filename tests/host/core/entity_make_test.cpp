@@ -149,6 +149,27 @@ TEST_F(EntityMake, PolyfaceFacesMayOnlyNameVerticesAlreadyMade) {
     EXPECT_EQ(db().entityCount(), 6u);
 }
 
+// A kept list made again is not parsed again; its values still are checked.
+TEST_F(EntityMake, AKeptFaceListIsCheckedEachTimeItIsMade) {
+    const ads_point p = {0, 0, 0};
+    ASSERT_EQ(makeEntity(acutBuildList(RTDXF0, "POLYLINE", 66, 1, 70, 64, 71, 3, 72, 3, 0)), RTNORM);
+    resbuf* position = acutBuildList(RTDXF0, "VERTEX", 10, p, 70, 192, 0);
+    resbuf* face = acutBuildList(RTDXF0, "VERTEX", 10, p, 70, 128, 71, 1, 72, 2, 73, 3, 0);
+    resbuf* last = face;
+    while (last->rbnext) last = last->rbnext;
+    EXPECT_EQ(acdbEntMake(face), RTREJ) << "no vertex made yet";
+    for (int i = 0; i < 3; ++i) ASSERT_EQ(acdbEntMake(position), RTNORM);
+    EXPECT_EQ(acdbEntMake(face), RTNORM);
+    last->resval.rint = 4;
+    EXPECT_EQ(acdbEntMake(face), RTREJ);
+    last->resval.rint = -3;
+    EXPECT_EQ(acdbEntMake(face), RTNORM);
+    EXPECT_EQ(makeEntity(acutBuildList(RTDXF0, "SEQEND", 0)), RTNORM);
+    acutRelRb(position);
+    acutRelRb(face);
+    EXPECT_EQ(db().entityCount(), 7u);
+}
+
 TEST_F(EntityMake, ModifyKeepsTheHandleAndRefusesAChangeOfType) {
     ASSERT_EQ(makeLine(0, 0, 1, 1), RTNORM);
     ads_name name;

@@ -166,6 +166,27 @@ TEST(DxfWrite, DrawingsWeMadeGoRoundUnchanged) {
     }
 }
 
+// Type and layer names are looked at once a save: one the file must spell
+// otherwise (a caret, a letter beyond ASCII in a UTF-8 file) is spelled so in
+// every entity, however the names alternate.
+TEST(DxfWrite, NamesTheFileSpellsOtherwiseAreSoInEveryEntity) {
+    const std::vector<std::string> layers = {"Plain", "Foss\xE9^", "Ditch", "A^B"};
+    for (const auto version : {zcad::DxfVersion::R12, zcad::DxfVersion::R2018}) {
+        zcad::Database fresh;
+        for (int i = 0; i < 40; ++i) {
+            const std::string& layer = layers[static_cast<std::size_t>(i * 7 % 4)];
+            fresh.append(list({{0, "LINE"}, {8, layer.c_str()}, {10, 0.0, 0.0, 0.0}, {11, 1.0, i * 1.0, 0.0}}));
+        }
+        const auto back = read(zcad::writeDxfText(fresh, &version));
+        ASSERT_EQ(back->entityCount(), 40u) << zcad::dxfVersionName(version);
+        for (zcad::EntityId id = 0; id < 40; ++id) {
+            const auto groups = zcad::decodeGroups(back->list(id));
+            ASSERT_NE(find(groups, 8), nullptr);
+            EXPECT_EQ(find(groups, 8)->text, layers[id * 7 % 4]) << zcad::dxfVersionName(version) << " " << id;
+        }
+    }
+}
+
 TEST(DxfWrite, CrlfFilesStayCrlf) {
     std::string crlf;
     for (const char c : kR12) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
