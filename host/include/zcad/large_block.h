@@ -17,6 +17,10 @@ public:
     LargeBlock() = default;
     // At least `bytes`, rounded up to the alignment; throws std::bad_alloc.
     explicit LargeBlock(std::size_t bytes);
+    // A block of kAlignment bytes whose pages are already there, when a
+    // thread that runs only on an idle core has had the time to fault them
+    // in; else a fresh one. For stores that grow a block at a time.
+    static LargeBlock standard();
     ~LargeBlock();
     LargeBlock(LargeBlock&& other) noexcept;
     LargeBlock& operator=(LargeBlock&& other) noexcept;

@@ -19,7 +19,7 @@ std::size_t sizeRoom(std::size_t size) {
 std::uint64_t ByteArena::store(std::span<const std::uint8_t> bytes) {
     const std::size_t needed = sizeRoom(bytes.size()) + bytes.size();
     if (chunks_.empty() || used_ + needed > chunks_.back().size()) {
-        chunks_.emplace_back(needed);
+        chunks_.push_back(needed <= LargeBlock::kAlignment ? LargeBlock::standard() : LargeBlock(needed));
         used_ = 0;
     }
     const std::uint64_t ref = (static_cast<std::uint64_t>(chunks_.size() - 1) << 32) | used_;

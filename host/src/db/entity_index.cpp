@@ -3,7 +3,7 @@
 namespace zcad {
 
 void EntityIndex::push(const Entry& entry) {
-    if (size_ == blocks_.size() * kPerBlock) blocks_.emplace_back(LargeBlock::kAlignment);
+    if (size_ == blocks_.size() * kPerBlock) blocks_.push_back(LargeBlock::standard());
     const std::size_t slot = size_ % kPerBlock;
     blocks_.back().use(slot * sizeof(Entry), sizeof(Entry));
     reinterpret_cast<Entry*>(blocks_.back().data())[slot] = entry;

@@ -3,7 +3,13 @@
 #include <sanitizer/asan_interface.h>
 #include <sys/mman.h>
 
+#include <pthread.h>
+#include <sched.h>
+
+#include <condition_variable>
+#include <mutex>
 #include <new>
+#include <thread>
 #include <utility>
 
 namespace zcad {
@@ -14,7 +20,75 @@ std::size_t roundUp(std::size_t bytes) {
     return (bytes + LargeBlock::kAlignment - 1) / LargeBlock::kAlignment * LargeBlock::kAlignment;
 }
 
+// Blocks faulted in ahead by a thread of the lowest priority, so that a
+// store growing by millions of entities finds its memory there instead of
+// waiting for the kernel page by page. It runs only when a core would
+// otherwise idle: work that keeps every core busy is not slowed by it.
+class BlockSupply {
+public:
+    LargeBlock take() {
+        std::unique_lock lock(mutex_);
+        start(lock);
+        LargeBlock block;
+        if (readyCount_ > 0) block = std::move(ready_[--readyCount_]);
+        wanted_ = true;
+        changed_.notify_one();
+        lock.unlock();
+        return block.data() ? std::move(block) : LargeBlock(LargeBlock::kAlignment);
+    }
+
+private:
+    static constexpr std::size_t kReady = 2;
+
+    void start(std::unique_lock<std::mutex>&) {
+        if (started_) return;
+        started_ = true;
+        try {
+            std::thread worker([this] { run(); });
+            sched_param idle{};
+            pthread_setschedparam(worker.native_handle(), SCHED_IDLE, &idle);
+            worker.detach();
+        } catch (...) {
+            // No thread to be had: blocks are faulted in where they are used.
+        }
+    }
+
+    void run() {
+        while (true) {
+            {
+                std::unique_lock lock(mutex_);
+                changed_.wait(lock, [this] { return wanted_ && readyCount_ < kReady; });
+            }
+            LargeBlock block;
+            try {
+                block = LargeBlock(LargeBlock::kAlignment);
+            } catch (...) {
+                return;  // out of memory: nothing to get ahead of
+            }
+            if (::madvise(block.data(), block.size(), MADV_POPULATE_WRITE) != 0) return;  // a kernel without it
+            std::lock_guard lock(mutex_);
+            ready_[readyCount_++] = std::move(block);
+            if (readyCount_ == kReady) wanted_ = false;
+        }
+    }
+
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    LargeBlock ready_[kReady];
+    std::size_t readyCount_ = 0;
+    bool wanted_ = false;
+    bool started_ = false;
+};
+
+// Never destroyed: its thread may still be at work at exit.
+BlockSupply& supply() {
+    static BlockSupply* const instance = new BlockSupply;
+    return *instance;
+}
+
 }  // namespace
+
+LargeBlock LargeBlock::standard() { return supply().take(); }
 
 LargeBlock::LargeBlock(std::size_t bytes) {
     size_ = roundUp(bytes == 0 ? 1 : bytes);

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <set>
+#include <thread>
 #include <vector>
 
 #include "zcad/database.h"
@@ -20,6 +22,29 @@ TEST(LargeBlock, IsAlignedWritableAndMovesItsOwnership) {
     EXPECT_EQ(block.data(), nullptr);
     EXPECT_EQ(moved.data()[moved.size() - 1], 7);
     EXPECT_EQ(zcad::LargeBlock(zcad::LargeBlock::kAlignment + 1).size(), 2 * zcad::LargeBlock::kAlignment);
+}
+
+// Standard blocks may have been faulted in ahead on another thread: each
+// must still come whole, zeroed and to one taker only, however fast they go.
+TEST(LargeBlock, StandardBlocksComeZeroedAndToOneTakerEach) {
+    const auto take = [](std::vector<zcad::LargeBlock>& into) {
+        for (int i = 0; i < 24; ++i) into.push_back(zcad::LargeBlock::standard());
+    };
+    std::vector<zcad::LargeBlock> mine;
+    std::vector<zcad::LargeBlock> theirs;
+    std::thread other(take, std::ref(theirs));
+    take(mine);
+    other.join();
+    for (auto& block : theirs) mine.push_back(std::move(block));
+    std::set<const std::uint8_t*> seen;
+    for (auto& block : mine) {
+        ASSERT_EQ(block.size(), zcad::LargeBlock::kAlignment);
+        EXPECT_EQ(reinterpret_cast<std::uintptr_t>(block.data()) % zcad::LargeBlock::kAlignment, 0u);
+        EXPECT_TRUE(seen.insert(block.data()).second);
+        block.use(0, block.size());
+        for (std::size_t at = 0; at < block.size(); at += 4096) ASSERT_EQ(block.data()[at], 0);
+        block.data()[block.size() - 1] = 1;
+    }
 }
 
 TEST(ByteArena, ListsAcrossChunksAndLargerThanAChunkReadBackIntact) {
