@@ -24,12 +24,20 @@ std::size_t roundUp(std::size_t bytes) {
 // store growing by millions of entities finds its memory there instead of
 // waiting for the kernel page by page. It runs only when a core would
 // otherwise idle: work that keeps every core busy is not slowed by it.
+// It starts only once stores have grown past a few blocks: a process with
+// a second thread pays for it in every allocation after (the C library
+// takes locks it skips while there is one thread), which a small drawing
+// would not win back.
 class BlockSupply {
 public:
     LargeBlock take() {
         std::unique_lock lock(mutex_);
-        start(lock);
         LargeBlock block;
+        if (++taken_ <= kTakenBeforeStart) {
+            lock.unlock();
+            return LargeBlock(LargeBlock::kAlignment);
+        }
+        start(lock);
         if (readyCount_ > 0) block = std::move(ready_[--readyCount_]);
         wanted_ = true;
         changed_.notify_one();
@@ -39,6 +47,7 @@ public:
 
 private:
     static constexpr std::size_t kReady = 2;
+    static constexpr std::size_t kTakenBeforeStart = 4;
 
     void start(std::unique_lock<std::mutex>&) {
         if (started_) return;
@@ -78,6 +87,7 @@ private:
     std::size_t readyCount_ = 0;
     bool wanted_ = false;
     bool started_ = false;
+    std::size_t taken_ = 0;
 };
 
 // Never destroyed: its thread may still be at work at exit.
