@@ -9,7 +9,6 @@
 #include <condition_variable>
 #include <mutex>
 #include <new>
-#include <thread>
 #include <utility>
 
 namespace zcad {
@@ -49,17 +48,22 @@ private:
     static constexpr std::size_t kReady = 2;
     static constexpr std::size_t kTakenBeforeStart = 4;
 
+    // A thread of the C library's, not std::thread: starting it allocates
+    // nothing from the C++ heap, so a caller that runs out of memory there
+    // (or a test that makes it) meets the failure in its own allocations.
     void start(std::unique_lock<std::mutex>&) {
         if (started_) return;
         started_ = true;
-        try {
-            std::thread worker([this] { run(); });
-            sched_param idle{};
-            pthread_setschedparam(worker.native_handle(), SCHED_IDLE, &idle);
-            worker.detach();
-        } catch (...) {
-            // No thread to be had: blocks are faulted in where they are used.
-        }
+        pthread_t thread;
+        const auto body = [](void* self) -> void* {
+            static_cast<BlockSupply*>(self)->run();
+            return nullptr;
+        };
+        // No thread to be had: blocks are faulted in where they are used.
+        if (pthread_create(&thread, nullptr, body, this) != 0) return;
+        sched_param idle{};
+        pthread_setschedparam(thread, SCHED_IDLE, &idle);
+        pthread_detach(thread);
     }
 
     void run() {
@@ -90,9 +94,11 @@ private:
     std::size_t taken_ = 0;
 };
 
-// Never destroyed: its thread may still be at work at exit.
+// Never destroyed, as its thread may still be at work at exit; made in
+// place, as it may first be wanted where the heap has run out.
 BlockSupply& supply() {
-    static BlockSupply* const instance = new BlockSupply;
+    alignas(BlockSupply) static unsigned char room[sizeof(BlockSupply)];
+    static BlockSupply* const instance = new (room) BlockSupply;
     return *instance;
 }
 
