@@ -9,7 +9,6 @@
 #include <condition_variable>
 #include <mutex>
 #include <new>
-#include <thread>
 #include <utility>
 
 namespace zcad {
@@ -24,12 +23,20 @@ std::size_t roundUp(std::size_t bytes) {
 // store growing by millions of entities finds its memory there instead of
 // waiting for the kernel page by page. It runs only when a core would
 // otherwise idle: work that keeps every core busy is not slowed by it.
+// It starts only once stores have grown past a few blocks: a process with
+// a second thread pays for it in every allocation after (the C library
+// takes locks it skips while there is one thread), which a small drawing
+// would not win back.
 class BlockSupply {
 public:
     LargeBlock take() {
         std::unique_lock lock(mutex_);
-        start(lock);
         LargeBlock block;
+        if (++taken_ <= kTakenBeforeStart) {
+            lock.unlock();
+            return LargeBlock(LargeBlock::kAlignment);
+        }
+        start(lock);
         if (readyCount_ > 0) block = std::move(ready_[--readyCount_]);
         wanted_ = true;
         changed_.notify_one();
@@ -39,18 +46,24 @@ public:
 
 private:
     static constexpr std::size_t kReady = 2;
+    static constexpr std::size_t kTakenBeforeStart = 4;
 
+    // A thread of the C library's, not std::thread: starting it allocates
+    // nothing from the C++ heap, so a caller that runs out of memory there
+    // (or a test that makes it) meets the failure in its own allocations.
     void start(std::unique_lock<std::mutex>&) {
         if (started_) return;
         started_ = true;
-        try {
-            std::thread worker([this] { run(); });
-            sched_param idle{};
-            pthread_setschedparam(worker.native_handle(), SCHED_IDLE, &idle);
-            worker.detach();
-        } catch (...) {
-            // No thread to be had: blocks are faulted in where they are used.
-        }
+        pthread_t thread;
+        const auto body = [](void* self) -> void* {
+            static_cast<BlockSupply*>(self)->run();
+            return nullptr;
+        };
+        // No thread to be had: blocks are faulted in where they are used.
+        if (pthread_create(&thread, nullptr, body, this) != 0) return;
+        sched_param idle{};
+        pthread_setschedparam(thread, SCHED_IDLE, &idle);
+        pthread_detach(thread);
     }
 
     void run() {
@@ -78,11 +91,14 @@ private:
     std::size_t readyCount_ = 0;
     bool wanted_ = false;
     bool started_ = false;
+    std::size_t taken_ = 0;
 };
 
-// Never destroyed: its thread may still be at work at exit.
+// Never destroyed, as its thread may still be at work at exit; made in
+// place, as it may first be wanted where the heap has run out.
 BlockSupply& supply() {
-    static BlockSupply* const instance = new BlockSupply;
+    alignas(BlockSupply) static unsigned char room[sizeof(BlockSupply)];
+    static BlockSupply* const instance = new (room) BlockSupply;
     return *instance;
 }
 
