@@ -31,12 +31,12 @@ class BlockSupply {
 public:
     LargeBlock take() {
         std::unique_lock lock(mutex_);
-        LargeBlock block;
         if (++taken_ <= kTakenBeforeStart) {
             lock.unlock();
             return LargeBlock(LargeBlock::kAlignment);
         }
-        start(lock);
+        start();
+        LargeBlock block;
         if (readyCount_ > 0) block = std::move(ready_[--readyCount_]);
         wanted_ = true;
         changed_.notify_one();
@@ -51,7 +51,8 @@ private:
     // A thread of the C library's, not std::thread: starting it allocates
     // nothing from the C++ heap, so a caller that runs out of memory there
     // (or a test that makes it) meets the failure in its own allocations.
-    void start(std::unique_lock<std::mutex>&) {
+    // Called with the lock held.
+    void start() {
         if (started_) return;
         started_ = true;
         pthread_t thread;
