@@ -112,29 +112,34 @@ bool valuesSound(const Requirement& r, const ParsedList& parsed) {
 
 bool isElement(Role role) { return role == Role::Vertex || role == Role::Attribute || role == Role::SequenceEnd; }
 
-// Where a shape of list keeps the first of each of the groups 70 to 74:
-// worked out once a shape, as a mesh has a million vertices.
-struct MeshGroups {
+// What a list's shape alone decides, worked out once a shape (as parsing
+// counts them), since lists are made again in their last shape by the
+// million: the type's requirement, whether the list has the groups it
+// requires, and where it keeps the first of each of the groups 70 to 74.
+struct ShapeFacts {
     std::uint64_t shapeSerial = 0;
-    std::array<std::int32_t, 5> at{};  // in the groups; -1 when missing
+    const Requirement* required = nullptr;  // null: unknown type or groups missing
+    std::array<std::int32_t, 5> meshGroups{};  // in the groups; -1 when missing
 };
 
-const std::array<std::int32_t, 5>& meshGroups(const ParsedList& parsed) {
-    static MeshGroups known;
-    if (known.shapeSerial == parsed.shapeSerial && parsed.shapeSerial != 0) return known.at;
+const ShapeFacts& shapeFacts(const ParsedList& parsed) {
+    static ShapeFacts known;
+    if (known.shapeSerial == parsed.shapeSerial && parsed.shapeSerial != 0) return known;
     known.shapeSerial = parsed.shapeSerial;
-    known.at.fill(-1);
+    const Requirement* required = requirementOf(parsed.type);
+    known.required = required && hasRequiredGroups(*required, parsed) ? required : nullptr;
+    known.meshGroups.fill(-1);
     for (std::size_t i = parsed.groups.size(); i-- > 0;) {
         const auto code = static_cast<std::size_t>(parsed.groups[i].code - 70);
-        if (code < known.at.size()) known.at[code] = static_cast<std::int32_t>(i);
+        if (code < known.meshGroups.size()) known.meshGroups[code] = static_cast<std::int32_t>(i);
     }
-    return known.at;
+    return known;
 }
 
 // Faces of a polyface mesh may only name vertices already made.
 bool polyfaceVertexSound(Sequence& seq, const ParsedList& parsed) {
     if (!seq.polyface) return true;
-    const auto& at = meshGroups(parsed);
+    const auto& at = shapeFacts(parsed).meshGroups;
     const auto value = [&](int code) {
         const std::int32_t i = at[static_cast<std::size_t>(code - 70)];
         return i < 0 ? std::int64_t{0} : parsed.groups[static_cast<std::size_t>(i)].integer;
@@ -153,18 +158,6 @@ bool polyfaceVertexSound(Sequence& seq, const ParsedList& parsed) {
     return true;
 }
 
-// What a list of the shape of the last needs no second look at: its type
-// and which groups it has.
-const Requirement* requirementFor(const ParsedList& parsed) {
-    static std::uint64_t shapeSerial = 0;
-    static const Requirement* known = nullptr;
-    if (shapeSerial == parsed.shapeSerial && parsed.shapeSerial != 0) return known;
-    shapeSerial = parsed.shapeSerial;
-    const Requirement* required = requirementOf(parsed.type);
-    known = required && hasRequiredGroups(*required, parsed) ? required : nullptr;
-    return known;
-}
-
 int makeEntity(const resbuf* list, EntityId* made) {
     Sequence& seq = sequence();
     if (!list) {
@@ -176,7 +169,7 @@ int makeEntity(const resbuf* list, EntityId* made) {
     Database& db = currentDatabase();
     static ParsedList parsed;
     if (!parseEntityList(db, list, parsed)) return RTREJ;
-    const Requirement* required = requirementFor(parsed);
+    const Requirement* required = shapeFacts(parsed).required;
     if (!required || !valuesSound(*required, parsed)) return RTREJ;
     if (!ensureLayer(db, parsed.layer)) return RTREJ;
     if (parsed.has(7) && !db.styles().find(parsed.text(7))) return RTREJ;

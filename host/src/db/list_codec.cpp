@@ -213,8 +213,7 @@ bool rewriteShape(const resbuf* head, ParsedList& parsed) {
 bool parseEntityList(const Database& db, const resbuf* list, ParsedList& parsed) {
     while (list && list->restype == -1) list = list->rbnext;
     if (!list || (list->restype != RTDXF0 && list->restype != 0) || !list->resval.rstring) return false;
-    parsed.reshaped = rewriteShape(list, parsed);
-    if (parsed.reshaped) return true;
+    if (rewriteShape(list, parsed)) return true;
     ++parsed.shapeSerial;
     parsed.shapeHead = nullptr;
     parsed.groups.clear();

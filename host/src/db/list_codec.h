@@ -53,7 +53,6 @@ struct ParsedList {
     std::string shapeType;              // its text as it was
     std::size_t shapeNodes = 0;         // in `shape`, which keeps spare nodes for their texts
     std::vector<Node> shape;
-    bool reshaped = false;  // the last list had the shape of the one before: same codes, same texts
     // Counts the lists parsed in full: what a caller worked out from a
     // list's shape holds for every list until this changes.
     std::uint64_t shapeSerial = 0;
